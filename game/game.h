@@ -1,0 +1,206 @@
+// The whole state of the rules in one object, and every rule operation on it. The
+// operations live in one source file per subsystem: board.cpp, play_control.cpp,
+// layouts.cpp, player.cpp, hardening.cpp, baddies.cpp and scanner.cpp.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "game/board.h"
+#include "game/cells.h"
+#include "game/host.h"
+#include "lib/random.h"
+#include "lists/record_list.h"
+
+namespace stonewick {
+
+enum class GameState : std::uint8_t {
+  Ready = 0,         // a layout stands, waiting for the first key
+  Running = 1,
+  Paused = 2,
+  LevelCleared = 3,  // every bad baddie is dead, waiting for Skip
+  GameOver = 4,
+};
+
+// A queued cell: column, row and the slow tick when it was queued.
+struct BrickPos {
+  std::int32_t col;
+  std::int32_t row;
+  std::int32_t tick;
+};
+static_assert(sizeof(BrickPos) == 12);
+
+struct Baddie {
+  std::int32_t col;
+  std::int32_t row;
+  std::int32_t dx;  // the last move made by MoveBaddie
+  std::int32_t dy;
+  char kind;  // 'B' bad, 'S' very bad
+  std::int32_t steps;
+  std::int32_t under;  // the code of the cell the baddie stands on
+  std::int32_t trailId;
+};
+static_assert(sizeof(Baddie) == 32);
+
+struct Cell {
+  std::int32_t col;
+  std::int32_t row;
+};
+
+// Virtual key codes of the board grid.
+inline constexpr std::uint16_t kKeySpace = 32;
+inline constexpr std::uint16_t kKeyLeft = 37;
+inline constexpr std::uint16_t kKeyUp = 38;
+inline constexpr std::uint16_t kKeyRight = 39;
+inline constexpr std::uint16_t kKeyDown = 40;
+inline constexpr std::uint16_t kKeyB = 66;
+
+inline constexpr std::int32_t kMainTickMs = 150;
+inline constexpr std::int32_t kSlowTickMs = 400;
+inline constexpr std::int32_t kFirstBadStepMs = 400;
+
+enum class Direction { Up, Down, Left, Right };
+
+class Game {
+ public:
+  // Module start-up: the five queues are created empty, the counters cleared.
+  explicit Game(Host& host);
+  ~Game();
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  Host& host;
+  Random random;
+  Board board;
+
+  // The player (0 in either coordinate: no player on the board).
+  std::int32_t playerCol = 0;
+  std::int32_t playerRow = 0;
+  std::int32_t trailTile = Blank;
+  std::array<std::int32_t, 4> playerTiles = {PlayerUp, PlayerDown, PlayerLeft, PlayerRight};
+
+  // Play control.
+  GameState state = GameState::Ready;
+  bool running = false;
+  bool tickBusy = false;
+  bool slowTickDue = false;
+  std::uint32_t slowTicks = 0;
+  double startTime = 0;
+  std::int32_t powers = 0;
+  std::int32_t level = 0;
+  std::int32_t kills = 0;
+
+  // Deferred work, each served one record per event.
+  RecordList hardenQueue;
+  RecordList smashQueue;
+  RecordList hatchQueue;
+  RecordList badQueue;
+  RecordList veryBadQueue;
+
+  bool smashing = false;
+  std::int32_t nextTrailId = 0;
+  std::array<Cell, 5> candidates{};  // numbered from 1
+  std::int32_t candidateCount = 0;
+  std::int32_t scanCol = 0;
+  std::int32_t scanRow = 0;
+
+  // Board model.
+  void SetCell(int col, int row, std::int32_t code);
+  void DrawCell(int col, int row);
+  void RedrawBoard();
+
+  // Play control.
+  void SetPaused(bool paused);
+  void StartPlay();
+  void AddPowers(std::int32_t delta);
+  void SetLevel(std::int32_t n);
+  void ClearBaddieQueues();
+  // True when it took the game-over branch, whatever the answer.
+  bool PlayerCaught();
+  void Timer1Timer();
+  void Timer2Timer();
+  void Timer3Timer();
+  void start1Click();
+  void Pause1Click();
+  void Auto1Click();
+  void Cheat1Click();
+  void Randomise1Click();
+  void Exit1Click();
+  // The main window's creation and first showing.
+  void FormCreate();
+  void FormShow();
+
+  // Level layouts.
+  void StartLevelOne();
+  void LayoutBrickField();
+  void BreakSoftSquares();
+  void LayoutLevel3();
+  void LayoutLevel4();
+  void LayoutLevel5();
+  void Skip1Click();
+
+  // The player.
+  void DrawGrid1KeyDown(std::uint16_t key);
+  // The cell under the mouse pointer; anything outside 0..21 is no cell.
+  void DrawGrid1Click(std::int32_t col, std::int32_t row);
+  void MovePlayer(Direction direction);
+  bool MayEnter(std::int32_t col, std::int32_t row);
+  // False when the player was caught there and the game ended: the move stops.
+  bool ArriveAt(std::int32_t col, std::int32_t row, std::int32_t code);
+  void PushBlock(std::int32_t col, std::int32_t row, std::int32_t dc, std::int32_t dr);
+  void SmashAt(std::int32_t col, std::int32_t row);
+
+  // Hardening and smashing.
+  void QueueHardening(std::int32_t col, std::int32_t row);
+  void QueueSoftNeighbours(std::int32_t col, std::int32_t row);
+  void HardeningStep();
+  void QueueSmash(std::int32_t col, std::int32_t row);
+  void SmashAnimation(std::int32_t col, std::int32_t row);
+  void SmashStep();
+
+  // Baddies.
+  void SpawnBaddie(std::int32_t col, std::int32_t row, char kind);
+  void KillBaddie(std::int32_t col, std::int32_t row);
+  void MoveBaddie(Baddie baddie);
+  void BadStep();
+  void VeryBadStep();
+  void ShowAtLarge();
+  void AdjustBadInterval();
+  bool CanStepOnto(const Baddie& baddie, std::int32_t col, std::int32_t row) const;
+  bool CanCrawlOnto(std::int32_t col, std::int32_t row, std::int32_t trailId) const;
+
+  // The scanner.
+  void ScanStep();
+  void HatchStep();
+  void MakeNest(std::int32_t col, std::int32_t row);
+  void WakeNest(std::int32_t col, std::int32_t row);
+  void QueueHatch(std::int32_t col, std::int32_t row, std::int32_t tick);
+
+ private:
+  void SeedFromClock();
+  std::int32_t AtLargeCount() const;
+  std::int32_t LeftBehind(const Baddie& baddie) const;
+  bool IsPlayerAt(std::int32_t col, std::int32_t row) const;
+  void AppendCandidate(std::int32_t col, std::int32_t row);
+  Cell ChooseCandidate();
+};
+
+// Texts the game shows.
+inline constexpr const char* kSecondChanceMessage =
+    "You have hit a baddie, but your powers will be exchanged for a 2nd chance";
+inline constexpr const char* kGameOverQuestion = "Aaagh you have been eaten, game over - play again?";
+inline constexpr const char* kLevelClearedMessage =
+    "You have killed all the baddies, well done. Use Skip to go to next level";
+inline constexpr const char* kNoMoreLevelsMessage = "Sorry, there are no more levels, you win! ";
+inline constexpr const char* kPauseCaption = "&Pause";
+inline constexpr const char* kResumeCaption = "&Resume";
+
+}  // namespace stonewick
+
+namespace stonewick {
+
+// The main window's label captions as designed, before the game writes them.
+inline constexpr std::array<const char*, 6> kInitialLabelCaptions = {
+    "Powers : 0", "Clock : 0", "Clock : 0", "Kills : 0", "Kills : 0", "Ivl : 399"};
+
+}  // namespace stonewick

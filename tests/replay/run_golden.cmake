@@ -1,0 +1,17 @@
+# Runs one golden script and compares stdout and exit status with the expected file.
+# An .expected file may end with a line "exit N" naming the expected exit status.
+execute_process(COMMAND ${TOOL} ${SCRIPT}
+  OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status)
+file(READ ${EXPECTED} expected)
+set(expected_status 0)
+if(expected MATCHES "(^|\n)exit ([0-9]+)\n$")
+  set(expected_status ${CMAKE_MATCH_2})
+  string(REGEX REPLACE "(^|\n)exit [0-9]+\n$" "\\1" expected "${expected}")
+endif()
+if(NOT status STREQUAL expected_status)
+  message(FATAL_ERROR "exit status ${status}, expected ${expected_status}\n${errors}")
+endif()
+if(NOT actual STREQUAL expected)
+  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/actual.out "${actual}")
+  message(FATAL_ERROR "output differs from ${EXPECTED}\n--- actual ---\n${actual}")
+endif()

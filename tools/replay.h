@@ -1,0 +1,39 @@
+// The replay interpreter: a fresh game at the program's starting point, fed one script
+// line at a time.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "game/game.h"
+#include "lists/stacks_module.h"
+#include "tools/replay_host.h"
+
+namespace stonewick {
+
+class Replay {
+ public:
+  // Runs the start-up of the real program: modules, FormCreate, FormShow.
+  explicit Replay(std::ostream& out);
+
+  // Runs one script line. Returns false with `error` set (and nothing done) for a bad line.
+  bool RunLine(std::string_view line, std::string& error);
+  // True once the main window has been closed: the script ends there.
+  bool Closed() const { return host.closed; }
+
+  // Advances the virtual clock, firing the timers that fall due on the way.
+  void Wait(std::int64_t ms);
+  void Dump();
+
+  StacksModule stacks;
+  ReplayHost host;
+  Game game;
+  bool instructionsOpen = false;
+};
+
+// Reads a whole script; returns the exit status (0, or 2 after printing the error line).
+int RunScript(std::istream& script, std::ostream& out, std::ostream& err);
+
+}  // namespace stonewick

@@ -1,0 +1,3 @@
+#include "ui/inpstr.h"
+
+TFinpstr::TFinpstr(QWidget* parent) : QDialog(parent) { setWindowTitle("Finpstr"); }
