@@ -26,11 +26,18 @@ class Replay {
   // Advances the virtual clock, firing the timers that fall due on the way.
   void Wait(std::int64_t ms);
   void Dump();
+  // One event of Timer1, Timer2 or Timer3 now, if that timer is enabled.
+  void DeliverTimer(int timer);
+  // The Instructions command: the window's colour is drawn only when it was not open.
+  void ShowInstructions();
 
   StacksModule stacks;
   ReplayHost host;
   Game game;
   bool instructionsOpen = false;
+
+ private:
+  void FireTimer(int timer);
 };
 
 // Reads a whole script; returns the exit status (0, or 2 after printing the error line).

@@ -1,0 +1,42 @@
+// The board's drawing operations and the rules' start-up and shut-down.
+#include <array>
+
+#include "game/game.h"
+
+namespace stonewick {
+
+Game::Game(Host& host_) : host(host_) {
+  Create(hardenQueue, "", sizeof(BrickPos), 'Q');
+  Create(smashQueue, "", sizeof(BrickPos), 'Q');
+  Create(hatchQueue, "", sizeof(BrickPos), 'Q');
+  Create(badQueue, "", sizeof(Baddie), 'Q');
+  Create(veryBadQueue, "", sizeof(Baddie), 'Q');
+}
+
+Game::~Game() {
+  std::array<unsigned char, sizeof(Baddie)> scratch{};
+  for (RecordList* list : {&hardenQueue, &smashQueue, &hatchQueue, &badQueue, &veryBadQueue}) {
+    Clear(*list, scratch.data());
+  }
+}
+
+void Game::SetCell(int col, int row, std::int32_t code) {
+  board.WriteTile(col, row, code);
+  DrawCell(col, row);
+}
+
+void Game::DrawCell(int col, int row) {
+  if (Board::Contains(col, row)) {
+    host.DrawCell(col, row, board.Tile(col, row));
+  }
+}
+
+void Game::RedrawBoard() {
+  for (int col = 0; col < kBoardSize; ++col) {
+    for (int row = 0; row < kBoardSize; ++row) {
+      DrawCell(col, row);
+    }
+  }
+}
+
+}  // namespace stonewick

@@ -1,0 +1,69 @@
+// Paced board work: yellow bricks turning red one per main tick, nests crumbling one part
+// per main tick, and the frame-by-frame smash animation.
+#include "game/game.h"
+
+namespace stonewick {
+namespace {
+
+inline constexpr std::int32_t kSmashFrameMs = 10;
+
+}  // namespace
+
+void Game::QueueHardening(std::int32_t col, std::int32_t row) {
+  const BrickPos pos{col, row, static_cast<std::int32_t>(slowTicks)};
+  Add(hardenQueue, &pos);
+}
+
+void Game::QueueSoftNeighbours(std::int32_t col, std::int32_t row) {
+  for (const Step& n : kNeighbourOrder) {
+    if (board.Tile(col + n.dc, row + n.dr) == SoftBrick) {
+      QueueHardening(col + n.dc, row + n.dr);
+    }
+  }
+}
+
+void Game::HardeningStep() {
+  BrickPos pos{};
+  if (!Take(hardenQueue, &pos)) {
+    return;
+  }
+  if (board.Tile(pos.col, pos.row) == SoftBrick) {
+    SetCell(pos.col, pos.row, HardBrick);
+    QueueSoftNeighbours(pos.col, pos.row);
+  }
+}
+
+void Game::QueueSmash(std::int32_t col, std::int32_t row) {
+  if (IsNestPart(board.Tile(col, row))) {
+    const BrickPos pos{col, row, static_cast<std::int32_t>(slowTicks)};
+    Add(smashQueue, &pos);
+  }
+}
+
+void Game::SmashAnimation(std::int32_t col, std::int32_t row) {
+  for (std::int32_t code = 1; code <= 37; ++code) {
+    if (code == NestNW) {
+      continue;
+    }
+    SetCell(col, row, code);
+    host.ProcessMessages();
+    host.PauseMs(kSmashFrameMs);
+  }
+  SetCell(col, row, Blank);
+}
+
+void Game::SmashStep() {
+  BrickPos pos{};
+  if (!Take(smashQueue, &pos)) {
+    smashing = false;
+    return;
+  }
+  if (IsNestPart(board.Tile(pos.col, pos.row))) {
+    SmashAnimation(pos.col, pos.row);
+    for (const Step& n : kNeighbourOrder) {
+      QueueSmash(pos.col + n.dc, pos.row + n.dr);
+    }
+  }
+}
+
+}  // namespace stonewick

@@ -1,0 +1,174 @@
+// Level layouts: the brick field of levels 1 and 2, the fixed patterns of levels 3 to 5,
+// and Skip, the only way from one level to the next.
+#include "game/game.h"
+
+namespace stonewick {
+namespace {
+
+inline constexpr int kRandomCellLo = 2;
+inline constexpr int kRandomCellHi = 19;
+inline constexpr int kLevel5Baddies = 100;
+
+bool IsRingCell(int col, int row) {
+  return col == 0 || row == 0 || col == kBoardSize - 1 || row == kBoardSize - 1;
+}
+
+}  // namespace
+
+void Game::StartLevelOne() {
+  SetLevel(1);
+  LayoutBrickField();
+  state = GameState::Ready;
+}
+
+void Game::LayoutBrickField() {
+  if (level == 1) {
+    random.randomSeed = 0;
+  } else {
+    SeedFromClock();
+  }
+  trailTile = Dirt;
+  for (int col = 0; col < kBoardSize; ++col) {
+    for (int row = 0; row < kBoardSize; ++row) {
+      std::int32_t tile = Blank;
+      if (IsRingCell(col, row)) {
+        tile = Border;
+      } else if (random.CoinFlip()) {
+        tile = SoftBrick;
+      }
+      board.WriteTile(col, row, tile);
+      board.WriteMark(col, row, 0);
+    }
+  }
+  BreakSoftSquares();
+  playerCol = 10;
+  playerRow = 10;
+  board.WriteTile(playerCol, playerRow, PlayerUp);
+
+  int col = 0;
+  int row = 0;
+  do {
+    col = random.RandomBetween(kRandomCellLo, kRandomCellHi);
+    row = random.RandomBetween(kRandomCellLo, kRandomCellHi);
+  } while (board.Tile(col, row) != SoftBrick);
+  SetCell(col, row, HardBrick);
+
+  for (int placed = 0; placed < 2; ++placed) {
+    col = random.RandomBetween(kRandomCellLo, kRandomCellHi);
+    row = random.RandomBetween(kRandomCellLo, kRandomCellHi);
+    SpawnBaddie(col, row, 'B');
+  }
+  RedrawBoard();
+  powers = 0;
+  AddPowers(1);
+}
+
+void Game::BreakSoftSquares() {
+  for (int col = 1; col <= 19; ++col) {
+    for (int row = 1; row <= 19; ++row) {
+      if (board.Tile(col, row) == SoftBrick && board.Tile(col + 1, row) == SoftBrick &&
+          board.Tile(col, row + 1) == SoftBrick && board.Tile(col + 1, row + 1) == SoftBrick) {
+        SetCell(col, row, Blank);
+      }
+    }
+  }
+}
+
+// Fills the interior with dirt and clears its marks; the ring stays as the field left it.
+static void FillInteriorWithDirt(Board& board) {
+  for (int col = kInteriorFirst; col <= kInteriorLast; ++col) {
+    for (int row = kInteriorFirst; row <= kInteriorLast; ++row) {
+      board.WriteTile(col, row, Dirt);
+      board.WriteMark(col, row, 0);
+    }
+  }
+}
+
+void Game::LayoutLevel3() {
+  trailTile = Blank;
+  random.randomSeed = 2;
+  FillInteriorWithDirt(board);
+  playerCol = 15;
+  playerRow = 15;
+  board.WriteTile(playerCol, playerRow, playerTiles[3]);
+  board.WriteTile(11, 11, HardBrick);
+  SpawnBaddie(1, 20, 'B');
+  SpawnBaddie(20, 1, 'B');
+  SpawnBaddie(1, 1, 'B');
+  SpawnBaddie(20, 20, 'B');
+  RedrawBoard();
+}
+
+void Game::LayoutLevel4() {
+  random.randomSeed = 2;
+  FillInteriorWithDirt(board);
+  // The ring of interior cells next to the border, clockwise from the top.
+  for (int col = 2; col <= 20; ++col) {
+    SpawnBaddie(col, 1, 'B');
+  }
+  for (int row = 2; row <= 20; ++row) {
+    SpawnBaddie(20, row, 'B');
+  }
+  for (int col = 19; col >= 1; --col) {
+    SpawnBaddie(col, 20, 'B');
+  }
+  for (int row = 19; row >= 1; --row) {
+    SpawnBaddie(1, row, 'B');
+  }
+  playerCol = 10;
+  playerRow = 10;
+  board.WriteTile(playerCol, playerRow, playerTiles[3]);
+  RedrawBoard();
+}
+
+void Game::LayoutLevel5() {
+  random.randomSeed = 2;
+  trailTile = Dirt;
+  int toPlace = kLevel5Baddies;
+  bool parity = false;
+  for (int row = kInteriorFirst; row <= kInteriorLast; ++row) {
+    parity = !parity;
+    for (int col = kInteriorFirst; col <= kInteriorLast; ++col) {
+      board.WriteMark(col, row, 0);
+      board.WriteTile(col, row, toPlace > 0 ? Dirt : Blank);
+      parity = !parity;
+      if (parity && toPlace > 0) {
+        board.WriteTile(col, row, Dirt);
+        SpawnBaddie(col, row, 'B');
+        toPlace -= 1;
+      }
+    }
+  }
+  playerCol = 15;
+  playerRow = 15;
+  board.WriteTile(playerCol, playerRow, playerTiles[3]);
+  RedrawBoard();
+}
+
+void Game::Skip1Click() {
+  ClearBaddieQueues();
+  SetLevel(level + 1);
+  switch (level) {
+    case 2:
+      LayoutBrickField();
+      break;
+    case 3:
+      LayoutLevel3();
+      break;
+    case 4:
+      LayoutLevel4();
+      break;
+    case 5:
+      LayoutLevel5();
+      break;
+    default:
+      host.InfoDialog(kNoMoreLevelsMessage);
+      break;
+  }
+  if (state == GameState::LevelCleared) {
+    state = GameState::Ready;
+    SetPaused(false);
+  }
+}
+
+}  // namespace stonewick

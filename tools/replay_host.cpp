@@ -1,0 +1,106 @@
+// The headless host: virtual time, labels as text, dialogs that print and answer from a
+// queue. Nothing is ever pending inside a step, so processing messages does nothing.
+#include "tools/replay_host.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "game/game.h"
+
+namespace stonewick {
+
+ReplayHost::ReplayHost(std::ostream& out_) : out(out_), pauseCaption(kPauseCaption) {
+  for (std::size_t i = 0; i < labels.size(); ++i) {
+    labels[i] = kInitialLabelCaptions[i];
+  }
+  timers[0].interval = kMainTickMs;
+  timers[1].interval = kSlowTickMs;
+  timers[2].interval = kFirstBadStepMs;
+}
+
+void ReplayHost::DrawCell(int, int, std::int32_t) {}
+
+void ReplayHost::SetLabel(int label, const std::string& text) {
+  if (label >= 1 && label <= static_cast<int>(labels.size())) {
+    labels[label - 1] = text;
+  }
+}
+
+void ReplayHost::ProcessMessages() {}
+
+void ReplayHost::InfoDialog(const std::string& message) {
+  out << "info \"" << message << "\"\n";
+}
+
+char ReplayHost::ConfirmDialog(const std::string& message) {
+  char answer = 'C';
+  if (!answers.empty()) {
+    answer = answers.front();
+    answers.pop_front();
+  }
+  out << "confirm \"" << message << "\" ";
+  if (answer == ' ') {
+    out << "none\n";
+  } else {
+    out << answer << '\n';
+  }
+  return answer;
+}
+
+void ReplayHost::SetTimersEnabled(bool enabled) {
+  for (VirtualTimer& timer : timers) {
+    if (enabled && !timer.enabled) {
+      timer.due = nowMs + timer.interval;
+    }
+    timer.enabled = enabled;
+  }
+}
+
+void ReplayHost::SetTimer3Interval(std::int32_t ms) {
+  VirtualTimer& timer = timers[2];
+  if (ms == timer.interval) {
+    return;
+  }
+  timer.interval = ms;
+  if (timer.enabled) {
+    timer.due = nowMs + ms;
+  }
+}
+
+std::int32_t ReplayHost::Timer3Interval() const { return timers[2].interval; }
+
+double ReplayHost::Now() { return static_cast<double>(nowMs) / static_cast<double>(kMsPerDay); }
+
+std::string ReplayHost::LongTimeText(double time) {
+  // Whole milliseconds first, then the seconds of that time of day.
+  const auto ms = static_cast<std::int64_t>(std::llround(time * static_cast<double>(kMsPerDay)));
+  std::int64_t seconds = (ms / 1000) % 86'400;
+  if (seconds < 0) {
+    seconds += 86'400;
+  }
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d:%02d:%02d", static_cast<int>(seconds / 3600),
+                static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
+  return text;
+}
+
+std::uint32_t ReplayHost::ClockReading() { return static_cast<std::uint32_t>(nowMs); }
+
+void ReplayHost::PauseMs(std::int32_t) {}
+
+std::string ReplayHost::PauseCaption() const { return pauseCaption; }
+
+void ReplayHost::SetPauseCaption(const std::string& caption) { pauseCaption = caption; }
+
+void ReplayHost::SetSkipEnabled(bool enabled) { skipEnabled = enabled; }
+
+bool ReplayHost::GlideChecked() const { return glide; }
+
+void ReplayHost::CloseMainWindow() {
+  if (!closed) {
+    out << "closed\n";
+  }
+  closed = true;
+}
+
+}  // namespace stonewick
