@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test twice: once in a plain build
+# and once under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+jobs="$(nproc)"
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs" --timeout 600
+
+cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSTONEWICK_SANITIZE=ON -DSTONEWICK_BENCH=OFF
+cmake --build build-sanitize -j"$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-sanitize --output-on-failure -j"$jobs" --timeout 900
