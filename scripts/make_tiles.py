@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Draw Stonewick's board tiles and program icon as XPM files.
 
-The pictures follow the tile-set table of spec Part 3.2: tile N is the
-16 by 16 picture of cell code N (Part 1.1), every pixel opaque.
+Tile N is the 16 by 16 picture of cell code N, every pixel opaque; the
+quarters of each nest and hatch stage are cut from one 32 by 32 block.
 
 Run from anywhere:  python3 scripts/make_tiles.py
 Writes ui/tiles/tile00.xpm ... tile38.xpm, ui/tiles/icon32.xpm and
@@ -332,7 +332,7 @@ def quarters(block):
 # --- The whole set ---------------------------------------------------------
 
 def tile_set():
-    """The 39 tiles, index = cell code (spec Part 1.1)."""
+    """The 39 tiles, index = cell code."""
     tiles = [None] * 39
     tiles[0] = solid(BLACK)                                # Blank
     tiles[1:5] = player_tiles(PLAYER_BLUE)                 # PlayerUp, Down, Left, Right
