@@ -1,2 +1,94 @@
-// placeholder
-int main() { return 0; }
+// Speed of the rules with drawing switched off: one main tick and one bad step on the
+// crowded level 5, each level's layout, and an hour of virtual play replayed.
+#include <benchmark/benchmark.h>
+
+#include <ostream>
+
+#include "tools/replay.h"
+
+namespace {
+
+using stonewick::Replay;
+
+std::ostream& Discard() {
+  static std::ostream discard(nullptr);
+  return discard;
+}
+
+// A game on level 5 with play started by a key press.
+void StartLevelFive(Replay& replay) {
+  for (int skip = 0; skip < 4; ++skip) {
+    replay.game.Skip1Click();
+  }
+  replay.game.DrawGrid1KeyDown(stonewick::kKeyLeft);
+}
+
+void BM_MainTickLevel5(benchmark::State& state) {
+  Replay replay(Discard());
+  StartLevelFive(replay);
+  for (auto _ : state) {
+    replay.game.Timer1Timer();
+  }
+}
+BENCHMARK(BM_MainTickLevel5);
+
+void BM_BadStepLevel5(benchmark::State& state) {
+  Replay replay(Discard());
+  StartLevelFive(replay);
+  for (auto _ : state) {
+    replay.game.Timer3Timer();
+  }
+}
+BENCHMARK(BM_BadStepLevel5);
+
+void BM_Layout(benchmark::State& state) {
+  Replay replay(Discard());
+  stonewick::Game& game = replay.game;
+  for (auto _ : state) {
+    switch (state.range(0)) {
+      case 1:
+        game.level = 1;
+        game.LayoutBrickField();
+        break;
+      case 2:
+        game.level = 2;
+        game.LayoutBrickField();
+        break;
+      case 3:
+        game.LayoutLevel3();
+        break;
+      case 4:
+        game.LayoutLevel4();
+        break;
+      default:
+        game.LayoutLevel5();
+        break;
+    }
+    game.ClearBaddieQueues();
+  }
+}
+BENCHMARK(BM_Layout)->DenseRange(1, 5);
+
+void BM_HourOfVirtualPlayLevel5(benchmark::State& state) {
+  for (auto _ : state) {
+    Replay replay(Discard());
+    StartLevelFive(replay);
+    replay.Wait(60 * 60 * 1000);
+    benchmark::DoNotOptimize(replay.game.kills);
+  }
+}
+BENCHMARK(BM_HourOfVirtualPlayLevel5)->Unit(benchmark::kMillisecond);
+
+void BM_HourOfVirtualPlayLevel1(benchmark::State& state) {
+  for (auto _ : state) {
+    Replay replay(Discard());
+    replay.game.DrawGrid1KeyDown(stonewick::kKeyUp);
+    replay.Wait(60 * 60 * 1000);
+    benchmark::DoNotOptimize(replay.game.kills);
+  }
+}
+BENCHMARK(BM_HourOfVirtualPlayLevel1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -89,7 +89,9 @@ void Game::AppendCandidate(std::int32_t col, std::int32_t row) {
   candidates[candidateCount] = {col, row};
 }
 
-Cell Game::ChooseCandidate() { return candidates[random.RandomBetween(1, candidateCount)]; }
+Cell Game::ChooseCandidate() {
+  return candidates[random.RandomBetween(1, candidateCount)];
+}
 
 // What a baddie leaves on the cell it moves off. A picture of the player counts as the
 // player only where the player stands; elsewhere the player's trail is left instead.

@@ -55,7 +55,9 @@ constexpr bool InRange(std::int32_t code, std::int32_t lo, std::int32_t hi) {
 }
 
 // The player facing any way, plain or powered.
-constexpr bool IsPlayerTile(std::int32_t c) { return InRange(c, 1, 4) || InRange(c, 34, 37); }
+constexpr bool IsPlayerTile(std::int32_t c) {
+  return InRange(c, 1, 4) || InRange(c, 34, 37);
+}
 
 // Any quarter of a dormant nest or of a nest at any hatch stage.
 constexpr bool IsNestPart(std::int32_t c) {
@@ -63,7 +65,9 @@ constexpr bool IsNestPart(std::int32_t c) {
 }
 
 // Cells a very bad baddie crawls over; a soft brick pushed next to one starts to harden.
-constexpr bool IsWallCell(std::int32_t c) { return c == HardBrick || IsNestPart(c) || c == 38; }
+constexpr bool IsWallCell(std::int32_t c) {
+  return c == HardBrick || IsNestPart(c) || c == 38;
+}
 
 // Cells any baddie may step onto.
 constexpr bool IsBaddieFloor(std::int32_t c) {
@@ -76,9 +80,13 @@ constexpr bool IsPlayerFloor(std::int32_t c) {
 }
 
 // Cells that catch the player who steps toward them.
-constexpr bool IsDeadlyToPlayer(std::int32_t c) { return c == Bad || c == VeryBad || c == 38; }
+constexpr bool IsDeadlyToPlayer(std::int32_t c) {
+  return c == Bad || c == VeryBad || c == 38;
+}
 
-constexpr bool IsRemains(std::int32_t c) { return c == Egg || c == Egg2 || c == Egg3; }
+constexpr bool IsRemains(std::int32_t c) {
+  return c == Egg || c == Egg2 || c == Egg3;
+}
 
 // Nest quarters by position, across all stages.
 constexpr bool IsNorthWestQuarter(std::int32_t c) {

@@ -15,7 +15,7 @@
 namespace stonewick {
 
 enum class GameState : std::uint8_t {
-  Ready = 0,         // a layout stands, waiting for the first key
+  Ready = 0,  // a layout stands, waiting for the first key
   Running = 1,
   Paused = 2,
   LevelCleared = 3,  // every bad baddie is dead, waiting for Skip
@@ -188,7 +188,8 @@ class Game {
 // Texts the game shows.
 inline constexpr const char* kSecondChanceMessage =
     "You have hit a baddie, but your powers will be exchanged for a 2nd chance";
-inline constexpr const char* kGameOverQuestion = "Aaagh you have been eaten, game over - play again?";
+inline constexpr const char* kGameOverQuestion =
+    "Aaagh you have been eaten, game over - play again?";
 inline constexpr const char* kLevelClearedMessage =
     "You have killed all the baddies, well done. Use Skip to go to next level";
 inline constexpr const char* kNoMoreLevelsMessage = "Sorry, there are no more levels, you win! ";

@@ -6,7 +6,9 @@
 
 namespace stonewick {
 
-void Game::SeedFromClock() { random.SeedFromClock(host.ClockReading()); }
+void Game::SeedFromClock() {
+  random.SeedFromClock(host.ClockReading());
+}
 
 void Game::SetPaused(bool paused) {
   host.SetTimersEnabled(!paused);
@@ -96,7 +98,9 @@ void Game::Timer1Timer() {
   tickBusy = false;
 }
 
-void Game::Timer2Timer() { slowTickDue = true; }
+void Game::Timer2Timer() {
+  slowTickDue = true;
+}
 
 void Game::Timer3Timer() {
   if (tickBusy) {
@@ -107,7 +111,9 @@ void Game::Timer3Timer() {
   tickBusy = false;
 }
 
-void Game::start1Click() { StartPlay(); }
+void Game::start1Click() {
+  StartPlay();
+}
 
 void Game::Pause1Click() {
   if (host.PauseCaption() == kPauseCaption) {
@@ -126,14 +132,22 @@ void Game::Auto1Click() {
   StartPlay();
 }
 
-void Game::Cheat1Click() { AddPowers(10); }
+void Game::Cheat1Click() {
+  AddPowers(10);
+}
 
 void Game::Randomise1Click() {}
 
-void Game::Exit1Click() { host.CloseMainWindow(); }
+void Game::Exit1Click() {
+  host.CloseMainWindow();
+}
 
-void Game::FormCreate() { AddPowers(1); }
+void Game::FormCreate() {
+  AddPowers(1);
+}
 
-void Game::FormShow() { StartLevelOne(); }
+void Game::FormShow() {
+  StartLevelOne();
+}
 
 }  // namespace stonewick

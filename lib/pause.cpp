@@ -7,7 +7,9 @@
 
 namespace stonewick {
 
-std::int32_t CappedPauseMs(std::int32_t ms) { return std::clamp(ms, 0, kLongestPauseMs); }
+std::int32_t CappedPauseMs(std::int32_t ms) {
+  return std::clamp(ms, 0, kLongestPauseMs);
+}
 
 void PauseMs(std::int32_t ms) {
   const std::int32_t wait = CappedPauseMs(ms);

@@ -8,7 +8,9 @@ std::uint32_t Random::RandomBelow(std::uint32_t n) {
   return static_cast<std::uint32_t>((static_cast<std::uint64_t>(randomSeed) * n) >> 32);
 }
 
-void Random::SeedFromClock(std::uint32_t clockReading) { randomSeed = clockReading; }
+void Random::SeedFromClock(std::uint32_t clockReading) {
+  randomSeed = clockReading;
+}
 
 std::int32_t Random::RandomBetween(std::int32_t lo, std::int32_t hi) {
   if (hi < lo) {
@@ -22,8 +24,12 @@ std::int32_t Random::RandomBetween(std::int32_t lo, std::int32_t hi) {
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(lo) + RandomBelow(width));
 }
 
-bool Random::CoinFlip() { return RandomBetween(0, 1) == 0; }
+bool Random::CoinFlip() {
+  return RandomBetween(0, 1) == 0;
+}
 
-std::int32_t Random::Percent() { return RandomBetween(0, 100); }
+std::int32_t Random::Percent() {
+  return RandomBetween(0, 100);
+}
 
 }  // namespace stonewick

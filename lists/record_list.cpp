@@ -9,11 +9,15 @@
 namespace stonewick {
 namespace {
 
-unsigned char* Payload(ListNode* node) { return reinterpret_cast<unsigned char*>(node + 1); }
+unsigned char* Payload(ListNode* node) {
+  return reinterpret_cast<unsigned char*>(node + 1);
+}
 
 // The block is sized in full width, so a record size near the 16-bit limit cannot make
 // the wrapped nodeSize allocate less than is copied into it.
-std::size_t BlockSize(const RecordList& list) { return sizeof(ListNode) + list.elemSize; }
+std::size_t BlockSize(const RecordList& list) {
+  return sizeof(ListNode) + list.elemSize;
+}
 
 ListNode* Candidate(const RecordList& list) {
   switch (list.kind) {
@@ -28,7 +32,9 @@ ListNode* Candidate(const RecordList& list) {
 
 }  // namespace
 
-const void* RecordOf(const ListNode* node) { return node + 1; }
+const void* RecordOf(const ListNode* node) {
+  return node + 1;
+}
 
 void Create(RecordList& list, std::string_view name, std::uint16_t elemSize, char kind) {
   list.newest = nullptr;
@@ -44,7 +50,9 @@ void Create(RecordList& list, std::string_view name, std::uint16_t elemSize, cha
   std::memcpy(list.name, name.data(), length);
 }
 
-std::string Name(const RecordList& list) { return std::string(list.name, list.nameLength); }
+std::string Name(const RecordList& list) {
+  return std::string(list.name, list.nameLength);
+}
 
 bool Add(RecordList& list, const void* record) {
   if (list.count == kMaxRecords) {

@@ -67,9 +67,13 @@ void ReplayHost::SetTimer3Interval(std::int32_t ms) {
   }
 }
 
-std::int32_t ReplayHost::Timer3Interval() const { return timers[2].interval; }
+std::int32_t ReplayHost::Timer3Interval() const {
+  return timers[2].interval;
+}
 
-double ReplayHost::Now() { return static_cast<double>(nowMs) / static_cast<double>(kMsPerDay); }
+double ReplayHost::Now() {
+  return static_cast<double>(nowMs) / static_cast<double>(kMsPerDay);
+}
 
 std::string ReplayHost::LongTimeText(double time) {
   // Whole milliseconds first, then the seconds of that time of day.
@@ -84,17 +88,27 @@ std::string ReplayHost::LongTimeText(double time) {
   return text;
 }
 
-std::uint32_t ReplayHost::ClockReading() { return static_cast<std::uint32_t>(nowMs); }
+std::uint32_t ReplayHost::ClockReading() {
+  return static_cast<std::uint32_t>(nowMs);
+}
 
 void ReplayHost::PauseMs(std::int32_t) {}
 
-std::string ReplayHost::PauseCaption() const { return pauseCaption; }
+std::string ReplayHost::PauseCaption() const {
+  return pauseCaption;
+}
 
-void ReplayHost::SetPauseCaption(const std::string& caption) { pauseCaption = caption; }
+void ReplayHost::SetPauseCaption(const std::string& caption) {
+  pauseCaption = caption;
+}
 
-void ReplayHost::SetSkipEnabled(bool enabled) { skipEnabled = enabled; }
+void ReplayHost::SetSkipEnabled(bool enabled) {
+  skipEnabled = enabled;
+}
 
-bool ReplayHost::GlideChecked() const { return glide; }
+bool ReplayHost::GlideChecked() const {
+  return glide;
+}
 
 void ReplayHost::CloseMainWindow() {
   if (!closed) {

@@ -2,6 +2,7 @@
 // bad line is reported with its number and nothing of it is carried out.
 #include <array>
 #include <cstdint>
+#include <initializer_list>
 #include <istream>
 #include <limits>
 #include <optional>
@@ -91,6 +92,14 @@ std::string Printable(std::string_view word) {
   return text;
 }
 
+std::string Joined(std::initializer_list<std::string_view> parts) {
+  std::string text;
+  for (const std::string_view part : parts) {
+    text.append(part);
+  }
+  return text;
+}
+
 struct CommandShape {
   std::string_view name;
   std::size_t arguments;
@@ -124,17 +133,16 @@ bool Replay::RunLine(std::string_view line, std::string& error) {
     }
   }
   if (shape == nullptr) {
-    error = "unknown command '" + Printable(command) + "'";
+    error = Joined({"unknown command '", Printable(command), "'"});
     return false;
   }
   if (words.size() != shape->arguments + 1) {
-    error = "'" + std::string(command) + "' takes " + std::to_string(shape->arguments) +
-            " argument" + (shape->arguments == 1 ? "" : "s") + ", got " +
-            std::to_string(words.size() - 1);
+    error = Joined({"'", command, "' takes ", std::to_string(shape->arguments), " argument",
+                    shape->arguments == 1 ? "" : "s", ", got ", std::to_string(words.size() - 1)});
     return false;
   }
   auto bad = [&](std::string_view what, std::string_view word) {
-    error = "'" + std::string(command) + "': " + std::string(what) + " '" + Printable(word) + "'";
+    error = Joined({"'", command, "': ", what, " '", Printable(word), "'"});
     return false;
   };
 
