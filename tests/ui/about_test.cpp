@@ -1,0 +1,113 @@
+// The About window: program path in small letters, the file date in yyyy-mm-dd form with
+// the time unless midnight, the widening rule for long paths, and Enter/Esc closing it.
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
+
+#include "lib/calendar.h"
+#include "ui/about1.h"
+
+class AboutTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { stonewick::TheCalendar().StartUp(); }
+
+  void pathTurnsOnlyCapitalsAToZIntoSmallLetters() {
+    QCOMPARE(LowerCaseAsciiLetters("/Home/Player/Games/StoneWick-2.07_X"),
+             QString("/home/player/games/stonewick-2.07_x"));
+    QCOMPARE(LowerCaseAsciiLetters(QString::fromUtf8("/Spiele/ÄÖÜ/É")),
+             QString::fromUtf8("/spiele/ÄÖÜ/É"));
+  }
+
+  void stampShowsDashedDateThenTimeInLongFormat() {
+    const QDateTime stamp(QDate(2014, 9, 20), QTime(13, 5, 8));
+    QCOMPARE(FileStampText(stamp, "HH:mm:ss"), QString("2014-09-20 13:05:08"));
+  }
+
+  void stampAtExactlyMidnightShowsTheDateAlone() {
+    QCOMPARE(FileStampText(QDateTime(QDate(2014, 9, 20), QTime(0, 0)), "HH:mm:ss"),
+             QString("2014-09-20"));
+    // File times carry fractions of a second; the stamp is read in whole seconds.
+    QCOMPARE(FileStampText(QDateTime(QDate(2014, 9, 20), QTime(0, 0, 0, 600)), "HH:mm:ss"),
+             QString("2014-09-20"));
+    QCOMPARE(FileStampText(QDateTime(QDate(2014, 9, 20), QTime(0, 0, 2)), "HH:mm:ss"),
+             QString("2014-09-20 00:00:02"));
+  }
+
+  void createdWindowShowsTheRunningProgramsFile() {
+    TFAbout1 about;
+    const QString path = QCoreApplication::applicationFilePath();
+    QCOMPARE(about.Label2->text(), LowerCaseAsciiLetters(path));
+    QCOMPARE(about.Label3->text(),
+             FileStampText(QFileInfo(path).lastModified(),
+                           QLocale::system().timeFormat(QLocale::LongFormat)));
+    QVERIFY(about.Label3->text().startsWith(
+        QFileInfo(path).lastModified().date().toString("yyyy-MM-dd")));
+  }
+
+  void widthRuleGrowsOnlyForALabelEndingPastTheClientArea() {
+    QCOMPARE(AboutClientWidth(12, 200, 302), 302);
+    QCOMPARE(AboutClientWidth(12, 290, 302), 302);
+    QCOMPARE(AboutClientWidth(12, 291, 302), 315);
+    QCOMPARE(AboutClientWidth(12, 500, 302), 524);
+  }
+
+  void shortPathKeepsTheWindowWidth() {
+    TFAbout1 about;
+    about.ShowProgramFile("/usr/games/stonewick", QDateTime(QDate(2014, 9, 20), QTime(0, 0)));
+    QCOMPARE(about.width(), TFAbout1::kClientWidth);
+  }
+
+  void longPathWidensTheWindowToEqualMarginsBesideThePath() {
+    TFAbout1 about;
+    const QString path = "/home/player/" + QString(60, 'W') + "/stonewick";
+    about.ShowProgramFile(path, QDateTime(QDate(2014, 9, 20), QTime(0, 0)));
+    QVERIFY(about.Label2->width() > TFAbout1::kClientWidth);
+    QCOMPARE(about.Label2->x(), 12);
+    QCOMPARE(about.width(), 12 + about.Label2->width() + 12);
+    about.show();
+    QCOMPARE(about.Memo1->width(), about.width());
+  }
+
+  void memoCarriesTheGamesLinesCentred() {
+    TFAbout1 about;
+    const QStringList lines = about.Memo1->toPlainText().split('\n');
+    QCOMPARE(lines.size(), 11);
+    QCOMPARE(lines[1], QString("A primitive but addictive game"));
+    QCOMPARE(lines[3], QString("version 2.07 ( September 2014 )"));
+    QCOMPARE(lines[5], QString("simplicity by design, "));
+    for (const int empty : {0, 2, 4, 7, 9}) {
+      QCOMPARE(lines[empty], QString());
+    }
+    QCOMPARE(about.Memo1->document()->lastBlock().blockFormat().alignment(), Qt::AlignHCenter);
+    QVERIFY(about.Memo1->isReadOnly());
+    QVERIFY(!(about.Memo1->focusPolicy() & Qt::TabFocus));
+  }
+
+  void enterAndEscPressOkAndHideTheWindow_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("Esc") << int(Qt::Key_Escape);
+  }
+
+  void enterAndEscPressOkAndHideTheWindow() {
+    QFETCH(int, key);
+    TFAbout1 about;
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QTest::keyClick(&about, Qt::Key(key));
+    QVERIFY(!about.isVisible());
+    about.show();  // hidden, not destroyed: it opens again
+    QVERIFY(about.isVisible());
+    QVERIFY(about.OKBtn->isDefault());
+  }
+};
+
+QTEST_MAIN(AboutTest)
+#include "about_test.moc"
