@@ -1,0 +1,48 @@
+// Message boxes that open at the mouse cursor and carry the application title, and showing
+// a window at the cursor. The modal boxes remember their anchor between calls.
+#pragma once
+
+#include <QPoint>
+#include <QString>
+#include <string>
+
+class QWidget;
+
+namespace stonewick {
+
+// Where the most recent modal box was anchored, and where the cursor was when it closed.
+extern QPoint lastDialogPos;
+extern QPoint lastClosePos;
+// When not empty, the caption of every modal box, after one blank.
+extern std::string dialogCaption;
+
+// Start-up of the dialog state: both points at (0, 0) and no caption of its own.
+void StartDialogs();
+
+// The title derived from the executable's path: the file name cut at its first '.', with
+// every character after the first in lower case ("/usr/bin/STONEWICK.bin" -> "Stonewick").
+QString ApplicationTitleFromPath(const QString& path);
+QString ApplicationTitle();
+
+// Turns every '&' into "&&" so that a toolkit that reads '&' as an accelerator mark shows it;
+// true when there was at least one.
+bool DoubleAmpersands(std::string& message);
+
+// The cursor position, or the last anchor when the cursor has not moved since the last box
+// closed; it becomes the new anchor.
+QPoint DialogAnchor();
+
+// Moves the window's top-left corner to p, pulled back left and up so that it ends on the
+// primary screen's right and bottom edges when it would pass them.
+void ClampToScreen(QWidget& window, QPoint p);
+
+// A modal information box with OK; returns when it is closed.
+void InfoDialog(const std::string& message);
+// A modal question with Yes, No and Cancel: 'Y', 'N', 'C' (also Esc and the close box) or ' '.
+char ConfirmDialog(const std::string& message);
+
+// Shows the window just below and right of the cursor, kept on the screen, not modal, and
+// brings it to the front. The modal boxes' anchor is left alone.
+void ShowAtCursor(QWidget& window);
+
+}  // namespace stonewick

@@ -1,0 +1,119 @@
+// Drawing, keys and clicks of the board grid.
+#include "ui/board_grid.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <cstring>
+
+#include "ui/key_codes.h"
+
+namespace {
+
+const QColor kSilver(0xC0, 0xC0, 0xC0);
+
+}  // namespace
+
+BoardGrid::BoardGrid(const stonewick::Board& board, QWidget* parent)
+    : QWidget(parent),
+      board_(board),
+      backbuffer_(kBoardPixels, kBoardPixels, QImage::Format_RGB32) {
+  backbuffer_.fill(kSilver);
+  for (auto& column : shown_) {
+    column.fill(-1);
+  }
+  setFocusPolicy(Qt::StrongFocus);
+  // Every exposed pixel is painted, so Qt need not clear the background first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BoardGrid::SetImageList(const std::vector<QImage>* images) {
+  images_ = images;
+}
+
+bool BoardGrid::CopyTile(int col, int row, std::int32_t code) {
+  if (images_ == nullptr || !stonewick::Board::Contains(col, row) || code < 0 ||
+      static_cast<std::size_t>(code) >= images_->size()) {
+    return false;
+  }
+  const QImage& tile = (*images_)[static_cast<std::size_t>(code)];
+  if (tile.format() != QImage::Format_RGB32 || tile.width() != DefaultColWidth ||
+      tile.height() != DefaultRowHeight) {
+    return false;
+  }
+  const auto rowBytes = static_cast<std::size_t>(DefaultColWidth) * 4;
+  for (int y = 0; y < DefaultRowHeight; ++y) {
+    uchar* to = backbuffer_.scanLine(row * DefaultRowHeight + y) + col * DefaultColWidth * 4;
+    std::memcpy(to, tile.constScanLine(y), rowBytes);
+  }
+  shown_[col][row] = code;
+  return true;
+}
+
+void BoardGrid::DrawTile(int col, int row, std::int32_t code) {
+  if (CopyTile(col, row, code)) {
+    update(col * DefaultColWidth, row * DefaultRowHeight, DefaultColWidth, DefaultRowHeight);
+  }
+}
+
+void BoardGrid::paintEvent(QPaintEvent* event) {
+  const QRect board(0, 0, kBoardPixels, kBoardPixels);
+  const QRect exposed = event->rect() & board;
+  // A repaint shows the tile layer as it stands: cells written without a draw are brought up
+  // to date here, once each, and the exposed part is copied in one go.
+  if (!exposed.isEmpty()) {
+    for (int col = exposed.left() / DefaultColWidth; col <= exposed.right() / DefaultColWidth;
+         ++col) {
+      for (int row = exposed.top() / DefaultRowHeight; row <= exposed.bottom() / DefaultRowHeight;
+           ++row) {
+        const std::int32_t code = board_.tiles[col][row];
+        if (shown_[col][row] != code) {
+          CopyTile(col, row, code);
+        }
+      }
+    }
+  }
+  QPainter painter(this);
+  // Scaled to a high-density screen pixel by pixel, never smoothed.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  const QRegion outside = event->region() - board;
+  for (const QRect& r : outside) {
+    painter.fillRect(r, kSilver);
+  }
+  if (!exposed.isEmpty()) {
+    painter.drawImage(exposed, backbuffer_, exposed);
+  }
+  if (!painted_) {
+    painted_ = true;
+    emit FirstPainted();
+  }
+}
+
+void BoardGrid::keyPressEvent(QKeyEvent* event) {
+  event->accept();
+  emit KeyDown(VirtualKeyOf(event->key()));
+}
+
+void BoardGrid::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    pressed_ = true;
+  }
+  QWidget::mousePressEvent(event);
+}
+
+void BoardGrid::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton || !pressed_) {
+    return;
+  }
+  pressed_ = false;
+  const QPoint at = event->position().toPoint();
+  if (!rect().contains(at)) {
+    return;  // released elsewhere: no click
+  }
+  if (at.x() < kBoardPixels && at.y() < kBoardPixels) {
+    emit Clicked(at.x() / DefaultColWidth, at.y() / DefaultRowHeight);
+  } else {
+    emit Clicked(-1, -1);
+  }
+}

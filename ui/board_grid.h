@@ -1,0 +1,54 @@
+// The board grid: 22 by 22 cells of 16 pixels, drawn from a back buffer that each single-cell
+// draw updates at once; repaints blit the exposed cells in one pass.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "game/board.h"
+
+class BoardGrid : public QWidget {
+  Q_OBJECT
+ public:
+  static constexpr int ColCount = stonewick::kBoardSize;
+  static constexpr int RowCount = stonewick::kBoardSize;
+  static constexpr int DefaultColWidth = 16;
+  static constexpr int DefaultRowHeight = 16;
+  static constexpr int kBoardPixels = ColCount * DefaultColWidth;
+
+  BoardGrid(const stonewick::Board& board, QWidget* parent);
+
+  // The tiles to draw with, indexed by cell code; none until the tile set is loaded.
+  void SetImageList(const std::vector<QImage>* images);
+  // Puts the tile of `code` at cell (col, row) and asks for that cell to be repainted, so it
+  // shows by the next time window messages are processed.
+  void DrawTile(int col, int row, std::int32_t code);
+  // The board's pixels as they stand, one tile per cell.
+  const QImage& Backbuffer() const { return backbuffer_; }
+
+ signals:
+  void KeyDown(std::uint16_t key);
+  // The cell under the pointer when the click ended, or (-1, -1) over no cell.
+  void Clicked(int col, int row);
+  void FirstPainted();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+
+ private:
+  bool CopyTile(int col, int row, std::int32_t code);
+
+  const stonewick::Board& board_;
+  const std::vector<QImage>* images_ = nullptr;
+  QImage backbuffer_;
+  // The code whose tile each cell of the back buffer shows; -1 for none yet.
+  std::array<std::array<std::int32_t, RowCount>, ColCount> shown_;
+  bool pressed_ = false;
+  bool painted_ = false;
+};

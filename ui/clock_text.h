@@ -1,0 +1,14 @@
+// Date-times as the rules count them (days since 1899-12-30, the time of day as the
+// fraction) and times of day in the system's long time format.
+#pragma once
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+
+double DaysSinceEpoch(const QDateTime& local);
+// The locale's long time format with its time-zone part taken out: the clock label shows a
+// span of play time, which has no zone.
+QString LongTimeFormatWithoutZone(const QLocale& locale);
+// The fraction of `days` as a time of day in `format`.
+QString TimeOfDayText(double days, const QString& format, const QLocale& locale);

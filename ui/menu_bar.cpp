@@ -1,0 +1,185 @@
+// Layout, painting and mouse handling of the wrapping menu bar. Items are drawn with the
+// style's own menu bar elements so the bar looks like the desktop's other menu bars.
+#include "ui/menu_bar.h"
+
+#include <QActionEvent>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionMenuItem>
+#include <algorithm>
+
+WrappingMenuBar::WrappingMenuBar(QWidget* parent) : QWidget(parent) {
+  setFocusPolicy(Qt::NoFocus);  // the board keeps the keyboard
+  setMouseTracking(true);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+}
+
+int WrappingMenuBar::Margin() const {
+  return style()->pixelMetric(QStyle::PM_MenuBarPanelWidth, nullptr, this) +
+         std::max(style()->pixelMetric(QStyle::PM_MenuBarHMargin, nullptr, this),
+                  style()->pixelMetric(QStyle::PM_MenuBarVMargin, nullptr, this));
+}
+
+QSize WrappingMenuBar::ItemSize(const QAction* action) const {
+  QStyleOptionMenuItem option;
+  option.initFrom(this);
+  option.menuItemType = QStyleOptionMenuItem::Normal;
+  option.text = action->text();
+  const QSize text = fontMetrics().size(Qt::TextShowMnemonic, action->text());
+  return style()->sizeFromContents(QStyle::CT_MenuBarItem, &option, text, this);
+}
+
+std::vector<std::pair<QAction*, QRect>> WrappingMenuBar::ItemRects(int width) const {
+  std::vector<std::pair<QAction*, QRect>> items;
+  const int margin = Margin();
+  const int spacing = style()->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, this);
+  int rowHeight = 0;
+  for (const QAction* action : actions()) {
+    if (action->isVisible()) {
+      rowHeight = std::max(rowHeight, ItemSize(action).height());
+    }
+  }
+  int x = margin;
+  int y = margin;
+  for (QAction* action : actions()) {
+    if (!action->isVisible()) {
+      continue;
+    }
+    const QSize size = ItemSize(action);
+    if (x > margin && x + size.width() > width - margin) {
+      x = margin;
+      y += rowHeight;
+    }
+    items.emplace_back(action, QRect(x, y, size.width(), rowHeight));
+    x += size.width() + spacing;
+  }
+  return items;
+}
+
+QRect WrappingMenuBar::ItemRect(const QAction* action) const {
+  for (const auto& [item, rect] : ItemRects(width())) {
+    if (item == action) {
+      return rect;
+    }
+  }
+  return {};
+}
+
+int WrappingMenuBar::heightForWidth(int width) const {
+  int bottom = 0;
+  for (const auto& item : ItemRects(width)) {
+    bottom = std::max(bottom, item.second.bottom() + 1);
+  }
+  return bottom + Margin();
+}
+
+QSize WrappingMenuBar::sizeHint() const {
+  int right = 0;
+  for (const auto& item : ItemRects(QWIDGETSIZE_MAX)) {
+    right = std::max(right, item.second.right() + 1);
+  }
+  return {right + Margin(), heightForWidth(QWIDGETSIZE_MAX)};
+}
+
+QSize WrappingMenuBar::minimumSizeHint() const {
+  return {0, heightForWidth(QWIDGETSIZE_MAX)};
+}
+
+bool WrappingMenuBar::event(QEvent* event) {
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+    updateGeometry();
+  }
+  return QWidget::event(event);
+}
+
+void WrappingMenuBar::actionEvent(QActionEvent* event) {
+  QAction* action = event->action();
+  if (event->type() == QEvent::ActionRemoved) {
+    hovered_ = hovered_ == action ? nullptr : hovered_;
+    pressed_ = pressed_ == action ? nullptr : pressed_;
+  } else {
+    // The accelerator follows the caption, so "&Resume" answers Alt+R once Pause has changed.
+    const QKeySequence accelerator = QKeySequence::mnemonic(action->text());
+    if (action->shortcut() != accelerator) {
+      action->setShortcut(accelerator);
+    }
+  }
+  updateGeometry();
+  update();
+}
+
+void WrappingMenuBar::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  QStyleOptionMenuItem empty;
+  empty.initFrom(this);
+  empty.menuItemType = QStyleOptionMenuItem::EmptyArea;
+  empty.rect = rect();
+  empty.menuRect = rect();
+  style()->drawControl(QStyle::CE_MenuBarEmptyArea, &empty, &painter, this);
+  for (const auto& [action, itemRect] : ItemRects(width())) {
+    QStyleOptionMenuItem option;
+    option.initFrom(this);
+    option.menuItemType = QStyleOptionMenuItem::Normal;
+    option.checkType = QStyleOptionMenuItem::NotCheckable;
+    option.text = action->text();
+    option.rect = itemRect;
+    option.menuRect = rect();
+    option.state = QStyle::State_None;
+    if (action->isEnabled()) {
+      option.state |= QStyle::State_Enabled;
+    } else {
+      option.palette.setCurrentColorGroup(QPalette::Disabled);
+    }
+    if (action->isEnabled() && (action == hovered_ || action == pressed_)) {
+      option.state |= QStyle::State_Selected;
+    }
+    if (action == pressed_ && action == hovered_) {
+      option.state |= QStyle::State_Sunken;
+    }
+    style()->drawControl(QStyle::CE_MenuBarItem, &option, &painter, this);
+  }
+}
+
+QAction* WrappingMenuBar::ActionAt(QPoint at) const {
+  for (const auto& [action, itemRect] : ItemRects(width())) {
+    if (itemRect.contains(at)) {
+      return action;
+    }
+  }
+  return nullptr;
+}
+
+void WrappingMenuBar::mouseMoveEvent(QMouseEvent* event) {
+  QAction* now = ActionAt(event->position().toPoint());
+  if (now != hovered_) {
+    hovered_ = now;
+    update();
+  }
+}
+
+void WrappingMenuBar::mousePressEvent(QMouseEvent* event) {
+  QAction* action = ActionAt(event->position().toPoint());
+  if (event->button() == Qt::LeftButton && action != nullptr && action->isEnabled()) {
+    pressed_ = action;
+    update();
+  }
+}
+
+void WrappingMenuBar::mouseReleaseEvent(QMouseEvent* event) {
+  QAction* action = ActionAt(event->position().toPoint());
+  QAction* pressed = pressed_;
+  pressed_ = nullptr;
+  update();
+  // A command runs once the button comes up over the item it went down on.
+  if (event->button() == Qt::LeftButton && pressed != nullptr && action == pressed &&
+      action->isEnabled()) {
+    action->trigger();
+  }
+}
+
+void WrappingMenuBar::leaveEvent(QEvent*) {
+  hovered_ = nullptr;
+  update();
+}

@@ -1,0 +1,41 @@
+// A menu bar of commands that sit directly on the bar, with no drop-down lists. When the
+// commands do not fit the window's width the bar wraps onto further rows, so every command
+// stays in view; each command's '&' letter is its Alt accelerator.
+#pragma once
+
+#include <QAction>
+#include <QRect>
+#include <QWidget>
+#include <vector>
+
+class WrappingMenuBar : public QWidget {
+  Q_OBJECT
+ public:
+  explicit WrappingMenuBar(QWidget* parent);
+
+  // Where each visible command lies at the given width, in order.
+  std::vector<std::pair<QAction*, QRect>> ItemRects(int width) const;
+  QRect ItemRect(const QAction* action) const;
+
+  bool hasHeightForWidth() const override { return true; }
+  int heightForWidth(int width) const override;
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ protected:
+  bool event(QEvent* event) override;
+  void actionEvent(QActionEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  QSize ItemSize(const QAction* action) const;
+  QAction* ActionAt(QPoint at) const;
+  int Margin() const;
+
+  QAction* hovered_ = nullptr;
+  QAction* pressed_ = nullptr;
+};
