@@ -1,0 +1,228 @@
+// Shared set-up for the rules tests: a game at the program's starting point on a headless
+// host that also notes draws and pauses, helpers for hand-built boards, and a separate
+// copy of the generator that says which numbers the rules must draw.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "game/game.h"
+#include "tools/replay_host.h"
+
+namespace stonewick::testing {
+
+// The generator written out again, apart from the game's own, to predict its draws.
+struct Draws {
+  std::uint32_t seed;
+  std::uint32_t Below(std::uint32_t n) {
+    seed = seed * 134775813u + 1u;
+    return static_cast<std::uint32_t>((static_cast<std::uint64_t>(seed) * n) >> 32);
+  }
+  int Between(int lo, int hi) {
+    if (hi < lo) {
+      return 0;
+    }
+    if (hi == lo) {
+      return lo;
+    }
+    return lo + static_cast<int>(Below(static_cast<std::uint32_t>(hi - lo + 1)));
+  }
+  int Percent() { return Between(0, 100); }
+};
+
+struct Drawn {
+  int col;
+  int row;
+  std::int32_t code;
+};
+
+// The headless host, also noting every cell drawn and every pause asked for.
+class RecordingHost : public ReplayHost {
+ public:
+  using ReplayHost::ReplayHost;
+  void DrawCell(int col, int row, std::int32_t code) override {
+    drawn.push_back({col, row, code});
+    ReplayHost::DrawCell(col, row, code);
+  }
+  void PauseMs(std::int32_t ms) override {
+    pauses.push_back(ms);
+    ReplayHost::PauseMs(ms);
+  }
+  // The codes drawn at one cell, oldest first.
+  std::vector<std::int32_t> DrawnAt(int col, int row) const {
+    std::vector<std::int32_t> codes;
+    for (const Drawn& d : drawn) {
+      if (d.col == col && d.row == row) {
+        codes.push_back(d.code);
+      }
+    }
+    return codes;
+  }
+  std::vector<Drawn> drawn;
+  std::vector<std::int32_t> pauses;
+};
+
+// Level 1 as every game lays it out: # border, o soft brick, . blank, H hard brick,
+// B bad baddie, P the player facing up. One string per row, columns left to right.
+inline constexpr std::array<const char*, 22> kLevelOneRows = {
+    "######################", "#o.oo....o...o.o..o..#", "#o.o..oo.o..oooo..oo.#",
+    "#...ooo.....o..o..o.o#", "#.oo......ooo...ooooo#", "#oo..oooooo..o.oB....#",
+    "#.oo....o...ooo.o.ooo#", "#.o..o...o....o..o...#", "#oo..oooooo.o...oo...#",
+    "#o..o....o....o.o.o..#", "#.o.o.o...Po...o....o#", "#.o..o..o.o..oooo...o#",
+    "#ooB...o....o.....ooo#", "#o...ooo.oooo.o....o.#", "#.o..o.o..o..o..o.o..#",
+    "#o..o....o....ooo.o.o#", "#o..o.o.oo.o.o.o...oo#", "#.o...o...o.o...H..o.#",
+    "#o.o.oo....o.oo.o.o..#", "#.....oooo.o.o..o....#", "#ooo..o..o.o.oooo..o.#",
+    "######################"};
+
+inline std::int32_t CodeOfSymbol(char symbol) {
+  switch (symbol) {
+    case '#':
+      return Border;
+    case 'o':
+      return SoftBrick;
+    case 'H':
+      return HardBrick;
+    case 'B':
+      return Bad;
+    case 'P':
+      return PlayerUp;
+    default:
+      return Blank;
+  }
+}
+
+inline Board::Layer LevelOneTiles() {
+  Board::Layer tiles{};
+  for (int col = 0; col < kBoardSize; ++col) {
+    for (int row = 0; row < kBoardSize; ++row) {
+      tiles[col][row] = CodeOfSymbol(kLevelOneRows[row][col]);
+    }
+  }
+  return tiles;
+}
+
+// Records as the replay dump writes them: "col row dx dy kind steps under trail".
+inline std::string Describe(const Baddie& b) {
+  std::ostringstream s;
+  s << b.col << ' ' << b.row << ' ' << b.dx << ' ' << b.dy << ' ' << b.kind << ' ' << b.steps << ' '
+    << b.under << ' ' << b.trailId;
+  return s.str();
+}
+inline std::string Describe(const BrickPos& p) {
+  std::ostringstream s;
+  s << p.col << ' ' << p.row << ' ' << p.tick;
+  return s.str();
+}
+
+inline std::vector<std::string> BaddiesIn(const RecordList& list) {
+  std::vector<std::string> out;
+  ForEachOldestFirst<Baddie>(list, [&](const Baddie& b) { out.push_back(Describe(b)); });
+  return out;
+}
+inline std::vector<std::string> BricksIn(const RecordList& list) {
+  std::vector<std::string> out;
+  ForEachOldestFirst<BrickPos>(list, [&](const BrickPos& p) { out.push_back(Describe(p)); });
+  return out;
+}
+
+inline Baddie MakeBaddie(int col, int row, int dx, int dy, char kind, std::int32_t under,
+                         std::int32_t trailId = 0) {
+  return Baddie{col, row, dx, dy, kind, 0, under, trailId};
+}
+
+inline std::string InfoLine(const char* message) {
+  return std::string("info \"") + message + "\"\n";
+}
+inline std::string ConfirmLine(const char* message, const char* answer) {
+  return std::string("confirm \"") + message + "\" " + answer + "\n";
+}
+
+// A game as the program stands once its main window is shown: level 1, Ready, timers off.
+class GameTest : public ::testing::Test {
+ protected:
+  GameTest() {
+    game.FormCreate();
+    game.FormShow();
+  }
+
+  // An empty board for hand-built positions: the border ring, `floor` inside, marks 0,
+  // no player and every work queue empty. Counters and the generator are left alone.
+  void ClearBoard(std::int32_t floor = Blank) {
+    game.ClearBaddieQueues();
+    BrickPos scratch{};
+    Clear(game.hardenQueue, &scratch);
+    Clear(game.smashQueue, &scratch);
+    Clear(game.hatchQueue, &scratch);
+    for (int col = 0; col < kBoardSize; ++col) {
+      for (int row = 0; row < kBoardSize; ++row) {
+        const bool ring = col == 0 || row == 0 || col == kBoardSize - 1 || row == kBoardSize - 1;
+        game.board.tiles[col][row] = ring ? std::int32_t{Border} : floor;
+        game.board.marks[col][row] = 0;
+      }
+    }
+    game.playerCol = 0;
+    game.playerRow = 0;
+  }
+
+  void PlacePlayer(int col, int row, std::int32_t code) {
+    game.board.tiles[col][row] = code;
+    game.playerCol = col;
+    game.playerRow = row;
+  }
+
+  // Puts a baddie's tile on the board and its record at the back of the bad queue.
+  void QueueBad(const Baddie& b, std::int32_t tile = Bad) {
+    game.board.tiles[b.col][b.row] = tile;
+    Add(game.badQueue, &b);
+  }
+  void QueueVeryBad(const Baddie& b, std::int32_t tile = VeryBad) {
+    game.board.tiles[b.col][b.row] = tile;
+    Add(game.veryBadQueue, &b);
+  }
+
+  void Fill(int col, int row, std::initializer_list<std::array<int, 2>> offsets,
+            std::int32_t code) {
+    for (const auto& o : offsets) {
+      game.board.tiles[col + o[0]][row + o[1]] = code;
+    }
+  }
+
+  std::int32_t At(int col, int row) const { return game.board.tiles[col][row]; }
+  std::int32_t MarkAt(int col, int row) const { return game.board.marks[col][row]; }
+
+  int CountTiles(std::int32_t code) const {
+    int n = 0;
+    for (const auto& column : game.board.tiles) {
+      for (std::int32_t c : column) {
+        n += c == code ? 1 : 0;
+      }
+    }
+    return n;
+  }
+
+  const std::string& Label(int n) const { return host.labels[n - 1]; }
+  bool TimersOn() const {
+    return host.timers[0].enabled && host.timers[1].enabled && host.timers[2].enabled;
+  }
+  bool TimersOff() const {
+    return !host.timers[0].enabled && !host.timers[1].enabled && !host.timers[2].enabled;
+  }
+  std::string Said() const { return out.str(); }
+  void Forget() {
+    out.str("");
+    host.drawn.clear();
+    host.pauses.clear();
+  }
+
+  std::ostringstream out;
+  RecordingHost host{out};
+  Game game{host};
+};
+
+}  // namespace stonewick::testing
