@@ -1,0 +1,81 @@
+// How a fuzz input is played, shared by the fuzz targets and the regression test that
+// replays every input the fuzzers ever failed on.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "tests/support/checked_session.h"
+#include "tests/support/event_source.h"
+#include "tools/replay.h"
+
+namespace stonewick::testing {
+
+// Event bytes: each event is drawn from the next few bytes. Empty when every invariant held.
+// `events`, when given, counts the lines played.
+inline std::string PlayEventBytes(const std::uint8_t* data, std::size_t size,
+                                  std::uint64_t* events = nullptr) {
+  std::ostream sink(nullptr);
+  CheckedSession session(sink, kFuzzWaitBudgetMs);
+  InputBytes in(data, size);
+  while (session.fault.empty() && !in.Empty()) {
+    const std::string line = NextEvent(in, session.replay.game);
+    if (!session.Play(line)) {
+      break;
+    }
+  }
+  if (events != nullptr) {
+    *events += session.lines;
+  }
+  if (session.fault.empty() && !session.error.empty()) {
+    return "a generated line was rejected: " + session.error;
+  }
+  return session.fault;
+}
+
+// Script bytes: split into lines as the tool does, played until the first bad line.
+inline std::string PlayScriptBytes(const std::uint8_t* data, std::size_t size,
+                                   std::uint64_t* events = nullptr) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  std::ostringstream printed;
+  CheckedSession session(printed, kFuzzWaitBudgetMs);
+  std::size_t at = 0;
+  while (at < text.size()) {
+    std::size_t end = text.find('\n', at);
+    if (end == std::string_view::npos) {
+      end = text.size();
+    }
+    if (!session.Play(text.substr(at, end - at))) {
+      break;
+    }
+    at = end + 1;
+  }
+  if (events != nullptr) {
+    *events += session.lines;
+  }
+  if (!session.fault.empty() || session.skippedWaits) {
+    return session.fault;
+  }
+  // Within the wait budget the whole script can run again through the tool's own reader.
+  std::istringstream script{std::string(text)};
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = RunScript(script, out, err);
+  const int expected = session.error.empty() ? 0 : 2;
+  if (status != expected) {
+    return "RunScript ended with " + std::to_string(status) + ", not " + std::to_string(expected);
+  }
+  if (out.str() != printed.str()) {
+    return "RunScript printed other than the same lines run one by one";
+  }
+  const std::string reason = err.str();
+  if (status == 2 && (reason.empty() || reason.find('\n') != reason.size() - 1)) {
+    return "a bad script is not reported on exactly one line";
+  }
+  return {};
+}
+
+}  // namespace stonewick::testing
