@@ -69,7 +69,7 @@ QString ApplicationTitleFromPath(const QString& path) {
   if (name.isEmpty()) {
     return name;
   }
-  return name.left(1) + name.mid(1).toLower();
+  return name.left(1).toUpper() + name.mid(1).toLower();
 }
 
 QString ApplicationTitle() {

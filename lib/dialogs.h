@@ -19,8 +19,8 @@ extern std::string dialogCaption;
 // Start-up of the dialog state: both points at (0, 0) and no caption of its own.
 void StartDialogs();
 
-// The title derived from the executable's path: the file name cut at its first '.', with
-// every character after the first in lower case ("/usr/bin/STONEWICK.bin" -> "Stonewick").
+// The title derived from the executable's path: the file name cut at its first '.', its first
+// character in capitals and the rest in lower case ("/usr/bin/stonewick" -> "Stonewick").
 QString ApplicationTitleFromPath(const QString& path);
 QString ApplicationTitle();
 
