@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Regenerates docs/screenshot.png: builds the game, starts it on a virtual X display, plays
+# a few moves and photographs its window. Usage: scripts/screenshot.sh [BUILD_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build="${1:-build}"
+bash scripts/install-deps.sh
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DSTONEWICK_TESTS=OFF -DSTONEWICK_BENCH=OFF
+fi
+cmake --build "$build" -j"$(nproc)" --target stonewick
+
+work="$(mktemp -d)"
+xvfb_pid=""
+game_pid=""
+cleanup() {
+  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Xvfb picks a free display number itself and writes it to descriptor 3.
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 50); do
+  [ -s "$work/display" ] && break
+  sleep 0.1
+done
+export DISPLAY=":$(head -n1 "$work/display")"
+
+QT_QPA_PLATFORM=xcb "$build/ui/stonewick" 2>"$work/game.log" &
+game_pid=$!
+window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Stonewick$' | head -n1)"
+xdotool windowmove "$window" 8 8 windowfocus --sync "$window"
+sleep 1
+
+# The first key starts play; a few steps and a push show the player at work.
+for key in Down Down Right Right space Up; do
+  xdotool key --window "$window" "$key"
+  sleep 0.3
+done
+sleep 1.5
+
+import -window "$window" docs/screenshot.png
+echo "wrote docs/screenshot.png"
