@@ -16,8 +16,7 @@ double DaysSinceEpoch(const QDateTime& local) {
          local.time().msecsSinceStartOfDay() / kMsPerDay;
 }
 
-QString LongTimeFormatWithoutZone(const QLocale& locale) {
-  const QString format = locale.timeFormat(QLocale::LongFormat);
+QString WithoutTimeZone(const QString& format) {
   QString kept;
   bool quoted = false;
   for (const QChar c : format) {
@@ -30,6 +29,10 @@ QString LongTimeFormatWithoutZone(const QLocale& locale) {
     kept += c;
   }
   return kept.simplified();
+}
+
+QString LongTimeFormatWithoutZone(const QLocale& locale) {
+  return WithoutTimeZone(locale.timeFormat(QLocale::LongFormat));
 }
 
 QString TimeOfDayText(double days, const QString& format, const QLocale& locale) {

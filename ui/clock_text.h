@@ -7,8 +7,9 @@
 #include <QString>
 
 double DaysSinceEpoch(const QDateTime& local);
-// The locale's long time format with its time-zone part taken out: the clock label shows a
-// span of play time, which has no zone.
+// A Qt time format with its time-zone part ('t' outside quotes) taken out: the clock label
+// shows a span of play time, which has no zone.
+QString WithoutTimeZone(const QString& format);
 QString LongTimeFormatWithoutZone(const QLocale& locale);
 // The fraction of `days` as a time of day in `format`.
 QString TimeOfDayText(double days, const QString& format, const QLocale& locale);
