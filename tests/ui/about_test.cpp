@@ -6,7 +6,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QTest>
-#include <QTextBlock>
 #include <QTextEdit>
 
 #include "lib/calendar.h"
@@ -73,21 +72,6 @@ class AboutTest : public QObject {
     QCOMPARE(about.width(), 12 + about.Label2->width() + 12);
     about.show();
     QCOMPARE(about.Memo1->width(), about.width());
-  }
-
-  void memoCarriesTheGamesLinesCentred() {
-    TFAbout1 about;
-    const QStringList lines = about.Memo1->toPlainText().split('\n');
-    QCOMPARE(lines.size(), 11);
-    QCOMPARE(lines[1], QString("A primitive but addictive game"));
-    QCOMPARE(lines[3], QString("version 2.07 ( September 2014 )"));
-    QCOMPARE(lines[5], QString("simplicity by design, "));
-    for (const int empty : {0, 2, 4, 7, 9}) {
-      QCOMPARE(lines[empty], QString());
-    }
-    QCOMPARE(about.Memo1->document()->lastBlock().blockFormat().alignment(), Qt::AlignHCenter);
-    QVERIFY(about.Memo1->isReadOnly());
-    QVERIFY(!(about.Memo1->focusPolicy() & Qt::TabFocus));
   }
 
   void enterAndEscPressOkAndHideTheWindow_data() {

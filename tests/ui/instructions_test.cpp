@@ -52,20 +52,6 @@ class InstructionsTest : public QObject {
     QCOMPARE(lines[25], QString());
   }
 
-  void memoFillsTheWindowReadOnlyWrappedWithoutScrollBars() {
-    stonewick::Random random;
-    TFInstrs instrs(random, [] { return 0u; });
-    QCOMPARE(instrs.windowTitle(), QString("Stonewick - instructions"));
-    QCOMPARE(instrs.pos(), QPoint(377, 140));
-    instrs.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&instrs));
-    QCOMPARE(instrs.Memo1->geometry(), instrs.rect());
-    QVERIFY(instrs.Memo1->isReadOnly());
-    QCOMPARE(instrs.Memo1->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-    QCOMPARE(instrs.Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-    QCOMPARE(instrs.Memo1->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
-  }
-
   void openingPaintsThePastelDrawnFromTheClock_data() {
     QTest::addColumn<quint32>("clock");
     QTest::addColumn<QColor>("colour");
