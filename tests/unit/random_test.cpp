@@ -20,10 +20,6 @@ std::vector<std::uint32_t> FiveBelowHundred(std::uint32_t seed) {
   return values;
 }
 
-TEST(Random, StartsAtZero) {
-  EXPECT_EQ(Random{}.randomSeed, 0u);
-}
-
 TEST(Random, FiveDrawsBelowHundredFromSeedZero) {
   EXPECT_EQ(FiveBelowHundred(0), (std::vector<std::uint32_t>{0, 3, 86, 20, 27}));
 }
@@ -106,12 +102,6 @@ TEST(Random, PercentReachesZeroAndHundred) {
     hundred = v == 100;
   }
   EXPECT_TRUE(hundred);
-}
-
-TEST(Random, SeedFromClockTakesTheReading) {
-  Random random{9};
-  random.SeedFromClock(5000);
-  EXPECT_EQ(random.randomSeed, 5000u);
 }
 
 TEST(Pause, IsCappedAtTenSeconds) {
