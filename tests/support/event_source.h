@@ -107,8 +107,9 @@ std::string NextEvent(Bytes& in, const Game& game) {
     case 47:
       return "menu start";
     case 48:
-    case 49:
       return "menu pause";
+    case 49:
+      return "wait " + std::to_string(in.Byte() * 16);  // up to about four seconds
     case 50:
       return in.Byte() < 16 ? "menu skip" : "tick";
     case 51:
