@@ -1,0 +1,110 @@
+// Checks a screenshot of the running game: finds the board by its blue border ring and
+// compares its cells with the tiles of the level-1 layout, as it opens or after the player
+// has turned right with the arrow key.
+#include <QApplication>
+#include <QImage>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+
+#include "game/game.h"
+#include "ui/core.h"
+#include "ui/qt_host.h"
+
+namespace {
+
+constexpr int kCell = 16;
+constexpr int kBoard = 22 * kCell;
+const QRgb kBlue = qRgb(0, 0, 0xFF);
+
+bool BlueRun(const QImage& shot, int x, int y, int dx, int dy) {
+  for (int i = 0; i < kBoard; ++i) {
+    if (shot.pixel(x + i * dx, y + i * dy) != kBlue) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// The top-left pixel of the board: where a 352-pixel blue square outline starts.
+std::optional<QPoint> FindBoard(const QImage& shot) {
+  for (int y = 0; y + kBoard <= shot.height(); ++y) {
+    for (int x = 0; x + kBoard <= shot.width(); ++x) {
+      if (shot.pixel(x, y) == kBlue && BlueRun(shot, x, y, 1, 0) && BlueRun(shot, x, y, 0, 1) &&
+          BlueRun(shot, x + kBoard - 1, y, 0, 1) && BlueRun(shot, x, y + kBoard - 1, 1, 0)) {
+        return QPoint(x, y);
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+// Pixel by pixel: a screenshot carries a colour space of its own that the tiles do not.
+bool CellShows(const QImage& shot, QPoint board, int col, int row, const QImage& tile) {
+  for (int y = 0; y < kCell; ++y) {
+    for (int x = 0; x < kCell; ++x) {
+      if (qRgb(qRed(tile.pixel(x, y)), qGreen(tile.pixel(x, y)), qBlue(tile.pixel(x, y))) !=
+          shot.pixel(board.x() + col * kCell + x, board.y() + row * kCell + y)) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc != 3 || (std::strcmp(argv[1], "start") != 0 && std::strcmp(argv[1], "turned") != 0)) {
+    std::fprintf(stderr, "usage: %s start|turned SCREENSHOT.png\n", argv[0]);
+    return 2;
+  }
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  const bool turned = std::strcmp(argv[1], "turned") == 0;
+  const QImage shot = QImage(QString::fromLocal8Bit(argv[2])).convertToFormat(QImage::Format_RGB32);
+  if (shot.isNull()) {
+    std::fprintf(stderr, "cannot read %s\n", argv[2]);
+    return 1;
+  }
+  const std::optional<QPoint> board = FindBoard(shot);
+  if (!board) {
+    std::fprintf(stderr, "no board with a blue border ring on the screen\n");
+    return 1;
+  }
+  std::printf("board at (%d, %d)\n", board->x(), board->y());
+
+  // The expected board: the rules' own level-1 layout, with no window attached.
+  TFCore core;
+  core.LoadTileSet();
+  QtHost host;
+  stonewick::Game game(host);
+  game.FormCreate();
+  game.FormShow();
+  if (turned) {
+    game.DrawGrid1KeyDown(stonewick::kKeyRight);
+  }
+
+  int wrong = 0;
+  for (int col = 0; col < 22; ++col) {
+    for (int row = 0; row < 22; ++row) {
+      const bool ring = col == 0 || row == 0 || col == 21 || row == 21;
+      const bool player = col == game.playerCol && row == game.playerRow;
+      // Once play runs the baddies roam, so then only the ring and the player are fixed.
+      if (turned && !ring && !player) {
+        continue;
+      }
+      const std::int32_t code = game.board.tiles[col][row];
+      if (!CellShows(shot, *board, col, row, core.ImageList1[static_cast<std::size_t>(code)])) {
+        std::fprintf(stderr, "cell (%d, %d) does not show tile %d\n", col, row, code);
+        ++wrong;
+      }
+    }
+  }
+  if (turned && game.board.tiles[game.playerCol][game.playerRow] != stonewick::PoweredRight) {
+    std::fprintf(stderr, "the expected board has no player facing right\n");
+    return 1;
+  }
+  std::printf("%s: %d cells differ\n", argv[1], wrong);
+  return wrong == 0 ? 0 : 1;
+}

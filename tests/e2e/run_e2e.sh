@@ -1,0 +1,78 @@
+#!/usr/bin/env bash
+# Plays the real program in a private X server: checks the opening board, turns the player
+# with an arrow key, checks again, and ends the program with its Exit accelerator.
+# Usage: run_e2e.sh STONEWICK BOARD_CHECK
+set -euo pipefail
+
+game_binary=$1
+board_check=$2
+work=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+
+cleanup() {
+  if [[ -n "$game_pid" ]] && kill -0 "$game_pid" 2>/dev/null; then
+    kill "$game_pid" 2>/dev/null || true
+    wait "$game_pid" 2>/dev/null || true
+  fi
+  if [[ -n "$xvfb_pid" ]] && kill -0 "$xvfb_pid" 2>/dev/null; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# Xvfb picks a free display itself and writes its number to descriptor 3.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [[ -s "$work/display" ]] && break
+  sleep 0.1
+done
+[[ -s "$work/display" ]] || fail "Xvfb did not start"
+export DISPLAY=":$(head -n1 "$work/display")"
+unset WAYLAND_DISPLAY
+export QT_QPA_PLATFORM=xcb
+
+# The game can never outlive the test, even if the Exit step fails.
+timeout 60 "$game_binary" >"$work/game.log" 2>&1 &
+game_pid=$!
+
+window=""
+for _ in $(seq 100); do
+  window=$(xdotool search --onlyvisible --name '^Stonewick$' 2>/dev/null | head -n1 || true)
+  [[ -n "$window" ]] && break
+  sleep 0.1
+done
+[[ -n "$window" ]] || fail "no window named Stonewick appeared"
+# No window manager runs: give the window the keyboard focus directly.
+xdotool windowfocus "$window"
+sleep 1
+
+import -window root "$work/start.png"
+"$board_check" start "$work/start.png" || fail "the opening board is not level 1"
+
+xdotool key --clearmodifiers Right
+sleep 0.7
+import -window root "$work/turned.png"
+"$board_check" turned "$work/turned.png" || fail "the player did not turn right"
+
+xdotool key alt+e
+for _ in $(seq 50); do
+  kill -0 "$game_pid" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$game_pid" 2>/dev/null; then
+  fail "Exit did not end the program"
+fi
+status=0
+wait "$game_pid" || status=$?
+game_pid=""
+[[ $status -eq 0 ]] || fail "the program ended with status $status"
+echo "PASS: opened on level 1, turned the player, ended with Exit"
