@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# Prints the window figures side by side: time from start to first painted frame and peak
+# memory of the game and of a minimal Qt window (median of several runs each, under Xvfb),
+# the game's CPU use while level 5 plays by itself for 30 seconds, and the board repaint
+# benchmark. Usage: measure.sh [BUILD_DIR]   (default: build)
+set -euo pipefail
+
+build=${1:-build}
+game="$build/ui/stonewick"
+minimal="$build/bench/window/window_minimal"
+repaint="$build/bench/window/board_repaint_bench"
+runs=${RUNS:-9}
+play_seconds=${PLAY_SECONDS:-30}
+work=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+
+cleanup() {
+  for pid in "$game_pid" "$xvfb_pid"; do
+    if [[ -n "$pid" ]] && kill -0 "$pid" 2>/dev/null; then
+      kill "$pid" 2>/dev/null || true
+      wait "$pid" 2>/dev/null || true
+    fi
+  done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+for program in "$game" "$minimal" "$repaint"; do
+  [[ -x "$program" ]] || { echo "missing $program: build first" >&2; exit 1; }
+done
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [[ -s "$work/display" ]] && break
+  sleep 0.1
+done
+export DISPLAY=":$(head -n1 "$work/display")"
+export QT_QPA_PLATFORM=xcb
+
+# One start: nanoseconds from launch to the first painted frame, and peak resident kB.
+start_once() {
+  local before line
+  before=$(date +%s%N)
+  line=$(STONEWICK_EXIT_AFTER_FIRST_PAINT=1 timeout 30 "$1" 2>/dev/null | grep '^first-paint-ns')
+  echo "$(( $(awk '{print $2}' <<<"$line") - before )) $(awk '{print $4}' <<<"$line")"
+}
+
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+measure_start() {
+  local name=$1 program=$2
+  start_once "$program" >/dev/null  # warm the file cache
+  for _ in $(seq "$runs"); do start_once "$program"; done >"$work/$name"
+  echo "$(awk '{print $1}' "$work/$name" | median) $(awk '{print $2}' "$work/$name" | median)"
+}
+
+read -r game_ns game_kb < <(measure_start game "$game")
+read -r minimal_ns minimal_kb < <(measure_start minimal "$minimal")
+
+echo "Start-up to first painted frame (median of $runs runs):"
+awk -v g="$game_ns" -v m="$minimal_ns" 'BEGIN {
+  printf "  stonewick %.1f ms, minimal window %.1f ms, ratio %.2f (target at most 1.15)\n",
+         g / 1e6, m / 1e6, g / m }'
+echo "Peak resident memory at first frame (median):"
+awk -v g="$game_kb" -v m="$minimal_kb" 'BEGIN {
+  printf "  stonewick %d kB, minimal window %d kB, ratio %.2f (target at most 1.15)\n", g, m, g / m }'
+
+# Level 5 playing by itself: Skip four times, then Auto, through the menu's accelerators.
+timeout $((play_seconds + 60)) "$game" >/dev/null 2>&1 &
+game_pid=$!
+# The game itself is the child of timeout.
+player=""
+for _ in $(seq 50); do
+  player=$(pgrep -P "$game_pid" | head -n1 || true)
+  [[ -n "$player" ]] && break
+  sleep 0.1
+done
+[[ -n "$player" ]] || { echo "the game did not start" >&2; exit 1; }
+window=""
+for _ in $(seq 100); do
+  window=$(xdotool search --onlyvisible --name '^Stonewick$' 2>/dev/null | head -n1 || true)
+  [[ -n "$window" ]] && break
+  sleep 0.1
+done
+[[ -n "$window" ]] || { echo "the game's window did not appear" >&2; exit 1; }
+xdotool windowfocus "$window"
+sleep 0.5
+for _ in 1 2 3 4; do
+  xdotool key alt+k
+  sleep 0.3
+done
+xdotool key alt+a
+sleep 2
+
+ticks_per_second=$(getconf CLK_TCK)
+# utime and stime, fields 14 and 15; the command name in field 2 has no blanks here.
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$player/stat"; }
+before=$(cpu_ticks)
+sleep "$play_seconds"
+after=$(cpu_ticks)
+awk -v t=$((after - before)) -v hz="$ticks_per_second" -v s="$play_seconds" 'BEGIN {
+  printf "CPU while level 5 plays for %d s: %.2f%% of one core (target under 2%%)\n",
+         s, 100 * t / hz / s }'
+kill "$game_pid" 2>/dev/null || true
+wait "$game_pid" 2>/dev/null || true
+game_pid=""
+
+echo "Board repaint (offscreen, Google Benchmark):"
+QT_QPA_PLATFORM=offscreen "$repaint" --benchmark_min_time=0.5 2>/dev/null |
+  grep -E '^(FullRepaint|RedrawBoard)' | sed 's/^/  /'
+echo "  (target: full repaint under 100 microseconds)"

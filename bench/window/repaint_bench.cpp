@@ -1,0 +1,63 @@
+// How long the board grid takes to repaint all 484 cells, and to draw every cell one by one
+// as a layout does, in the real window under Qt's offscreen platform.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <memory>
+
+#include "ui/program.h"
+
+namespace {
+
+Program* program = nullptr;
+
+void FullRepaint(benchmark::State& state) {
+  BoardGrid& grid = program->FBoard.DrawGrid1;
+  for (auto _ : state) {
+    grid.repaint();
+  }
+}
+BENCHMARK(FullRepaint)->Unit(benchmark::kMicrosecond);
+
+// A repaint after the whole tile layer changed without draws: every exposed cell is fetched.
+void FullRepaintOfChangedBoard(benchmark::State& state) {
+  BoardGrid& grid = program->FBoard.DrawGrid1;
+  stonewick::Board& board = program->game.board;
+  const stonewick::Board original = board;
+  stonewick::Board flipped = board;
+  for (auto& column : flipped.tiles) {
+    for (auto& code : column) {
+      code = code == stonewick::Blank ? stonewick::SoftBrick : stonewick::Blank;
+    }
+  }
+  bool odd = false;
+  for (auto _ : state) {
+    board.tiles = (odd = !odd) ? flipped.tiles : original.tiles;
+    grid.repaint();
+  }
+  board = original;
+}
+BENCHMARK(FullRepaintOfChangedBoard)->Unit(benchmark::kMicrosecond);
+
+void RedrawBoardCellByCell(benchmark::State& state) {
+  for (auto _ : state) {
+    program->game.RedrawBoard();
+    QCoreApplication::processEvents();
+  }
+}
+BENCHMARK(RedrawBoardCellByCell)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  auto owned = std::make_unique<Program>();
+  program = owned.get();
+  program->FBoard.show();
+  QCoreApplication::processEvents();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
