@@ -3,6 +3,8 @@
 // and one readable error line, after the lines before it have run.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -122,6 +124,14 @@ class FailingBuffer : public std::streambuf {
 TEST(HostileScripts, ScriptThatCannotBeReadIsABadScript) {
   FailingBuffer buffer;
   std::istream script(&buffer);
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(RunScript(script, out, err), 2);
+  EXPECT_NE(err.str(), "");
+}
+
+TEST(HostileScripts, DirectoryGivenAsTheScriptIsABadScript) {
+  std::ifstream script(std::filesystem::temp_directory_path(), std::ios::binary);
   std::ostringstream out;
   std::ostringstream err;
   EXPECT_EQ(RunScript(script, out, err), 2);

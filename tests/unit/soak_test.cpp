@@ -65,6 +65,7 @@ struct SoakFigures {
   std::array<std::uint64_t, 5> eventsInState{};
   std::int32_t mostKills = 0;
   std::uint64_t levelsCleared = 0;
+  std::uint64_t eventsWithVeryBad = 0;  // hatched nests at large
   std::string fault;
 };
 
@@ -92,6 +93,7 @@ SoakFigures Soak(std::uint64_t events, std::uint32_t seed) {
       figures.eventsAtLevel[static_cast<std::size_t>(std::min(game.level, 7))] += 1;
       figures.eventsInState[static_cast<std::size_t>(game.state)] += 1;
       figures.mostKills = std::max(figures.mostKills, game.kills);
+      figures.eventsWithVeryBad += game.veryBadQueue.count > 0 ? 1 : 0;
       if (!going) {
         figures.fault = session.fault.empty() ? session.error : session.fault;
         figures.closed += session.replay.Closed() ? 1 : 0;
@@ -110,7 +112,9 @@ TEST(Soak, RandomPlayKeepsEveryInvariantOnEveryLevel) {
   const SoakFigures f = Soak(EventsToPlay(), 20261207);
   std::cout << "soak: " << f.events << " events in " << f.sessions << " sessions (" << f.closed
             << " closed by the game), " << f.virtualMs / 1000 << " s of virtual time, most kills "
-            << f.mostKills << ", levels cleared " << f.levelsCleared << "\nsoak: events at level";
+            << f.mostKills << ", levels cleared " << f.levelsCleared
+            << ", events with very bad baddies at large " << f.eventsWithVeryBad
+            << "\nsoak: events at level";
   for (std::size_t level = 1; level < f.eventsAtLevel.size(); ++level) {
     std::cout << ' ' << level << ':' << f.eventsAtLevel[level];
   }
@@ -129,6 +133,7 @@ TEST(Soak, RandomPlayKeepsEveryInvariantOnEveryLevel) {
     EXPECT_GT(f.eventsInState[state], 0u) << "state " << state << " was never reached";
   }
   EXPECT_GT(f.levelsCleared, 0u);
+  EXPECT_GT(f.eventsWithVeryBad, 0u);
 }
 
 }  // namespace
