@@ -25,6 +25,7 @@ trap cleanup EXIT
 
 fail() {
   echo "FAIL: $*" >&2
+  [[ -s "$work/game.log" ]] && sed 's/^/  game: /' "$work/game.log" >&2
   exit 1
 }
 
@@ -39,6 +40,8 @@ done
 export DISPLAY=":$(head -n1 "$work/display")"
 unset WAYLAND_DISPLAY
 export QT_QPA_PLATFORM=xcb
+# In a sanitizer build, leaks of the system's session bus library are not the game's.
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp"
 
 # The game can never outlive the test, even if the Exit step fails.
 timeout 60 "$game_binary" >"$work/game.log" 2>&1 &
