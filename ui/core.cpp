@@ -2,6 +2,7 @@
 // format, so that drawing a cell is a plain copy of pixels.
 #include "ui/core.h"
 
+#include <QPalette>
 #include <QString>
 
 // At global scope: the macro declares the resource's initialiser in the enclosing namespace.
@@ -13,6 +14,9 @@ TFCore::TFCore(QWidget* parent) : QWidget(parent) {
   InitTileResources();
   setWindowTitle("FCore");
   resize(768, 480);
+  QPalette gray = palette();
+  gray.setColor(QPalette::Window, Qt::gray);
+  setPalette(gray);
   for (int code = 0; code < stonewick::kCellCodeCount; ++code) {
     const QString name = QString(":/tiles/tile%1.xpm").arg(code, 2, 10, QChar(u'0'));
     images_[code] = QImage(name).convertToFormat(QImage::Format_RGB32);
