@@ -196,11 +196,23 @@ void TFBoard::closeEvent(QCloseEvent* event) {
   QCoreApplication::quit();
 }
 
-void TFBoard::resizeEvent(QResizeEvent* event) {
-  QWidget::resizeEvent(event);
+void TFBoard::PlaceBarAndClient() {
   const int barHeight = MainMenu1.heightForWidth(width());
   MainMenu1.setGeometry(0, 0, width(), barHeight);
   client.setGeometry(0, barHeight, width(), height() - barHeight);
+}
+
+void TFBoard::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  PlaceBarAndClient();
+}
+
+bool TFBoard::event(QEvent* event) {
+  // Posted when the bar's commands change, for example Pause turning into Resume.
+  if (event->type() == QEvent::LayoutRequest) {
+    PlaceBarAndClient();
+  }
+  return QWidget::event(event);
 }
 
 bool TFBoard::eventFilter(QObject* watched, QEvent* event) {

@@ -66,10 +66,13 @@ class TFBoard : public QWidget {
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void PlaceLabels();
+  // The menu bar takes the rows its commands need; the client area fills the rest.
+  void PlaceBarAndClient();
   void WireMenu();
   void WireTimers();
 

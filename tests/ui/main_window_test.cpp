@@ -184,6 +184,13 @@ class MainWindowTest : public QObject {
     for (const auto& item : board().MainMenu1.ItemRects(120)) {
       QVERIFY(board().MainMenu1.rect().contains(item.second));
     }
+    // A caption that grows makes room for itself too.
+    board().resize(395, 480);
+    const int twoRows = board().MainMenu1.height();
+    board().Pause1.setText("&Pause for a long while, then carry on playing when you are ready");
+    QCoreApplication::processEvents();
+    QVERIFY(board().MainMenu1.height() > twoRows);
+    QCOMPARE(board().client.y(), board().MainMenu1.height());
   }
 
   void acceleratorsAreUniqueAndFollowPauseCaption() {
