@@ -243,6 +243,10 @@ int RunScript(std::istream& script, std::ostream& out, std::ostream& err) {
     }
   }
   out.flush();
+  if (script.bad()) {  // a read error, as from a directory, is not the end of a script
+    err << "stonewick-replay: line " << number + 1 << ": the script cannot be read\n";
+    return 2;
+  }
   return 0;
 }
 
