@@ -114,6 +114,13 @@ inline std::string CheckState(const Replay& replay) {
   CheckList(game.hatchQueue, "hatch", sizeof(BrickPos), nodes, faults);
   CheckList(game.badQueue, "bad", sizeof(Baddie), nodes, faults);
   CheckList(game.veryBadQueue, "verybad", sizeof(Baddie), nodes, faults);
+  // The list module's own lists are set up at start-up and never used by the game.
+  for (const RecordList* list :
+       {&replay.stacks.filenames, &replay.stacks.folders, &replay.stacks.integers}) {
+    if (list->count != 0 || list->newest != nullptr || list->oldest != nullptr) {
+      faults << "the list module's own list '" << Name(*list) << "' holds records; ";
+    }
+  }
   std::sort(nodes.begin(), nodes.end());
   if (std::adjacent_find(nodes.begin(), nodes.end()) != nodes.end()) {
     faults << "a node is held by two lists; ";

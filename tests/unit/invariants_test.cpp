@@ -60,6 +60,12 @@ TEST_F(InvariantsTest, CursorLeftOnANodeIsFlagged) {
   EXPECT_TRUE(Flags("bad: cursor left on a node between events"));
 }
 
+TEST_F(InvariantsTest, RecordInTheListModulesOwnListIsFlagged) {
+  const std::int32_t number = 7;
+  Add(replay.stacks.integers, &number);
+  EXPECT_TRUE(Flags("the list module's own list 'integers' holds records"));
+}
+
 TEST_F(InvariantsTest, BaddieOffTheBoardIsFlagged) {
   const Baddie outside{22, 3, 0, 0, 'B', 0, Blank, 0};
   Add(game.badQueue, &outside);
