@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Feeds the real replay tool hostile scripts and arguments. Each must end with exit status 2
-# and exactly one error line naming the tool on standard error, never a crash or a silent success.
+# and exactly one error line naming the tool on standard error: no crash, no silent success.
 # Usage: hostile_replay.sh TOOL [CASE...]   (no CASE: all of them)
 set -uo pipefail
 tool="$1"
@@ -9,7 +9,7 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 failures=0
 
-# expect_bad NAME -- COMMAND...: status 2 and one line naming the tool on standard error.
+# expect_bad NAME COMMAND...: status 2 and one line naming the tool on standard error.
 expect_bad() {
   local name="$1"
   shift
