@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config clang-format
   libgtest-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation
+  qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev fonts-liberation
   xvfb xauth xdotool x11-utils x11-apps imagemagick
   desktop-file-utils appstream
   clang libclang-rt-14-dev valgrind

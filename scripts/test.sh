@@ -15,3 +15,6 @@ cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSTONEWICK_SANITIZE=ON -D
 cmake --build build-sanitize -j"$jobs"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-sanitize --output-on-failure -j"$jobs" --timeout 900
+
+# Coverage-guided fuzzing of the replay interpreter for two minutes.
+bash scripts/fuzz.sh 120

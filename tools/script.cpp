@@ -229,24 +229,70 @@ bool Replay::RunLine(std::string_view line, std::string& error) {
   return true;
 }
 
+namespace {
+
+inline constexpr std::size_t kLongestLine = std::size_t{4} << 20;
+
+enum class LineRead { Line, End, TooLong, Unreadable };
+
+// Reads one line without its end of line. A line longer than any script needs is refused
+// rather than read on without bound; a read error is reported, not taken for the end.
+LineRead ReadLine(std::istream& script, std::string& line) {
+  line.clear();
+  std::streambuf* source = script.rdbuf();
+  if (source == nullptr) {
+    return LineRead::Unreadable;
+  }
+  try {
+    for (;;) {
+      const auto next = source->sbumpc();
+      if (std::char_traits<char>::eq_int_type(next, std::char_traits<char>::eof())) {
+        return line.empty() ? LineRead::End : LineRead::Line;
+      }
+      const char ch = std::char_traits<char>::to_char_type(next);
+      if (ch == '\n') {
+        return LineRead::Line;
+      }
+      if (line.size() == kLongestLine) {
+        return LineRead::TooLong;
+      }
+      line.push_back(ch);
+    }
+  } catch (...) {
+    return LineRead::Unreadable;
+  }
+}
+
+}  // namespace
+
 int RunScript(std::istream& script, std::ostream& out, std::ostream& err) {
   Replay replay(out);
   std::string line;
   std::uint64_t number = 0;
-  while (!replay.Closed() && std::getline(script, line)) {
+  while (!replay.Closed()) {
     ++number;
     std::string error;
-    if (!replay.RunLine(line, error)) {
-      out.flush();
-      err << "stonewick-replay: line " << number << ": " << error << '\n';
-      return 2;
+    switch (ReadLine(script, line)) {
+      case LineRead::End:
+        out.flush();
+        return 0;
+      case LineRead::TooLong:
+        error = Joined({"longer than ", std::to_string(kLongestLine), " bytes"});
+        break;
+      case LineRead::Unreadable:
+        error = "the script cannot be read";
+        break;
+      case LineRead::Line:
+        if (replay.RunLine(line, error)) {
+          continue;
+        }
+        break;
     }
-  }
-  out.flush();
-  if (script.bad()) {  // a read error, as from a directory, is not the end of a script
-    err << "stonewick-replay: line " << number + 1 << ": the script cannot be read\n";
+    out.flush();
+    err << "stonewick-replay: line " << number << ": " << error << '\n';
     return 2;
   }
+  out.flush();
   return 0;
 }
 

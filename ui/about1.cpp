@@ -13,16 +13,10 @@
 #include <QVBoxLayout>
 
 #include "lib/calendar.h"
+#include "ui/core.h"
+#include "ui/fonts.h"
 
 namespace {
-
-QFont ArialFont(int pixelSize, bool bold) {
-  QFont font;
-  font.setFamilies({"Arial", "Liberation Sans"});
-  font.setPixelSize(pixelSize);
-  font.setBold(bold);
-  return font;
-}
 
 QFrame* LoweredPanel(QWidget* parent) {
   auto* panel = new QFrame(parent);
@@ -84,7 +78,7 @@ int AboutClientWidth(int labelLeft, int labelWidth, int clientWidth) {
 
 TFAbout1::TFAbout1(QWidget* parent) : QDialog(parent) {
   setWindowTitle("About");
-  setWindowIcon(QIcon(":/tiles/icon32.xpm"));
+  setWindowIcon(TFCore::ProgramIcon());
   QFont systemFont = font();
   systemFont.setPixelSize(14);
   setFont(systemFont);
@@ -93,25 +87,25 @@ TFAbout1::TFAbout1(QWidget* parent) : QDialog(parent) {
   Panel2 = LoweredPanel(this);
   Panel2->setFixedHeight(81);
   Image1 = new QLabel(Panel2);
-  Image1->setPixmap(QPixmap(":/tiles/icon32.xpm"));
+  Image1->setPixmap(TFCore::ProgramPicture());
   Image1->setGeometry(5, 11, 32, 32);
   Label1 = new QLabel("STONEWICK", Panel2);
-  Label1->setFont(ArialFont(13, true));
+  Label1->setFont(DesignFont("Arial", 13, true));
   SetTextColour(Label1, QPalette::WindowText, Qt::black);
   Label1->setWordWrap(true);
   Label1->move(49, 20);
   Label1->adjustSize();
   Label2 = new QLabel(Panel2);
-  Label2->setFont(ArialFont(11, false));
+  Label2->setFont(DesignFont("Arial", 11, false));
   Label2->move(12, 47);
   Label3 = new QLabel(Panel2);
-  Label3->setFont(ArialFont(11, false));
+  Label3->setFont(DesignFont("Arial", 11, false));
   Label3->move(12, 62);
 
   Memo1 = new QTextEdit(this);
   Memo1->setReadOnly(true);
   Memo1->setFocusPolicy(Qt::ClickFocus);  // Tab passes it by
-  Memo1->setFont(ArialFont(11, true));
+  Memo1->setFont(DesignFont("Arial", 11, true));
   SetTextColour(Memo1, QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
   SetTextColour(Memo1, QPalette::Text, Qt::black);
   Memo1->setPlainText(kMemoLines.join('\n'));
@@ -127,7 +121,7 @@ TFAbout1::TFAbout1(QWidget* parent) : QDialog(parent) {
   Panel3->setFixedWidth(72);
   OKBtn = new QPushButton("OK", Panel3);
   OKBtn->setGeometry(10, 8, 55, 25);
-  OKBtn->setFont(ArialFont(11, true));
+  OKBtn->setFont(DesignFont("Arial", 11, true));
   SetTextColour(OKBtn, QPalette::ButtonText, Qt::black);
   OKBtn->setDefault(true);
   connect(OKBtn, &QPushButton::clicked, this, &TFAbout1::OKBtnClick);

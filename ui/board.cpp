@@ -10,6 +10,7 @@
 #include "lib/dialogs.h"
 #include "ui/about1.h"
 #include "ui/core.h"
+#include "ui/fonts.h"
 #include "ui/instrs.h"
 #include "ui/qt_host.h"
 
@@ -65,9 +66,7 @@ TFBoard::TFBoard(stonewick::Game& game, QtHost& host, QWidget* parent)
   surface.setColor(QPalette::Window, surface.color(QPalette::Button));
   setPalette(surface);
   setAutoFillBackground(true);
-  QFont windowFont("MS Sans Serif");
-  windowFont.setPixelSize(11);
-  setFont(windowFont);
+  setFont(DesignFont("MS Sans Serif", 11));
 
   // As designed; FormShow sizes it to exactly the 22 by 22 cells.
   DrawGrid1.setGeometry(14, 38, 355, 347);
@@ -106,10 +105,7 @@ void TFBoard::SetCompanionWindows(TFCore& core, TFAbout1& about, TFInstrs& instr
 void TFBoard::PlaceLabels() {
   for (std::size_t i = 0; i < labels_.size(); ++i) {
     QLabel& label = *labels_[i];
-    QFont font("Arial");
-    font.setPixelSize(13);
-    font.setBold(kLabelDesigns[i].bold);
-    label.setFont(font);
+    label.setFont(DesignFont("Arial", 13, kLabelDesigns[i].bold));
     label.move(kLabelDesigns[i].left, kLabelDesigns[i].top);
     label.setText(stonewick::kInitialLabelCaptions[i]);
     label.adjustSize();

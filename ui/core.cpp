@@ -19,7 +19,7 @@ TFCore::TFCore(QWidget* parent) : QWidget(parent) {
   setPalette(gray);
   for (int code = 0; code < stonewick::kCellCodeCount; ++code) {
     const QString name = QString(":/tiles/tile%1.xpm").arg(code, 2, 10, QChar(u'0'));
-    images_[code] = QImage(name).convertToFormat(QImage::Format_RGB32);
+    images_[code] = QImage(name, "XPM").convertToFormat(QImage::Format_RGB32);
   }
 }
 
@@ -27,7 +27,13 @@ void TFCore::LoadTileSet() {
   ImageList1.insert(ImageList1.end(), images_.begin(), images_.end());
 }
 
-QIcon TFCore::ProgramIcon() {
+QPixmap TFCore::ProgramPicture() {
   InitTileResources();
-  return QIcon(":/tiles/icon32.xpm");
+  // Decoded once; the window icons and the About window share it.
+  static const QPixmap picture(":/tiles/icon32.xpm", "XPM");
+  return picture;
+}
+
+QIcon TFCore::ProgramIcon() {
+  return QIcon(ProgramPicture());
 }

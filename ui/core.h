@@ -4,6 +4,7 @@
 
 #include <QIcon>
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 #include <array>
 #include <vector>
@@ -23,6 +24,8 @@ class TFCore : public QWidget {
 
   // The 32 by 32 program icon.
   static QIcon ProgramIcon();
+  // The 32 by 32 program icon as a picture.
+  static QPixmap ProgramPicture();
 
   std::vector<QImage> ImageList1;
 

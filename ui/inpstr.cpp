@@ -13,15 +13,9 @@
 #include <QPushButton>
 #include <QWindow>
 
-namespace {
+#include "ui/fonts.h"
 
-QFont DialogFont(int pixelSize, bool bold) {
-  QFont font;
-  font.setFamilies({"MS Sans Serif", "Liberation Sans", "DejaVu Sans"});
-  font.setPixelSize(pixelSize);
-  font.setBold(bold);
-  return font;
-}
+namespace {
 
 // The application-wide cursor is one setting, not a stack: replace it rather than push.
 void SetApplicationCursor(Qt::CursorShape shape) {
@@ -35,7 +29,7 @@ void SetApplicationCursor(Qt::CursorShape shape) {
 QPushButton* DialogButton(const QString& caption, QWidget* parent, int x) {
   auto* button = new QPushButton(caption, parent);
   button->setGeometry(x, 104, 57, 25);
-  button->setFont(DialogFont(11, true));
+  button->setFont(DesignFont("MS Sans Serif", 11, true));
   button->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
   button->setAutoDefault(false);
   return button;
@@ -52,7 +46,7 @@ void TFinpstrPanel::paintEvent(QPaintEvent* /*event*/) {
 
 TFinpstr::TFinpstr(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
   setWindowTitle("Finpstr");
-  setFont(DialogFont(11, false));
+  setFont(DesignFont("MS Sans Serif", 11, false));
   setFixedSize(296, 153);
   move(976, 401);
 
@@ -65,11 +59,11 @@ TFinpstr::TFinpstr(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Frameless
   Panel1->installEventFilter(this);
 
   Label1 = new QLabel("Label1", Panel1);
-  Label1->setFont(DialogFont(11, true));
+  Label1->setFont(DesignFont("MS Sans Serif", 11, true));
   Label1->move(16, 16);
   Label1->adjustSize();
   Label2 = new QLabel("Label1", Panel1);
-  Label2->setFont(DialogFont(13, true));
+  Label2->setFont(DesignFont("MS Sans Serif", 13, true));
   Label2->move(16, 37);
   Label2->adjustSize();
 

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "lib/instructions_colour.h"
+#include "ui/fonts.h"
 
 // Blanks at the ends of lines are part of the text.
 const QString TFInstrs::kText =
@@ -45,10 +46,7 @@ TFInstrs::TFInstrs(stonewick::Random& random, std::function<std::uint32_t()> clo
                    QWidget* parent)
     : QWidget(parent, Qt::Window), random_(random), clockReading_(std::move(clockReading)) {
   setWindowTitle("Stonewick - instructions");
-  QFont defaultFont;
-  defaultFont.setFamilies({"MS Sans Serif", "Liberation Sans", "DejaVu Sans"});
-  defaultFont.setPointSize(8);
-  setFont(defaultFont);
+  setFont(DesignFontInPoints("MS Sans Serif", 8));
   resize(323, 382);
   move(377, 140);
 

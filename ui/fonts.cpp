@@ -1,0 +1,36 @@
+#include "ui/fonts.h"
+
+#include <QFontDatabase>
+#include <QHash>
+
+QString InstalledFamily(const QString& family) {
+  static QHash<QString, QString> resolved;
+  const auto known = resolved.constFind(family);
+  if (known != resolved.constEnd()) {
+    return *known;
+  }
+  QString chosen = family;
+  if (!QFontDatabase::hasFamily(family)) {
+    for (const char* standIn : {"Liberation Sans", "DejaVu Sans"}) {
+      if (QFontDatabase::hasFamily(standIn)) {
+        chosen = standIn;
+        break;
+      }
+    }
+  }
+  resolved.insert(family, chosen);
+  return chosen;
+}
+
+QFont DesignFont(const QString& family, int pixelSize, bool bold) {
+  QFont font(InstalledFamily(family));
+  font.setPixelSize(pixelSize);
+  font.setBold(bold);
+  return font;
+}
+
+QFont DesignFontInPoints(const QString& family, int pointSize) {
+  QFont font(InstalledFamily(family));
+  font.setPointSize(pointSize);
+  return font;
+}
