@@ -61,11 +61,9 @@ TFinpstr::TFinpstr(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Frameless
   Label1 = new QLabel("Label1", Panel1);
   Label1->setFont(DesignFont("MS Sans Serif", 11, true));
   Label1->move(16, 16);
-  Label1->adjustSize();
   Label2 = new QLabel("Label1", Panel1);
   Label2->setFont(DesignFont("MS Sans Serif", 13, true));
   Label2->move(16, 37);
-  Label2->adjustSize();
 
   Edit1 = new QLineEdit("Edit1", Panel1);
   Edit1->setGeometry(64, 64, 129, 21);
@@ -84,6 +82,14 @@ TFinpstr::TFinpstr(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Frameless
   });
 
   Edit1->setFocus();
+}
+
+// The labels are sized to their text only when the dialog is shown: the game keeps it hidden,
+// and laying out text it never shows would slow the program's start.
+void TFinpstr::showEvent(QShowEvent* event) {
+  Label1->adjustSize();
+  Label2->adjustSize();
+  QDialog::showEvent(event);
 }
 
 void TFinpstr::reject() {

@@ -40,6 +40,7 @@ class TFinpstr : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void Panel1MouseDown();
