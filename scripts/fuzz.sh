@@ -24,7 +24,8 @@ libs=("$out/tools/libstonewick_replay_core.a" "$out/game/libstonewick_rules.a"
 
 for target in events script; do
   "$cxx" "${flags[@]}" -fsanitize=fuzzer -Wall -Wextra -Wpedantic -I. \
-    "tests/fuzz/fuzz_$target.cpp" "${libs[@]}" -o "$out/fuzz_$target"
+    -DSTONEWICK_FUZZ_SCRIPT="$([ "$target" = script ] && echo 1 || echo 0)" \
+    tests/fuzz/fuzz_target.cpp "${libs[@]}" -o "$out/fuzz_$target"
 done
 
 # Seeds: the golden replay scripts for the script target, and every kept regression input.

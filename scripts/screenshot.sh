@@ -21,14 +21,8 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Xvfb picks a free display number itself and writes it to descriptor 3.
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 50); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-export DISPLAY=":$(head -n1 "$work/display")"
+source "$(dirname "$0")/xvfb.sh"
+start_xvfb "$work" 640x480x24 || { echo "Xvfb did not start" >&2; exit 1; }
 
 QT_QPA_PLATFORM=xcb "$build/ui/stonewick" 2>"$work/game.log" &
 game_pid=$!

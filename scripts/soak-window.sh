@@ -39,16 +39,8 @@ fail() {
   exit 1
 }
 
-# Xvfb picks a free display number itself and writes it to descriptor 3.
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [ -s "$work/display" ] && break
-  sleep 0.1
-done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
-export QT_QPA_PLATFORM=xcb
+source "$(dirname "$0")/xvfb.sh"
+start_xvfb "$work" 640x480x24 || fail "Xvfb did not start"
 # Leaks are the replay soak's business; here only crashes and hangs count.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
 

@@ -30,13 +30,8 @@ for program in "$game" "$minimal" "$repaint"; do
   [[ -x "$program" ]] || { echo "missing $program: build first" >&2; exit 1; }
 done
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [[ -s "$work/display" ]] && break
-  sleep 0.1
-done
-export DISPLAY=":$(head -n1 "$work/display")"
+source "$(dirname "$0")/../../scripts/xvfb.sh"
+start_xvfb "$work" 1280x1024x24 || { echo "Xvfb did not start" >&2; exit 1; }
 export QT_QPA_PLATFORM=xcb
 
 # One start: nanoseconds from launch to the first painted frame, and peak resident kB.
@@ -80,13 +75,7 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 [[ -n "$player" ]] || { echo "the game did not start" >&2; exit 1; }
-window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name '^Stonewick$' 2>/dev/null | head -n1 || true)
-  [[ -n "$window" ]] && break
-  sleep 0.1
-done
-[[ -n "$window" ]] || { echo "the game's window did not appear" >&2; exit 1; }
+window=$(wait_for_game_window) || { echo "the game's window did not appear" >&2; exit 1; }
 xdotool windowfocus "$window"
 sleep 0.5
 for _ in 1 2 3 4; do

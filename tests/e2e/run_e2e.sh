@@ -29,17 +29,9 @@ fail() {
   exit 1
 }
 
-# Xvfb picks a free display itself and writes its number to descriptor 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [[ -s "$work/display" ]] && break
-  sleep 0.1
-done
-[[ -s "$work/display" ]] || fail "Xvfb did not start"
-export DISPLAY=":$(head -n1 "$work/display")"
+source "$(dirname "$0")/../../scripts/xvfb.sh"
+start_xvfb "$work" 1280x1024x24 || fail "Xvfb did not start"
 unset WAYLAND_DISPLAY
-export QT_QPA_PLATFORM=xcb
 # In a sanitizer build, leaks of the system's session bus library are not the game's.
 export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp"
 
@@ -47,13 +39,7 @@ export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(cd "$(dirname
 timeout 60 "$game_binary" >"$work/game.log" 2>&1 &
 game_pid=$!
 
-window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name '^Stonewick$' 2>/dev/null | head -n1 || true)
-  [[ -n "$window" ]] && break
-  sleep 0.1
-done
-[[ -n "$window" ]] || fail "no window named Stonewick appeared"
+window=$(wait_for_game_window) || fail "no window named Stonewick appeared"
 # No window manager runs: give the window the keyboard focus directly.
 xdotool windowfocus "$window"
 sleep 0.5
