@@ -6,7 +6,7 @@ quarters of each nest and hatch stage are cut from one 32 by 32 block.
 
 Run from anywhere:  python3 scripts/make_tiles.py
 Writes ui/tiles/tile00.xpm ... tile38.xpm, ui/tiles/icon32.xpm and
-ui/tiles/tiles.qrc (resource prefix "/tiles").  The committed files are
+ui/tiles/pictures.inc (compiles them into the program).  The committed files are
 exactly this script's output.
 """
 
@@ -379,24 +379,30 @@ def xpm_text(name, picture):
     return "\n".join(lines) + "\n"
 
 
-def qrc_text(files):
-    lines = ["<!DOCTYPE RCC>", "<RCC version=\"1.0\">", "<qresource prefix=\"/tiles\">"]
-    lines += [f"    <file>{f}</file>" for f in files]
-    lines += ["</qresource>", "</RCC>"]
+def pictures_text(names):
+    """C++ that compiles every picture in: the XPM files are C source themselves."""
+    lines = ["// Made by scripts/make_tiles.py: the tile pictures, indexed by cell code, and",
+             "// the program icon, compiled into the program.",
+             ""]
+    lines += [f'#include "ui/tiles/{name}.xpm"' for name in names + ["icon32"]]
+    lines += ["",
+              "const std::array<const char* const*, kTileCount> kTilePictures = {"]
+    lines += [f"    {name}_xpm," for name in names]
+    lines += ["};",
+              "const char* const* const kProgramIconPicture = icon32_xpm;"]
     return "\n".join(lines) + "\n"
 
 
 def main():
     OUT_DIR.mkdir(parents=True, exist_ok=True)
     tiles = tile_set()
-    files = []
+    names = []
     for code, picture in enumerate(tiles):
         name = f"tile{code:02d}"
         (OUT_DIR / f"{name}.xpm").write_text(xpm_text(f"{name}_xpm", picture))
-        files.append(f"{name}.xpm")
+        names.append(name)
     (OUT_DIR / "icon32.xpm").write_text(xpm_text("icon32_xpm", icon(tiles)))
-    files.append("icon32.xpm")
-    (OUT_DIR / "tiles.qrc").write_text(qrc_text(files))
+    (OUT_DIR / "pictures.inc").write_text(pictures_text(names))
 
 
 if __name__ == "__main__":

@@ -4,6 +4,7 @@
 
 #include "game/cells.h"
 #include "ui/core.h"
+#include "ui/tile_pictures.h"
 
 namespace {
 
@@ -45,7 +46,7 @@ class TilesTest : public QObject {
       QCOMPARE(tile.size(), QSize(16, 16));
       QCOMPARE(tile.format(), QImage::Format_RGB32);
       // The stored picture itself has no transparent pixel, magenta included.
-      const QImage stored(QString(":/tiles/tile%1.xpm").arg(code, 2, 10, QChar(u'0')));
+      const QImage stored(kTilePictures[static_cast<std::size_t>(code)]);
       QVERIFY2(!stored.isNull(), qPrintable(QString("tile %1 missing").arg(code)));
       for (int y = 0; y < 16; ++y) {
         for (int x = 0; x < 16; ++x) {

@@ -1,0 +1,3 @@
+#include "ui/tile_pictures.h"
+
+#include "ui/tiles/pictures.inc"
