@@ -143,19 +143,9 @@ void ShowAtCursor(QWidget& window) {
   if (!window.testAttribute(Qt::WA_Resized)) {
     window.adjustSize();
   }
-  const QPoint p = QCursor::pos();
-  const QSize screen = ScreenSize();
-  int left = p.x() + 1;
-  int top = p.y() + 1;
-  if (screen.isValid()) {
-    if (top + window.height() > screen.height()) {
-      top = screen.height() - window.height();
-    }
-    if (left + window.width() > screen.width()) {
-      left = screen.width() - window.width();
-    }
-  }
-  window.move(left, top);
+  // One pixel right of and below the cursor, pulled back onto the screen like the boxes;
+  // the boxes' anchor memory is left alone.
+  ClampToScreen(window, QCursor::pos() + QPoint(1, 1));
   window.show();
   window.raise();
   window.activateWindow();
