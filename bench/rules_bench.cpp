@@ -18,16 +18,16 @@ std::ostream& Discard() {
 // A game on level 5 with play started by a key press.
 void StartLevelFive(Replay& replay) {
   for (int skip = 0; skip < 4; ++skip) {
-    replay.game.Skip1Click();
+    replay.game.SkipCommand();
   }
-  replay.game.DrawGrid1KeyDown(stonewick::kKeyLeft);
+  replay.game.KeyPressed(stonewick::kKeyLeft);
 }
 
 void BM_MainTickLevel5(benchmark::State& state) {
   Replay replay(Discard());
   StartLevelFive(replay);
   for (auto _ : state) {
-    replay.game.Timer1Timer();
+    replay.game.MainTick();
   }
 }
 BENCHMARK(BM_MainTickLevel5);
@@ -36,7 +36,7 @@ void BM_BadStepLevel5(benchmark::State& state) {
   Replay replay(Discard());
   StartLevelFive(replay);
   for (auto _ : state) {
-    replay.game.Timer3Timer();
+    replay.game.BadStepTick();
   }
 }
 BENCHMARK(BM_BadStepLevel5);
@@ -82,7 +82,7 @@ BENCHMARK(BM_HourOfVirtualPlayLevel5)->Unit(benchmark::kMillisecond);
 void BM_HourOfVirtualPlayLevel1(benchmark::State& state) {
   for (auto _ : state) {
     Replay replay(Discard());
-    replay.game.DrawGrid1KeyDown(stonewick::kKeyUp);
+    replay.game.KeyPressed(stonewick::kKeyUp);
     replay.Wait(60 * 60 * 1000);
     benchmark::DoNotOptimize(replay.game.kills);
   }

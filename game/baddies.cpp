@@ -34,22 +34,23 @@ bool Game::IsPlayerAt(std::int32_t col, std::int32_t row) const {
 }
 
 void Game::ShowAtLarge() {
-  host.SetLabel(5, "At large : " + std::to_string(AtLargeCount()));
-  host.ProcessMessages();
+  host.ShowReadout(Readout::AtLarge, "At large : " + std::to_string(AtLargeCount()));
+  host.RunPendingEvents();
 }
 
 void Game::AdjustBadInterval() {
-  host.SetTimer3Interval(BadIntervalFor(badQueue.count));
-  host.SetLabel(6, "Ivl " + std::to_string(host.Timer3Interval()));
+  badStepInterval = BadIntervalFor(badQueue.count);
+  host.SetBadStepInterval(badStepInterval);
+  host.ShowReadout(Readout::BadStepInterval, "Ivl " + std::to_string(badStepInterval));
 }
 
-void Game::SpawnBaddie(std::int32_t col, std::int32_t row, char kind) {
+void Game::SpawnBaddie(std::int32_t col, std::int32_t row, BaddieKind kind) {
   Baddie baddie{};
   baddie.col = col;
   baddie.row = row;
   baddie.kind = kind;
   baddie.trailId = nextTrailId;
-  if (kind == 'B') {
+  if (kind == BaddieKind::Bad) {
     baddie.under = board.Tile(col, row);
     SetCell(col, row, Bad);
     Add(badQueue, &baddie);
@@ -64,9 +65,9 @@ void Game::SpawnBaddie(std::int32_t col, std::int32_t row, char kind) {
 
 void Game::KillBaddie(std::int32_t col, std::int32_t row) {
   kills += 1;
-  host.SetLabel(4, "Kills : " + std::to_string(kills));
-  host.ProcessMessages();
-  SetCell(col, row, Egg);
+  host.ShowReadout(Readout::Kills, "Kills : " + std::to_string(kills));
+  host.RunPendingEvents();
+  SetCell(col, row, Remains);
   board.WriteMark(col, row, 0);
   AdjustBadInterval();
   ShowAtLarge();
@@ -77,7 +78,8 @@ bool Game::CanStepOnto(const Baddie& baddie, std::int32_t col, std::int32_t row)
   if (IsBaddieFloor(code)) {
     return true;
   }
-  return baddie.kind == 'S' && code == HardBrick && board.Mark(col, row) != baddie.trailId;
+  return baddie.kind == BaddieKind::VeryBad && code == HardBrick &&
+         board.Mark(col, row) != baddie.trailId;
 }
 
 bool Game::CanCrawlOnto(std::int32_t col, std::int32_t row, std::int32_t trailId) const {
@@ -114,7 +116,7 @@ std::int32_t Game::LeftBehind(const Baddie& baddie) const {
 void Game::MoveBaddie(Baddie baddie) {
   Cell destination{};
   bool chosen = false;
-  if (baddie.kind == 'B') {
+  if (baddie.kind == BaddieKind::Bad) {
     const std::int32_t straight = random.Percent();
     if (straight < kStraightOnPercent &&
         CanStepOnto(baddie, baddie.col + baddie.dx, baddie.row + baddie.dy)) {
@@ -130,7 +132,7 @@ void Game::MoveBaddie(Baddie baddie) {
       }
     }
     if (candidateCount == 0) {
-      if (baddie.kind == 'S') {
+      if (baddie.kind == BaddieKind::VeryBad) {
         nextTrailId += 1;
         baddie.trailId = nextTrailId;
         Add(veryBadQueue, &baddie);
@@ -138,8 +140,8 @@ void Game::MoveBaddie(Baddie baddie) {
       }
       KillBaddie(baddie.col, baddie.row);
       if (badQueue.count == 0) {
-        host.InfoDialog(kLevelClearedMessage);
-        host.SetSkipEnabled(true);
+        host.ShowMessage(kLevelClearedMessage);
+        host.EnableSkipCommand(true);
         SetPaused(true);
         state = GameState::LevelCleared;
       }
@@ -155,9 +157,9 @@ void Game::MoveBaddie(Baddie baddie) {
   baddie.row = destination.row;
   baddie.steps += 1;
   baddie.under = board.Tile(baddie.col, baddie.row);
-  std::int32_t tile = VeryBadOnWall;
+  std::int32_t tile = BaddieOnTop;
   if (baddie.under == Blank || baddie.under == SoftBrick || baddie.under == Dirt) {
-    baddie.kind = 'B';
+    baddie.kind = BaddieKind::Bad;
     tile = Bad;
   }
   SetCell(baddie.col, baddie.row, tile);
@@ -180,7 +182,7 @@ void Game::VeryBadStep() {
     return;
   }
   const std::int32_t shown = board.Tile(baddie.col, baddie.row);
-  if (shown != VeryBad && shown != VeryBadOnWall) {
+  if (shown != VeryBad && shown != BaddieOnTop) {
     baddie.under = Blank;
   }
   candidateCount = 0;
@@ -204,7 +206,7 @@ void Game::VeryBadStep() {
   baddie.row = destination.row;
   baddie.steps += 1;
   baddie.under = board.Tile(baddie.col, baddie.row);
-  SetCell(baddie.col, baddie.row, VeryBadOnWall);
+  SetCell(baddie.col, baddie.row, BaddieOnTop);
   Add(veryBadQueue, &baddie);
 }
 

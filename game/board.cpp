@@ -6,9 +6,9 @@
 namespace stonewick {
 
 Game::Game(Host& host_) : host(host_) {
-  Create(hardenQueue, "", sizeof(BrickPos), 'Q');
-  Create(smashQueue, "", sizeof(BrickPos), 'Q');
-  Create(hatchQueue, "", sizeof(BrickPos), 'Q');
+  Create(hardenQueue, "", sizeof(QueuedCell), 'Q');
+  Create(smashQueue, "", sizeof(QueuedCell), 'Q');
+  Create(hatchQueue, "", sizeof(QueuedCell), 'Q');
   Create(badQueue, "", sizeof(Baddie), 'Q');
   Create(veryBadQueue, "", sizeof(Baddie), 'Q');
 }

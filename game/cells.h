@@ -20,7 +20,7 @@ enum CellCode : std::int32_t {
   NestNE = 10,
   NestSE = 11,
   NestSW = 12,
-  Egg = 13,
+  Remains = 13,
   Dirt = 14,
   Hatch1NW = 15,
   Hatch1NE = 16,
@@ -39,13 +39,13 @@ enum CellCode : std::int32_t {
   Hatch0NE = 29,
   Hatch0SE = 30,
   Hatch0SW = 31,
-  Egg2 = 32,
-  Egg3 = 33,
+  RemainsCooling = 32,
+  RemainsCold = 33,
   PoweredUp = 34,
   PoweredDown = 35,
   PoweredLeft = 36,
   PoweredRight = 37,
-  VeryBadOnWall = 38,
+  BaddieOnTop = 38,
 };
 
 inline constexpr int kCellCodeCount = 39;
@@ -76,7 +76,7 @@ constexpr bool IsBaddieFloor(std::int32_t c) {
 
 // Cells the player may step onto.
 constexpr bool IsPlayerFloor(std::int32_t c) {
-  return c == Blank || c == Egg || c == Dirt || c == Egg2 || c == Egg3;
+  return c == Blank || c == Remains || c == Dirt || c == RemainsCooling || c == RemainsCold;
 }
 
 // Cells that catch the player who steps toward them.
@@ -85,7 +85,7 @@ constexpr bool IsDeadlyToPlayer(std::int32_t c) {
 }
 
 constexpr bool IsRemains(std::int32_t c) {
-  return c == Egg || c == Egg2 || c == Egg3;
+  return c == Remains || c == RemainsCooling || c == RemainsCold;
 }
 
 // Nest quarters by position, across all stages.

@@ -22,20 +22,26 @@ enum class GameState : std::uint8_t {
   GameOver = 4,
 };
 
-// A queued cell: column, row and the slow tick when it was queued.
-struct BrickPos {
+// A queued cell (a brick to harden, a nest part to smash, a nest to hatch): column, row and
+// the slow tick when it was queued.
+struct QueuedCell {
   std::int32_t col;
   std::int32_t row;
   std::int32_t tick;
 };
-static_assert(sizeof(BrickPos) == 12);
+static_assert(sizeof(QueuedCell) == 12);
+
+enum class BaddieKind : char {
+  Bad = 'B',      // walks the floor
+  VeryBad = 'S',  // hatched from a nest, crawls over walls
+};
 
 struct Baddie {
   std::int32_t col;
   std::int32_t row;
   std::int32_t dx;  // the last move made by MoveBaddie
   std::int32_t dy;
-  char kind;  // 'B' bad, 'S' very bad
+  BaddieKind kind;
   std::int32_t steps;
   std::int32_t under;  // the code of the cell the baddie stands on
   std::int32_t trailId;
@@ -84,6 +90,11 @@ class Game {
   bool running = false;
   bool tickBusy = false;
   bool slowTickDue = false;
+  // The player paused play with the Pause command, which now offers Resume.
+  bool pausedByPlayer = false;
+  // The player slides on until blocked instead of stepping once (the hidden glide box).
+  bool glide = false;
+  std::int32_t badStepInterval = kFirstBadStepMs;
   std::uint32_t slowTicks = 0;
   double startTime = 0;
   std::int32_t powers = 0;
@@ -117,18 +128,18 @@ class Game {
   void ClearBaddieQueues();
   // True when it took the game-over branch, whatever the answer.
   bool PlayerCaught();
-  void Timer1Timer();
-  void Timer2Timer();
-  void Timer3Timer();
-  void start1Click();
-  void Pause1Click();
-  void Auto1Click();
-  void Cheat1Click();
-  void Randomise1Click();
-  void Exit1Click();
-  // The main window's creation and first showing.
-  void FormCreate();
-  void FormShow();
+  void MainTick();
+  void MarkSlowTickDue();
+  void BadStepTick();
+  void StartCommand();
+  void PauseCommand();
+  void AutoCommand();
+  void CheatCommand();
+  void RandomiseCommand();
+  void ExitCommand();
+  // The main window's creation gives the first Power; its first showing lays out level 1.
+  void GiveFirstPower();
+  void LayOutFirstLevel();
 
   // Level layouts.
   void StartLevelOne();
@@ -137,12 +148,12 @@ class Game {
   void LayoutLevel3();
   void LayoutLevel4();
   void LayoutLevel5();
-  void Skip1Click();
+  void SkipCommand();
 
   // The player.
-  void DrawGrid1KeyDown(std::uint16_t key);
+  void KeyPressed(std::uint16_t key);
   // The cell under the mouse pointer; anything outside 0..21 is no cell.
-  void DrawGrid1Click(std::int32_t col, std::int32_t row);
+  void CellClicked(std::int32_t col, std::int32_t row);
   void MovePlayer(Direction direction);
   bool MayEnter(std::int32_t col, std::int32_t row);
   // False when the player was caught there and the game ended: the move stops.
@@ -159,7 +170,7 @@ class Game {
   void SmashStep();
 
   // Baddies.
-  void SpawnBaddie(std::int32_t col, std::int32_t row, char kind);
+  void SpawnBaddie(std::int32_t col, std::int32_t row, BaddieKind kind);
   void KillBaddie(std::int32_t col, std::int32_t row);
   void MoveBaddie(Baddie baddie);
   void BadStep();

@@ -10,7 +10,7 @@ inline constexpr std::int32_t kSmashFrameMs = 10;
 }  // namespace
 
 void Game::QueueHardening(std::int32_t col, std::int32_t row) {
-  const BrickPos pos{col, row, static_cast<std::int32_t>(slowTicks)};
+  const QueuedCell pos{col, row, static_cast<std::int32_t>(slowTicks)};
   Add(hardenQueue, &pos);
 }
 
@@ -23,7 +23,7 @@ void Game::QueueSoftNeighbours(std::int32_t col, std::int32_t row) {
 }
 
 void Game::HardeningStep() {
-  BrickPos pos{};
+  QueuedCell pos{};
   if (!Take(hardenQueue, &pos)) {
     return;
   }
@@ -35,7 +35,7 @@ void Game::HardeningStep() {
 
 void Game::QueueSmash(std::int32_t col, std::int32_t row) {
   if (IsNestPart(board.Tile(col, row))) {
-    const BrickPos pos{col, row, static_cast<std::int32_t>(slowTicks)};
+    const QueuedCell pos{col, row, static_cast<std::int32_t>(slowTicks)};
     Add(smashQueue, &pos);
   }
 }
@@ -46,14 +46,14 @@ void Game::SmashAnimation(std::int32_t col, std::int32_t row) {
       continue;
     }
     SetCell(col, row, code);
-    host.ProcessMessages();
+    host.RunPendingEvents();
     host.PauseMs(kSmashFrameMs);
   }
   SetCell(col, row, Blank);
 }
 
 void Game::SmashStep() {
-  BrickPos pos{};
+  QueuedCell pos{};
   if (!Take(smashQueue, &pos)) {
     smashing = false;
     return;

@@ -7,38 +7,52 @@
 
 namespace stonewick {
 
+// The six read-outs under and above the board, numbered as the window's labels are.
+enum class Readout {
+  Powers = 1,
+  Clock = 2,
+  Level = 3,
+  Kills = 4,
+  AtLarge = 5,
+  BadStepInterval = 6,  // kept for the rules, never shown
+};
+inline constexpr int kReadoutCount = 6;
+
 class Host {
  public:
   virtual ~Host() = default;
 
   // Shows the tile of `code` at cell (col, row) at once.
   virtual void DrawCell(int col, int row, std::int32_t code) = 0;
-  // Label1 to Label6 of the main window.
-  virtual void SetLabel(int label, const std::string& text) = 0;
-  // Handles pending window events; key presses and timer events may run inside.
-  virtual void ProcessMessages() = 0;
+  virtual void ShowReadout(Readout readout, const std::string& text) = 0;
+  // Lets the events waiting in the window run now: key presses, clicks, menu commands and
+  // timer events may run inside the step that calls this.
+  virtual void RunPendingEvents() = 0;
 
-  virtual void InfoDialog(const std::string& message) = 0;
-  // 'Y', 'N', 'C' or ' '.
-  virtual char ConfirmDialog(const std::string& message) = 0;
+  // A message with OK; returns once the player has closed it.
+  virtual void ShowMessage(const std::string& message) = 0;
+  // A question with Yes, No and Cancel: 'Y', 'N', 'C' or ' ' for no answer.
+  virtual char AskYesNoCancel(const std::string& message) = 0;
 
-  // Timer1, Timer2 and Timer3 are always switched together.
-  virtual void SetTimersEnabled(bool enabled) = 0;
-  virtual void SetTimer3Interval(std::int32_t ms) = 0;
-  virtual std::int32_t Timer3Interval() const = 0;
+  // The main tick, the slow tick and the bad step run and stop together. Starting timers
+  // that already run keeps their phase; stopping them forgets it.
+  virtual void SetTimersRunning(bool running) = 0;
+  // The bad step's interval in ms. The same interval again changes nothing; a new one
+  // restarts a running timer, which then fires a whole new interval later.
+  virtual void SetBadStepInterval(std::int32_t ms) = 0;
 
   // Now as a date-time: days, with the time of day as the fraction.
   virtual double Now() = 0;
-  // A time of day (a fraction of a day) in the system's long time format.
-  virtual std::string LongTimeText(double time) = 0;
+  // Elapsed play time (a fraction of a day) as the clock read-out shows it.
+  virtual std::string ClockText(double elapsed) = 0;
   // A clock reading that differs from run to run, for seeding the generator.
   virtual std::uint32_t ClockReading() = 0;
+  // Blocks for ms milliseconds without letting any event run.
   virtual void PauseMs(std::int32_t ms) = 0;
 
-  virtual std::string PauseCaption() const = 0;
-  virtual void SetPauseCaption(const std::string& caption) = 0;
-  virtual void SetSkipEnabled(bool enabled) = 0;
-  virtual bool GlideChecked() const = 0;
+  // The Pause command reads "&Resume" while the player has paused play, "&Pause" otherwise.
+  virtual void ShowPauseCommand(const std::string& caption) = 0;
+  virtual void EnableSkipCommand(bool enabled) = 0;
   // Closes the main window, which ends the program.
   virtual void CloseMainWindow() = 0;
 };

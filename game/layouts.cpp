@@ -56,7 +56,7 @@ void Game::LayoutBrickField() {
   for (int placed = 0; placed < 2; ++placed) {
     col = random.RandomBetween(kRandomCellLo, kRandomCellHi);
     row = random.RandomBetween(kRandomCellLo, kRandomCellHi);
-    SpawnBaddie(col, row, 'B');
+    SpawnBaddie(col, row, BaddieKind::Bad);
   }
   RedrawBoard();
   powers = 0;
@@ -92,10 +92,10 @@ void Game::LayoutLevel3() {
   playerRow = 15;
   board.WriteTile(playerCol, playerRow, playerTiles[3]);
   board.WriteTile(11, 11, HardBrick);
-  SpawnBaddie(1, 20, 'B');
-  SpawnBaddie(20, 1, 'B');
-  SpawnBaddie(1, 1, 'B');
-  SpawnBaddie(20, 20, 'B');
+  SpawnBaddie(1, 20, BaddieKind::Bad);
+  SpawnBaddie(20, 1, BaddieKind::Bad);
+  SpawnBaddie(1, 1, BaddieKind::Bad);
+  SpawnBaddie(20, 20, BaddieKind::Bad);
   RedrawBoard();
 }
 
@@ -104,16 +104,16 @@ void Game::LayoutLevel4() {
   FillInteriorWithDirt(board);
   // The ring of interior cells next to the border, clockwise from the top.
   for (int col = 2; col <= 20; ++col) {
-    SpawnBaddie(col, 1, 'B');
+    SpawnBaddie(col, 1, BaddieKind::Bad);
   }
   for (int row = 2; row <= 20; ++row) {
-    SpawnBaddie(20, row, 'B');
+    SpawnBaddie(20, row, BaddieKind::Bad);
   }
   for (int col = 19; col >= 1; --col) {
-    SpawnBaddie(col, 20, 'B');
+    SpawnBaddie(col, 20, BaddieKind::Bad);
   }
   for (int row = 19; row >= 1; --row) {
-    SpawnBaddie(1, row, 'B');
+    SpawnBaddie(1, row, BaddieKind::Bad);
   }
   playerCol = 10;
   playerRow = 10;
@@ -134,7 +134,7 @@ void Game::LayoutLevel5() {
       parity = !parity;
       if (parity && toPlace > 0) {
         board.WriteTile(col, row, Dirt);
-        SpawnBaddie(col, row, 'B');
+        SpawnBaddie(col, row, BaddieKind::Bad);
         toPlace -= 1;
       }
     }
@@ -145,7 +145,7 @@ void Game::LayoutLevel5() {
   RedrawBoard();
 }
 
-void Game::Skip1Click() {
+void Game::SkipCommand() {
   ClearBaddieQueues();
   SetLevel(level + 1);
   switch (level) {
@@ -162,7 +162,7 @@ void Game::Skip1Click() {
       LayoutLevel5();
       break;
     default:
-      host.InfoDialog(kNoMoreLevelsMessage);
+      host.ShowMessage(kNoMoreLevelsMessage);
       break;
   }
   if (state == GameState::LevelCleared) {

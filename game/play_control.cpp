@@ -11,7 +11,7 @@ void Game::SeedFromClock() {
 }
 
 void Game::SetPaused(bool paused) {
-  host.SetTimersEnabled(!paused);
+  host.SetTimersRunning(!paused);
   running = !paused;
   if (paused) {
     state = GameState::Paused;
@@ -26,8 +26,8 @@ void Game::StartPlay() {
 
 void Game::AddPowers(std::int32_t delta) {
   powers += delta;
-  host.SetLabel(1, "Powers : " + std::to_string(powers));
-  host.ProcessMessages();
+  host.ShowReadout(Readout::Powers, "Powers : " + std::to_string(powers));
+  host.RunPendingEvents();
   if (powers > 0) {
     playerTiles = {PoweredUp, PoweredDown, PoweredLeft, PoweredRight};
   } else {
@@ -37,7 +37,7 @@ void Game::AddPowers(std::int32_t delta) {
 
 void Game::SetLevel(std::int32_t n) {
   level = n;
-  host.SetLabel(3, "Level : " + std::to_string(n));
+  host.ShowReadout(Readout::Level, "Level : " + std::to_string(n));
 }
 
 void Game::ClearBaddieQueues() {
@@ -52,13 +52,13 @@ bool Game::PlayerCaught() {
   }
   if (powers > 0) {
     SetPaused(true);
-    host.InfoDialog(kSecondChanceMessage);
+    host.ShowMessage(kSecondChanceMessage);
     AddPowers(-powers);
     SetPaused(false);
     return false;
   }
   state = GameState::GameOver;
-  switch (host.ConfirmDialog(kGameOverQuestion)) {
+  switch (host.AskYesNoCancel(kGameOverQuestion)) {
     case 'Y':
       ClearBaddieQueues();
       StartLevelOne();
@@ -79,7 +79,7 @@ bool Game::PlayerCaught() {
   return true;
 }
 
-void Game::Timer1Timer() {
+void Game::MainTick() {
   if (tickBusy) {
     return;
   }
@@ -93,16 +93,16 @@ void Game::Timer1Timer() {
     slowTickDue = false;
     HatchStep();
     slowTicks += 1;
-    host.SetLabel(2, host.LongTimeText(host.Now() - startTime));
+    host.ShowReadout(Readout::Clock, host.ClockText(host.Now() - startTime));
   }
   tickBusy = false;
 }
 
-void Game::Timer2Timer() {
+void Game::MarkSlowTickDue() {
   slowTickDue = true;
 }
 
-void Game::Timer3Timer() {
+void Game::BadStepTick() {
   if (tickBusy) {
     return;
   }
@@ -111,42 +111,39 @@ void Game::Timer3Timer() {
   tickBusy = false;
 }
 
-void Game::start1Click() {
+void Game::StartCommand() {
   StartPlay();
 }
 
-void Game::Pause1Click() {
-  if (host.PauseCaption() == kPauseCaption) {
-    SetPaused(true);
-    host.SetPauseCaption(kResumeCaption);
-  } else {
-    SetPaused(false);
-    host.SetPauseCaption(kPauseCaption);
-  }
+void Game::PauseCommand() {
+  pausedByPlayer = !pausedByPlayer;
+  SetPaused(pausedByPlayer);
+  host.ShowPauseCommand(pausedByPlayer ? kResumeCaption : kPauseCaption);
 }
 
-void Game::Auto1Click() {
+void Game::AutoCommand() {
   SetCell(playerCol, playerRow, trailTile == Dirt ? Blank : Dirt);
   playerCol = 0;
   playerRow = 0;
   StartPlay();
 }
 
-void Game::Cheat1Click() {
+void Game::CheatCommand() {
   AddPowers(10);
 }
 
-void Game::Randomise1Click() {}
+// Randomise is on the menu but changes nothing: every level seeds the generator itself.
+void Game::RandomiseCommand() {}
 
-void Game::Exit1Click() {
+void Game::ExitCommand() {
   host.CloseMainWindow();
 }
 
-void Game::FormCreate() {
+void Game::GiveFirstPower() {
   AddPowers(1);
 }
 
-void Game::FormShow() {
+void Game::LayOutFirstLevel() {
   StartLevelOne();
 }
 

@@ -42,7 +42,7 @@ std::int32_t TurnedClockwise(std::int32_t code) {
 
 }  // namespace
 
-void Game::DrawGrid1KeyDown(std::uint16_t key) {
+void Game::KeyPressed(std::uint16_t key) {
   if (state == GameState::LevelCleared) {
     return;
   }
@@ -100,7 +100,7 @@ void Game::MovePlayer(Direction direction) {
     if (!ArriveAt(playerCol, playerRow, tile)) {
       return;
     }
-  } while (host.GlideChecked());
+  } while (glide);
 }
 
 bool Game::MayEnter(std::int32_t col, std::int32_t row) {
@@ -172,7 +172,7 @@ void Game::SmashAt(std::int32_t col, std::int32_t row) {
   }
 }
 
-void Game::DrawGrid1Click(std::int32_t col, std::int32_t row) {
+void Game::CellClicked(std::int32_t col, std::int32_t row) {
   if (!Board::Contains(col, row)) {
     return;
   }

@@ -35,7 +35,7 @@ void Game::WakeNest(std::int32_t col, std::int32_t row) {
 }
 
 void Game::QueueHatch(std::int32_t col, std::int32_t row, std::int32_t tick) {
-  const BrickPos pos{col, row, tick};
+  const QueuedCell pos{col, row, tick};
   Add(hatchQueue, &pos);
 }
 
@@ -67,16 +67,16 @@ void Game::ScanStep() {
   }
 
   switch (board.Tile(c, r)) {
-    case Egg:
+    case Remains:
       if (board.Mark(c, r) >= 1) {
-        SetCell(c, r, Egg2);
+        SetCell(c, r, RemainsCooling);
       }
       board.WriteMark(c, r, board.Mark(c, r) + 1);
       break;
-    case Egg2:
-      SetCell(c, r, Egg3);
+    case RemainsCooling:
+      SetCell(c, r, RemainsCold);
       break;
-    case Egg3:
+    case RemainsCold:
       SetCell(c, r, HardBrick);
       QueueSoftNeighbours(c, r);
       break;
@@ -95,14 +95,14 @@ void Game::HatchStep() {
   if (smashing) {
     return;
   }
-  BrickPos pos{};
+  QueuedCell pos{};
   if (!Take(hatchQueue, &pos)) {
     return;
   }
   const std::int32_t c = pos.col;
   const std::int32_t r = pos.row;
   if (static_cast<std::int64_t>(slowTicks) - pos.tick < kSlowTicksPerStage ||
-      board.Tile(c, r) == VeryBadOnWall) {
+      board.Tile(c, r) == BaddieOnTop) {
     QueueHatch(c, r, pos.tick);
     return;
   }
@@ -113,7 +113,7 @@ void Game::HatchStep() {
     const Cell others[3] = {{c + 1, r}, {c, r + 1}, {c + 1, r + 1}};
     const std::int32_t codes[3] = {stage.ne, stage.sw, stage.se};
     for (int i = 0; i < 3; ++i) {
-      if (board.Tile(others[i].col, others[i].row) != VeryBadOnWall) {
+      if (board.Tile(others[i].col, others[i].row) != BaddieOnTop) {
         SetCell(others[i].col, others[i].row, codes[i]);
       }
     }
@@ -132,11 +132,11 @@ void Game::HatchStep() {
       break;
     case Hatch3NW: {
       nextTrailId += 1;
-      SpawnBaddie(c, r, 'S');
+      SpawnBaddie(c, r, BaddieKind::VeryBad);
       const Cell others[3] = {{c + 1, r}, {c, r + 1}, {c + 1, r + 1}};
       for (const Cell& cell : others) {
-        if (board.Tile(cell.col, cell.row) != VeryBadOnWall) {
-          SpawnBaddie(cell.col, cell.row, 'S');
+        if (board.Tile(cell.col, cell.row) != BaddieOnTop) {
+          SpawnBaddie(cell.col, cell.row, BaddieKind::VeryBad);
         }
       }
       VeryBadStep();

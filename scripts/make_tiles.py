@@ -341,17 +341,17 @@ def tile_set():
     tiles[7] = face(YELLOW, BAD_FEATURES, BLACK)           # Bad
     tiles[8] = face(GREEN, VERY_BAD_FEATURES, BLACK)       # VeryBad
     tiles[9:13] = quarters(nest_block())                   # Nest NW, NE, SE, SW
-    tiles[13] = egg()                                      # Egg
+    tiles[13] = egg()                                      # Remains
     tiles[14] = dirt()                                     # Dirt
     tiles[15:19] = quarters(hatch_block(10, 2))            # Hatch1
     tiles[19:23] = quarters(hatch_block(18, 3))            # Hatch2
     tiles[23:27] = quarters(last_hatch_block())            # Hatch3
     tiles[27] = solid(BLUE)                                # Border
     tiles[28:32] = quarters(hatch_block(6, 1))             # Hatch0
-    tiles[32] = glowing_ball(4)                            # Egg2: white core 8 across
-    tiles[33] = glowing_ball(2)                            # Egg3: white core 4 across
+    tiles[32] = glowing_ball(4)                            # RemainsCooling: white core 8 across
+    tiles[33] = glowing_ball(2)                            # RemainsCold: white core 4 across
     tiles[34:38] = player_tiles(WHITE)                     # PoweredUp, Down, Left, Right
-    tiles[38] = face(GREEN, VERY_BAD_FEATURES, RED)        # VeryBadOnWall
+    tiles[38] = face(GREEN, VERY_BAD_FEATURES, RED)        # BaddieOnTop
     return tiles
 
 

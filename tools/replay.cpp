@@ -21,7 +21,7 @@ void DumpLayer(std::ostream& out, const Board::Layer& layer) {
 void DumpCells(std::ostream& out, const char* name, const RecordList& list) {
   out << name << ' ' << list.count << ':';
   const char* separator = " ";
-  ForEachOldestFirst<BrickPos>(list, [&](const BrickPos& pos) {
+  ForEachOldestFirst<QueuedCell>(list, [&](const QueuedCell& pos) {
     out << separator << pos.col << ' ' << pos.row << ' ' << pos.tick;
     separator = ", ";
   });
@@ -32,8 +32,8 @@ void DumpBaddies(std::ostream& out, const char* name, const RecordList& list) {
   out << name << ' ' << list.count << ':';
   const char* separator = " ";
   ForEachOldestFirst<Baddie>(list, [&](const Baddie& b) {
-    out << separator << b.col << ' ' << b.row << ' ' << b.dx << ' ' << b.dy << ' ' << b.kind << ' '
-        << b.steps << ' ' << b.under << ' ' << b.trailId;
+    out << separator << b.col << ' ' << b.row << ' ' << b.dx << ' ' << b.dy << ' '
+        << static_cast<char>(b.kind) << ' ' << b.steps << ' ' << b.under << ' ' << b.trailId;
     separator = ", ";
   });
   out << '\n';
@@ -42,8 +42,8 @@ void DumpBaddies(std::ostream& out, const char* name, const RecordList& list) {
 }  // namespace
 
 Replay::Replay(std::ostream& out) : host(out), game(host) {
-  game.FormCreate();
-  game.FormShow();
+  game.GiveFirstPower();
+  game.LayOutFirstLevel();
 }
 
 void Replay::Wait(std::int64_t ms) {
@@ -75,13 +75,13 @@ void Replay::Wait(std::int64_t ms) {
 void Replay::FireTimer(int timer) {
   switch (timer) {
     case 0:
-      game.Timer1Timer();
+      game.MainTick();
       break;
     case 1:
-      game.Timer2Timer();
+      game.MarkSlowTickDue();
       break;
     default:
-      game.Timer3Timer();
+      game.BadStepTick();
       break;
   }
 }
@@ -108,7 +108,7 @@ void Replay::Dump() {
   out << "player " << game.playerCol << ' ' << game.playerRow << " trail " << game.trailTile
       << " seed " << game.random.randomSeed << " smashing " << game.smashing << " nexttrail "
       << game.nextTrailId << " scan " << game.scanCol << ' ' << game.scanRow << '\n';
-  out << "timers " << timersOn << " interval3 " << host.timers[2].interval << " pause "
+  out << "timers " << timersOn << " interval3 " << host.timers[kBadStepTimer].interval << " pause "
       << host.pauseCaption << '\n';
   for (std::size_t i = 0; i < host.labels.size(); ++i) {
     out << "label" << (i + 1) << ' ' << host.labels[i] << '\n';

@@ -8,14 +8,14 @@
 #include <string_view>
 
 #include "game/game.h"
-#include "lists/stacks_module.h"
+#include "lists/spare_lists.h"
 #include "tools/replay_host.h"
 
 namespace stonewick {
 
 class Replay {
  public:
-  // Runs the start-up of the real program: modules, FormCreate, FormShow.
+  // Runs the start-up of the real program: the modules, the first Power, level 1.
   explicit Replay(std::ostream& out);
 
   // Runs one script line. Returns false with `error` set (and nothing done) for a bad line.
@@ -26,12 +26,12 @@ class Replay {
   // Advances the virtual clock, firing the timers that fall due on the way.
   void Wait(std::int64_t ms);
   void Dump();
-  // One event of Timer1, Timer2 or Timer3 now, if that timer is enabled.
+  // One event of mainTimer, slowTimer or badStepTimer now, if that timer is enabled.
   void DeliverTimer(int timer);
   // The Instructions command: the window's colour is drawn only when it was not open.
   void ShowInstructions();
 
-  StacksModule stacks;
+  SpareLists spareLists;
   ReplayHost host;
   Game game;
   bool instructionsOpen = false;

@@ -13,26 +13,24 @@ ReplayHost::ReplayHost(std::ostream& out_) : out(out_), pauseCaption(kPauseCapti
   for (std::size_t i = 0; i < labels.size(); ++i) {
     labels[i] = kInitialLabelCaptions[i];
   }
-  timers[0].interval = kMainTickMs;
-  timers[1].interval = kSlowTickMs;
-  timers[2].interval = kFirstBadStepMs;
+  timers[kMainTimer].interval = kMainTickMs;
+  timers[kSlowTimer].interval = kSlowTickMs;
+  timers[kBadStepTimer].interval = kFirstBadStepMs;
 }
 
 void ReplayHost::DrawCell(int, int, std::int32_t) {}
 
-void ReplayHost::SetLabel(int label, const std::string& text) {
-  if (label >= 1 && label <= static_cast<int>(labels.size())) {
-    labels[label - 1] = text;
-  }
+void ReplayHost::ShowReadout(Readout readout, const std::string& text) {
+  labels[static_cast<std::size_t>(readout) - 1] = text;
 }
 
-void ReplayHost::ProcessMessages() {}
+void ReplayHost::RunPendingEvents() {}
 
-void ReplayHost::InfoDialog(const std::string& message) {
+void ReplayHost::ShowMessage(const std::string& message) {
   out << "info \"" << message << "\"\n";
 }
 
-char ReplayHost::ConfirmDialog(const std::string& message) {
+char ReplayHost::AskYesNoCancel(const std::string& message) {
   char answer = 'C';
   if (!answers.empty()) {
     answer = answers.front();
@@ -47,17 +45,17 @@ char ReplayHost::ConfirmDialog(const std::string& message) {
   return answer;
 }
 
-void ReplayHost::SetTimersEnabled(bool enabled) {
+void ReplayHost::SetTimersRunning(bool running) {
   for (VirtualTimer& timer : timers) {
-    if (enabled && !timer.enabled) {
+    if (running && !timer.enabled) {
       timer.due = nowMs + timer.interval;
     }
-    timer.enabled = enabled;
+    timer.enabled = running;
   }
 }
 
-void ReplayHost::SetTimer3Interval(std::int32_t ms) {
-  VirtualTimer& timer = timers[2];
+void ReplayHost::SetBadStepInterval(std::int32_t ms) {
+  VirtualTimer& timer = timers[kBadStepTimer];
   if (ms == timer.interval) {
     return;
   }
@@ -67,17 +65,13 @@ void ReplayHost::SetTimer3Interval(std::int32_t ms) {
   }
 }
 
-std::int32_t ReplayHost::Timer3Interval() const {
-  return timers[2].interval;
-}
-
 double ReplayHost::Now() {
   return static_cast<double>(nowMs) / static_cast<double>(kMsPerDay);
 }
 
-std::string ReplayHost::LongTimeText(double time) {
+std::string ReplayHost::ClockText(double elapsed) {
   // Whole milliseconds first, then the seconds of that time of day.
-  const auto ms = static_cast<std::int64_t>(std::llround(time * static_cast<double>(kMsPerDay)));
+  const auto ms = static_cast<std::int64_t>(std::llround(elapsed * static_cast<double>(kMsPerDay)));
   std::int64_t seconds = (ms / 1000) % 86'400;
   if (seconds < 0) {
     seconds += 86'400;
@@ -94,20 +88,12 @@ std::uint32_t ReplayHost::ClockReading() {
 
 void ReplayHost::PauseMs(std::int32_t) {}
 
-std::string ReplayHost::PauseCaption() const {
-  return pauseCaption;
-}
-
-void ReplayHost::SetPauseCaption(const std::string& caption) {
+void ReplayHost::ShowPauseCommand(const std::string& caption) {
   pauseCaption = caption;
 }
 
-void ReplayHost::SetSkipEnabled(bool enabled) {
+void ReplayHost::EnableSkipCommand(bool enabled) {
   skipEnabled = enabled;
-}
-
-bool ReplayHost::GlideChecked() const {
-  return glide;
 }
 
 void ReplayHost::CloseMainWindow() {

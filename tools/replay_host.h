@@ -20,36 +20,35 @@ struct VirtualTimer {
   std::int64_t due = 0;  // virtual ms when it next fires, while enabled
 };
 
+// The three timers, in the order they fire when due at the same instant.
+enum TimerIndex { kMainTimer = 0, kSlowTimer = 1, kBadStepTimer = 2 };
+
 class ReplayHost : public Host {
  public:
   explicit ReplayHost(std::ostream& out);
 
   void DrawCell(int col, int row, std::int32_t code) override;
-  void SetLabel(int label, const std::string& text) override;
-  void ProcessMessages() override;
-  void InfoDialog(const std::string& message) override;
-  char ConfirmDialog(const std::string& message) override;
-  void SetTimersEnabled(bool enabled) override;
-  void SetTimer3Interval(std::int32_t ms) override;
-  std::int32_t Timer3Interval() const override;
+  void ShowReadout(Readout readout, const std::string& text) override;
+  void RunPendingEvents() override;
+  void ShowMessage(const std::string& message) override;
+  char AskYesNoCancel(const std::string& message) override;
+  void SetTimersRunning(bool running) override;
+  void SetBadStepInterval(std::int32_t ms) override;
   double Now() override;
-  std::string LongTimeText(double time) override;
+  std::string ClockText(double elapsed) override;
   std::uint32_t ClockReading() override;
   void PauseMs(std::int32_t ms) override;
-  std::string PauseCaption() const override;
-  void SetPauseCaption(const std::string& caption) override;
-  void SetSkipEnabled(bool enabled) override;
-  bool GlideChecked() const override;
+  void ShowPauseCommand(const std::string& caption) override;
+  void EnableSkipCommand(bool enabled) override;
   void CloseMainWindow() override;
 
   std::ostream& out;
-  std::int64_t nowMs = 0;  // the virtual clock
-  std::array<std::string, 6> labels;
-  std::array<VirtualTimer, 3> timers;  // Timer1, Timer2, Timer3
-  std::deque<char> answers;            // queued ConfirmDialog answers, oldest first
+  std::int64_t nowMs = 0;                         // the virtual clock
+  std::array<std::string, kReadoutCount> labels;  // by Readout, from 1
+  std::array<VirtualTimer, 3> timers;             // by TimerIndex
+  std::deque<char> answers;                       // queued answers to questions, oldest first
   std::string pauseCaption;
   bool skipEnabled = true;
-  bool glide = false;
   bool closed = false;
 };
 

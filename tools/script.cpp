@@ -151,7 +151,7 @@ bool Replay::RunLine(std::string_view line, std::string& error) {
     if (!key) {
       return bad("key code must be 0 to 65535, not", words[1]);
     }
-    game.DrawGrid1KeyDown(static_cast<std::uint16_t>(*key));
+    game.KeyPressed(static_cast<std::uint16_t>(*key));
   } else if (command == "click") {
     const auto col = ParseCoordinate(words[1]);
     if (!col) {
@@ -161,25 +161,25 @@ bool Replay::RunLine(std::string_view line, std::string& error) {
     if (!row) {
       return bad("row must be an integer, not", words[2]);
     }
-    game.DrawGrid1Click(*col, *row);
+    game.CellClicked(*col, *row);
   } else if (command == "menu") {
     const std::string_view item = words[1];
     if (item == "exit") {
-      game.Exit1Click();
+      game.ExitCommand();
     } else if (item == "instructions") {
       ShowInstructions();
     } else if (item == "start") {
-      game.start1Click();
+      game.StartCommand();
     } else if (item == "pause") {
-      game.Pause1Click();
+      game.PauseCommand();
     } else if (item == "randomise") {
-      game.Randomise1Click();
+      game.RandomiseCommand();
     } else if (item == "cheat") {
-      game.Cheat1Click();
+      game.CheatCommand();
     } else if (item == "skip") {
-      game.Skip1Click();
+      game.SkipCommand();
     } else if (item == "auto") {
-      game.Auto1Click();
+      game.AutoCommand();
     } else if (item == "about") {
       // The About window changes nothing in the game.
     } else {
@@ -204,7 +204,7 @@ bool Replay::RunLine(std::string_view line, std::string& error) {
     if (!ticked) {
       return bad("glide must be 0 or 1, not", words[1]);
     }
-    host.glide = *ticked == 1;
+    game.glide = *ticked == 1;
   } else if (command == "seed") {
     const auto seed = ParseUnsigned(words[1], std::numeric_limits<std::uint32_t>::max());
     if (!seed) {

@@ -4,6 +4,8 @@
 #include <QTime>
 #include <cmath>
 
+namespace stonewick {
+
 namespace {
 
 constexpr double kMsPerDay = 86'400'000.0;
@@ -42,3 +44,5 @@ QString TimeOfDayText(double days, const QString& format, const QLocale& locale)
   const int msOfDay = ms >= kMsPerDay || !std::isfinite(ms) ? 0 : static_cast<int>(ms);
   return locale.toString(QTime::fromMSecsSinceStartOfDay(msOfDay), format);
 }
+
+}  // namespace stonewick

@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QString>
 
+namespace stonewick {
+
 double DaysSinceEpoch(const QDateTime& local);
 // A Qt time format with its time-zone part ('t' outside quotes) taken out: the clock label
 // shows a span of play time, which has no zone.
@@ -13,3 +15,5 @@ QString WithoutTimeZone(const QString& format);
 QString LongTimeFormatWithoutZone(const QLocale& locale);
 // The fraction of `days` as a time of day in `format`.
 QString TimeOfDayText(double days, const QString& format, const QLocale& locale);
+
+}  // namespace stonewick

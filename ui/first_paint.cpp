@@ -9,6 +9,8 @@
 #include <fstream>
 #include <string>
 
+namespace stonewick {
+
 namespace {
 
 long PeakResidentKb() {
@@ -44,3 +46,5 @@ void ReportFirstPaintAndQuit() {
     QCoreApplication::quit();
   });
 }
+
+}  // namespace stonewick

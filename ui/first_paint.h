@@ -3,7 +3,11 @@
 // quits. Without the variable nothing happens.
 #pragma once
 
+namespace stonewick {
+
 bool FirstPaintProbeRequested();
 // Prints "first-paint-ns <ns since the epoch> peak-rss-kb <kB>" once the frame is on its way to
 // the screen, then ends the event loop.
 void ReportFirstPaintAndQuit();
+
+}  // namespace stonewick

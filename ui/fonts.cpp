@@ -3,6 +3,8 @@
 #include <QFontDatabase>
 #include <QHash>
 
+namespace stonewick {
+
 QString InstalledFamily(const QString& family) {
   static QHash<QString, QString> resolved;
   const auto known = resolved.constFind(family);
@@ -34,3 +36,5 @@ QFont DesignFontInPoints(const QString& family, int pointSize) {
   font.setPointSize(pointSize);
   return font;
 }
+
+}  // namespace stonewick

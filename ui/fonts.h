@@ -6,8 +6,12 @@
 #include <QFont>
 #include <QString>
 
+namespace stonewick {
+
 // The family itself when installed, else the first installed stand-in.
 QString InstalledFamily(const QString& family);
 
 QFont DesignFont(const QString& family, int pixelSize, bool bold = false);
 QFont DesignFontInPoints(const QString& family, int pointSize);
+
+}  // namespace stonewick

@@ -5,18 +5,20 @@
 
 #include "game/game.h"
 
+namespace stonewick {
+
 std::uint16_t VirtualKeyOf(int qtKey) {
   switch (qtKey) {
     case Qt::Key_Left:
-      return stonewick::kKeyLeft;
+      return kKeyLeft;
     case Qt::Key_Up:
-      return stonewick::kKeyUp;
+      return kKeyUp;
     case Qt::Key_Right:
-      return stonewick::kKeyRight;
+      return kKeyRight;
     case Qt::Key_Down:
-      return stonewick::kKeyDown;
+      return kKeyDown;
     case Qt::Key_Space:
-      return stonewick::kKeySpace;
+      return kKeySpace;
     case Qt::Key_Backspace:
       return 8;
     case Qt::Key_Tab:
@@ -35,3 +37,5 @@ std::uint16_t VirtualKeyOf(int qtKey) {
   }
   return 0;
 }
+
+}  // namespace stonewick

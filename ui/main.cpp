@@ -2,19 +2,21 @@
 // loop, which shows the main window and runs until it is closed.
 #include <QApplication>
 
-#include "ui/core.h"
 #include "ui/first_paint.h"
 #include "ui/program.h"
+#include "ui/tile_set.h"
 
 int main(int argc, char* argv[]) {
+  using namespace stonewick;
   // Whole-number scaling keeps the pixel-art tiles sharp on high-density screens.
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
   QApplication app(argc, argv);
-  QApplication::setWindowIcon(TFCore::ProgramIcon());
+  QApplication::setWindowIcon(TileSet::ProgramIcon());
   Program program;
   if (FirstPaintProbeRequested()) {
-    QObject::connect(&program.FBoard.DrawGrid1, &BoardGrid::FirstPainted, &ReportFirstPaintAndQuit);
+    QObject::connect(&program.mainWindow.View(), &BoardView::FirstPainted,
+                     &ReportFirstPaintAndQuit);
   }
-  program.FBoard.show();
+  program.mainWindow.show();
   return QApplication::exec();
 }

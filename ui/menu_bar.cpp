@@ -10,6 +10,8 @@
 #include <QStyleOptionMenuItem>
 #include <algorithm>
 
+namespace stonewick {
+
 WrappingMenuBar::WrappingMenuBar(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::NoFocus);  // the board keeps the keyboard
   setMouseTracking(true);
@@ -183,3 +185,5 @@ void WrappingMenuBar::leaveEvent(QEvent*) {
   hovered_ = nullptr;
   update();
 }
+
+}  // namespace stonewick

@@ -8,6 +8,8 @@
 #include <QWidget>
 #include <vector>
 
+namespace stonewick {
+
 class WrappingMenuBar : public QWidget {
   Q_OBJECT
  public:
@@ -39,3 +41,5 @@ class WrappingMenuBar : public QWidget {
   QAction* hovered_ = nullptr;
   QAction* pressed_ = nullptr;
 };
+
+}  // namespace stonewick

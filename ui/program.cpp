@@ -2,13 +2,17 @@
 #include "ui/program.h"
 
 #include "lib/calendar.h"
-#include "lib/dialogs.h"
+#include "ui/cursor_dialogs.h"
+
+namespace stonewick {
 
 HelperStartUp::HelperStartUp() {
-  stonewick::TheCalendar().StartUp();
-  stonewick::StartDialogs();
+  TheCalendar().StartUp();
+  StartDialogs();
 }
 
 Program::Program() {
-  FBoard.SetCompanionWindows(FCore, FAbout1, FInstrs);
+  mainWindow.SetCompanionWindows(tileSet, aboutWindow, instructionsWindow);
 }
+
+}  // namespace stonewick

@@ -3,13 +3,15 @@
 #pragma once
 
 #include "game/game.h"
-#include "lists/stacks_module.h"
-#include "ui/about1.h"
-#include "ui/board.h"
-#include "ui/core.h"
-#include "ui/inpstr.h"
-#include "ui/instrs.h"
+#include "lists/spare_lists.h"
+#include "ui/about_window.h"
+#include "ui/input_dialog.h"
+#include "ui/instructions_window.h"
+#include "ui/main_window.h"
 #include "ui/qt_host.h"
+#include "ui/tile_set.h"
+
+namespace stonewick {
 
 // Runs the helper library's start-up: date display and the dialogs' anchor memory.
 struct HelperStartUp {
@@ -22,13 +24,15 @@ struct Program {
   Program& operator=(const Program&) = delete;
 
   HelperStartUp helpers;
-  stonewick::StacksModule stacks;
+  SpareLists spareLists;
   QtHost host;
-  stonewick::Game game{host};
-  // FBoard is the first window created, so it is the main window; FormCreate runs here.
-  TFBoard FBoard{game, host};
-  TFCore FCore;
-  TFinpstr Finpstr;
-  TFAbout1 FAbout1;
-  TFInstrs FInstrs{game.random, [this] { return host.ClockReading(); }};
+  Game game{host};
+  // The first window created is the main window; creating it gives the first Power.
+  MainWindow mainWindow{game, host};
+  TileSet tileSet;
+  InputDialog inputDialog;
+  AboutWindow aboutWindow;
+  InstructionsWindow instructionsWindow{game.random, [this] { return host.ClockReading(); }};
 };
+
+}  // namespace stonewick

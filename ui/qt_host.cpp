@@ -6,71 +6,56 @@
 #include <QLocale>
 #include <chrono>
 
-#include "game/game.h"
-#include "lib/dialogs.h"
 #include "lib/pause.h"
-#include "ui/board.h"
 #include "ui/clock_text.h"
+#include "ui/cursor_dialogs.h"
+#include "ui/game_screen.h"
+
+namespace stonewick {
 
 void QtHost::DrawCell(int col, int row, std::int32_t code) {
-  if (board_ != nullptr) {
-    board_->DrawGrid1.DrawTile(col, row, code);
+  if (screen_ != nullptr) {
+    screen_->DrawTile(col, row, code);
   }
 }
 
-void QtHost::SetLabel(int label, const std::string& text) {
-  if (board_ == nullptr || label < 1 || label > 6) {
-    return;
+void QtHost::ShowReadout(Readout readout, const std::string& text) {
+  if (screen_ != nullptr) {
+    screen_->ShowReadout(readout, QString::fromStdString(text));
   }
-  QLabel& target = board_->Label(label);
-  target.setText(QString::fromStdString(text));
-  target.adjustSize();
 }
 
-void QtHost::ProcessMessages() {
+void QtHost::RunPendingEvents() {
   QCoreApplication::processEvents();
 }
 
-void QtHost::InfoDialog(const std::string& message) {
-  stonewick::InfoDialog(message);
+void QtHost::ShowMessage(const std::string& message) {
+  InfoDialog(message);
 }
 
-char QtHost::ConfirmDialog(const std::string& message) {
-  return stonewick::ConfirmDialog(message);
+char QtHost::AskYesNoCancel(const std::string& message) {
+  return ConfirmDialog(message);
 }
 
-void QtHost::SetTimersEnabled(bool enabled) {
-  if (board_ == nullptr) {
-    return;
-  }
-  for (QTimer* timer : {&board_->Timer1, &board_->Timer2, &board_->Timer3}) {
-    // Switching on a running timer must not push back its next tick.
-    if (enabled && !timer->isActive()) {
-      timer->start();
-    } else if (!enabled) {
-      timer->stop();
-    }
+void QtHost::SetTimersRunning(bool running) {
+  if (screen_ != nullptr) {
+    screen_->SetTimersRunning(running);
   }
 }
 
-void QtHost::SetTimer3Interval(std::int32_t ms) {
-  // The same interval again changes nothing; a new one restarts a running timer.
-  if (board_ != nullptr && ms >= 0 && board_->Timer3.interval() != ms) {
-    board_->Timer3.setInterval(ms);
+void QtHost::SetBadStepInterval(std::int32_t ms) {
+  if (screen_ != nullptr) {
+    screen_->SetBadStepInterval(ms);
   }
-}
-
-std::int32_t QtHost::Timer3Interval() const {
-  return board_ != nullptr ? board_->Timer3.interval() : stonewick::kFirstBadStepMs;
 }
 
 double QtHost::Now() {
   return DaysSinceEpoch(QDateTime::currentDateTime());
 }
 
-std::string QtHost::LongTimeText(double time) {
+std::string QtHost::ClockText(double elapsed) {
   const QLocale locale = QLocale::system();
-  return TimeOfDayText(time, LongTimeFormatWithoutZone(locale), locale).toStdString();
+  return TimeOfDayText(elapsed, LongTimeFormatWithoutZone(locale), locale).toStdString();
 }
 
 std::uint32_t QtHost::ClockReading() {
@@ -83,28 +68,22 @@ void QtHost::PauseMs(std::int32_t ms) {
   stonewick::PauseMs(ms);
 }
 
-std::string QtHost::PauseCaption() const {
-  return board_ != nullptr ? board_->Pause1.text().toStdString() : stonewick::kPauseCaption;
-}
-
-void QtHost::SetPauseCaption(const std::string& caption) {
-  if (board_ != nullptr) {
-    board_->Pause1.setText(QString::fromStdString(caption));
+void QtHost::ShowPauseCommand(const std::string& caption) {
+  if (screen_ != nullptr) {
+    screen_->ShowPauseCommand(QString::fromStdString(caption));
   }
 }
 
-void QtHost::SetSkipEnabled(bool enabled) {
-  if (board_ != nullptr) {
-    board_->Skip1.setEnabled(enabled);
+void QtHost::EnableSkipCommand(bool enabled) {
+  if (screen_ != nullptr) {
+    screen_->EnableSkipCommand(enabled);
   }
-}
-
-bool QtHost::GlideChecked() const {
-  return board_ != nullptr && board_->glidechk.isChecked();
 }
 
 void QtHost::CloseMainWindow() {
-  if (board_ != nullptr) {
-    board_->close();
+  if (screen_ != nullptr) {
+    screen_->CloseWindow();
   }
 }
+
+}  // namespace stonewick

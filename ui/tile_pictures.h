@@ -6,7 +6,11 @@
 
 #include "game/cells.h"
 
+namespace stonewick {
+
 inline constexpr int kTileCount = stonewick::kCellCodeCount;
 
 extern const std::array<const char* const*, kTileCount> kTilePictures;
 extern const char* const* const kProgramIconPicture;
+
+}  // namespace stonewick

@@ -10,6 +10,8 @@
 
 #include "ui/first_paint.h"
 
+using namespace stonewick;
+
 namespace {
 
 class Square : public QWidget {

@@ -7,12 +7,14 @@
 
 #include "ui/program.h"
 
+using namespace stonewick;
+
 namespace {
 
 Program* program = nullptr;
 
 void FullRepaint(benchmark::State& state) {
-  BoardGrid& grid = program->FBoard.DrawGrid1;
+  BoardView& grid = program->mainWindow.View();
   for (auto _ : state) {
     grid.repaint();
   }
@@ -21,7 +23,7 @@ BENCHMARK(FullRepaint)->Unit(benchmark::kMicrosecond);
 
 // A repaint after the whole tile layer changed without draws: every exposed cell is fetched.
 void FullRepaintOfChangedBoard(benchmark::State& state) {
-  BoardGrid& grid = program->FBoard.DrawGrid1;
+  BoardView& grid = program->mainWindow.View();
   stonewick::Board& board = program->game.board;
   const stonewick::Board original = board;
   stonewick::Board flipped = board;
@@ -54,7 +56,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   auto owned = std::make_unique<Program>();
   program = owned.get();
-  program->FBoard.show();
+  program->mainWindow.show();
   QCoreApplication::processEvents();
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

@@ -8,8 +8,10 @@
 #include <optional>
 
 #include "game/game.h"
-#include "ui/core.h"
 #include "ui/qt_host.h"
+#include "ui/tile_set.h"
+
+using namespace stonewick;
 
 namespace {
 
@@ -75,14 +77,14 @@ int main(int argc, char* argv[]) {
   std::printf("board at (%d, %d)\n", board->x(), board->y());
 
   // The expected board: the rules' own level-1 layout, with no window attached.
-  TFCore core;
+  TileSet core;
   core.LoadTileSet();
   QtHost host;
   stonewick::Game game(host);
-  game.FormCreate();
-  game.FormShow();
+  game.GiveFirstPower();
+  game.LayOutFirstLevel();
   if (turned) {
-    game.DrawGrid1KeyDown(stonewick::kKeyRight);
+    game.KeyPressed(stonewick::kKeyRight);
   }
 
   int wrong = 0;
@@ -95,7 +97,7 @@ int main(int argc, char* argv[]) {
         continue;
       }
       const std::int32_t code = game.board.tiles[col][row];
-      if (!CellShows(shot, *board, col, row, core.ImageList1[static_cast<std::size_t>(code)])) {
+      if (!CellShows(shot, *board, col, row, core.imageList[static_cast<std::size_t>(code)])) {
         std::fprintf(stderr, "cell (%d, %d) does not show tile %d\n", col, row, code);
         ++wrong;
       }

@@ -41,7 +41,7 @@ inline std::uint64_t Fingerprint(const Replay& replay) {
         std::int64_t{game.powers}, std::int64_t{game.level}, std::int64_t{game.kills},
         std::int64_t{game.slowTicks}, std::int64_t{game.smashing},
         std::int64_t{game.random.randomSeed}, std::int64_t{game.scanCol},
-        std::int64_t{game.scanRow}, replay.host.nowMs, std::int64_t{replay.host.glide},
+        std::int64_t{game.scanRow}, replay.host.nowMs, std::int64_t{replay.game.glide},
         static_cast<std::int64_t>(replay.host.answers.size()),
         std::int64_t{replay.instructionsOpen}}) {
     mix(value);

@@ -64,11 +64,12 @@ inline void CheckBaddies(const Game& game, const RecordList& list, const char* n
     const bool straight =
         (b.dx == 0) != (b.dy == 0) && b.dx >= -1 && b.dx <= 1 && b.dy >= -1 && b.dy <= 1;
     const bool still = b.dx == 0 && b.dy == 0;
-    if (!OnBoard(b.col, b.row) || !(straight || still) || (b.kind != 'B' && b.kind != 'S') ||
-        b.under < 0 || b.under >= kCellCodeCount || b.steps < 0 || b.trailId < 0 ||
-        b.trailId > game.nextTrailId) {
+    if (!OnBoard(b.col, b.row) || !(straight || still) ||
+        (b.kind != BaddieKind::Bad && b.kind != BaddieKind::VeryBad) || b.under < 0 ||
+        b.under >= kCellCodeCount || b.steps < 0 || b.trailId < 0 || b.trailId > game.nextTrailId) {
       faults << name << ": bad record " << b.col << ' ' << b.row << ' ' << b.dx << ' ' << b.dy
-             << ' ' << int{b.kind} << ' ' << b.steps << ' ' << b.under << ' ' << b.trailId << "; ";
+             << ' ' << static_cast<int>(b.kind) << ' ' << b.steps << ' ' << b.under << ' '
+             << b.trailId << "; ";
     }
   });
 }
@@ -76,7 +77,7 @@ inline void CheckBaddies(const Game& game, const RecordList& list, const char* n
 inline void CheckCells(const Game& game, const RecordList& list, const char* name,
                        std::ostringstream& faults) {
   const auto slowTicks = static_cast<std::int64_t>(game.slowTicks);
-  ForEachOldestFirst<BrickPos>(list, [&](const BrickPos& p) {
+  ForEachOldestFirst<QueuedCell>(list, [&](const QueuedCell& p) {
     if (!OnBoard(p.col, p.row) || p.tick < 0 || p.tick > slowTicks) {
       faults << name << ": bad record " << p.col << ' ' << p.row << ' ' << p.tick << "; ";
     }
@@ -109,14 +110,14 @@ inline std::string CheckState(const Replay& replay) {
   }
 
   std::vector<const ListNode*> nodes;
-  CheckList(game.hardenQueue, "harden", sizeof(BrickPos), nodes, faults);
-  CheckList(game.smashQueue, "smash", sizeof(BrickPos), nodes, faults);
-  CheckList(game.hatchQueue, "hatch", sizeof(BrickPos), nodes, faults);
+  CheckList(game.hardenQueue, "harden", sizeof(QueuedCell), nodes, faults);
+  CheckList(game.smashQueue, "smash", sizeof(QueuedCell), nodes, faults);
+  CheckList(game.hatchQueue, "hatch", sizeof(QueuedCell), nodes, faults);
   CheckList(game.badQueue, "bad", sizeof(Baddie), nodes, faults);
   CheckList(game.veryBadQueue, "verybad", sizeof(Baddie), nodes, faults);
   // The list module's own lists are set up at start-up and never used by the game.
   for (const RecordList* list :
-       {&replay.stacks.filenames, &replay.stacks.folders, &replay.stacks.integers}) {
+       {&replay.spareLists.filenames, &replay.spareLists.folders, &replay.spareLists.integers}) {
     if (list->count != 0 || list->newest != nullptr || list->oldest != nullptr) {
       faults << "the list module's own list '" << Name(*list) << "' holds records; ";
     }
@@ -134,8 +135,8 @@ inline std::string CheckState(const Replay& replay) {
   CheckBaddies(game, game.badQueue, "bad", faults);
   CheckBaddies(game, game.veryBadQueue, "verybad", faults);
   ForEachOldestFirst<Baddie>(game.veryBadQueue, [&](const Baddie& b) {
-    if (b.kind != 'S') {
-      faults << "verybad: a record of kind " << int{b.kind} << "; ";
+    if (b.kind != BaddieKind::VeryBad) {
+      faults << "verybad: a record of kind " << static_cast<int>(b.kind) << "; ";
     }
   });
 
@@ -156,7 +157,7 @@ inline std::string CheckState(const Replay& replay) {
       faults << "a timer is overdue: due " << timer.due << " at " << host.nowMs << "; ";
     }
   }
-  const std::int32_t interval3 = host.timers[2].interval;
+  const std::int32_t interval3 = host.timers[kBadStepTimer].interval;
   if (host.timers[0].interval != kMainTickMs || host.timers[1].interval != kSlowTickMs ||
       (interval3 != 100 && interval3 != 200 && interval3 != 300 && interval3 != 600 &&
        interval3 != kFirstBadStepMs)) {

@@ -9,7 +9,9 @@
 #include <QTextEdit>
 
 #include "lib/calendar.h"
-#include "ui/about1.h"
+#include "ui/about_window.h"
+
+using namespace stonewick;
 
 class AboutTest : public QObject {
   Q_OBJECT
@@ -40,13 +42,13 @@ class AboutTest : public QObject {
   }
 
   void createdWindowShowsTheRunningProgramsFile() {
-    TFAbout1 about;
+    AboutWindow about;
     const QString path = QCoreApplication::applicationFilePath();
-    QCOMPARE(about.Label2->text(), LowerCaseAsciiLetters(path));
-    QCOMPARE(about.Label3->text(),
+    QCOMPARE(about.pathLabel->text(), LowerCaseAsciiLetters(path));
+    QCOMPARE(about.stampLabel->text(),
              FileStampText(QFileInfo(path).lastModified(),
                            QLocale::system().timeFormat(QLocale::LongFormat)));
-    QVERIFY(about.Label3->text().startsWith(
+    QVERIFY(about.stampLabel->text().startsWith(
         QFileInfo(path).lastModified().date().toString("yyyy-MM-dd")));
   }
 
@@ -58,20 +60,20 @@ class AboutTest : public QObject {
   }
 
   void shortPathKeepsTheWindowWidth() {
-    TFAbout1 about;
+    AboutWindow about;
     about.ShowProgramFile("/usr/games/stonewick", QDateTime(QDate(2014, 9, 20), QTime(0, 0)));
-    QCOMPARE(about.width(), TFAbout1::kClientWidth);
+    QCOMPARE(about.width(), AboutWindow::kClientWidth);
   }
 
   void longPathWidensTheWindowToEqualMarginsBesideThePath() {
-    TFAbout1 about;
+    AboutWindow about;
     const QString path = "/home/player/" + QString(60, 'W') + "/stonewick";
     about.ShowProgramFile(path, QDateTime(QDate(2014, 9, 20), QTime(0, 0)));
-    QVERIFY(about.Label2->width() > TFAbout1::kClientWidth);
-    QCOMPARE(about.Label2->x(), 12);
-    QCOMPARE(about.width(), 12 + about.Label2->width() + 12);
+    QVERIFY(about.pathLabel->width() > AboutWindow::kClientWidth);
+    QCOMPARE(about.pathLabel->x(), 12);
+    QCOMPARE(about.width(), 12 + about.pathLabel->width() + 12);
     about.show();
-    QCOMPARE(about.Memo1->width(), about.width());
+    QCOMPARE(about.creditsText->width(), about.width());
   }
 
   void enterAndEscPressOkAndHideTheWindow_data() {
@@ -82,14 +84,14 @@ class AboutTest : public QObject {
 
   void enterAndEscPressOkAndHideTheWindow() {
     QFETCH(int, key);
-    TFAbout1 about;
+    AboutWindow about;
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
     QTest::keyClick(&about, Qt::Key(key));
     QVERIFY(!about.isVisible());
     about.show();  // hidden, not destroyed: it opens again
     QVERIFY(about.isVisible());
-    QVERIFY(about.OKBtn->isDefault());
+    QVERIFY(about.okButton->isDefault());
   }
 };
 

@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "lib/random.h"
-#include "ui/instrs.h"
+#include "ui/instructions_window.h"
+
+using namespace stonewick;
 
 namespace {
 
@@ -43,8 +45,8 @@ class InstructionsTest : public QObject {
  private slots:
   void textIsTheRulesWordForWordThenASignature() {
     stonewick::Random random;
-    TFInstrs instrs(random, [] { return 0u; });
-    const QStringList lines = instrs.Memo1->toPlainText().split('\n');
+    InstructionsWindow instrs(random, [] { return 0u; });
+    const QStringList lines = instrs.instructionsText->toPlainText().split('\n');
     QCOMPARE(lines.size(), 26);
     QCOMPARE(lines.mid(0, 23), kRulesLines);
     QVERIFY(!lines[23].isEmpty());
@@ -64,15 +66,15 @@ class InstructionsTest : public QObject {
     QFETCH(quint32, clock);
     QFETCH(QColor, colour);
     stonewick::Random random;
-    TFInstrs instrs(random, [clock] { return clock; });
+    InstructionsWindow instrs(random, [clock] { return clock; });
     instrs.show();
-    QCOMPARE(instrs.MemoColour(), colour);
+    QCOMPARE(instrs.TextColour(), colour);
   }
 
   void openingLeavesTheGamesRandomSequenceUnchanged() {
     stonewick::Random game{12345};
     stonewick::Random untouched{12345};
-    TFInstrs instrs(game, [] { return 0x5EEDu; });
+    InstructionsWindow instrs(game, [] { return 0x5EEDu; });
     game.RandomBelow(100);
     untouched.RandomBelow(100);
     instrs.show();
@@ -91,17 +93,17 @@ class InstructionsTest : public QObject {
     stonewick::Random random;
     std::vector<std::uint32_t> readings = {0, 0x80000000u};
     std::size_t reads = 0;
-    TFInstrs instrs(random, [&] { return readings[reads++ % readings.size()]; });
+    InstructionsWindow instrs(random, [&] { return readings[reads++ % readings.size()]; });
     instrs.show();
-    QCOMPARE(instrs.MemoColour(), QColor(0xFF, 0xFF, 0xC4));
+    QCOMPARE(instrs.TextColour(), QColor(0xFF, 0xFF, 0xC4));
     instrs.show();
     instrs.raise();
     QCOMPARE(reads, std::size_t{1});
-    QCOMPARE(instrs.MemoColour(), QColor(0xFF, 0xFF, 0xC4));
+    QCOMPARE(instrs.TextColour(), QColor(0xFF, 0xFF, 0xC4));
     instrs.close();
     instrs.show();
     QCOMPARE(reads, std::size_t{2});
-    QCOMPARE(instrs.MemoColour(), QColor(0xCE, 0xFF, 0xFF));
+    QCOMPARE(instrs.TextColour(), QColor(0xCE, 0xFF, 0xFF));
   }
 };
 

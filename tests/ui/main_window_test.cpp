@@ -9,6 +9,8 @@
 #include "ui/fonts.h"
 #include "ui/program.h"
 
+using namespace stonewick;
+
 namespace {
 
 using stonewick::GameState;
@@ -26,8 +28,8 @@ class MainWindowTest : public QObject {
   void init() {
     QCursor::setPos(0, 0);
     program = std::make_unique<Program>();
-    program->FBoard.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&program->FBoard));
+    program->mainWindow.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&program->mainWindow));
   }
   void cleanup() { program.reset(); }
 
@@ -39,35 +41,35 @@ class MainWindowTest : public QObject {
   }
 
   void startUpShowsLevelOneCountersAndPauseCaption() {
-    QCOMPARE(board().Label1.text(), QString("Powers : 1"));
-    QCOMPARE(board().Label2.text(), QString("Clock : 0"));
-    QCOMPARE(board().Label3.text(), QString("Level : 1"));
-    QCOMPARE(board().Label4.text(), QString("Kills : 0"));
-    QCOMPARE(board().Label5.text(), QString("At large : 2"));
-    QCOMPARE(board().Pause1.text(), QString("&Pause"));
+    QCOMPARE(board().ReadoutLabel(Readout::Powers).text(), QString("Powers : 1"));
+    QCOMPARE(board().ReadoutLabel(Readout::Clock).text(), QString("Clock : 0"));
+    QCOMPARE(board().ReadoutLabel(Readout::Level).text(), QString("Level : 1"));
+    QCOMPARE(board().ReadoutLabel(Readout::Kills).text(), QString("Kills : 0"));
+    QCOMPARE(board().ReadoutLabel(Readout::AtLarge).text(), QString("At large : 2"));
+    QCOMPARE(board().Command(MenuCommand::Pause).text(), QString("&Pause"));
     QCOMPARE(game().state, GameState::Ready);
     QCOMPARE(game().level, 1);
   }
 
   void startUpLeavesTimersOffWithDesignedIntervals() {
-    QVERIFY(!board().Timer1.isActive());
-    QVERIFY(!board().Timer2.isActive());
-    QVERIFY(!board().Timer3.isActive());
-    QCOMPARE(board().Timer1.interval(), 150);
-    QCOMPARE(board().Timer2.interval(), 400);
+    QVERIFY(!board().Timer(GameTimer::Main).isActive());
+    QVERIFY(!board().Timer(GameTimer::Slow).isActive());
+    QVERIFY(!board().Timer(GameTimer::BadStep).isActive());
+    QCOMPARE(board().Timer(GameTimer::Main).interval(), 150);
+    QCOMPARE(board().Timer(GameTimer::Slow).interval(), 400);
     // The level-1 layout has set the bad step for its two baddies.
-    QCOMPARE(board().Timer3.interval(), 600);
+    QCOMPARE(board().Timer(GameTimer::BadStep).interval(), 600);
   }
 
   void gridSitsAtDesignedPlaceWithCellsOnlyAndHoldsFocus() {
-    QCOMPARE(board().DrawGrid1.geometry(), QRect(14, 38, 352, 352));
-    QCOMPARE(board().DrawGrid1.parentWidget(), &board().client);
-    QCOMPARE(board().client.geometry().top(), board().MainMenu1.geometry().bottom() + 1);
-    QCOMPARE(board().focusWidget(), &board().DrawGrid1);
-    QVERIFY(board().glidechk.isHidden());
-    QVERIFY(!board().glidechk.isChecked());
-    QCOMPARE(board().glidechk.geometry(), QRect(228, 12, 97, 17));
-    QCOMPARE(board().glidechk.text(), QString("glide"));
+    QCOMPARE(board().View().geometry(), QRect(14, 38, 352, 352));
+    QCOMPARE(board().View().parentWidget(), &board().Client());
+    QCOMPARE(board().Client().geometry().top(), board().MenuBar().geometry().bottom() + 1);
+    QCOMPARE(board().focusWidget(), &board().View());
+    QVERIFY(board().GlideBox().isHidden());
+    QVERIFY(!board().GlideBox().isChecked());
+    QCOMPARE(board().GlideBox().geometry(), QRect(228, 12, 97, 17));
+    QCOMPARE(board().GlideBox().text(), QString("glide"));
   }
 
   void labelsHaveDesignedPlacesAndFonts_data() {
@@ -75,19 +77,19 @@ class MainWindowTest : public QObject {
     QTest::addColumn<QPoint>("topLeft");
     QTest::addColumn<bool>("bold");
     QTest::addColumn<bool>("visible");
-    QTest::newRow("Label1") << 1 << QPoint(274, 390) << true << true;
-    QTest::newRow("Label2") << 2 << QPoint(14, 408) << false << true;
-    QTest::newRow("Label3") << 3 << QPoint(14, 6) << true << true;
-    QTest::newRow("Label4") << 4 << QPoint(136, 408) << false << true;
-    QTest::newRow("Label5") << 5 << QPoint(214, 408) << false << true;
-    QTest::newRow("Label6") << 6 << QPoint(304, 408) << false << false;
+    QTest::newRow("powersLabel") << 1 << QPoint(274, 390) << true << true;
+    QTest::newRow("clockLabel") << 2 << QPoint(14, 408) << false << true;
+    QTest::newRow("levelLabel") << 3 << QPoint(14, 6) << true << true;
+    QTest::newRow("killsLabel") << 4 << QPoint(136, 408) << false << true;
+    QTest::newRow("atLargeLabel") << 5 << QPoint(214, 408) << false << true;
+    QTest::newRow("intervalLabel") << 6 << QPoint(304, 408) << false << false;
   }
   void labelsHaveDesignedPlacesAndFonts() {
     QFETCH(int, number);
     QFETCH(QPoint, topLeft);
     QFETCH(bool, bold);
     QFETCH(bool, visible);
-    const QLabel& label = board().Label(number);
+    const QLabel& label = board().ReadoutLabel(static_cast<Readout>(number));
     QCOMPARE(label.pos(), topLeft);
     // Arial, or the face that stands in for it where it is not installed.
     QCOMPARE(label.font().family(), InstalledFamily("Arial"));
@@ -99,81 +101,81 @@ class MainWindowTest : public QObject {
 
   void resizingLeavesGridAndLabelsInPlace() {
     board().resize(640, 600);
-    QCOMPARE(board().DrawGrid1.geometry(), QRect(14, 38, 352, 352));
-    QCOMPARE(board().Label1.pos(), QPoint(274, 390));
-    QCOMPARE(board().Label5.pos(), QPoint(214, 408));
+    QCOMPARE(board().View().geometry(), QRect(14, 38, 352, 352));
+    QCOMPARE(board().ReadoutLabel(Readout::Powers).pos(), QPoint(274, 390));
+    QCOMPARE(board().ReadoutLabel(Readout::AtLarge).pos(), QPoint(214, 408));
   }
 
   void boardShowsTheTileOfEveryCellAfterStartUp() {
-    QCOMPARE(program->FCore.ImageList1.size(), std::size_t{39});
-    CompareBoardWithTileLayer(board().DrawGrid1.grab().toImage());
-    CompareBoardWithTileLayer(board().DrawGrid1.Backbuffer());
+    QCOMPARE(program->tileSet.imageList.size(), std::size_t{39});
+    CompareBoardWithTileLayer(board().View().grab().toImage());
+    CompareBoardWithTileLayer(board().View().Backbuffer());
   }
 
   void repaintShowsTileLayerAsItStands() {
     // Written without a draw, as layouts do: a repaint must still show it.
     game().board.tiles[5][6] = stonewick::Border;
     game().board.tiles[21][21] = stonewick::HardBrick;
-    board().DrawGrid1.repaint(QRect(64, 80, 40, 40));
-    QCOMPARE(CellOf(board().DrawGrid1.Backbuffer(), 5, 6), tile(stonewick::Border));
-    CompareBoardWithTileLayer(board().DrawGrid1.grab().toImage());
+    board().View().repaint(QRect(64, 80, 40, 40));
+    QCOMPARE(CellOf(board().View().Backbuffer(), 5, 6), tile(stonewick::Border));
+    CompareBoardWithTileLayer(board().View().grab().toImage());
   }
 
   void arrowKeyStartsPlayAndMovesPlayerOntoFloor() {
     QCOMPARE(game().board.tiles[10][10], stonewick::PlayerUp);
     QCOMPARE(game().board.tiles[9][10], stonewick::Blank);
-    QTest::keyClick(&board().DrawGrid1, Qt::Key_Left);
+    QTest::keyClick(&board().View(), Qt::Key_Left);
     QCOMPARE(game().state, GameState::Running);
-    QVERIFY(board().Timer1.isActive());
+    QVERIFY(board().Timer(GameTimer::Main).isActive());
     QCOMPARE(game().playerCol, 9);
     QCOMPARE(game().playerRow, 10);
     QCOMPARE(game().board.tiles[9][10], stonewick::PoweredLeft);
     QCOMPARE(game().board.tiles[10][10], stonewick::Dirt);
-    const QImage shown = board().DrawGrid1.Backbuffer();
+    const QImage shown = board().View().Backbuffer();
     QCOMPARE(CellOf(shown, 9, 10), tile(stonewick::PoweredLeft));
     QCOMPARE(CellOf(shown, 10, 10), tile(stonewick::Dirt));
   }
 
   void arrowKeyTowardsBrickOnlyTurnsPlayer() {
     QCOMPARE(game().board.tiles[11][10], stonewick::SoftBrick);
-    QTest::keyClick(&board().DrawGrid1, Qt::Key_Right);
+    QTest::keyClick(&board().View(), Qt::Key_Right);
     QCOMPARE(game().playerCol, 10);
     QCOMPARE(game().board.tiles[10][10], stonewick::PoweredRight);
-    QCOMPARE(CellOf(board().DrawGrid1.Backbuffer(), 10, 10), tile(stonewick::PoweredRight));
+    QCOMPARE(CellOf(board().View().Backbuffer(), 10, 10), tile(stonewick::PoweredRight));
   }
 
   void keyWithoutActionStartsPlayInReady() {
-    QTest::keyClick(&board().DrawGrid1, Qt::Key_F5);
+    QTest::keyClick(&board().View(), Qt::Key_F5);
     QCOMPARE(game().state, GameState::Running);
     QCOMPARE(game().board.tiles[10][10], stonewick::PlayerUp);
   }
 
   void clickOnPlainPlayerTileTurnsItClockwise() {
-    QTest::mouseClick(&board().DrawGrid1, Qt::LeftButton, {}, QPoint(10 * 16 + 8, 10 * 16 + 8));
+    QTest::mouseClick(&board().View(), Qt::LeftButton, {}, QPoint(10 * 16 + 8, 10 * 16 + 8));
     QCOMPARE(game().board.tiles[10][10], stonewick::PlayerRight);
-    QCOMPARE(CellOf(board().DrawGrid1.Backbuffer(), 10, 10), tile(stonewick::PlayerRight));
+    QCOMPARE(CellOf(board().View().Backbuffer(), 10, 10), tile(stonewick::PlayerRight));
     QCOMPARE(game().state, GameState::Ready);
   }
 
   void menuBarCarriesNineCommandsInDesignedOrder() {
     QStringList texts;
-    for (const QAction* action : board().MainMenu1.actions()) {
+    for (const QAction* action : board().MenuBar().actions()) {
       texts << action->text();
     }
     QCOMPARE(texts, QStringList({"&Exit", "&Instructions", "&Start", "&Pause", "Ra&ndomise",
                                  "&Cheat", "S&kip", "&Auto", "A&bout"}));
-    QVERIFY(!board().Cheat1.isVisible());
-    QVERIFY(board().Skip1.isEnabled());
+    QVERIFY(!board().Command(MenuCommand::Cheat).isVisible());
+    QVERIFY(board().Command(MenuCommand::Skip).isEnabled());
   }
 
   void allVisibleCommandsShowAtWindowWidthOnWrappedRows() {
-    const auto items = board().MainMenu1.ItemRects(board().width());
+    const auto items = board().MenuBar().ItemRects(board().width());
     QCOMPARE(items.size(), std::size_t{8});
-    const QRect bar = board().MainMenu1.geometry();
+    const QRect bar = board().MenuBar().geometry();
     QCOMPARE(bar.width(), 395);
     std::set<int> rows;
     for (std::size_t i = 0; i < items.size(); ++i) {
-      QVERIFY(items[i].first != &board().Cheat1);
+      QVERIFY(items[i].first != &board().Command(MenuCommand::Cheat));
       QVERIFY(QRect(QPoint(0, 0), bar.size()).contains(items[i].second));
       rows.insert(items[i].second.top());
       for (std::size_t j = 0; j < i; ++j) {
@@ -182,133 +184,141 @@ class MainWindowTest : public QObject {
     }
     // A narrow window wraps the bar further and still shows every command.
     board().resize(120, 480);
-    QVERIFY(board().MainMenu1.height() > bar.height());
-    for (const auto& item : board().MainMenu1.ItemRects(120)) {
-      QVERIFY(board().MainMenu1.rect().contains(item.second));
+    QVERIFY(board().MenuBar().height() > bar.height());
+    for (const auto& item : board().MenuBar().ItemRects(120)) {
+      QVERIFY(board().MenuBar().rect().contains(item.second));
     }
     // A caption that grows makes room for itself too.
     board().resize(395, 480);
-    const int twoRows = board().MainMenu1.height();
-    board().Pause1.setText("&Pause for a long while, then carry on playing when you are ready");
+    const int twoRows = board().MenuBar().height();
+    board()
+        .Command(MenuCommand::Pause)
+        .setText("&Pause for a long while, then carry on playing when you are ready");
     QCoreApplication::processEvents();
-    QVERIFY(board().MainMenu1.height() > twoRows);
-    QCOMPARE(board().client.y(), board().MainMenu1.height());
+    QVERIFY(board().MenuBar().height() > twoRows);
+    QCOMPARE(board().Client().y(), board().MenuBar().height());
   }
 
   void acceleratorsAreUniqueAndFollowPauseCaption() {
     std::set<int> keys;
-    for (const QAction* action : board().MainMenu1.actions()) {
+    for (const QAction* action : board().MenuBar().actions()) {
       QVERIFY(!action->shortcut().isEmpty());
       keys.insert(action->shortcut()[0].toCombined());
     }
     keys.insert(QKeySequence::mnemonic("&Resume")[0].toCombined());
     QCOMPARE(keys.size(), std::size_t{10});
-    QCOMPARE(board().Pause1.shortcut(), QKeySequence(Qt::ALT | Qt::Key_P));
-    board().Pause1.trigger();
-    QCOMPARE(board().Pause1.text(), QString("&Resume"));
-    QCOMPARE(board().Pause1.shortcut(), QKeySequence(Qt::ALT | Qt::Key_R));
+    QCOMPARE(board().Command(MenuCommand::Pause).shortcut(), QKeySequence(Qt::ALT | Qt::Key_P));
+    board().Command(MenuCommand::Pause).trigger();
+    QCOMPARE(board().Command(MenuCommand::Pause).text(), QString("&Resume"));
+    QCOMPARE(board().Command(MenuCommand::Pause).shortcut(), QKeySequence(Qt::ALT | Qt::Key_R));
   }
 
   void altAndAcceleratorLetterRunsCommand() {
     board().activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&board()));
-    QTest::keyClick(&board().DrawGrid1, Qt::Key_K, Qt::AltModifier);
-    QCOMPARE(board().Label3.text(), QString("Level : 2"));
+    QTest::keyClick(&board().View(), Qt::Key_K, Qt::AltModifier);
+    QCOMPARE(board().ReadoutLabel(Readout::Level).text(), QString("Level : 2"));
   }
 
   void clickOnMenuItemRunsCommand() {
-    const QPoint start = board().MainMenu1.ItemRect(&board().start1).center();
-    QTest::mouseClick(&board().MainMenu1, Qt::LeftButton, {}, start);
+    const QPoint start = board().MenuBar().ItemRect(&board().Command(MenuCommand::Start)).center();
+    QTest::mouseClick(&board().MenuBar(), Qt::LeftButton, {}, start);
     QCOMPARE(game().state, GameState::Running);
-    QVERIFY(board().Timer1.isActive());
+    QVERIFY(board().Timer(GameTimer::Main).isActive());
   }
 
   void startRunsAllThreeTimers() {
-    board().start1.trigger();
+    board().Command(MenuCommand::Start).trigger();
     QCOMPARE(game().state, GameState::Running);
     QVERIFY(game().running);
-    QVERIFY(board().Timer1.isActive());
-    QVERIFY(board().Timer2.isActive());
-    QVERIFY(board().Timer3.isActive());
+    QVERIFY(board().Timer(GameTimer::Main).isActive());
+    QVERIFY(board().Timer(GameTimer::Slow).isActive());
+    QVERIFY(board().Timer(GameTimer::BadStep).isActive());
   }
 
   void pauseStopsTimersAndResumeRunsThemWithCaptionToggling() {
-    board().start1.trigger();
-    board().Pause1.trigger();
-    QCOMPARE(board().Pause1.text(), QString("&Resume"));
+    board().Command(MenuCommand::Start).trigger();
+    board().Command(MenuCommand::Pause).trigger();
+    QCOMPARE(board().Command(MenuCommand::Pause).text(), QString("&Resume"));
     QCOMPARE(game().state, GameState::Paused);
-    QVERIFY(!board().Timer1.isActive() && !board().Timer2.isActive() && !board().Timer3.isActive());
-    board().Pause1.trigger();
-    QCOMPARE(board().Pause1.text(), QString("&Pause"));
-    QVERIFY(board().Timer1.isActive() && board().Timer2.isActive() && board().Timer3.isActive());
+    QVERIFY(!board().Timer(GameTimer::Main).isActive() &&
+            !board().Timer(GameTimer::Slow).isActive() &&
+            !board().Timer(GameTimer::BadStep).isActive());
+    board().Command(MenuCommand::Pause).trigger();
+    QCOMPARE(board().Command(MenuCommand::Pause).text(), QString("&Pause"));
+    QVERIFY(board().Timer(GameTimer::Main).isActive() &&
+            board().Timer(GameTimer::Slow).isActive() &&
+            board().Timer(GameTimer::BadStep).isActive());
   }
 
   void hiddenCheatAddsTenPowersEachTime() {
-    board().Cheat1.trigger();
-    board().Cheat1.trigger();
+    board().Command(MenuCommand::Cheat).trigger();
+    board().Command(MenuCommand::Cheat).trigger();
     QCOMPARE(game().powers, 21);
-    QCOMPARE(board().Label1.text(), QString("Powers : 21"));
+    QCOMPARE(board().ReadoutLabel(Readout::Powers).text(), QString("Powers : 21"));
   }
 
   void skipLaysOutNextLevelOnScreen() {
-    board().Skip1.trigger();
+    board().Command(MenuCommand::Skip).trigger();
     QCOMPARE(game().level, 2);
-    QCOMPARE(board().Label3.text(), QString("Level : 2"));
-    CompareBoardWithTileLayer(board().DrawGrid1.Backbuffer());
+    QCOMPARE(board().ReadoutLabel(Readout::Level).text(), QString("Level : 2"));
+    CompareBoardWithTileLayer(board().View().Backbuffer());
   }
 
   void autoRemovesPlayerAndLetsBoardPlay() {
-    board().Auto1.trigger();
+    board().Command(MenuCommand::Auto).trigger();
     QCOMPARE(game().playerCol, 0);
     QCOMPARE(game().playerRow, 0);
     QCOMPARE(game().board.tiles[10][10], stonewick::Blank);
-    QCOMPARE(CellOf(board().DrawGrid1.Backbuffer(), 10, 10), tile(stonewick::Blank));
+    QCOMPARE(CellOf(board().View().Backbuffer(), 10, 10), tile(stonewick::Blank));
     QCOMPARE(game().state, GameState::Running);
-    QVERIFY(board().Timer3.isActive());
+    QVERIFY(board().Timer(GameTimer::BadStep).isActive());
   }
 
   void randomiseLeavesGameAsItWas() {
     const stonewick::Board before = game().board;
-    board().Randomise1.trigger();
+    board().Command(MenuCommand::Randomise).trigger();
     QVERIFY(game().board.tiles == before.tiles);
     QCOMPARE(game().state, GameState::Ready);
-    QVERIFY(!board().Timer1.isActive());
+    QVERIFY(!board().Timer(GameTimer::Main).isActive());
   }
 
   void instructionsShowsTheOneWindowWhereItStands() {
-    program->FInstrs.move(50, 60);
-    board().Instructions1.trigger();
-    QVERIFY(program->FInstrs.isVisible());
-    board().Instructions1.trigger();
-    QVERIFY(program->FInstrs.isVisible());
-    QCOMPARE(program->FInstrs.pos(), QPoint(50, 60));
+    program->instructionsWindow.move(50, 60);
+    board().Command(MenuCommand::Instructions).trigger();
+    QVERIFY(program->instructionsWindow.isVisible());
+    board().Command(MenuCommand::Instructions).trigger();
+    QVERIFY(program->instructionsWindow.isVisible());
+    QCOMPARE(program->instructionsWindow.pos(), QPoint(50, 60));
     int windows = 0;
     for (const QWidget* widget : QApplication::topLevelWidgets()) {
-      windows += qobject_cast<const TFInstrs*>(widget) != nullptr ? 1 : 0;
+      windows += qobject_cast<const InstructionsWindow*>(widget) != nullptr ? 1 : 0;
     }
     QCOMPARE(windows, 1);
   }
 
   void aboutOpensAtCursor() {
     QCursor::setPos(100, 200);
-    board().About1.trigger();
-    QVERIFY(program->FAbout1.isVisible());
-    QCOMPARE(program->FAbout1.pos(), QPoint(101, 201));
+    board().Command(MenuCommand::About).trigger();
+    QVERIFY(program->aboutWindow.isVisible());
+    QCOMPARE(program->aboutWindow.pos(), QPoint(101, 201));
   }
 
   void exitClosesMainWindowAndTheOthers() {
-    board().Instructions1.trigger();
-    board().About1.trigger();
-    board().Exit1.trigger();
+    board().Command(MenuCommand::Instructions).trigger();
+    board().Command(MenuCommand::About).trigger();
+    board().Command(MenuCommand::Exit).trigger();
     QVERIFY(!board().isVisible());
-    QVERIFY(!program->FInstrs.isVisible());
-    QVERIFY(!program->FAbout1.isVisible());
+    QVERIFY(!program->instructionsWindow.isVisible());
+    QVERIFY(!program->aboutWindow.isVisible());
   }
 
  private:
-  TFBoard& board() { return program->FBoard; }
+  MainWindow& board() { return program->mainWindow; }
   stonewick::Game& game() { return program->game; }
-  const QImage& tile(int code) { return program->FCore.ImageList1[static_cast<std::size_t>(code)]; }
+  const QImage& tile(int code) {
+    return program->tileSet.imageList[static_cast<std::size_t>(code)];
+  }
 
   void CompareBoardWithTileLayer(const QImage& shown) {
     QCOMPARE(shown.size(), QSize(352, 352));

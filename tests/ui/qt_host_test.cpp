@@ -10,47 +10,53 @@
 #include "ui/key_codes.h"
 #include "ui/program.h"
 
+using namespace stonewick;
+
 class QtHostTest : public QObject {
   Q_OBJECT
 
  private slots:
   void init() {
     program = std::make_unique<Program>();
-    program->FBoard.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&program->FBoard));
+    program->mainWindow.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&program->mainWindow));
   }
   void cleanup() { program.reset(); }
 
   void timersSwitchOnAndOffTogether() {
-    host().SetTimersEnabled(true);
-    QVERIFY(board().Timer1.isActive() && board().Timer2.isActive() && board().Timer3.isActive());
-    host().SetTimersEnabled(false);
-    QVERIFY(!board().Timer1.isActive() && !board().Timer2.isActive() && !board().Timer3.isActive());
+    host().SetTimersRunning(true);
+    QVERIFY(board().Timer(GameTimer::Main).isActive() &&
+            board().Timer(GameTimer::Slow).isActive() &&
+            board().Timer(GameTimer::BadStep).isActive());
+    host().SetTimersRunning(false);
+    QVERIFY(!board().Timer(GameTimer::Main).isActive() &&
+            !board().Timer(GameTimer::Slow).isActive() &&
+            !board().Timer(GameTimer::BadStep).isActive());
   }
 
   void switchingOnRunningTimersKeepsTheirNextTick() {
-    host().SetTimersEnabled(true);
+    host().SetTimersRunning(true);
     QTest::qWait(80);
-    const int before = board().Timer2.remainingTime();
-    host().SetTimersEnabled(true);
-    QVERIFY2(board().Timer2.remainingTime() <= before,
+    const int before = board().Timer(GameTimer::Slow).remainingTime();
+    host().SetTimersRunning(true);
+    QVERIFY2(board().Timer(GameTimer::Slow).remainingTime() <= before,
              qPrintable(QString("restarted: %1 ms left, was %2")
-                            .arg(board().Timer2.remainingTime())
+                            .arg(board().Timer(GameTimer::Slow).remainingTime())
                             .arg(before)));
   }
 
   void newBadStepIntervalRestartsTimerAndSameOneLeavesIt() {
-    host().SetTimersEnabled(true);
-    host().SetTimer3Interval(300);
-    QCOMPARE(host().Timer3Interval(), 300);
+    host().SetTimersRunning(true);
+    host().SetBadStepInterval(300);
+    QCOMPARE(board().Timer(GameTimer::BadStep).interval(), 300);
     QTest::qWait(80);
-    const int running = board().Timer3.remainingTime();
-    host().SetTimer3Interval(300);
-    QVERIFY(board().Timer3.remainingTime() <= running);
-    host().SetTimer3Interval(290);
-    QCOMPARE(host().Timer3Interval(), 290);
-    QVERIFY(board().Timer3.isActive());
-    QVERIFY(board().Timer3.remainingTime() > running);
+    const int running = board().Timer(GameTimer::BadStep).remainingTime();
+    host().SetBadStepInterval(300);
+    QVERIFY(board().Timer(GameTimer::BadStep).remainingTime() <= running);
+    host().SetBadStepInterval(290);
+    QCOMPARE(board().Timer(GameTimer::BadStep).interval(), 290);
+    QVERIFY(board().Timer(GameTimer::BadStep).isActive());
+    QVERIFY(board().Timer(GameTimer::BadStep).remainingTime() > running);
   }
 
   void nowCountsDaysSinceTheEndOf1899() {
@@ -87,30 +93,29 @@ class QtHostTest : public QObject {
   }
 
   void labelTakesTextAndSizeOfItsText() {
-    host().SetLabel(4, "Kills : 12345");
-    QCOMPARE(board().Label4.text(), QString("Kills : 12345"));
-    QCOMPARE(board().Label4.size(), board().Label4.sizeHint());
-    host().SetLabel(0, "nowhere");
-    host().SetLabel(7, "nowhere");
-    QCOMPARE(board().Label1.text(), QString("Powers : 1"));
+    host().ShowReadout(Readout::Kills, "Kills : 12345");
+    QCOMPARE(board().ReadoutLabel(Readout::Kills).text(), QString("Kills : 12345"));
+    QCOMPARE(board().ReadoutLabel(Readout::Kills).size(),
+             board().ReadoutLabel(Readout::Kills).sizeHint());
+    QCOMPARE(board().ReadoutLabel(Readout::Powers).text(), QString("Powers : 1"));
   }
 
-  void pauseCaptionSkipAndGlideReadTheWindow() {
-    QCOMPARE(host().PauseCaption(), std::string("&Pause"));
-    host().SetPauseCaption("&Resume");
-    QCOMPARE(board().Pause1.text(), QString("&Resume"));
-    host().SetSkipEnabled(false);
-    QVERIFY(!board().Skip1.isEnabled());
-    QVERIFY(!host().GlideChecked());
-    board().glidechk.setChecked(true);
-    QVERIFY(host().GlideChecked());
+  void pauseCaptionSkipAndGlideReachTheWindowAndRules() {
+    QCOMPARE(board().Command(MenuCommand::Pause).text(), QString("&Pause"));
+    host().ShowPauseCommand("&Resume");
+    QCOMPARE(board().Command(MenuCommand::Pause).text(), QString("&Resume"));
+    host().EnableSkipCommand(false);
+    QVERIFY(!board().Command(MenuCommand::Skip).isEnabled());
+    QVERIFY(!program->game.glide);
+    board().GlideBox().setChecked(true);
+    QVERIFY(program->game.glide);
   }
 
   void processMessagesDeliversPendingKeyPresses() {
-    QCoreApplication::postEvent(&board().DrawGrid1,
+    QCoreApplication::postEvent(&board().View(),
                                 new QKeyEvent(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier));
     QCOMPARE(program->game.state, stonewick::GameState::Ready);
-    host().ProcessMessages();
+    host().RunPendingEvents();
     QCOMPARE(program->game.state, stonewick::GameState::Running);
     QCOMPARE(program->game.playerCol, 9);
   }
@@ -135,10 +140,10 @@ class QtHostTest : public QObject {
 
  private:
   QtHost& host() { return program->host; }
-  TFBoard& board() { return program->FBoard; }
-  QImage tile(int code) { return program->FCore.ImageList1[static_cast<std::size_t>(code)]; }
+  MainWindow& board() { return program->mainWindow; }
+  QImage tile(int code) { return program->tileSet.imageList[static_cast<std::size_t>(code)]; }
   QImage Cell(int col, int row) {
-    return board().DrawGrid1.Backbuffer().copy(col * 16, row * 16, 16, 16);
+    return board().View().Backbuffer().copy(col * 16, row * 16, 16, 16);
   }
 
   std::unique_ptr<Program> program;

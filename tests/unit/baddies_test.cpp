@@ -30,7 +30,7 @@ class BaddiesTest : public GameTest {
 TEST_F(BaddiesTest, SpawnedBadBaddieStandsOnTheCellsCode) {
   game.nextTrailId = 3;
   Fill(5, 5, {{0, 0}}, SoftBrick);
-  game.SpawnBaddie(5, 5, 'B');
+  game.SpawnBaddie(5, 5, BaddieKind::Bad);
   EXPECT_EQ(At(5, 5), Bad);
   EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"5 5 0 0 B 0 5 3"}));
   EXPECT_EQ(game.nextTrailId, 3);
@@ -41,7 +41,7 @@ TEST_F(BaddiesTest, SpawnedBadBaddieStandsOnTheCellsCode) {
 TEST_F(BaddiesTest, SpawnedVeryBadBaddieStandsOnBlankWhateverTheCellHeld) {
   game.nextTrailId = 3;
   Fill(5, 5, {{0, 0}}, HardBrick);
-  game.SpawnBaddie(5, 5, 'S');
+  game.SpawnBaddie(5, 5, BaddieKind::VeryBad);
   EXPECT_EQ(At(5, 5), VeryBad);
   EXPECT_EQ(BaddiesIn(game.veryBadQueue), (std::vector<std::string>{"5 5 0 0 S 0 0 3"}));
   EXPECT_EQ(game.badQueue.count, 0);
@@ -49,14 +49,14 @@ TEST_F(BaddiesTest, SpawnedVeryBadBaddieStandsOnBlankWhateverTheCellHeld) {
 }
 
 TEST_F(BaddiesTest, SecondBaddieOnTheSameCellStandsOnTheFirst) {
-  game.SpawnBaddie(5, 5, 'B');
-  game.SpawnBaddie(5, 5, 'B');
+  game.SpawnBaddie(5, 5, BaddieKind::Bad);
+  game.SpawnBaddie(5, 5, BaddieKind::Bad);
   EXPECT_EQ(BaddiesIn(game.badQueue),
             (std::vector<std::string>{"5 5 0 0 B 0 0 0", "5 5 0 0 B 0 7 0"}));
 }
 
 TEST_F(BaddiesTest, FreshBadBaddieNeverGoesStraightOn) {
-  game.SpawnBaddie(10, 10, 'B');
+  game.SpawnBaddie(10, 10, BaddieKind::Bad);
   Seed(0);  // Percent 0, but straight on is its own cell; then the first of four: east
   game.BadStep();
   EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"11 10 1 0 B 1 0 0"}));
@@ -66,7 +66,7 @@ TEST_F(BaddiesTest, FreshBadBaddieNeverGoesStraightOn) {
 }
 
 TEST_F(BaddiesTest, ChoiceNumbersTheNeighboursEastWestSouthNorth) {
-  game.SpawnBaddie(10, 10, 'B');
+  game.SpawnBaddie(10, 10, BaddieKind::Bad);
   Seed(24);  // Percent 76, then the fourth of four: north
   game.BadStep();
   EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"10 9 0 -1 B 1 0 0"}));
@@ -74,7 +74,7 @@ TEST_F(BaddiesTest, ChoiceNumbersTheNeighboursEastWestSouthNorth) {
 }
 
 TEST_F(BaddiesTest, BadBaddieGoesStraightOnBelowSeventy) {
-  QueueBad(MakeBaddie(10, 10, -1, 0, 'B', Blank));
+  QueueBad(MakeBaddie(10, 10, -1, 0, BaddieKind::Bad, Blank));
   Seed(22);  // Percent 69
   game.BadStep();
   EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"9 10 -1 0 B 1 0 0"}));
@@ -82,7 +82,7 @@ TEST_F(BaddiesTest, BadBaddieGoesStraightOnBelowSeventy) {
 }
 
 TEST_F(BaddiesTest, BadBaddieTurnsAtSeventyOrMore) {
-  QueueBad(MakeBaddie(10, 10, -1, 0, 'B', Blank));
+  QueueBad(MakeBaddie(10, 10, -1, 0, BaddieKind::Bad, Blank));
   Seed(54);  // Percent 70: straight on is free but not taken
   Draws d{54};
   ASSERT_EQ(d.Percent(), 70);
@@ -94,7 +94,7 @@ TEST_F(BaddiesTest, BadBaddieTurnsAtSeventyOrMore) {
 }
 
 TEST_F(BaddiesTest, BlockedStraightOnChoosesAmongTheFreeNeighboursInOrder) {
-  QueueBad(MakeBaddie(10, 10, -1, 0, 'B', Blank));
+  QueueBad(MakeBaddie(10, 10, -1, 0, BaddieKind::Bad, Blank));
   Fill(10, 10, {{-1, 0}}, HardBrick);
   Seed(1);  // Percent 3, then the third of east, south, north
   game.BadStep();
@@ -103,8 +103,8 @@ TEST_F(BaddiesTest, BlockedStraightOnChoosesAmongTheFreeNeighboursInOrder) {
 }
 
 TEST_F(BaddiesTest, OnlyOneFreeNeighbourDrawsOnlyThePercent) {
-  QueueBad(MakeBaddie(10, 10, 0, 1, 'B', Blank));
-  Fill(10, 10, {{1, 0}, {-1, 0}, {0, 1}}, Egg);
+  QueueBad(MakeBaddie(10, 10, 0, 1, BaddieKind::Bad, Blank));
+  Fill(10, 10, {{1, 0}, {-1, 0}, {0, 1}}, Remains);
   Seed(5);
   game.BadStep();
   EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"10 9 0 -1 B 1 0 0"}));
@@ -112,11 +112,14 @@ TEST_F(BaddiesTest, OnlyOneFreeNeighbourDrawsOnlyThePercent) {
 }
 
 TEST_F(BaddiesTest, LeftBehindCyclesTheFloor) {
-  const std::vector<std::array<std::int32_t, 2>> cases = {
-      {Blank, Dirt}, {SoftBrick, Blank}, {Dirt, SoftBrick}, {Egg, Egg}, {HardBrick, HardBrick}};
+  const std::vector<std::array<std::int32_t, 2>> cases = {{Blank, Dirt},
+                                                          {SoftBrick, Blank},
+                                                          {Dirt, SoftBrick},
+                                                          {Remains, Remains},
+                                                          {HardBrick, HardBrick}};
   for (const auto& [under, left] : cases) {
     ClearBoard();
-    QueueBad(MakeBaddie(10, 10, 1, 0, 'B', under));
+    QueueBad(MakeBaddie(10, 10, 1, 0, BaddieKind::Bad, under));
     Seed(0);  // Percent 0: straight on to the east
     game.BadStep();
     EXPECT_EQ(At(10, 10), left) << under;
@@ -128,7 +131,7 @@ TEST_F(BaddiesTest, BaddieStandsOnWhatTheCellHeldAfterTheLeaving) {
   for (std::int32_t floor : {Dirt, SoftBrick, Blank}) {
     ClearBoard();
     Fill(11, 10, {{0, 0}}, floor);
-    QueueBad(MakeBaddie(10, 10, 1, 0, 'B', Blank));
+    QueueBad(MakeBaddie(10, 10, 1, 0, BaddieKind::Bad, Blank));
     Seed(0);
     game.BadStep();
     EXPECT_EQ(BaddiesIn(game.badQueue),
@@ -137,7 +140,7 @@ TEST_F(BaddiesTest, BaddieStandsOnWhatTheCellHeldAfterTheLeaving) {
 }
 
 TEST_F(BaddiesTest, BadBaddieFloorIsBlankPlayerSoftBrickAndDirt) {
-  const Baddie b = MakeBaddie(10, 10, 0, 0, 'B', Blank);
+  const Baddie b = MakeBaddie(10, 10, 0, 0, BaddieKind::Bad, Blank);
   for (std::int32_t code = 0; code < kCellCodeCount; ++code) {
     game.board.tiles[11][10] = code;
     const bool floor = code <= 5 || code == Dirt || (code >= 34 && code <= 37);
@@ -146,8 +149,8 @@ TEST_F(BaddiesTest, BadBaddieFloorIsBlankPlayerSoftBrickAndDirt) {
 }
 
 TEST_F(BaddiesTest, VeryBadBaddieMayAlsoStepOntoAHardBrickNotOnItsTrail) {
-  const Baddie s = MakeBaddie(10, 10, 0, 0, 'S', Blank, 2);
-  const Baddie b = MakeBaddie(10, 10, 0, 0, 'B', Blank, 2);
+  const Baddie s = MakeBaddie(10, 10, 0, 0, BaddieKind::VeryBad, Blank, 2);
+  const Baddie b = MakeBaddie(10, 10, 0, 0, BaddieKind::Bad, Blank, 2);
   Fill(11, 10, {{0, 0}}, HardBrick);
   EXPECT_TRUE(game.CanStepOnto(s, 11, 10));
   EXPECT_FALSE(game.CanStepOnto(b, 11, 10));
@@ -171,15 +174,15 @@ TEST_F(BaddiesTest, CrawlIsOntoWallCellsNotCarryingTheTrailId) {
 }
 
 TEST_F(BaddiesTest, WalledInBadBaddieDiesLeavingFreshRemains) {
-  QueueBad(MakeBaddie(10, 10, 0, 0, 'B', Blank));
-  QueueBad(MakeBaddie(11, 10, 0, 0, 'B', Blank));  // a baddie is no floor for another
+  QueueBad(MakeBaddie(10, 10, 0, 0, BaddieKind::Bad, Blank));
+  QueueBad(MakeBaddie(11, 10, 0, 0, BaddieKind::Bad, Blank));  // a baddie is no floor for another
   Fill(10, 10, {{-1, 0}}, NestSE);
-  Fill(10, 10, {{0, 1}}, Egg2);
+  Fill(10, 10, {{0, 1}}, RemainsCooling);
   Fill(10, 10, {{0, -1}}, HardBrick);
   game.board.marks[10][10] = 7;
   Seed(9);
   game.BadStep();
-  EXPECT_EQ(At(10, 10), Egg);
+  EXPECT_EQ(At(10, 10), Remains);
   EXPECT_EQ(MarkAt(10, 10), 0);
   EXPECT_EQ(game.kills, 1);
   EXPECT_EQ(Label(4), "Kills : 1");
@@ -190,8 +193,8 @@ TEST_F(BaddiesTest, WalledInBadBaddieDiesLeavingFreshRemains) {
 }
 
 TEST_F(BaddiesTest, LastBadBaddieDyingClearsTheLevelEvenWithVeryBadOnesLeft) {
-  game.SpawnBaddie(15, 15, 'S');
-  QueueBad(MakeBaddie(10, 10, 0, 0, 'B', Blank));
+  game.SpawnBaddie(15, 15, BaddieKind::VeryBad);
+  QueueBad(MakeBaddie(10, 10, 0, 0, BaddieKind::Bad, Blank));
   Fill(10, 10, {{1, 0}, {-1, 0}, {0, 1}, {0, -1}}, HardBrick);
   game.StartPlay();
   host.skipEnabled = false;
@@ -207,10 +210,10 @@ TEST_F(BaddiesTest, LastBadBaddieDyingClearsTheLevelEvenWithVeryBadOnesLeft) {
 TEST_F(BaddiesTest, BaddieEnteringThePlayersCellCatchesThePlayerOnce) {
   PlacePlayer(11, 10, PlayerUp);
   game.AddPowers(1);
-  QueueBad(MakeBaddie(10, 10, 1, 0, 'B', Blank));
+  QueueBad(MakeBaddie(10, 10, 1, 0, BaddieKind::Bad, Blank));
   Seed(0);
   game.BadStep();
-  EXPECT_EQ(At(11, 10), VeryBadOnWall);
+  EXPECT_EQ(At(11, 10), BaddieOnTop);
   EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"11 10 1 0 B 1 1 0"}));
   EXPECT_EQ(Said(), InfoLine(kSecondChanceMessage));
   EXPECT_EQ(game.powers, 0);
@@ -219,10 +222,10 @@ TEST_F(BaddiesTest, BaddieEnteringThePlayersCellCatchesThePlayerOnce) {
 
 TEST_F(BaddiesTest, VeryBadBaddieReachingThePlayerStaysVeryBadInTheBadQueue) {
   PlacePlayer(11, 10, PoweredLeft);
-  QueueVeryBad(MakeBaddie(10, 10, 0, 0, 'S', Blank, 4));
-  Fill(10, 10, {{-1, 0}, {0, 1}, {0, -1}}, Egg);
+  QueueVeryBad(MakeBaddie(10, 10, 0, 0, BaddieKind::VeryBad, Blank, 4));
+  Fill(10, 10, {{-1, 0}, {0, 1}, {0, -1}}, Remains);
   game.VeryBadStep();
-  EXPECT_EQ(At(11, 10), VeryBadOnWall);
+  EXPECT_EQ(At(11, 10), BaddieOnTop);
   EXPECT_EQ(At(10, 10), Dirt);
   EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"11 10 1 0 S 1 36 4"}));
   EXPECT_EQ(game.veryBadQueue.count, 0);
@@ -231,7 +234,7 @@ TEST_F(BaddiesTest, VeryBadBaddieReachingThePlayerStaysVeryBadInTheBadQueue) {
 
 TEST_F(BaddiesTest, BaddieLeavingThePlayersCellShowsThePlayerAgain) {
   PlacePlayer(11, 10, PlayerUp);
-  QueueBad(MakeBaddie(11, 10, 1, 0, 'B', PlayerUp), VeryBadOnWall);
+  QueueBad(MakeBaddie(11, 10, 1, 0, BaddieKind::Bad, PlayerUp), BaddieOnTop);
   Seed(0);
   game.BadStep();
   EXPECT_EQ(At(11, 10), PlayerUp);
@@ -240,7 +243,7 @@ TEST_F(BaddiesTest, BaddieLeavingThePlayersCellShowsThePlayerAgain) {
 }
 
 TEST_F(BaddiesTest, BaddieWhoseTileWasOverwrittenStillMovesFromItsRecord) {
-  QueueBad(MakeBaddie(10, 10, 1, 0, 'B', Blank), SoftBrick);
+  QueueBad(MakeBaddie(10, 10, 1, 0, BaddieKind::Bad, Blank), SoftBrick);
   Seed(0);
   game.BadStep();
   EXPECT_EQ(At(10, 10), Dirt);
@@ -249,19 +252,19 @@ TEST_F(BaddiesTest, BaddieWhoseTileWasOverwrittenStillMovesFromItsRecord) {
 
 TEST_F(BaddiesTest, VeryBadBaddieCrawlsOntoTheOnlyWallWithoutADraw) {
   game.nextTrailId = 1;
-  game.SpawnBaddie(10, 10, 'S');
+  game.SpawnBaddie(10, 10, BaddieKind::VeryBad);
   Fill(10, 10, {{1, 0}}, HardBrick);
   Seed(77);
   game.VeryBadStep();
   EXPECT_EQ(At(10, 10), Blank);
-  EXPECT_EQ(At(11, 10), VeryBadOnWall);
+  EXPECT_EQ(At(11, 10), BaddieOnTop);
   EXPECT_EQ(MarkAt(11, 10), 1);
   EXPECT_EQ(BaddiesIn(game.veryBadQueue), (std::vector<std::string>{"11 10 0 0 S 1 6 1"}));
   EXPECT_EQ(game.random.randomSeed, 77u);
 }
 
 TEST_F(BaddiesTest, CrawlChoosesAmongWallsAndMarksItsTrail) {
-  QueueVeryBad(MakeBaddie(10, 10, 1, 0, 'S', HardBrick, 5), VeryBadOnWall);
+  QueueVeryBad(MakeBaddie(10, 10, 1, 0, BaddieKind::VeryBad, HardBrick, 5), BaddieOnTop);
   Fill(10, 10, {{1, 0}, {-1, 0}, {0, -1}}, HardBrick);
   Fill(10, 10, {{0, 1}}, Hatch2SW);
   game.board.marks[11][10] = 5;  // crossed already: closed
@@ -270,7 +273,7 @@ TEST_F(BaddiesTest, CrawlChoosesAmongWallsAndMarksItsTrail) {
   ASSERT_EQ(d.Between(1, 3), 2);
   game.VeryBadStep();
   EXPECT_EQ(At(10, 10), HardBrick);
-  EXPECT_EQ(At(10, 11), VeryBadOnWall);
+  EXPECT_EQ(At(10, 11), BaddieOnTop);
   EXPECT_EQ(MarkAt(10, 11), 5);
   EXPECT_EQ(BaddiesIn(game.veryBadQueue), (std::vector<std::string>{"10 11 1 0 S 1 22 5"}));
   EXPECT_EQ(game.random.randomSeed, d.seed);
@@ -278,8 +281,8 @@ TEST_F(BaddiesTest, CrawlChoosesAmongWallsAndMarksItsTrail) {
 
 TEST_F(BaddiesTest, VeryBadBaddieWithNoWallStepsDownAndTurnsBad) {
   game.nextTrailId = 2;
-  game.SpawnBaddie(10, 10, 'S');
-  Fill(10, 10, {{1, 0}, {0, 1}, {0, -1}}, Egg);
+  game.SpawnBaddie(10, 10, BaddieKind::VeryBad);
+  Fill(10, 10, {{1, 0}, {0, 1}, {0, -1}}, Remains);
   Seed(8);
   game.VeryBadStep();
   EXPECT_EQ(At(10, 10), Dirt);  // it stood on blank
@@ -290,9 +293,9 @@ TEST_F(BaddiesTest, VeryBadBaddieWithNoWallStepsDownAndTurnsBad) {
 }
 
 TEST_F(BaddiesTest, VeryBadBaddieLeavesTheWallItStoodOnWhenItStepsDown) {
-  QueueVeryBad(MakeBaddie(10, 10, 0, 0, 'S', HardBrick, 3), VeryBadOnWall);
+  QueueVeryBad(MakeBaddie(10, 10, 0, 0, BaddieKind::VeryBad, HardBrick, 3), BaddieOnTop);
   game.board.marks[10][10] = 3;
-  Fill(10, 10, {{1, 0}, {0, 1}, {0, -1}}, Egg);
+  Fill(10, 10, {{1, 0}, {0, 1}, {0, -1}}, Remains);
   game.VeryBadStep();
   EXPECT_EQ(At(10, 10), HardBrick);
   EXPECT_EQ(MarkAt(10, 10), 3);
@@ -301,18 +304,18 @@ TEST_F(BaddiesTest, VeryBadBaddieLeavesTheWallItStoodOnWhenItStepsDown) {
 
 TEST_F(BaddiesTest, VeryBadBaddieMovedOntoAHardBrickStaysVeryBad) {
   Fill(10, 10, {{1, 0}}, HardBrick);
-  Fill(10, 10, {{-1, 0}, {0, 1}, {0, -1}}, Egg);
+  Fill(10, 10, {{-1, 0}, {0, 1}, {0, -1}}, Remains);
   game.board.tiles[10][10] = VeryBad;
-  game.MoveBaddie(MakeBaddie(10, 10, 0, 0, 'S', Blank, 1));
-  EXPECT_EQ(At(11, 10), VeryBadOnWall);
+  game.MoveBaddie(MakeBaddie(10, 10, 0, 0, BaddieKind::VeryBad, Blank, 1));
+  EXPECT_EQ(At(11, 10), BaddieOnTop);
   EXPECT_EQ(At(10, 10), Dirt);
   EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"11 10 1 0 S 1 6 1"}));
 }
 
 TEST_F(BaddiesTest, StuckVeryBadBaddieTakesAFreshTrailIdAndWaits) {
   game.nextTrailId = 7;
-  QueueVeryBad(MakeBaddie(10, 10, 0, 0, 'S', Blank, 7));
-  Fill(10, 10, {{1, 0}, {-1, 0}, {0, 1}}, Egg);
+  QueueVeryBad(MakeBaddie(10, 10, 0, 0, BaddieKind::VeryBad, Blank, 7));
+  Fill(10, 10, {{1, 0}, {-1, 0}, {0, 1}}, Remains);
   Fill(10, 10, {{0, -1}}, HardBrick);
   game.board.marks[10][9] = 7;
   Forget();
@@ -321,25 +324,25 @@ TEST_F(BaddiesTest, StuckVeryBadBaddieTakesAFreshTrailIdAndWaits) {
   EXPECT_EQ(BaddiesIn(game.veryBadQueue), (std::vector<std::string>{"10 10 0 0 S 0 0 8"}));
   EXPECT_TRUE(host.drawn.empty());
   game.VeryBadStep();  // its old trail is open to it again
-  EXPECT_EQ(At(10, 9), VeryBadOnWall);
+  EXPECT_EQ(At(10, 9), BaddieOnTop);
   EXPECT_EQ(MarkAt(10, 9), 8);
 }
 
 TEST_F(BaddiesTest, VeryBadStepTreatsAnOverwrittenTileAsBlankUnderneath) {
-  QueueVeryBad(MakeBaddie(10, 10, 0, 0, 'S', HardBrick, 1), Dirt);
+  QueueVeryBad(MakeBaddie(10, 10, 0, 0, BaddieKind::VeryBad, HardBrick, 1), Dirt);
   Fill(10, 10, {{1, 0}}, HardBrick);
   game.VeryBadStep();
   EXPECT_EQ(At(10, 10), Blank);
-  EXPECT_EQ(At(11, 10), VeryBadOnWall);
+  EXPECT_EQ(At(11, 10), BaddieOnTop);
 }
 
 TEST_F(BaddiesTest, NestMatesShareOneTrail) {
   game.nextTrailId = 4;
-  game.SpawnBaddie(10, 10, 'S');
-  game.SpawnBaddie(12, 10, 'S');
+  game.SpawnBaddie(10, 10, BaddieKind::VeryBad);
+  game.SpawnBaddie(12, 10, BaddieKind::VeryBad);
   Fill(11, 10, {{0, 0}}, HardBrick);
-  Fill(10, 10, {{0, 1}, {0, -1}}, Egg);
-  Fill(12, 10, {{1, 0}, {0, 1}, {0, -1}}, Egg);
+  Fill(10, 10, {{0, 1}, {0, -1}}, Remains);
+  Fill(12, 10, {{1, 0}, {0, 1}, {0, -1}}, Remains);
   game.VeryBadStep();  // the first crawls onto (11, 10) and marks it 4
   ASSERT_EQ(MarkAt(11, 10), 4);
   game.board.tiles[11][10] = HardBrick;  // as if it had gone on
@@ -359,7 +362,7 @@ TEST_F(BaddiesTest, StepsOnEmptyQueuesChangeNothing) {
 
 TEST_F(GameTest, LevelOneBaddiesFirstSixMovesAreFixed) {
   for (int i = 0; i < 6; ++i) {
-    game.Timer3Timer();
+    game.BadStepTick();
   }
   EXPECT_EQ(BaddiesIn(game.badQueue),
             (std::vector<std::string>{"2 12 1 0 B 3 0 0", "16 8 0 1 B 3 5 0"}));

@@ -110,11 +110,11 @@ inline Board::Layer LevelOneTiles() {
 // Records as the replay dump writes them: "col row dx dy kind steps under trail".
 inline std::string Describe(const Baddie& b) {
   std::ostringstream s;
-  s << b.col << ' ' << b.row << ' ' << b.dx << ' ' << b.dy << ' ' << b.kind << ' ' << b.steps << ' '
-    << b.under << ' ' << b.trailId;
+  s << b.col << ' ' << b.row << ' ' << b.dx << ' ' << b.dy << ' ' << static_cast<char>(b.kind)
+    << ' ' << b.steps << ' ' << b.under << ' ' << b.trailId;
   return s.str();
 }
-inline std::string Describe(const BrickPos& p) {
+inline std::string Describe(const QueuedCell& p) {
   std::ostringstream s;
   s << p.col << ' ' << p.row << ' ' << p.tick;
   return s.str();
@@ -127,11 +127,11 @@ inline std::vector<std::string> BaddiesIn(const RecordList& list) {
 }
 inline std::vector<std::string> BricksIn(const RecordList& list) {
   std::vector<std::string> out;
-  ForEachOldestFirst<BrickPos>(list, [&](const BrickPos& p) { out.push_back(Describe(p)); });
+  ForEachOldestFirst<QueuedCell>(list, [&](const QueuedCell& p) { out.push_back(Describe(p)); });
   return out;
 }
 
-inline Baddie MakeBaddie(int col, int row, int dx, int dy, char kind, std::int32_t under,
+inline Baddie MakeBaddie(int col, int row, int dx, int dy, BaddieKind kind, std::int32_t under,
                          std::int32_t trailId = 0) {
   return Baddie{col, row, dx, dy, kind, 0, under, trailId};
 }
@@ -147,15 +147,15 @@ inline std::string ConfirmLine(const char* message, const char* answer) {
 class GameTest : public ::testing::Test {
  protected:
   GameTest() {
-    game.FormCreate();
-    game.FormShow();
+    game.GiveFirstPower();
+    game.LayOutFirstLevel();
   }
 
   // An empty board for hand-built positions: the border ring, `floor` inside, marks 0,
   // no player and every work queue empty. Counters and the generator are left alone.
   void ClearBoard(std::int32_t floor = Blank) {
     game.ClearBaddieQueues();
-    BrickPos scratch{};
+    QueuedCell scratch{};
     Clear(game.hardenQueue, &scratch);
     Clear(game.smashQueue, &scratch);
     Clear(game.hatchQueue, &scratch);

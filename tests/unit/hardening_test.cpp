@@ -50,10 +50,10 @@ TEST_F(HardeningTest, PushedBrickAgainstAWallHardensAndTheLineFollowsOnePerTick)
   game.StartPlay();
   Fill(3, 10, {{0, 0}, {1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}}, SoftBrick);
   Fill(5, 10, {{0, 0}}, HardBrick);
-  game.DrawGrid1KeyDown(kKeySpace);  // the soft brick slides to (4, 10)
+  game.KeyPressed(kKeySpace);  // the soft brick slides to (4, 10)
   ASSERT_EQ(At(4, 10), SoftBrick);
   for (int tick = 0; tick < 6; ++tick) {
-    game.Timer1Timer();
+    game.MainTick();
     for (int r = 10; r <= 15; ++r) {
       EXPECT_EQ(At(4, r), r - 10 <= tick ? HardBrick : SoftBrick) << "tick " << tick;
     }
@@ -88,7 +88,7 @@ TEST_F(HardeningTest, BrickQueuedTwiceHardensOnceAndItsSecondRecordUsesAStep) {
 
 TEST_F(HardeningTest, BaddieStandingOnASoftBrickKeepsItSoft) {
   Fill(10, 10, {{0, 0}}, SoftBrick);
-  game.SpawnBaddie(10, 10, 'B');
+  game.SpawnBaddie(10, 10, BaddieKind::Bad);
   game.QueueHardening(10, 10);
   game.HardeningStep();
   EXPECT_EQ(At(10, 10), Bad);
@@ -135,7 +135,7 @@ TEST_F(HardeningTest, LoneNestHitAtItsNorthWestTakesSixSmashSteps) {
 TEST_F(HardeningTest, SmashSpreadsIntoATouchingNestAndStopsAtACoveredQuarter) {
   PutNest(5, 5);
   PutNest(7, 5);
-  Fill(8, 6, {{0, 0}}, VeryBadOnWall);
+  Fill(8, 6, {{0, 0}}, BaddieOnTop);
   Fill(5, 7, {{0, 0}}, HardBrick);
   game.AddPowers(1);
   game.SmashAt(6, 6);
@@ -145,7 +145,7 @@ TEST_F(HardeningTest, SmashSpreadsIntoATouchingNestAndStopsAtACoveredQuarter) {
   EXPECT_FALSE(game.smashing);
   for (int c = 5; c <= 8; ++c) {
     for (int r = 5; r <= 6; ++r) {
-      EXPECT_EQ(At(c, r), c == 8 && r == 6 ? VeryBadOnWall : Blank) << c << "," << r;
+      EXPECT_EQ(At(c, r), c == 8 && r == 6 ? BaddieOnTop : Blank) << c << "," << r;
     }
   }
   EXPECT_EQ(At(5, 7), HardBrick);

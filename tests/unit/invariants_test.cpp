@@ -62,24 +62,24 @@ TEST_F(InvariantsTest, CursorLeftOnANodeIsFlagged) {
 
 TEST_F(InvariantsTest, RecordInTheListModulesOwnListIsFlagged) {
   const std::int32_t number = 7;
-  Add(replay.stacks.integers, &number);
+  Add(replay.spareLists.integers, &number);
   EXPECT_TRUE(Flags("the list module's own list 'integers' holds records"));
 }
 
 TEST_F(InvariantsTest, BaddieOffTheBoardIsFlagged) {
-  const Baddie outside{22, 3, 0, 0, 'B', 0, Blank, 0};
+  const Baddie outside{22, 3, 0, 0, BaddieKind::Bad, 0, Blank, 0};
   Add(game.badQueue, &outside);
   EXPECT_TRUE(Flags("bad: bad record 22 3 0 0 66 0 0 0"));
 }
 
 TEST_F(InvariantsTest, DiagonalMoveIsFlagged) {
-  const Baddie diagonal{3, 3, 1, 1, 'B', 1, Blank, 0};
+  const Baddie diagonal{3, 3, 1, 1, BaddieKind::Bad, 1, Blank, 0};
   Add(game.badQueue, &diagonal);
   EXPECT_TRUE(Flags("bad: bad record 3 3 1 1"));
 }
 
 TEST_F(InvariantsTest, BadBaddieInTheVeryBadListIsFlagged) {
-  const Baddie plain{3, 3, 0, 0, 'B', 0, Blank, 0};
+  const Baddie plain{3, 3, 0, 0, BaddieKind::Bad, 0, Blank, 0};
   Add(game.veryBadQueue, &plain);
   EXPECT_TRUE(Flags("verybad: a record of kind 66"));
 }

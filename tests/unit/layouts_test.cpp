@@ -52,7 +52,7 @@ BrickField ExpectedBrickField(std::uint32_t seed) {
   for (int i = 0; i < 2; ++i) {
     const int c = draws.Between(2, 19);
     const int r = draws.Between(2, 19);
-    f.baddies.push_back(Describe(MakeBaddie(c, r, 0, 0, 'B', t[c][r])));
+    f.baddies.push_back(Describe(MakeBaddie(c, r, 0, 0, BaddieKind::Bad, t[c][r])));
     t[c][r] = Bad;
   }
   f.seedAfter = draws.seed;
@@ -107,7 +107,7 @@ TEST_F(LayoutsTest, LevelOneStartsReadyWithOnePowerAndThePlainPlayerTile) {
   EXPECT_EQ(Label(3), "Level : 1");
   EXPECT_EQ(Label(5), "At large : 2");
   EXPECT_EQ(Label(6), "Ivl 600");
-  EXPECT_EQ(host.Timer3Interval(), 600);
+  EXPECT_EQ(host.timers[kBadStepTimer].interval, 600);
   EXPECT_EQ(Said(), "");
 }
 
@@ -128,7 +128,7 @@ TEST_F(LayoutsTest, LevelOneIndependentReplicaAgrees) {
 
 TEST_F(LayoutsTest, LevelTwoIsSeededFromTheClock) {
   host.nowMs = 5000;
-  game.Skip1Click();
+  game.SkipCommand();
   const BrickField expected = ExpectedBrickField(5000);
   EXPECT_EQ(game.level, 2);
   EXPECT_EQ(Label(3), "Level : 2");
@@ -141,18 +141,18 @@ TEST_F(LayoutsTest, LevelTwoIsSeededFromTheClock) {
 }
 
 TEST_F(LayoutsTest, BrickFieldSetsPowersToOneWhateverTheyWere) {
-  game.Cheat1Click();
+  game.CheatCommand();
   ASSERT_EQ(game.powers, 11);
-  game.Skip1Click();
+  game.SkipCommand();
   EXPECT_EQ(game.powers, 1);
   EXPECT_EQ(Label(1), "Powers : 1");
   EXPECT_EQ(At(10, 10), PlayerUp);
 }
 
 TEST_F(LayoutsTest, LevelThreeIsDirtWithOneHardBrickAndFourCornerBaddies) {
-  game.Skip1Click();
-  game.trailTile = Egg;  // level 3 sets its own trail
-  game.Skip1Click();
+  game.SkipCommand();
+  game.trailTile = Remains;  // level 3 sets its own trail
+  game.SkipCommand();
   EXPECT_EQ(game.level, 3);
   EXPECT_EQ(Label(3), "Level : 3");
   EXPECT_EQ(game.trailTile, Blank);
@@ -172,16 +172,16 @@ TEST_F(LayoutsTest, LevelThreeIsDirtWithOneHardBrickAndFourCornerBaddies) {
 }
 
 TEST_F(LayoutsTest, LevelThreeShowsThePlainPlayerWithoutPowers) {
-  game.Skip1Click();
+  game.SkipCommand();
   game.AddPowers(-1);
-  game.Skip1Click();
+  game.SkipCommand();
   EXPECT_EQ(game.powers, 0);
   EXPECT_EQ(At(15, 15), PlayerRight);
 }
 
 TEST_F(LayoutsTest, LevelFourRingsThePlayerWith76Baddies) {
   for (int i = 0; i < 3; ++i) {
-    game.Skip1Click();
+    game.SkipCommand();
   }
   EXPECT_EQ(game.level, 4);
   EXPECT_EQ(game.trailTile, Blank);  // kept from level 3
@@ -202,14 +202,14 @@ TEST_F(LayoutsTest, LevelFourRingsThePlayerWith76Baddies) {
   EXPECT_EQ(game.playerRow, 10);
   EXPECT_EQ(At(11, 11), Dirt);
   EXPECT_EQ(CountTiles(Dirt), 400 - 76 - 1);
-  EXPECT_EQ(host.Timer3Interval(), 100);
+  EXPECT_EQ(host.timers[kBadStepTimer].interval, 100);
   EXPECT_EQ(Label(6), "Ivl 100");
   EXPECT_EQ(Label(5), "At large : 76");
 }
 
 TEST_F(LayoutsTest, LevelFiveFillsTheTopHalfWith100Baddies) {
   for (int i = 0; i < 4; ++i) {
-    game.Skip1Click();
+    game.SkipCommand();
   }
   EXPECT_EQ(game.level, 5);
   EXPECT_EQ(game.trailTile, Dirt);
@@ -218,7 +218,7 @@ TEST_F(LayoutsTest, LevelFiveFillsTheTopHalfWith100Baddies) {
   for (int r = 1; r <= 10; ++r) {
     for (int c = 1; c <= 20; ++c) {
       if ((c + r) % 2 == 1) {
-        expected.push_back(Describe(MakeBaddie(c, r, 0, 0, 'B', Dirt)));
+        expected.push_back(Describe(MakeBaddie(c, r, 0, 0, BaddieKind::Bad, Dirt)));
       }
     }
   }
@@ -243,24 +243,24 @@ TEST_F(LayoutsTest, LevelFiveFillsTheTopHalfWith100Baddies) {
 
 TEST_F(LayoutsTest, SkipPastLevelFiveOnlySaysSo) {
   for (int i = 0; i < 4; ++i) {
-    game.Skip1Click();
+    game.SkipCommand();
   }
   const Board::Layer before = game.board.tiles;
   Forget();
-  game.Skip1Click();
+  game.SkipCommand();
   EXPECT_EQ(Said(), InfoLine("Sorry, there are no more levels, you win! "));
   EXPECT_EQ(game.level, 6);
   EXPECT_EQ(Label(3), "Level : 6");
   EXPECT_EQ(game.board.tiles, before);
   EXPECT_EQ(game.badQueue.count, 0);
-  game.Skip1Click();
+  game.SkipCommand();
   EXPECT_EQ(Label(3), "Level : 7");
 }
 
 TEST_F(LayoutsTest, SkipFromLevelClearedGoesToReadyWithTheTimersRunning) {
   game.SetPaused(true);
   game.state = GameState::LevelCleared;
-  game.Skip1Click();
+  game.SkipCommand();
   EXPECT_EQ(game.state, GameState::Ready);
   EXPECT_TRUE(game.running);
   EXPECT_TRUE(TimersOn());
@@ -268,8 +268,8 @@ TEST_F(LayoutsTest, SkipFromLevelClearedGoesToReadyWithTheTimersRunning) {
 
 TEST_F(LayoutsTest, SkipWhileRunningPlaysStraightOn) {
   game.StartPlay();
-  game.Skip1Click();
-  game.Skip1Click();
+  game.SkipCommand();
+  game.SkipCommand();
   EXPECT_EQ(game.level, 3);
   EXPECT_EQ(game.state, GameState::Running);
   EXPECT_TRUE(TimersOn());
@@ -277,7 +277,7 @@ TEST_F(LayoutsTest, SkipWhileRunningPlaysStraightOn) {
 
 TEST_F(LayoutsTest, SkipInGameOverKeepsGameOver) {
   game.state = GameState::GameOver;
-  game.Skip1Click();
+  game.SkipCommand();
   EXPECT_EQ(game.state, GameState::GameOver);
   EXPECT_EQ(game.playerCol, 10);
   EXPECT_EQ(game.playerRow, 10);
@@ -288,14 +288,14 @@ TEST_F(LayoutsTest, SkipLeavesWorkQueuesAndCountersAlone) {
   game.QueueHatch(5, 5, 0);
   game.board.tiles[6][6] = NestNE;
   game.QueueSmash(6, 6);
-  game.SpawnBaddie(7, 7, 'S');
+  game.SpawnBaddie(7, 7, BaddieKind::VeryBad);
   game.kills = 3;
   game.nextTrailId = 4;
   game.slowTicks = 9;
   game.scanCol = 2;
   game.scanRow = 3;
   game.smashing = true;
-  game.Skip1Click();
+  game.SkipCommand();
   EXPECT_EQ(BricksIn(game.hardenQueue), (std::vector<std::string>{"4 4 0"}));
   EXPECT_EQ(BricksIn(game.hatchQueue), (std::vector<std::string>{"5 5 0"}));
   EXPECT_EQ(BricksIn(game.smashQueue), (std::vector<std::string>{"6 6 0"}));

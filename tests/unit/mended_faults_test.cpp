@@ -63,17 +63,17 @@ TEST_F(EdgeTest, NestInTheLastColumnAndRowWakesAndHatchesOntoTheRing) {
 }
 
 TEST_F(EdgeTest, BaddieOnTheRingSeesBeyondItAsBorderAndDies) {
-  QueueBad(MakeBaddie(21, 10, 1, 0, 'B', Border));
-  QueueBad(MakeBaddie(5, 5, 0, 0, 'B', Blank));
+  QueueBad(MakeBaddie(21, 10, 1, 0, BaddieKind::Bad, Border));
+  QueueBad(MakeBaddie(5, 5, 0, 0, BaddieKind::Bad, Blank));
   Fill(20, 10, {{0, 0}}, HardBrick);
   game.BadStep();
-  EXPECT_EQ(At(21, 10), Egg);
+  EXPECT_EQ(At(21, 10), Remains);
   EXPECT_EQ(game.badQueue.count, 1);
 }
 
 TEST_F(EdgeTest, VeryBadBaddieInTheCornerFindsNothingBeyondIt) {
   game.nextTrailId = 1;
-  QueueVeryBad(MakeBaddie(21, 21, 0, 0, 'S', Blank, 1));
+  QueueVeryBad(MakeBaddie(21, 21, 0, 0, BaddieKind::VeryBad, Blank, 1));
   game.VeryBadStep();
   EXPECT_EQ(BaddiesIn(game.veryBadQueue), (std::vector<std::string>{"21 21 0 0 S 0 0 2"}));
 }
@@ -81,7 +81,7 @@ TEST_F(EdgeTest, VeryBadBaddieInTheCornerFindsNothingBeyondIt) {
 TEST_F(EdgeTest, PushAtTheRingAndNeighboursBeyondItStayOnTheBoard) {
   PlacePlayer(20, 10, PlayerRight);
   game.StartPlay();
-  game.DrawGrid1KeyDown(kKeySpace);  // the border cell (21, 10) has nowhere to go
+  game.KeyPressed(kKeySpace);  // the border cell (21, 10) has nowhere to go
   EXPECT_EQ(At(21, 10), Border);
   Fill(20, 5, {{0, 0}}, SoftBrick);
   game.QueueSoftNeighbours(21, 5);
@@ -96,7 +96,7 @@ TEST_F(EdgeTest, CaughtWhileTurningWithCancelEndsTheMove) {
   PlacePlayer(10, 10, Bad);  // a bad baddie stands on the player
   game.AddPowers(-1);
   game.StartPlay();
-  game.DrawGrid1KeyDown(kKeyUp);
+  game.KeyPressed(kKeyUp);
   EXPECT_EQ(Said(), ConfirmLine(kGameOverQuestion, "C"));
   EXPECT_EQ(At(10, 10), Dirt);  // the trail, not the player's tile drawn again
   EXPECT_EQ(At(10, 9), Blank);
@@ -109,7 +109,7 @@ TEST_F(EdgeTest, CaughtWhileTurningWithYesLeavesTheNewBoardUntouched) {
   game.AddPowers(-1);
   game.StartPlay();
   host.answers.push_back('Y');
-  game.DrawGrid1KeyDown(kKeyUp);  // on level 1 the cell above (10, 10) is free
+  game.KeyPressed(kKeyUp);  // on level 1 the cell above (10, 10) is free
   EXPECT_EQ(Said(), ConfirmLine(kGameOverQuestion, "Y"));
   EXPECT_EQ(game.board.tiles, LevelOneTiles());
   EXPECT_EQ(game.playerCol, 10);
@@ -122,7 +122,7 @@ TEST_F(EdgeTest, ArriveAtReportsWhetherTheArrivalWentOn) {
   game.AddPowers(-1);
   EXPECT_FALSE(game.ArriveAt(10, 10, PlayerDown));
   game.state = GameState::Running;
-  PlacePlayer(10, 10, Egg);
+  PlacePlayer(10, 10, Remains);
   EXPECT_TRUE(game.ArriveAt(10, 10, PlayerDown));
   EXPECT_EQ(At(10, 10), PlayerDown);
   EXPECT_EQ(game.powers, 1);
@@ -133,12 +133,12 @@ TEST_F(EdgeTest, BaddieOnALeftoverPlayerTileDoesNotCatchThePlayer) {
   Fill(11, 10, {{0, 0}}, PlayerLeft);  // left behind where the player stood once
   game.AddPowers(-1);
   game.StartPlay();
-  QueueBad(MakeBaddie(10, 10, 1, 0, 'B', Blank));
+  QueueBad(MakeBaddie(10, 10, 1, 0, BaddieKind::Bad, Blank));
   game.random.randomSeed = 0;  // Percent 0: straight on
   game.BadStep();
   EXPECT_EQ(Said(), "");
   EXPECT_EQ(game.state, GameState::Running);
-  EXPECT_EQ(At(11, 10), VeryBadOnWall);
+  EXPECT_EQ(At(11, 10), BaddieOnTop);
   EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"11 10 1 0 B 1 3 0"}));
   game.random.randomSeed = 0;
   game.BadStep();  // leaving it, the baddie leaves the trail, not a second player
@@ -151,7 +151,7 @@ TEST_F(EdgeTest, BaddieOnThePlayersCellWithoutAPlayerTileCatchesNobody) {
   PlacePlayer(11, 10, Blank);  // the player's tile was written over
   game.AddPowers(-1);
   game.StartPlay();
-  QueueBad(MakeBaddie(10, 10, 1, 0, 'B', Blank));
+  QueueBad(MakeBaddie(10, 10, 1, 0, BaddieKind::Bad, Blank));
   game.random.randomSeed = 0;
   game.BadStep();
   EXPECT_EQ(Said(), "");
@@ -161,16 +161,16 @@ TEST_F(EdgeTest, BaddieOnThePlayersCellWithoutAPlayerTileCatchesNobody) {
 TEST_F(EdgeTest, CrawlLeavingALeftoverPlayerTileLeavesTheTrail) {
   game.trailTile = Blank;
   PlacePlayer(3, 3, PlayerUp);
-  QueueVeryBad(MakeBaddie(10, 10, 0, 0, 'S', PoweredDown, 1), VeryBadOnWall);
+  QueueVeryBad(MakeBaddie(10, 10, 0, 0, BaddieKind::VeryBad, PoweredDown, 1), BaddieOnTop);
   Fill(11, 10, {{0, 0}}, HardBrick);
   game.VeryBadStep();
   EXPECT_EQ(At(10, 10), Blank);
-  EXPECT_EQ(At(11, 10), VeryBadOnWall);
+  EXPECT_EQ(At(11, 10), BaddieOnTop);
 }
 
 TEST_F(EdgeTest, CrawlLeavingThePlayersCellShowsThePlayerAgain) {
   PlacePlayer(10, 10, PoweredDown);
-  QueueVeryBad(MakeBaddie(10, 10, 0, 0, 'S', PoweredDown, 1), VeryBadOnWall);
+  QueueVeryBad(MakeBaddie(10, 10, 0, 0, BaddieKind::VeryBad, PoweredDown, 1), BaddieOnTop);
   Fill(11, 10, {{0, 0}}, HardBrick);
   game.VeryBadStep();
   EXPECT_EQ(At(10, 10), PoweredDown);

@@ -25,7 +25,7 @@ TEST_F(PlayControlTest, SetPausedSwitchesAllThreeTimersAndRunning) {
 
 TEST_F(PlayControlTest, StartNotesTheStartTimeAndRuns) {
   host.nowMs = kMsPerDay / 4;
-  game.start1Click();
+  game.StartCommand();
   EXPECT_DOUBLE_EQ(game.startTime, 0.25);
   EXPECT_EQ(game.state, GameState::Running);
   EXPECT_TRUE(game.running);
@@ -45,20 +45,20 @@ TEST_F(PlayControlTest, PowersChangeTheLabelAndTheTileSetButNotThePlayersCell) {
 }
 
 TEST_F(PlayControlTest, CheatAddsTenEachTime) {
-  game.Cheat1Click();
-  game.Cheat1Click();
+  game.CheatCommand();
+  game.CheatCommand();
   EXPECT_EQ(game.powers, 21);
   EXPECT_EQ(Label(1), "Powers : 21");
 }
 
 TEST_F(PlayControlTest, ClearBaddieQueuesLeavesTilesLabelsAndInterval) {
-  game.SpawnBaddie(5, 5, 'S');
+  game.SpawnBaddie(5, 5, BaddieKind::VeryBad);
   game.ClearBaddieQueues();
   EXPECT_EQ(game.badQueue.count, 0);
   EXPECT_EQ(game.veryBadQueue.count, 0);
   EXPECT_EQ(At(3, 12), Bad);
   EXPECT_EQ(At(5, 5), VeryBad);
-  EXPECT_EQ(host.Timer3Interval(), 600);
+  EXPECT_EQ(host.timers[kBadStepTimer].interval, 600);
   EXPECT_EQ(Label(5), "At large : 3");
 }
 
@@ -66,9 +66,9 @@ TEST_F(PlayControlTest, BadStepIntervalFollowsTheNumberOfBadBaddies) {
   ClearBoard();
   std::vector<std::int32_t> intervals;
   for (int i = 0; i < 61; ++i) {
-    game.SpawnBaddie(1 + i % 20, 1 + i / 20, 'B');
+    game.SpawnBaddie(1 + i % 20, 1 + i / 20, BaddieKind::Bad);
     if (i + 1 == 19 || i + 1 == 20 || i + 1 == 40 || i + 1 == 41 || i + 1 == 60 || i + 1 == 61) {
-      intervals.push_back(host.Timer3Interval());
+      intervals.push_back(host.timers[kBadStepTimer].interval);
     }
   }
   EXPECT_EQ(intervals, (std::vector<std::int32_t>{600, 300, 300, 200, 200, 100}));
@@ -78,22 +78,22 @@ TEST_F(PlayControlTest, BadStepIntervalFollowsTheNumberOfBadBaddies) {
 TEST_F(PlayControlTest, KillFrom41To40GivesThreeHundred) {
   ClearBoard();
   for (int i = 0; i < 41; ++i) {
-    game.SpawnBaddie(1 + i % 20, 1 + i / 20, 'B');
+    game.SpawnBaddie(1 + i % 20, 1 + i / 20, BaddieKind::Bad);
   }
-  ASSERT_EQ(host.Timer3Interval(), 200);
+  ASSERT_EQ(host.timers[kBadStepTimer].interval, 200);
   Baddie taken{};
   ASSERT_TRUE(Take(game.badQueue, &taken));
   game.KillBaddie(taken.col, taken.row);
-  EXPECT_EQ(host.Timer3Interval(), 300);
+  EXPECT_EQ(host.timers[kBadStepTimer].interval, 300);
   EXPECT_EQ(Label(6), "Ivl 300");
 }
 
 TEST_F(PlayControlTest, VeryBadBaddiesDoNotSpeedUpTheBadStep) {
   ClearBoard();
   for (int i = 0; i < 30; ++i) {
-    game.SpawnBaddie(1 + i % 20, 1 + i / 20, i < 19 ? 'B' : 'S');
+    game.SpawnBaddie(1 + i % 20, 1 + i / 20, i < 19 ? BaddieKind::Bad : BaddieKind::VeryBad);
   }
-  EXPECT_EQ(host.Timer3Interval(), 600);
+  EXPECT_EQ(host.timers[kBadStepTimer].interval, 600);
   EXPECT_EQ(Label(6), "Ivl 600");
   EXPECT_EQ(Label(5), "At large : 30");
 }
@@ -102,8 +102,8 @@ TEST_F(PlayControlTest, MainTickDoesNothingWhileTheGuardIsHeld) {
   game.tickBusy = true;
   game.slowTickDue = true;
   const std::uint32_t seed = game.random.randomSeed;
-  game.Timer1Timer();
-  game.Timer3Timer();
+  game.MainTick();
+  game.BadStepTick();
   EXPECT_TRUE(game.tickBusy);
   EXPECT_TRUE(game.slowTickDue);
   EXPECT_EQ(game.slowTicks, 0u);
@@ -115,39 +115,39 @@ TEST_F(PlayControlTest, MainTickDoesNothingWhileTheGuardIsHeld) {
 
 TEST_F(PlayControlTest, MainTickScansTwoCellsAndConsumesOneSlowTick) {
   host.nowMs = 3723000;  // 1 h 2 min 3 s after the start time 0
-  game.Timer2Timer();
-  game.Timer2Timer();
+  game.MarkSlowTickDue();
+  game.MarkSlowTickDue();
   EXPECT_TRUE(game.slowTickDue);
-  game.Timer1Timer();
+  game.MainTick();
   EXPECT_FALSE(game.tickBusy);
   EXPECT_FALSE(game.slowTickDue);
   EXPECT_EQ(game.slowTicks, 1u);
   EXPECT_EQ(game.scanCol, 2);
   EXPECT_EQ(game.scanRow, 0);
   EXPECT_EQ(Label(2), "01:02:03");
-  game.Timer1Timer();
+  game.MainTick();
   EXPECT_EQ(game.slowTicks, 1u);
   EXPECT_EQ(game.scanCol, 4);
 }
 
 TEST_F(PlayControlTest, ClockCountsFromTheLastStart) {
-  game.Pause1Click();  // before the first key: paused, start time still 0
+  game.PauseCommand();  // before the first key: paused, start time still 0
   EXPECT_EQ(game.state, GameState::Paused);
-  game.Pause1Click();
+  game.PauseCommand();
   host.nowMs = 5000;
-  game.Timer2Timer();
-  game.Timer1Timer();
+  game.MarkSlowTickDue();
+  game.MainTick();
   EXPECT_EQ(Label(2), "00:00:05");
   host.nowMs = 65000;
   game.StartPlay();
   host.nowMs = 72000;
-  game.Timer2Timer();
-  game.Timer1Timer();
+  game.MarkSlowTickDue();
+  game.MainTick();
   EXPECT_EQ(Label(2), "00:00:07");
 }
 
 TEST_F(PlayControlTest, BadStepMovesTheOldestBadBaddie) {
-  game.Timer3Timer();
+  game.BadStepTick();
   EXPECT_FALSE(game.tickBusy);
   EXPECT_EQ(BaddiesIn(game.badQueue),
             (std::vector<std::string>{"16 5 0 0 B 0 0 0", "2 12 -1 0 B 1 5 0"}));
@@ -155,11 +155,11 @@ TEST_F(PlayControlTest, BadStepMovesTheOldestBadBaddie) {
 
 TEST_F(PlayControlTest, PauseMenuTogglesItsCaptionAndTheTimers) {
   game.StartPlay();
-  game.Pause1Click();
+  game.PauseCommand();
   EXPECT_EQ(host.pauseCaption, "&Resume");
   EXPECT_EQ(game.state, GameState::Paused);
   EXPECT_TRUE(TimersOff());
-  game.Pause1Click();
+  game.PauseCommand();
   EXPECT_EQ(host.pauseCaption, "&Pause");
   EXPECT_TRUE(TimersOn());
   EXPECT_TRUE(game.running);
@@ -167,19 +167,19 @@ TEST_F(PlayControlTest, PauseMenuTogglesItsCaptionAndTheTimers) {
 }
 
 TEST_F(PlayControlTest, AutoTakesThePlayerOffAndStartsPlay) {
-  game.Auto1Click();
+  game.AutoCommand();
   EXPECT_EQ(At(10, 10), Blank);  // the trail is dirt, so blank is written
   EXPECT_EQ(game.playerCol, 0);
   EXPECT_EQ(game.playerRow, 0);
   EXPECT_EQ(game.state, GameState::Running);
   EXPECT_TRUE(TimersOn());
-  game.Auto1Click();  // no player: the corner is written
+  game.AutoCommand();  // no player: the corner is written
   EXPECT_EQ(At(0, 0), Blank);
 }
 
 TEST_F(PlayControlTest, AutoWritesDirtWhenTheTrailIsNotDirt) {
   game.trailTile = Blank;
-  game.Auto1Click();
+  game.AutoCommand();
   EXPECT_EQ(At(10, 10), Dirt);
 }
 
@@ -207,7 +207,7 @@ TEST_F(PlayControlTest, CaughtAgainInGameOverDoesNothing) {
 
 TEST_F(PlayControlTest, GameOverYesStartsLevelOneAgainAndWaitsForAKey) {
   host.nowMs = 5000;
-  game.Skip1Click();  // level 2: a different board
+  game.SkipCommand();  // level 2: a different board
   Baddie taken{};
   ASSERT_TRUE(Take(game.badQueue, &taken));
   game.KillBaddie(taken.col, taken.row);
@@ -249,7 +249,7 @@ TEST_F(PlayControlTest, GameOverCancelTakesThePlayerOffAndPlaysOn) {
   EXPECT_EQ(game.playerRow, 0);
   EXPECT_EQ(game.state, GameState::GameOver);
   EXPECT_TRUE(TimersOn());
-  game.DrawGrid1KeyDown(kKeyUp);  // no player: arrows do nothing
+  game.KeyPressed(kKeyUp);  // no player: arrows do nothing
   EXPECT_EQ(game.board.tiles[10][9], LevelOneTiles()[10][9]);
 }
 
@@ -273,8 +273,8 @@ TEST_F(PlayControlTest, SmashStepClearsSmashingBeforeTheHatchStepOfTheSameTick) 
   game.slowTicks = 5;
   game.QueueHatch(5, 5, 0);
   game.smashing = true;  // a B press on blank floor: nothing in the smash queue
-  game.Timer2Timer();
-  game.Timer1Timer();
+  game.MarkSlowTickDue();
+  game.MainTick();
   EXPECT_FALSE(game.smashing);
   EXPECT_EQ(At(5, 5), Hatch1NW);
   EXPECT_EQ(BricksIn(game.hatchQueue), (std::vector<std::string>{"5 5 5"}));

@@ -26,7 +26,7 @@ using ReadyTest = GameTest;
 
 TEST_F(ReadyTest, FirstKeyStartsPlayAndActsAtOnce) {
   host.nowMs = 1000;
-  game.DrawGrid1KeyDown(kKeyLeft);
+  game.KeyPressed(kKeyLeft);
   EXPECT_EQ(game.state, GameState::Running);
   EXPECT_TRUE(TimersOn());
   EXPECT_DOUBLE_EQ(game.startTime, 1000.0 / kMsPerDay);
@@ -37,18 +37,18 @@ TEST_F(ReadyTest, FirstKeyStartsPlayAndActsAtOnce) {
 }
 
 TEST_F(ReadyTest, KeyWithoutActionStillStartsPlay) {
-  game.DrawGrid1KeyDown(65);
+  game.KeyPressed(65);
   EXPECT_EQ(game.state, GameState::Running);
   EXPECT_EQ(game.board.tiles, LevelOneTiles());
 }
 
 TEST_F(PlayerTest, KeysDoNothingInLevelClearedOrWhilePaused) {
   game.state = GameState::LevelCleared;
-  game.DrawGrid1KeyDown(kKeyLeft);
+  game.KeyPressed(kKeyLeft);
   EXPECT_TRUE(PlayerAt(10, 10));
   EXPECT_EQ(game.state, GameState::LevelCleared);
   game.SetPaused(true);
-  game.DrawGrid1KeyDown(kKeyLeft);
+  game.KeyPressed(kKeyLeft);
   EXPECT_TRUE(PlayerAt(10, 10));
   EXPECT_EQ(At(10, 10), PlayerUp);
   EXPECT_EQ(game.state, GameState::Paused);
@@ -56,7 +56,7 @@ TEST_F(PlayerTest, KeysDoNothingInLevelClearedOrWhilePaused) {
 
 TEST_F(PlayerTest, ArrowTowardsABrickOnlyTurns) {
   Fill(10, 10, {{1, 0}}, SoftBrick);
-  game.DrawGrid1KeyDown(kKeyRight);
+  game.KeyPressed(kKeyRight);
   EXPECT_TRUE(PlayerAt(10, 10));
   EXPECT_EQ(At(10, 10), PoweredRight);
   EXPECT_EQ(At(11, 10), SoftBrick);
@@ -64,12 +64,12 @@ TEST_F(PlayerTest, ArrowTowardsABrickOnlyTurns) {
 
 TEST_F(PlayerTest, PlayerLeavesTheTrailTileBehind) {
   game.trailTile = Blank;
-  game.DrawGrid1KeyDown(kKeyUp);
+  game.KeyPressed(kKeyUp);
   EXPECT_TRUE(PlayerAt(10, 9));
   EXPECT_EQ(At(10, 9), PoweredUp);
   EXPECT_EQ(At(10, 10), Blank);
   game.trailTile = Dirt;
-  game.DrawGrid1KeyDown(kKeyDown);
+  game.KeyPressed(kKeyDown);
   EXPECT_TRUE(PlayerAt(10, 10));
   EXPECT_EQ(At(10, 9), Dirt);
   EXPECT_EQ(At(10, 10), PoweredDown);
@@ -78,7 +78,7 @@ TEST_F(PlayerTest, PlayerLeavesTheTrailTileBehind) {
 TEST_F(PlayerTest, ArrowTowardsABaddieGivesTheSecondChanceWithoutMoving) {
   game.AddPowers(1);
   Fill(10, 10, {{1, 0}}, Bad);
-  game.DrawGrid1KeyDown(kKeyRight);
+  game.KeyPressed(kKeyRight);
   EXPECT_EQ(Said(), InfoLine(kSecondChanceMessage));
   EXPECT_EQ(game.powers, 0);
   EXPECT_TRUE(PlayerAt(10, 10));
@@ -87,12 +87,12 @@ TEST_F(PlayerTest, ArrowTowardsABaddieGivesTheSecondChanceWithoutMoving) {
 }
 
 TEST_F(PlayerTest, EveryBaddieCodeAheadCatchesThePlayer) {
-  for (std::int32_t code : {VeryBad, VeryBadOnWall}) {
+  for (std::int32_t code : {VeryBad, BaddieOnTop}) {
     game.state = GameState::Running;
     game.AddPowers(1 - game.powers);
     Forget();
     Fill(10, 10, {{0, -1}}, code);
-    game.DrawGrid1KeyDown(kKeyUp);
+    game.KeyPressed(kKeyUp);
     EXPECT_EQ(Said(), InfoLine(kSecondChanceMessage)) << code;
     EXPECT_TRUE(PlayerAt(10, 10));
   }
@@ -101,7 +101,7 @@ TEST_F(PlayerTest, EveryBaddieCodeAheadCatchesThePlayer) {
 TEST_F(PlayerTest, ArrowTowardsABaddieWithoutPowersEndsTheGame) {
   game.AddPowers(-1);
   Fill(10, 10, {{-1, 0}}, Bad);
-  game.DrawGrid1KeyDown(kKeyLeft);
+  game.KeyPressed(kKeyLeft);
   EXPECT_EQ(Said(), ConfirmLine(kGameOverQuestion, "C"));
   EXPECT_EQ(game.state, GameState::GameOver);
   EXPECT_TRUE(PlayerAt(0, 0));
@@ -110,7 +110,7 @@ TEST_F(PlayerTest, ArrowTowardsABaddieWithoutPowersEndsTheGame) {
 
 TEST_F(PlayerTest, BadBaddieOnThePlayersCellCatchesAtTheNextArrow) {
   Fill(10, 10, {{0, 0}}, Bad);
-  game.DrawGrid1KeyDown(kKeyRight);
+  game.KeyPressed(kKeyRight);
   EXPECT_EQ(Said(), InfoLine(kSecondChanceMessage));
   EXPECT_EQ(game.powers, 0);
   // The second chance lets the move go on: the step uses the plain tile set.
@@ -122,18 +122,18 @@ TEST_F(PlayerTest, BadBaddieOnThePlayersCellCatchesAtTheNextArrow) {
 TEST_F(PlayerTest, EachRemainsGiveOnePower) {
   game.AddPowers(-1);
   game.board.tiles[10][10] = PlayerRight;
-  Fill(10, 10, {{1, 0}}, Egg);
-  Fill(10, 10, {{2, 0}}, Egg2);
-  Fill(10, 10, {{3, 0}}, Egg3);
+  Fill(10, 10, {{1, 0}}, Remains);
+  Fill(10, 10, {{2, 0}}, RemainsCooling);
+  Fill(10, 10, {{3, 0}}, RemainsCold);
   game.board.marks[11][10] = 3;
-  game.DrawGrid1KeyDown(kKeyRight);
+  game.KeyPressed(kKeyRight);
   EXPECT_EQ(game.powers, 1);
   EXPECT_EQ(At(11, 10), PlayerRight);  // the tile was chosen before the Power came
   EXPECT_EQ(MarkAt(11, 10), 3);
-  game.DrawGrid1KeyDown(kKeyRight);
+  game.KeyPressed(kKeyRight);
   EXPECT_EQ(game.powers, 2);
   EXPECT_EQ(At(12, 10), PoweredRight);
-  game.DrawGrid1KeyDown(kKeyRight);
+  game.KeyPressed(kKeyRight);
   EXPECT_EQ(game.powers, 3);
   EXPECT_EQ(Label(1), "Powers : 3");
 }
@@ -143,10 +143,10 @@ TEST_F(PlayerTest, GlideWalksToTheLastFreeCellEatingOnTheWay) {
   PlacePlayer(3, 10, PlayerRight);
   game.trailTile = Dirt;
   game.AddPowers(-1);
-  Fill(3, 10, {{3, 0}}, Egg);
+  Fill(3, 10, {{3, 0}}, Remains);
   Fill(3, 10, {{6, 0}}, HardBrick);
-  host.glide = true;
-  game.DrawGrid1KeyDown(kKeyRight);
+  game.glide = true;
+  game.KeyPressed(kKeyRight);
   EXPECT_TRUE(PlayerAt(8, 10));
   EXPECT_EQ(game.powers, 1);
   for (int c = 3; c <= 7; ++c) {
@@ -162,7 +162,7 @@ TEST_F(PlayerTest, PushedSoftBrickSlidesOverDirtAndQueuesOnceAgainstAWall) {
   Fill(4, 10, {{1, 0}}, SoftBrick);
   Fill(4, 10, {{6, 0}, {5, -1}}, HardBrick);  // two wall neighbours at the stop
   game.slowTicks = 7;
-  game.DrawGrid1KeyDown(kKeySpace);
+  game.KeyPressed(kKeySpace);
   EXPECT_EQ(At(9, 10), SoftBrick);
   for (int c = 5; c <= 8; ++c) {
     EXPECT_EQ(At(c, 10), Blank) << c;
@@ -175,7 +175,7 @@ TEST_F(PlayerTest, SoftBrickThatCannotMoveIsNotQueued) {
   game.board.tiles[10][10] = PlayerRight;
   Fill(10, 10, {{1, 0}}, SoftBrick);
   Fill(10, 10, {{2, 0}}, HardBrick);
-  game.DrawGrid1KeyDown(kKeySpace);
+  game.KeyPressed(kKeySpace);
   EXPECT_EQ(At(11, 10), SoftBrick);
   EXPECT_EQ(game.hardenQueue.count, 0);
 }
@@ -183,21 +183,21 @@ TEST_F(PlayerTest, SoftBrickThatCannotMoveIsNotQueued) {
 TEST_F(PlayerTest, SoftBrickStoppedByAnythingButAWallIsNotQueued) {
   game.board.tiles[10][10] = PlayerRight;
   Fill(10, 10, {{1, 0}}, SoftBrick);
-  Fill(10, 10, {{5, 0}}, Egg);
+  Fill(10, 10, {{5, 0}}, Remains);
   Fill(10, 10, {{4, 1}}, VeryBad);  // a baddie just hatched is not a wall cell
-  game.DrawGrid1KeyDown(kKeySpace);
+  game.KeyPressed(kKeySpace);
   EXPECT_EQ(At(14, 10), SoftBrick);
   EXPECT_EQ(game.hardenQueue.count, 0);
 }
 
 TEST_F(PlayerTest, SoftBrickStoppedNextToAnyWallCellIsQueued) {
-  for (std::int32_t wall : {NestSW, Hatch0NE, Hatch3SE, VeryBadOnWall}) {
+  for (std::int32_t wall : {NestSW, Hatch0NE, Hatch3SE, BaddieOnTop}) {
     ClearBoard();
     PlacePlayer(10, 10, PlayerRight);
     Fill(10, 10, {{1, 0}}, SoftBrick);
-    Fill(10, 10, {{5, 0}}, Egg);
+    Fill(10, 10, {{5, 0}}, Remains);
     Fill(10, 10, {{4, -1}}, wall);
-    game.DrawGrid1KeyDown(kKeySpace);
+    game.KeyPressed(kKeySpace);
     EXPECT_EQ(BricksIn(game.hardenQueue), (std::vector<std::string>{"14 10 0"})) << wall;
   }
 }
@@ -206,7 +206,7 @@ TEST_F(PlayerTest, PushedHardBrickQueuesItsSoftNeighbours) {
   game.board.tiles[10][10] = PlayerUp;
   Fill(10, 10, {{0, -1}}, HardBrick);
   Fill(10, 5, {{0, -1}, {1, 0}, {-1, 0}}, SoftBrick);  // stops at (10, 5)
-  game.DrawGrid1KeyDown(kKeySpace);
+  game.KeyPressed(kKeySpace);
   EXPECT_EQ(At(10, 5), HardBrick);
   for (int r = 6; r <= 9; ++r) {
     EXPECT_EQ(At(10, r), Blank) << r;
@@ -217,7 +217,7 @@ TEST_F(PlayerTest, PushedHardBrickQueuesItsSoftNeighbours) {
 TEST_F(PlayerTest, PushedDirtLeavesBlankBehindAndDirtAtTheFarEnd) {
   ClearBoard(Dirt);
   PlacePlayer(4, 10, PlayerRight);
-  game.DrawGrid1KeyDown(kKeySpace);
+  game.KeyPressed(kKeySpace);
   for (int c = 5; c <= 19; ++c) {
     EXPECT_EQ(At(c, 10), Blank) << c;
   }
@@ -227,10 +227,10 @@ TEST_F(PlayerTest, PushedDirtLeavesBlankBehindAndDirtAtTheFarEnd) {
 
 TEST_F(PlayerTest, PushedBaddieTileMovesWithoutItsRecordOrMark) {
   game.board.tiles[10][10] = PlayerRight;
-  game.SpawnBaddie(11, 10, 'B');
+  game.SpawnBaddie(11, 10, BaddieKind::Bad);
   game.board.marks[11][10] = 4;
-  Fill(10, 10, {{4, 0}}, Egg);
-  game.DrawGrid1KeyDown(kKeySpace);
+  Fill(10, 10, {{4, 0}}, Remains);
+  game.KeyPressed(kKeySpace);
   EXPECT_EQ(At(13, 10), Bad);
   EXPECT_EQ(At(11, 10), Blank);
   EXPECT_EQ(MarkAt(11, 10), 4);
@@ -241,7 +241,7 @@ TEST_F(PlayerTest, PushedBaddieTileMovesWithoutItsRecordOrMark) {
 TEST_F(PlayerTest, SmashWithoutPowersDoesNothing) {
   game.AddPowers(-1);
   Fill(10, 10, {{0, -1}}, SoftBrick);
-  game.DrawGrid1KeyDown(kKeyB);
+  game.KeyPressed(kKeyB);
   EXPECT_EQ(At(10, 9), SoftBrick);
   EXPECT_EQ(game.powers, 0);
   EXPECT_FALSE(game.smashing);
@@ -249,7 +249,7 @@ TEST_F(PlayerTest, SmashWithoutPowersDoesNothing) {
 
 TEST_F(PlayerTest, SmashOnBlankFloorSpendsAPowerForNothing) {
   const Board::Layer before = game.board.tiles;
-  game.DrawGrid1KeyDown(kKeyB);
+  game.KeyPressed(kKeyB);
   EXPECT_EQ(game.powers, 0);
   EXPECT_TRUE(game.smashing);
   EXPECT_EQ(game.smashQueue.count, 0);
@@ -262,7 +262,7 @@ TEST_F(PlayerTest, SmashedBrickIsAnimatedAwayAndNothingIsQueued) {
     Fill(10, 10, {{0, -1}}, brick);
     Fill(10, 8, {{0, 0}, {1, 1}}, SoftBrick);
     Forget();
-    game.DrawGrid1KeyDown(kKeyB);
+    game.KeyPressed(kKeyB);
     EXPECT_EQ(At(10, 9), Blank);
     EXPECT_EQ(game.powers, 1) << brick;
     EXPECT_EQ(host.DrawnAt(10, 9).size(), 37u);
@@ -275,7 +275,7 @@ TEST_F(PlayerTest, SmashedBrickIsAnimatedAwayAndNothingIsQueued) {
 TEST_F(PlayerTest, SmashOnANestQuarterQueuesItForOnePower) {
   game.AddPowers(2);
   Fill(10, 9, {{0, 0}}, Hatch2SE);
-  game.DrawGrid1KeyDown(kKeyB);
+  game.KeyPressed(kKeyB);
   EXPECT_EQ(game.powers, 2);
   EXPECT_TRUE(game.smashing);
   EXPECT_EQ(BricksIn(game.smashQueue), (std::vector<std::string>{"10 9 0"}));
@@ -285,39 +285,39 @@ TEST_F(PlayerTest, SmashOnANestQuarterQueuesItForOnePower) {
 TEST_F(PlayerTest, ClickTurnsAPlainPlayerTileClockwise) {
   std::vector<std::int32_t> seen;
   for (int i = 0; i < 4; ++i) {
-    game.DrawGrid1Click(10, 10);
+    game.CellClicked(10, 10);
     seen.push_back(At(10, 10));
   }
   EXPECT_EQ(seen, (std::vector<std::int32_t>{PlayerRight, PlayerDown, PlayerLeft, PlayerUp}));
   game.board.tiles[10][10] = PoweredUp;
-  game.DrawGrid1Click(10, 10);
+  game.CellClicked(10, 10);
   EXPECT_EQ(At(10, 10), PoweredUp);
   game.board.tiles[3][3] = PlayerLeft;  // not the player's cell: turned all the same
-  game.DrawGrid1Click(3, 3);
+  game.CellClicked(3, 3);
   EXPECT_EQ(At(3, 3), PlayerUp);
   const Board::Layer before = game.board.tiles;
-  game.DrawGrid1Click(-1, 4);
-  game.DrawGrid1Click(22, 0);
+  game.CellClicked(-1, 4);
+  game.CellClicked(22, 0);
   EXPECT_EQ(game.board.tiles, before);
 }
 
 TEST_F(PlayerTest, ClickedFacingIsUsedByTheNextPush) {
   game.board.tiles[10][10] = PlayerLeft;
   Fill(10, 10, {{-1, 0}, {0, -1}}, SoftBrick);
-  game.DrawGrid1Click(10, 10);  // now facing up
-  game.DrawGrid1KeyDown(kKeySpace);
+  game.CellClicked(10, 10);  // now facing up
+  game.KeyPressed(kKeySpace);
   EXPECT_EQ(At(9, 10), SoftBrick);
   EXPECT_EQ(At(10, 9), Blank);
   EXPECT_EQ(At(10, 1), SoftBrick);
 }
 
 TEST_F(PlayerTest, WithoutAPlayerArrowsAndPushDoNothingAndSmashHitsTheCorner) {
-  game.Auto1Click();
+  game.AutoCommand();
   const Board::Layer before = game.board.tiles;
-  game.DrawGrid1KeyDown(kKeyUp);
-  game.DrawGrid1KeyDown(kKeySpace);
+  game.KeyPressed(kKeyUp);
+  game.KeyPressed(kKeySpace);
   EXPECT_EQ(game.board.tiles, before);
-  game.DrawGrid1KeyDown(kKeyB);
+  game.KeyPressed(kKeyB);
   EXPECT_EQ(game.powers, 0);
   EXPECT_TRUE(game.smashing);
   EXPECT_EQ(game.board.tiles, before);

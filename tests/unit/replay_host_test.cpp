@@ -24,9 +24,9 @@ std::string RunText(const std::string& script, int* status = nullptr) {
 TEST(ReplayTimers, EnablingAnEnabledTimerKeepsItsDueTime) {
   std::ostringstream out;
   ReplayHost host(out);
-  host.SetTimersEnabled(true);
+  host.SetTimersRunning(true);
   host.nowMs = 100;
-  host.SetTimersEnabled(true);
+  host.SetTimersRunning(true);
   EXPECT_EQ(host.timers[0].due, 150);
   EXPECT_EQ(host.timers[1].due, 400);
   EXPECT_EQ(host.timers[2].due, 400);
@@ -35,28 +35,28 @@ TEST(ReplayTimers, EnablingAnEnabledTimerKeepsItsDueTime) {
 TEST(ReplayTimers, ANewIntervalRestartsAnEnabledTimerAndTheSameOneDoesNot) {
   std::ostringstream out;
   ReplayHost host(out);
-  host.SetTimersEnabled(true);
+  host.SetTimersRunning(true);
   host.nowMs = 250;
-  host.SetTimer3Interval(400);
+  host.SetBadStepInterval(400);
   EXPECT_EQ(host.timers[2].due, 400);
-  host.SetTimer3Interval(100);
+  host.SetBadStepInterval(100);
   EXPECT_EQ(host.timers[2].due, 350);
-  EXPECT_EQ(host.Timer3Interval(), 100);
+  EXPECT_EQ(host.timers[kBadStepTimer].interval, 100);
 }
 
 TEST(ReplayTimers, ADisabledTimerTakesItsNewIntervalWhenEnabled) {
   std::ostringstream out;
   ReplayHost host(out);
-  host.SetTimer3Interval(600);
+  host.SetBadStepInterval(600);
   host.nowMs = 1000;
-  host.SetTimersEnabled(true);
+  host.SetTimersRunning(true);
   EXPECT_EQ(host.timers[2].due, 1600);
 }
 
 TEST(ReplayTimers, TimersDueTogetherFireInTimerOrderAndKeepTheirRhythm) {
   std::ostringstream out;
   Replay replay(out);
-  replay.game.start1Click();
+  replay.game.StartCommand();
   replay.Wait(1200);
   // 1200 ms: eight main ticks, three slow ticks, two bad steps (every 600 ms).
   EXPECT_EQ(replay.game.scanCol, 16);
@@ -76,7 +76,7 @@ TEST(ReplayTimers, SingleEventsAreIgnoredWhileTheTimersAreOff) {
   replay.DeliverTimer(1);
   EXPECT_EQ(replay.game.scanCol, 0);
   EXPECT_FALSE(replay.game.slowTickDue);
-  replay.game.start1Click();
+  replay.game.StartCommand();
   replay.DeliverTimer(1);
   replay.DeliverTimer(0);
   EXPECT_EQ(replay.game.scanCol, 2);
@@ -87,9 +87,9 @@ TEST(ReplayTimers, SingleEventsAreIgnoredWhileTheTimersAreOff) {
 TEST(ReplayClock, ElapsedTimeShowsAsATimeOfDayThatWrapsAfterADay) {
   std::ostringstream out;
   ReplayHost host(out);
-  EXPECT_EQ(host.LongTimeText(0.0), "00:00:00");
-  EXPECT_EQ(host.LongTimeText(3'723'999.0 / kMsPerDay), "01:02:03");
-  EXPECT_EQ(host.LongTimeText((kMsPerDay + 61'000.0) / kMsPerDay), "00:01:01");
+  EXPECT_EQ(host.ClockText(0.0), "00:00:00");
+  EXPECT_EQ(host.ClockText(3'723'999.0 / kMsPerDay), "01:02:03");
+  EXPECT_EQ(host.ClockText((kMsPerDay + 61'000.0) / kMsPerDay), "00:01:01");
 }
 
 TEST(ReplayClock, SeedFromClockTakesTheVirtualMilliseconds) {
@@ -103,16 +103,16 @@ TEST(ReplayDialogs, ConfirmTakesQueuedAnswersOldestFirstThenCancel) {
   std::ostringstream out;
   ReplayHost host(out);
   host.answers = {'Y', ' '};
-  EXPECT_EQ(host.ConfirmDialog("one?"), 'Y');
-  EXPECT_EQ(host.ConfirmDialog("two?"), ' ');
-  EXPECT_EQ(host.ConfirmDialog("three?"), 'C');
+  EXPECT_EQ(host.AskYesNoCancel("one?"), 'Y');
+  EXPECT_EQ(host.AskYesNoCancel("two?"), ' ');
+  EXPECT_EQ(host.AskYesNoCancel("three?"), 'C');
   EXPECT_EQ(out.str(), "confirm \"one?\" Y\nconfirm \"two?\" none\nconfirm \"three?\" C\n");
 }
 
 TEST(ReplayDialogs, InfoPrintsTheMessageAsGivenWithoutEscaping) {
   std::ostringstream out;
   ReplayHost host(out);
-  host.InfoDialog("red & \"yellow\"");
+  host.ShowMessage("red & \"yellow\"");
   EXPECT_EQ(out.str(), "info \"red & \"yellow\"\"\n");
 }
 

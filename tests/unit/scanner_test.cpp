@@ -108,7 +108,7 @@ TEST_F(ScannerTest, AnyStageOfNorthWestQuarterKeepsTheOthers) {
 }
 
 TEST_F(ScannerTest, QuarterCoveredByABaddieLeavesTheOthersWithoutPartner) {
-  PutNest(5, 5, {VeryBadOnWall, Hatch1NE, Hatch1SE, Hatch1SW});
+  PutNest(5, 5, {BaddieOnTop, Hatch1NE, Hatch1SE, Hatch1SW});
   Visit(6, 5);
   Visit(5, 6);
   EXPECT_EQ(At(6, 5), HardBrick);
@@ -124,17 +124,17 @@ TEST_F(ScannerTest, BrokenQuarterCanAtOnceStartANewNest) {
 }
 
 TEST_F(ScannerTest, RemainsAgeIntoAHardBrickThatKeepsMarkTwo) {
-  Fill(5, 5, {{0, 0}}, Egg);
+  Fill(5, 5, {{0, 0}}, Remains);
   Fill(5, 5, {{1, 0}, {0, -1}}, SoftBrick);
   game.slowTicks = 4;
   Visit(5, 5);
-  EXPECT_EQ(At(5, 5), Egg);
+  EXPECT_EQ(At(5, 5), Remains);
   EXPECT_EQ(MarkAt(5, 5), 1);
   Visit(5, 5);
-  EXPECT_EQ(At(5, 5), Egg2);
+  EXPECT_EQ(At(5, 5), RemainsCooling);
   EXPECT_EQ(MarkAt(5, 5), 2);
   Visit(5, 5);
-  EXPECT_EQ(At(5, 5), Egg3);
+  EXPECT_EQ(At(5, 5), RemainsCold);
   EXPECT_EQ(MarkAt(5, 5), 2);
   EXPECT_EQ(game.hardenQueue.count, 0);
   Visit(5, 5);
@@ -146,10 +146,10 @@ TEST_F(ScannerTest, RemainsAgeIntoAHardBrickThatKeepsMarkTwo) {
 }
 
 TEST_F(ScannerTest, RemainsPushedToACellAgeFromThatCellsMark) {
-  Fill(5, 5, {{0, 0}}, Egg);
+  Fill(5, 5, {{0, 0}}, Remains);
   game.board.marks[5][5] = 6;
   Visit(5, 5);
-  EXPECT_EQ(At(5, 5), Egg2);
+  EXPECT_EQ(At(5, 5), RemainsCooling);
   EXPECT_EQ(MarkAt(5, 5), 7);
 }
 
@@ -173,13 +173,12 @@ TEST_F(ScannerTest, HatchStagesLastAtLeastFiveSlowTicks) {
 }
 
 TEST_F(ScannerTest, StageChangeWritesEveryQuarterButACoveredOne) {
-  PutNest(5, 5, {Hatch1NW, HardBrick, VeryBadOnWall, Blank});
+  PutNest(5, 5, {Hatch1NW, HardBrick, BaddieOnTop, Blank});
   game.QueueHatch(5, 5, 0);
   game.slowTicks = 5;
   Forget();
   game.HatchStep();
-  EXPECT_EQ(NestAt(5, 5),
-            (std::array<std::int32_t, 4>{Hatch2NW, Hatch2NE, VeryBadOnWall, Hatch2SW}));
+  EXPECT_EQ(NestAt(5, 5), (std::array<std::int32_t, 4>{Hatch2NW, Hatch2NE, BaddieOnTop, Hatch2SW}));
   EXPECT_EQ(host.drawn.size(), 3u);
   EXPECT_EQ(host.drawn[1].col, 6);  // north-east before south-west
   EXPECT_EQ(host.drawn[2].row, 6);
@@ -207,24 +206,23 @@ TEST_F(ScannerTest, HatchingSpawnsFourVeryBadBaddiesOnOneNewTrailThenMovesTheOld
 }
 
 TEST_F(ScannerTest, HatchingSpawnsNoBaddieOnACoveredQuarter) {
-  PutNest(5, 5, {Hatch3NW, Hatch3NE, VeryBadOnWall, Hatch3SW});
-  Fill(5, 5, {{-1, 0}, {0, -1}}, Egg);  // the first baddie has nowhere to go
+  PutNest(5, 5, {Hatch3NW, Hatch3NE, BaddieOnTop, Hatch3SW});
+  Fill(5, 5, {{-1, 0}, {0, -1}}, Remains);  // the first baddie has nowhere to go
   game.QueueHatch(5, 5, 0);
   game.slowTicks = 9;
   game.HatchStep();
   EXPECT_EQ(BaddiesIn(game.veryBadQueue),
             (std::vector<std::string>{"6 5 0 0 S 0 0 1", "5 6 0 0 S 0 0 1", "5 5 0 0 S 0 0 2"}));
-  EXPECT_EQ(At(6, 6), VeryBadOnWall);
+  EXPECT_EQ(At(6, 6), BaddieOnTop);
 }
 
 TEST_F(ScannerTest, HatchEntryWaitsWhileItsNorthWestQuarterIsCovered) {
-  PutNest(5, 5, {VeryBadOnWall, Hatch0NE, Hatch0SE, Hatch0SW});
+  PutNest(5, 5, {BaddieOnTop, Hatch0NE, Hatch0SE, Hatch0SW});
   game.QueueHatch(5, 5, 2);
   game.slowTicks = 30;
   game.HatchStep();
   EXPECT_EQ(BricksIn(game.hatchQueue), (std::vector<std::string>{"5 5 2"}));
-  EXPECT_EQ(NestAt(5, 5),
-            (std::array<std::int32_t, 4>{VeryBadOnWall, Hatch0NE, Hatch0SE, Hatch0SW}));
+  EXPECT_EQ(NestAt(5, 5), (std::array<std::int32_t, 4>{BaddieOnTop, Hatch0NE, Hatch0SE, Hatch0SW}));
 }
 
 TEST_F(ScannerTest, HatchStepTakesNothingWhileSmashing) {

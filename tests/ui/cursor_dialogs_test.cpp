@@ -1,6 +1,6 @@
 // Message boxes at the cursor: the anchor memory, clamping to the screen, the caption, the
 // answer characters, showing a window at the cursor and the ampersand doubling.
-#include "lib/dialogs.h"
+#include "ui/cursor_dialogs.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -9,6 +9,8 @@
 #include <QTest>
 
 #include "modal_answer.h"
+
+using namespace stonewick;
 
 namespace {
 
@@ -58,7 +60,7 @@ class DialogsTest : public QObject {
     QCOMPARE(stonewick::ApplicationTitleFromPath("/opt/x.y/STONE.WICK.bin"), QString("Stone"));
     QCOMPARE(stonewick::ApplicationTitleFromPath("sTONEWICK-2.07"), QString("Stonewick-2"));
     QCOMPARE(stonewick::ApplicationTitleFromPath("/games/.hidden"), QString(""));
-    QCOMPARE(stonewick::ApplicationTitle(), QString("Ui_dialogs_test"));
+    QCOMPARE(stonewick::ApplicationTitle(), QString("Ui_cursor_dialogs_test"));
   }
 
   void dialogAnchorKeepsLastAnchorWhileCursorStandsWhereLastBoxClosed() {
@@ -93,7 +95,7 @@ class DialogsTest : public QObject {
     stonewick::InfoDialog("red & yellow <b>bold</b>");
     QVERIFY(seen->seen);
     QCOMPARE(seen->pos, QPoint(100, 150));
-    QCOMPARE(seen->title, QString("Ui_dialogs_test"));
+    QCOMPARE(seen->title, QString("Ui_cursor_dialogs_test"));
     QCOMPARE(seen->buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
     QCOMPARE(seen->text, QString("red & yellow <b>bold</b>"));
     QCOMPARE(stonewick::lastDialogPos, QPoint(100, 150));
@@ -214,4 +216,4 @@ class DialogsTest : public QObject {
 };
 
 QTEST_MAIN(DialogsTest)
-#include "dialogs_test.moc"
+#include "cursor_dialogs_test.moc"

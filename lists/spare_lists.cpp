@@ -1,17 +1,17 @@
 // The list module's start-up and shut-down.
-#include "lists/stacks_module.h"
+#include "lists/spare_lists.h"
 
 #include <array>
 
 namespace stonewick {
 
-StacksModule::StacksModule() {
+SpareLists::SpareLists() {
   Create(filenames, "filenames", 256, 'Q');
   Create(folders, "folders", 256, 'Q');
   Create(integers, "integers", 4, 'Q');
 }
 
-StacksModule::~StacksModule() {
+SpareLists::~SpareLists() {
   std::array<unsigned char, 256> scratch{};
   Clear(filenames, scratch.data());
   Clear(folders, scratch.data());

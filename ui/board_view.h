@@ -10,16 +10,18 @@
 
 #include "game/board.h"
 
-class BoardGrid : public QWidget {
+namespace stonewick {
+
+class BoardView : public QWidget {
   Q_OBJECT
  public:
-  static constexpr int ColCount = stonewick::kBoardSize;
-  static constexpr int RowCount = stonewick::kBoardSize;
+  static constexpr int ColCount = kBoardSize;
+  static constexpr int RowCount = kBoardSize;
   static constexpr int DefaultColWidth = 16;
   static constexpr int DefaultRowHeight = 16;
   static constexpr int kBoardPixels = ColCount * DefaultColWidth;
 
-  BoardGrid(const stonewick::Board& board, QWidget* parent);
+  BoardView(const Board& board, QWidget* parent);
 
   // The tiles to draw with, indexed by cell code; none until the tile set is loaded.
   void SetImageList(const std::vector<QImage>* images);
@@ -44,7 +46,7 @@ class BoardGrid : public QWidget {
  private:
   bool CopyTile(int col, int row, std::int32_t code);
 
-  const stonewick::Board& board_;
+  const Board& board_;
   const std::vector<QImage>* images_ = nullptr;
   QImage backbuffer_;
   // The code whose tile each cell of the back buffer shows; -1 for none yet.
@@ -52,3 +54,5 @@ class BoardGrid : public QWidget {
   bool pressed_ = false;
   bool painted_ = false;
 };
+
+}  // namespace stonewick

@@ -1,6 +1,6 @@
 // The input-string dialog: the edit box as the only tab stop, results 1 and 2 with the focus
 // back in the edit box, and the drag and arrow cursors of its panel.
-#include "ui/inpstr.h"
+#include "ui/input_dialog.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
+
+using namespace stonewick;
 
 namespace {
 
@@ -26,7 +28,7 @@ void ClearApplicationCursor() {
 }
 
 // Runs the dialog modally and performs the action once it is up; returns the result.
-int RunWith(TFinpstr& dialog, const std::function<void()>& action) {
+int RunWith(InputDialog& dialog, const std::function<void()>& action) {
   QTimer::singleShot(0, &dialog, action);
   return dialog.exec();
 }
@@ -40,14 +42,14 @@ class InpstrTest : public QObject {
   void cleanup() { ClearApplicationCursor(); }
 
   void tabNeverMovesTheFocusToAButton() {
-    TFinpstr dialog;
+    InputDialog dialog;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    QCOMPARE(QApplication::focusWidget(), dialog.Edit1);
-    QTest::keyClick(dialog.Edit1, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), dialog.Edit1);
-    QTest::keyClick(dialog.Edit1, Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), dialog.Edit1);
+    QCOMPARE(QApplication::focusWidget(), dialog.textEdit);
+    QTest::keyClick(dialog.textEdit, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), dialog.textEdit);
+    QTest::keyClick(dialog.textEdit, Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), dialog.textEdit);
   }
 
   void eachWayOfClosingGivesItsResult_data() {
@@ -62,20 +64,20 @@ class InpstrTest : public QObject {
   void eachWayOfClosingGivesItsResult() {
     QFETCH(int, way);
     QFETCH(int, result);
-    TFinpstr dialog;
+    InputDialog dialog;
     const int got = RunWith(dialog, [&] {
       switch (way) {
         case 0:
-          QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+          QTest::mouseClick(dialog.okButton, Qt::LeftButton);
           break;
         case 1:
-          QTest::keyClick(dialog.Edit1, Qt::Key_Return);
+          QTest::keyClick(dialog.textEdit, Qt::Key_Return);
           break;
         case 2:
-          QTest::mouseClick(dialog.Button2, Qt::LeftButton);
+          QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
           break;
         default:
-          QTest::keyClick(dialog.Edit1, Qt::Key_Escape);
+          QTest::keyClick(dialog.textEdit, Qt::Key_Escape);
       }
     });
     QCOMPARE(got, result);
@@ -89,39 +91,39 @@ class InpstrTest : public QObject {
 
   void clickingAButtonGivesTheFocusBackToTheEditBox() {
     QFETCH(bool, ok);
-    TFinpstr dialog;
-    QPushButton* button = ok ? dialog.Button1 : dialog.Button2;
+    InputDialog dialog;
+    QPushButton* button = ok ? dialog.okButton : dialog.cancelButton;
     RunWith(dialog, [&] {
       button->setFocus();
       QTest::mouseClick(button, Qt::LeftButton);
     });
     // The dialog's focus child is what takes the focus when it is shown again.
-    QCOMPARE(dialog.focusWidget(), dialog.Edit1);
+    QCOMPARE(dialog.focusWidget(), dialog.textEdit);
   }
 
   void pressOnTheBarePanelSetsTheDragCursor() {
-    TFinpstr dialog;
+    InputDialog dialog;
     dialog.show();
-    SendMouse(dialog.Panel1, QEvent::MouseButtonPress, {4, 4}, Qt::RightButton);
+    SendMouse(dialog.panel, QEvent::MouseButtonPress, {4, 4}, Qt::RightButton);
     QVERIFY(QGuiApplication::overrideCursor() != nullptr);
     QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::DragMoveCursor);
   }
 
   void pressOnALabelLeavesTheCursorAlone() {
-    TFinpstr dialog;
+    InputDialog dialog;
     dialog.show();
-    const QPoint onLabel = dialog.Label1->geometry().center();
-    SendMouse(dialog.Panel1, QEvent::MouseButtonPress, onLabel, Qt::LeftButton);
+    const QPoint onLabel = dialog.promptLabel->geometry().center();
+    SendMouse(dialog.panel, QEvent::MouseButtonPress, onLabel, Qt::LeftButton);
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
   }
 
   void movingOverThePanelRestoresTheArrowOnce() {
-    TFinpstr dialog;
+    InputDialog dialog;
     dialog.show();
-    SendMouse(dialog.Panel1, QEvent::MouseButtonPress, {4, 4}, Qt::LeftButton);
-    SendMouse(dialog.Panel1, QEvent::MouseMove, {5, 5}, Qt::NoButton);
+    SendMouse(dialog.panel, QEvent::MouseButtonPress, {4, 4}, Qt::LeftButton);
+    SendMouse(dialog.panel, QEvent::MouseMove, {5, 5}, Qt::NoButton);
     QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
-    SendMouse(dialog.Panel1, QEvent::MouseMove, {6, 6}, Qt::NoButton);
+    SendMouse(dialog.panel, QEvent::MouseMove, {6, 6}, Qt::NoButton);
     QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
     // One application-wide setting, not a growing stack of them.
     QGuiApplication::restoreOverrideCursor();
@@ -130,4 +132,4 @@ class InpstrTest : public QObject {
 };
 
 QTEST_MAIN(InpstrTest)
-#include "inpstr_test.moc"
+#include "input_dialog_test.moc"

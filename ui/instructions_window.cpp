@@ -1,6 +1,6 @@
 // The Instructions window: a read-only wrapped text filling the window, recoloured with
 // one of six pastels each time the window opens.
-#include "ui/instrs.h"
+#include "ui/instructions_window.h"
 
 #include <QPlainTextEdit>
 #include <QShowEvent>
@@ -10,8 +10,10 @@
 #include "lib/instructions_colour.h"
 #include "ui/fonts.h"
 
+namespace stonewick {
+
 // Blanks at the ends of lines are part of the text.
-const QString TFInstrs::kText =
+const QString InstructionsWindow::kText =
     QStringList{
         "",
         "Use the arrow keys to move. Avoid the baddies. ",
@@ -42,43 +44,45 @@ const QString TFInstrs::kText =
     }
         .join('\n');
 
-TFInstrs::TFInstrs(stonewick::Random& random, std::function<std::uint32_t()> clockReading,
-                   QWidget* parent)
+InstructionsWindow::InstructionsWindow(Random& random, std::function<std::uint32_t()> clockReading,
+                                       QWidget* parent)
     : QWidget(parent, Qt::Window), random_(random), clockReading_(std::move(clockReading)) {
   setWindowTitle("Stonewick - instructions");
   setFont(DesignFontInPoints("MS Sans Serif", 8));
   resize(323, 382);
   move(377, 140);
 
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setReadOnly(true);
-  Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Memo1->setPlainText(kText);
+  instructionsText = new QPlainTextEdit(this);
+  instructionsText->setReadOnly(true);
+  instructionsText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  instructionsText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  instructionsText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  instructionsText->setPlainText(kText);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(Memo1);
+  layout->addWidget(instructionsText);
 }
 
-QColor TFInstrs::MemoColour() const {
-  return Memo1->palette().color(QPalette::Base);
+QColor InstructionsWindow::TextColour() const {
+  return instructionsText->palette().color(QPalette::Base);
 }
 
-void TFInstrs::showEvent(QShowEvent* event) {
+void InstructionsWindow::showEvent(QShowEvent* event) {
   // Spontaneous show events come from the window system, for example when the window is
   // restored from an icon; only opening it from hidden picks a new colour.
   if (!event->spontaneous()) {
-    FormShow();
+    PaintNewColour();
   }
   QWidget::showEvent(event);
 }
 
-void TFInstrs::FormShow() {
+void InstructionsWindow::PaintNewColour() {
   // The draw saves and restores the game's seed, so the game's own sequence is untouched.
-  const int number = stonewick::DrawInstructionsColour(random_, clockReading_());
-  QPalette palette = Memo1->palette();
-  palette.setColor(QPalette::Base, QColor::fromRgb(stonewick::kInstructionsColours[number - 1]));
-  Memo1->setPalette(palette);
+  const int number = DrawInstructionsColour(random_, clockReading_());
+  QPalette palette = instructionsText->palette();
+  palette.setColor(QPalette::Base, QColor::fromRgb(kInstructionsColours[number - 1]));
+  instructionsText->setPalette(palette);
 }
+
+}  // namespace stonewick

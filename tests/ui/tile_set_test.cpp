@@ -1,10 +1,13 @@
 // The tile set: 39 opaque 16 by 16 tiles indexed by cell code, their key colours, the mirror
 // rules of nest and hatch quarters, and loading the set twice.
+#include "ui/tile_set.h"
+
 #include <QTest>
 
 #include "game/cells.h"
-#include "ui/core.h"
 #include "ui/tile_pictures.h"
+
+using namespace stonewick;
 
 namespace {
 
@@ -40,9 +43,9 @@ class TilesTest : public QObject {
   void initTestCase() { core.LoadTileSet(); }
 
   void tileSetHoldsThirtyNineOpaqueTilesOfSixteenPixels() {
-    QCOMPARE(core.ImageList1.size(), std::size_t{39});
+    QCOMPARE(core.imageList.size(), std::size_t{39});
     for (int code = 0; code < stonewick::kCellCodeCount; ++code) {
-      const QImage& tile = core.ImageList1[static_cast<std::size_t>(code)];
+      const QImage& tile = core.imageList[static_cast<std::size_t>(code)];
       QCOMPARE(tile.size(), QSize(16, 16));
       QCOMPARE(tile.format(), QImage::Format_RGB32);
       // The stored picture itself has no transparent pixel, magenta included.
@@ -57,13 +60,13 @@ class TilesTest : public QObject {
   }
 
   void plainTilesHaveTheirExactColours() {
-    QVERIFY(AllPixels(core.ImageList1[stonewick::Blank], qRgb(0, 0, 0)));
-    QVERIFY(AllPixels(core.ImageList1[stonewick::HardBrick], qRgb(0xFF, 0, 0)));
-    QVERIFY(AllPixels(core.ImageList1[stonewick::Border], qRgb(0, 0, 0xFF)));
+    QVERIFY(AllPixels(core.imageList[stonewick::Blank], qRgb(0, 0, 0)));
+    QVERIFY(AllPixels(core.imageList[stonewick::HardBrick], qRgb(0xFF, 0, 0)));
+    QVERIFY(AllPixels(core.imageList[stonewick::Border], qRgb(0, 0, 0xFF)));
   }
 
   void softBrickIsYellowWithBlackSeamOnRightAndBottom() {
-    const QImage& soft = core.ImageList1[stonewick::SoftBrick];
+    const QImage& soft = core.imageList[stonewick::SoftBrick];
     for (int y = 0; y < 16; ++y) {
       for (int x = 0; x < 16; ++x) {
         const QRgb expected = (x == 15 || y == 15) ? qRgb(0, 0, 0) : qRgb(0xFF, 0xFF, 0);
@@ -84,7 +87,7 @@ class TilesTest : public QObject {
     QFETCH(int, northWest);
     // Quarters follow in the order NW, NE, SE, SW.
     const auto tile = [this, northWest](int offset) {
-      return core.ImageList1[static_cast<std::size_t>(northWest + offset)];
+      return core.imageList[static_cast<std::size_t>(northWest + offset)];
     };
     QCOMPARE(tile(1), tile(0).mirrored(true, false));
     QCOMPARE(tile(2), tile(0).mirrored(true, true));
@@ -93,36 +96,36 @@ class TilesTest : public QObject {
 
   void poweredPlayerTilesDifferFromPlainOnesOnlyInColour() {
     for (int plain = stonewick::PlayerUp; plain <= stonewick::PlayerRight; ++plain) {
-      const QImage& powered = core.ImageList1[static_cast<std::size_t>(plain + 33)];
-      QCOMPARE(Recoloured(core.ImageList1[static_cast<std::size_t>(plain)], qRgb(0, 0x80, 0xFF),
+      const QImage& powered = core.imageList[static_cast<std::size_t>(plain + 33)];
+      QCOMPARE(Recoloured(core.imageList[static_cast<std::size_t>(plain)], qRgb(0, 0x80, 0xFF),
                           qRgb(0xFF, 0xFF, 0xFF)),
                powered);
     }
   }
 
   void veryBadOnWallIsTheVeryBadFaceOnRed() {
-    QCOMPARE(Recoloured(core.ImageList1[stonewick::VeryBad], qRgb(0, 0, 0), qRgb(0xFF, 0, 0)),
-             core.ImageList1[stonewick::VeryBadOnWall]);
+    QCOMPARE(Recoloured(core.imageList[stonewick::VeryBad], qRgb(0, 0, 0), qRgb(0xFF, 0, 0)),
+             core.imageList[stonewick::BaddieOnTop]);
   }
 
   void secondLoadAppendsACopyAndLeavesCodesInPlace() {
-    TFCore twice;
+    TileSet twice;
     twice.LoadTileSet();
     twice.LoadTileSet();
-    QCOMPARE(twice.ImageList1.size(), std::size_t{78});
+    QCOMPARE(twice.imageList.size(), std::size_t{78});
     for (std::size_t code = 0; code < 39; ++code) {
-      QCOMPARE(twice.ImageList1[code], core.ImageList1[code]);
-      QCOMPARE(twice.ImageList1[code + 39], core.ImageList1[code]);
+      QCOMPARE(twice.imageList[code], core.imageList[code]);
+      QCOMPARE(twice.imageList[code + 39], core.imageList[code]);
     }
   }
 
   void programIconIsThirtyTwoPixelsSquare() {
-    QCOMPARE(TFCore::ProgramIcon().availableSizes().value(0), QSize(32, 32));
+    QCOMPARE(TileSet::ProgramIcon().availableSizes().value(0), QSize(32, 32));
   }
 
  private:
-  TFCore core;
+  TileSet core;
 };
 
 QTEST_MAIN(TilesTest)
-#include "tiles_test.moc"
+#include "tile_set_test.moc"

@@ -1,5 +1,5 @@
 // Message boxes anchored at the mouse cursor, and showing a window at the cursor.
-#include "lib/dialogs.h"
+#include "ui/cursor_dialogs.h"
 
 #include <QCoreApplication>
 #include <QCursor>

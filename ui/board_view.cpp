@@ -1,5 +1,5 @@
 // Drawing, keys and clicks of the board grid.
-#include "ui/board_grid.h"
+#include "ui/board_view.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,13 +9,15 @@
 
 #include "ui/key_codes.h"
 
+namespace stonewick {
+
 namespace {
 
 const QColor kSilver(0xC0, 0xC0, 0xC0);
 
 }  // namespace
 
-BoardGrid::BoardGrid(const stonewick::Board& board, QWidget* parent)
+BoardView::BoardView(const Board& board, QWidget* parent)
     : QWidget(parent),
       board_(board),
       backbuffer_(kBoardPixels, kBoardPixels, QImage::Format_RGB32) {
@@ -28,12 +30,12 @@ BoardGrid::BoardGrid(const stonewick::Board& board, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void BoardGrid::SetImageList(const std::vector<QImage>* images) {
+void BoardView::SetImageList(const std::vector<QImage>* images) {
   images_ = images;
 }
 
-bool BoardGrid::CopyTile(int col, int row, std::int32_t code) {
-  if (images_ == nullptr || !stonewick::Board::Contains(col, row) || code < 0 ||
+bool BoardView::CopyTile(int col, int row, std::int32_t code) {
+  if (images_ == nullptr || !Board::Contains(col, row) || code < 0 ||
       static_cast<std::size_t>(code) >= images_->size()) {
     return false;
   }
@@ -51,13 +53,13 @@ bool BoardGrid::CopyTile(int col, int row, std::int32_t code) {
   return true;
 }
 
-void BoardGrid::DrawTile(int col, int row, std::int32_t code) {
+void BoardView::DrawTile(int col, int row, std::int32_t code) {
   if (CopyTile(col, row, code)) {
     update(col * DefaultColWidth, row * DefaultRowHeight, DefaultColWidth, DefaultRowHeight);
   }
 }
 
-void BoardGrid::paintEvent(QPaintEvent* event) {
+void BoardView::paintEvent(QPaintEvent* event) {
   const QRect board(0, 0, kBoardPixels, kBoardPixels);
   const QRect exposed = event->rect() & board;
   // A repaint shows the tile layer as it stands: cells written without a draw are brought up
@@ -90,19 +92,19 @@ void BoardGrid::paintEvent(QPaintEvent* event) {
   }
 }
 
-void BoardGrid::keyPressEvent(QKeyEvent* event) {
+void BoardView::keyPressEvent(QKeyEvent* event) {
   event->accept();
   emit KeyDown(VirtualKeyOf(event->key()));
 }
 
-void BoardGrid::mousePressEvent(QMouseEvent* event) {
+void BoardView::mousePressEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) {
     pressed_ = true;
   }
   QWidget::mousePressEvent(event);
 }
 
-void BoardGrid::mouseReleaseEvent(QMouseEvent* event) {
+void BoardView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton || !pressed_) {
     return;
   }
@@ -117,3 +119,5 @@ void BoardGrid::mouseReleaseEvent(QMouseEvent* event) {
     emit Clicked(-1, -1);
   }
 }
+
+}  // namespace stonewick

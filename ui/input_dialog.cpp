@@ -1,6 +1,6 @@
 // The input-string dialog: layout, the two results, focus kept in the edit box, and
 // dragging the title-less window by its panel.
-#include "ui/inpstr.h"
+#include "ui/input_dialog.h"
 
 #include <qdrawutil.h>
 
@@ -14,6 +14,8 @@
 #include <QWindow>
 
 #include "ui/fonts.h"
+
+namespace stonewick {
 
 namespace {
 
@@ -37,80 +39,80 @@ QPushButton* DialogButton(const QString& caption, QWidget* parent, int x) {
 
 }  // namespace
 
-void TFinpstrPanel::paintEvent(QPaintEvent* /*event*/) {
+void InputDialogPanel::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().color(QPalette::Window));
   qDrawShadePanel(&painter, rect(), palette(), false, 2);
   qDrawShadePanel(&painter, rect().adjusted(2, 2, -2, -2), palette(), true, 2);
 }
 
-TFinpstr::TFinpstr(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
-  setWindowTitle("Finpstr");
+InputDialog::InputDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
+  setWindowTitle("inputDialog");
   setFont(DesignFont("MS Sans Serif", 11, false));
   setFixedSize(296, 153);
   move(976, 401);
 
-  Panel1 = new TFinpstrPanel(this);
-  Panel1->setGeometry(0, 0, 296, 153);
-  QPalette silver = Panel1->palette();
+  panel = new InputDialogPanel(this);
+  panel->setGeometry(0, 0, 296, 153);
+  QPalette silver = panel->palette();
   silver.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
-  Panel1->setPalette(silver);
-  Panel1->setMouseTracking(true);  // moves without a button restore the arrow
-  Panel1->installEventFilter(this);
+  panel->setPalette(silver);
+  panel->setMouseTracking(true);  // moves without a button restore the arrow
+  panel->installEventFilter(this);
 
-  Label1 = new QLabel("Label1", Panel1);
-  Label1->setFont(DesignFont("MS Sans Serif", 11, true));
-  Label1->move(16, 16);
-  Label2 = new QLabel("Label1", Panel1);
-  Label2->setFont(DesignFont("MS Sans Serif", 13, true));
-  Label2->move(16, 37);
+  promptLabel = new QLabel("Label1", panel);
+  promptLabel->setFont(DesignFont("MS Sans Serif", 11, true));
+  promptLabel->move(16, 16);
+  questionLabel = new QLabel("Label1", panel);
+  questionLabel->setFont(DesignFont("MS Sans Serif", 13, true));
+  questionLabel->move(16, 37);
 
-  Edit1 = new QLineEdit("Edit1", Panel1);
-  Edit1->setGeometry(64, 64, 129, 21);
-  Edit1->setFocusPolicy(Qt::StrongFocus);
+  textEdit = new QLineEdit("Edit1", panel);
+  textEdit->setGeometry(64, 64, 129, 21);
+  textEdit->setFocusPolicy(Qt::StrongFocus);
 
-  Button1 = DialogButton("OK", Panel1, 64);
-  Button1->setDefault(true);
-  connect(Button1, &QPushButton::clicked, this, [this] {
-    Button1Click();
+  okButton = DialogButton("OK", panel, 64);
+  okButton->setDefault(true);
+  connect(okButton, &QPushButton::clicked, this, [this] {
+    OkClicked();
     done(kResultOk);
   });
-  Button2 = DialogButton("Cancel", Panel1, 136);
-  connect(Button2, &QPushButton::clicked, this, [this] {
-    Button2Click();
+  cancelButton = DialogButton("Cancel", panel, 136);
+  connect(cancelButton, &QPushButton::clicked, this, [this] {
+    CancelClicked();
     done(kResultCancel);
   });
 
-  Edit1->setFocus();
+  textEdit->setFocus();
 }
 
 // The labels are sized to their text only when the dialog is shown: the game keeps it hidden,
 // and laying out text it never shows would slow the program's start.
-void TFinpstr::showEvent(QShowEvent* event) {
-  Label1->adjustSize();
-  Label2->adjustSize();
+void InputDialog::showEvent(QShowEvent* event) {
+  promptLabel->adjustSize();
+  questionLabel->adjustSize();
   QDialog::showEvent(event);
 }
 
-void TFinpstr::reject() {
-  Button2->click();
+void InputDialog::reject() {
+  cancelButton->click();
 }
 
-bool TFinpstr::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == Panel1 && event->type() == QEvent::MouseButtonPress) {
+bool InputDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == panel && event->type() == QEvent::MouseButtonPress) {
     // Only the bare panel is a handle; presses on labels or controls are theirs.
     const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-    if (Panel1->childAt(at) == nullptr) {
-      Panel1MouseDown();
+    if (panel->childAt(at) == nullptr) {
+      PanelPressed();
       return true;
     }
-  } else if (watched == Panel1 && event->type() == QEvent::MouseMove) {
-    Panel1MouseMove();
+  } else if (watched == panel && event->type() == QEvent::MouseMove) {
+    PanelMouseMoved();
   }
   return QDialog::eventFilter(watched, event);
 }
 
-void TFinpstr::Panel1MouseDown() {
+void InputDialog::PanelPressed() {
   SetApplicationCursor(Qt::DragMoveCursor);
   // The window manager moves the window as if its title bar had been grabbed; it takes
   // over the mouse until the button is released.
@@ -119,17 +121,19 @@ void TFinpstr::Panel1MouseDown() {
   }
 }
 
-void TFinpstr::Panel1MouseMove() {
+void InputDialog::PanelMouseMoved() {
   const QCursor* cursor = QGuiApplication::overrideCursor();
   if (cursor == nullptr || cursor->shape() != Qt::ArrowCursor) {
     SetApplicationCursor(Qt::ArrowCursor);
   }
 }
 
-void TFinpstr::Button1Click() {
-  Edit1->setFocus();
+void InputDialog::OkClicked() {
+  textEdit->setFocus();
 }
 
-void TFinpstr::Button2Click() {
-  Edit1->setFocus();
+void InputDialog::CancelClicked() {
+  textEdit->setFocus();
 }
+
+}  // namespace stonewick

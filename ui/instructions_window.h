@@ -11,24 +11,28 @@
 class QPlainTextEdit;
 class QShowEvent;
 
-class TFInstrs : public QWidget {
+namespace stonewick {
+
+class InstructionsWindow : public QWidget {
   Q_OBJECT
  public:
-  TFInstrs(stonewick::Random& random, std::function<std::uint32_t()> clockReading,
-           QWidget* parent = nullptr);
+  InstructionsWindow(Random& random, std::function<std::uint32_t()> clockReading,
+                     QWidget* parent = nullptr);
 
   static const QString kText;
 
-  QColor MemoColour() const;
+  QColor TextColour() const;
 
-  QPlainTextEdit* Memo1;
+  QPlainTextEdit* instructionsText;
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
-  void FormShow();
+  void PaintNewColour();
 
-  stonewick::Random& random_;
+  Random& random_;
   std::function<std::uint32_t()> clockReading_;
 };
+
+}  // namespace stonewick

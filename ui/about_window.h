@@ -10,6 +10,8 @@ class QLabel;
 class QPushButton;
 class QTextEdit;
 
+namespace stonewick {
+
 // Letters A to Z become a to z; every other character stays as it is.
 QString LowerCaseAsciiLetters(const QString& text);
 // The date in the program's short date format; then a blank and the time in longTimeFormat,
@@ -19,33 +21,35 @@ QString FileStampText(const QDateTime& stamp, const QString& longTimeFormat);
 // the same margin on its right as on its left when the window has to grow.
 int AboutClientWidth(int labelLeft, int labelWidth, int clientWidth);
 
-class TFAbout1 : public QDialog {
+class AboutWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit TFAbout1(QWidget* parent = nullptr);
+  explicit AboutWindow(QWidget* parent = nullptr);
 
   static constexpr int kClientWidth = 302;
   static constexpr int kClientHeight = 292;
 
-  // Fills Label2 and Label3 from a program path and its last-write time, widening the
+  // Fills pathLabel and stampLabel from a program path and its last-write time, widening the
   // window when the path needs it.
   void ShowProgramFile(const QString& path, const QDateTime& lastWritten);
 
-  QFrame* Panel1;
-  QFrame* Panel2;
-  QFrame* Panel3;
-  QLabel* Image1;
-  QLabel* Label1;
-  QLabel* Label2;
-  QLabel* Label3;
-  QPushButton* OKBtn;
-  QTextEdit* Memo1;
+  QFrame* buttonPanel;
+  QFrame* headerPanel;
+  QFrame* okHolder;
+  QLabel* iconImage;
+  QLabel* titleLabel;
+  QLabel* pathLabel;
+  QLabel* stampLabel;
+  QPushButton* okButton;
+  QTextEdit* creditsText;
 
  public slots:
   // Esc and the close box press OK too.
   void reject() override;
 
  private:
-  void FormCreate();
-  void OKBtnClick();
+  void ShowOwnProgramFile();
+  void OkClicked();
 };
+
+}  // namespace stonewick

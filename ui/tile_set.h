@@ -11,14 +11,16 @@
 
 #include "game/cells.h"
 
-class TFCore : public QWidget {
+namespace stonewick {
+
+class TileSet : public QWidget {
   Q_OBJECT
  public:
   static constexpr int kTileSize = 16;
 
-  explicit TFCore(QWidget* parent = nullptr);
+  explicit TileSet(QWidget* parent = nullptr);
 
-  // Appends the 39 tiles to ImageList1 in code order. It does not clear the list first, so a
+  // Appends the 39 tiles to imageList in code order. It does not clear the list first, so a
   // second call adds a copy at 39..77 and indexing by cell code still finds the right tile.
   void LoadTileSet();
 
@@ -27,9 +29,11 @@ class TFCore : public QWidget {
   // The 32 by 32 program icon as a picture.
   static QPixmap ProgramPicture();
 
-  std::vector<QImage> ImageList1;
+  std::vector<QImage> imageList;
 
  private:
   // Image00 .. Image38, already in the opaque 32-bit format that the board is drawn in.
-  std::array<QImage, stonewick::kCellCodeCount> images_;
+  std::array<QImage, kCellCodeCount> images_;
 };
+
+}  // namespace stonewick

@@ -9,30 +9,32 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 
+namespace stonewick {
+
 // A silver panel with a raised outer and a lowered inner bevel, two pixels each.
-class TFinpstrPanel : public QFrame {
+class InputDialogPanel : public QFrame {
  public:
-  explicit TFinpstrPanel(QWidget* parent) : QFrame(parent) {}
+  explicit InputDialogPanel(QWidget* parent) : QFrame(parent) {}
 
  protected:
   void paintEvent(QPaintEvent* event) override;
 };
 
-class TFinpstr : public QDialog {
+class InputDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit TFinpstr(QWidget* parent = nullptr);
+  explicit InputDialog(QWidget* parent = nullptr);
 
   // Modal results of the two buttons.
   static constexpr int kResultOk = 1;
   static constexpr int kResultCancel = 2;
 
-  TFinpstrPanel* Panel1;
-  QLabel* Label1;
-  QLabel* Label2;
-  QLineEdit* Edit1;
-  QPushButton* Button1;
-  QPushButton* Button2;
+  InputDialogPanel* panel;
+  QLabel* promptLabel;
+  QLabel* questionLabel;
+  QLineEdit* textEdit;
+  QPushButton* okButton;
+  QPushButton* cancelButton;
 
  public slots:
   // Esc and closing the window press Cancel.
@@ -43,8 +45,10 @@ class TFinpstr : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  void Panel1MouseDown();
-  void Panel1MouseMove();
-  void Button1Click();
-  void Button2Click();
+  void PanelPressed();
+  void PanelMouseMoved();
+  void OkClicked();
+  void CancelClicked();
 };
+
+}  // namespace stonewick

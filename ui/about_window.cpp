@@ -1,0 +1,168 @@
+// The About window: panels, icon, program path and date labels, and the credits memo.
+#include "ui/about_window.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QLocale>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "lib/calendar.h"
+#include "ui/fonts.h"
+#include "ui/tile_set.h"
+
+namespace stonewick {
+
+namespace {
+
+QFrame* LoweredPanel(QWidget* parent) {
+  auto* panel = new QFrame(parent);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  panel->setLineWidth(1);
+  return panel;
+}
+
+void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(role, colour);
+  widget->setPalette(palette);
+}
+
+const QStringList kMemoLines = {
+    "",
+    "A primitive but addictive game",
+    "",
+    "version 2.07 ( September 2014 )",
+    "",
+    "simplicity by design, ",
+    "by the Stonewick developers",
+    "",
+    "Copyright (C) 2026 the Stonewick developers",
+    "",
+    "Source: the Stonewick repository",
+};
+
+}  // namespace
+
+QString LowerCaseAsciiLetters(const QString& text) {
+  QString lower = text;
+  for (QChar& c : lower) {
+    if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) {
+      c = QChar(c.unicode() + ('a' - 'A'));
+    }
+  }
+  return lower;
+}
+
+QString FileStampText(const QDateTime& stamp, const QString& longTimeFormat) {
+  const QDate date = stamp.date();
+  const QString text =
+      QString::fromStdString(TheCalendar().ShortDate(date.year(), date.month(), date.day()));
+  const QTime time = stamp.time();
+  if (time.hour() == 0 && time.minute() == 0 && time.second() == 0) {
+    return text;
+  }
+  return text + ' ' + QLocale::system().toString(stamp, longTimeFormat);
+}
+
+int AboutClientWidth(int labelLeft, int labelWidth, int clientWidth) {
+  // Compared with the client width, not the outer one, so no path is ever cut off.
+  if (labelLeft + labelWidth > clientWidth) {
+    return 2 * labelLeft + labelWidth;
+  }
+  return clientWidth;
+}
+
+AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
+  setWindowTitle("About");
+  setWindowIcon(TileSet::ProgramIcon());
+  QFont systemFont = font();
+  systemFont.setPixelSize(14);
+  setFont(systemFont);
+  resize(kClientWidth, kClientHeight);
+
+  headerPanel = LoweredPanel(this);
+  headerPanel->setFixedHeight(81);
+  iconImage = new QLabel(headerPanel);
+  iconImage->setPixmap(TileSet::ProgramPicture());
+  iconImage->setGeometry(5, 11, 32, 32);
+  titleLabel = new QLabel("STONEWICK", headerPanel);
+  titleLabel->setFont(DesignFont("Arial", 13, true));
+  SetTextColour(titleLabel, QPalette::WindowText, Qt::black);
+  titleLabel->setWordWrap(true);
+  titleLabel->move(49, 20);
+  titleLabel->adjustSize();
+  pathLabel = new QLabel(headerPanel);
+  pathLabel->setFont(DesignFont("Arial", 11, false));
+  pathLabel->move(12, 47);
+  stampLabel = new QLabel(headerPanel);
+  stampLabel->setFont(DesignFont("Arial", 11, false));
+  stampLabel->move(12, 62);
+
+  creditsText = new QTextEdit(this);
+  creditsText->setReadOnly(true);
+  creditsText->setFocusPolicy(Qt::ClickFocus);  // Tab passes it by
+  creditsText->setFont(DesignFont("Arial", 11, true));
+  SetTextColour(creditsText, QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+  SetTextColour(creditsText, QPalette::Text, Qt::black);
+  creditsText->setPlainText(kMemoLines.join('\n'));
+  QTextCursor all = creditsText->textCursor();
+  all.select(QTextCursor::Document);
+  QTextBlockFormat centred;
+  centred.setAlignment(Qt::AlignHCenter);
+  all.mergeBlockFormat(centred);
+
+  buttonPanel = LoweredPanel(this);
+  buttonPanel->setFixedHeight(41);
+  okHolder = new QFrame(buttonPanel);
+  okHolder->setFixedWidth(72);
+  okButton = new QPushButton("OK", okHolder);
+  okButton->setGeometry(10, 8, 55, 25);
+  okButton->setFont(DesignFont("Arial", 11, true));
+  SetTextColour(okButton, QPalette::ButtonText, Qt::black);
+  okButton->setDefault(true);
+  connect(okButton, &QPushButton::clicked, this, &AboutWindow::OkClicked);
+
+  auto* bottom = new QHBoxLayout(buttonPanel);
+  bottom->setContentsMargins(1, 1, 1, 1);
+  bottom->addStretch();
+  bottom->addWidget(okHolder);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(headerPanel);
+  layout->addWidget(creditsText, 1);
+  layout->addWidget(buttonPanel);
+
+  ShowOwnProgramFile();
+}
+
+void AboutWindow::ShowOwnProgramFile() {
+  const QString path = QCoreApplication::applicationFilePath();
+  ShowProgramFile(path, QFileInfo(path).lastModified());
+}
+
+void AboutWindow::ShowProgramFile(const QString& path, const QDateTime& lastWritten) {
+  pathLabel->setText(LowerCaseAsciiLetters(path));
+  pathLabel->adjustSize();
+  stampLabel->setText(
+      FileStampText(lastWritten, QLocale::system().timeFormat(QLocale::LongFormat)));
+  stampLabel->adjustSize();
+  resize(AboutClientWidth(pathLabel->x(), pathLabel->width(), width()), height());
+}
+
+void AboutWindow::OkClicked() {
+  hide();
+}
+
+void AboutWindow::reject() {
+  okButton->click();
+}
+
+}  // namespace stonewick

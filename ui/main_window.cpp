@@ -1,0 +1,262 @@
+// The main window's layout, wiring and show/close handling.
+#include "ui/main_window.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFont>
+#include <QPalette>
+#include <QShowEvent>
+
+#include "ui/about_window.h"
+#include "ui/cursor_dialogs.h"
+#include "ui/fonts.h"
+#include "ui/instructions_window.h"
+#include "ui/qt_host.h"
+#include "ui/tile_set.h"
+
+namespace stonewick {
+namespace {
+
+struct ReadoutDesign {
+  int left;
+  int top;
+  bool bold;
+};
+
+// By Readout, from Powers to the bad-step interval.
+constexpr std::array<ReadoutDesign, kReadoutCount> kReadoutDesigns = {{
+    {274, 390, true},
+    {14, 408, false},
+    {14, 6, true},
+    {136, 408, false},
+    {214, 408, false},
+    {304, 408, false},
+}};
+
+constexpr std::array<const char*, kMenuCommandCount> kCommandCaptions = {
+    "&Exit",  "&Instructions", "&Start", kPauseCaption, "Ra&ndomise",
+    "&Cheat", "S&kip",         "&Auto",  "A&bout"};
+
+}  // namespace
+
+MainWindow::MainWindow(Game& game, QtHost& host, QWidget* parent)
+    : QWidget(parent),
+      game_(game),
+      host_(host),
+      client_(this),
+      menuBar_(this),
+      boardView_(game.board, &client_),
+      glideBox_("glide", &client_) {
+  setWindowTitle("Stonewick");
+  setWindowIcon(TileSet::ProgramIcon());
+  QPalette surface = palette();
+  surface.setColor(QPalette::Window, surface.color(QPalette::Button));
+  setPalette(surface);
+  setAutoFillBackground(true);
+  setFont(DesignFont("MS Sans Serif", 11));
+
+  // Placed as the window was laid out; the first showing sizes it to exactly 22 by 22 cells.
+  boardView_.setGeometry(14, 38, 355, 347);
+  PlaceReadouts();
+  // The glide box is never shown; only the rules' glide flag matters.
+  glideBox_.setGeometry(228, 12, 97, 17);
+  glideBox_.setChecked(false);
+  glideBox_.hide();
+  connect(&glideBox_, &QCheckBox::toggled, this, [this](bool on) { game_.glide = on; });
+  connect(&glideBox_, &QCheckBox::clicked, this, [this] { boardView_.setFocus(); });
+  setTabOrder(&boardView_, &glideBox_);
+  boardView_.setFocus();
+  connect(&boardView_, &BoardView::KeyDown, this,
+          [this](std::uint16_t key) { game_.KeyPressed(key); });
+  connect(&boardView_, &BoardView::Clicked, this,
+          [this](int col, int row) { game_.CellClicked(col, row); });
+
+  WireMenu();
+  WireTimers();
+  resize(395, 480);
+  move(482, 249);
+
+  host_.Attach(this);
+  game_.GiveFirstPower();
+}
+
+MainWindow::~MainWindow() {
+  host_.Attach(nullptr);
+}
+
+void MainWindow::SetCompanionWindows(TileSet& tileSet, AboutWindow& about,
+                                     InstructionsWindow& instructions) {
+  tileSet_ = &tileSet;
+  about_ = &about;
+  instructions_ = &instructions;
+}
+
+void MainWindow::PlaceReadouts() {
+  for (std::size_t i = 0; i < readoutLabels_.size(); ++i) {
+    QLabel& label = readoutLabels_[i];
+    label.setParent(&client_);
+    label.setFont(DesignFont("Arial", 13, kReadoutDesigns[i].bold));
+    label.move(kReadoutDesigns[i].left, kReadoutDesigns[i].top);
+    label.setText(kInitialLabelCaptions[i]);
+    label.adjustSize();
+  }
+  // The bad-step interval is kept for the rules, never shown.
+  readoutLabels_[static_cast<std::size_t>(Readout::BadStepInterval) - 1].hide();
+}
+
+void MainWindow::WireMenu() {
+  for (std::size_t i = 0; i < commands_.size(); ++i) {
+    commands_[i] = new QAction(kCommandCaptions[i], this);
+    menuBar_.addAction(commands_[i]);
+    const auto command = static_cast<MenuCommand>(i);
+    connect(commands_[i], &QAction::triggered, this, [this, command] { RunCommand(command); });
+  }
+  Command(MenuCommand::Cheat).setVisible(false);
+}
+
+void MainWindow::RunCommand(MenuCommand command) {
+  switch (command) {
+    case MenuCommand::Exit:
+      game_.ExitCommand();
+      break;
+    case MenuCommand::Instructions:
+      ShowInstructions();
+      break;
+    case MenuCommand::Start:
+      game_.StartCommand();
+      break;
+    case MenuCommand::Pause:
+      game_.PauseCommand();
+      break;
+    case MenuCommand::Randomise:
+      game_.RandomiseCommand();
+      break;
+    case MenuCommand::Cheat:
+      game_.CheatCommand();
+      break;
+    case MenuCommand::Skip:
+      game_.SkipCommand();
+      break;
+    case MenuCommand::Auto:
+      game_.AutoCommand();
+      break;
+    case MenuCommand::About:
+      ShowAbout();
+      break;
+  }
+}
+
+void MainWindow::WireTimers() {
+  timers_[static_cast<std::size_t>(GameTimer::Main)].setInterval(kMainTickMs);
+  timers_[static_cast<std::size_t>(GameTimer::Slow)].setInterval(kSlowTickMs);
+  timers_[static_cast<std::size_t>(GameTimer::BadStep)].setInterval(kFirstBadStepMs);
+  connect(&timers_[static_cast<std::size_t>(GameTimer::Main)], &QTimer::timeout, this,
+          [this] { game_.MainTick(); });
+  connect(&timers_[static_cast<std::size_t>(GameTimer::Slow)], &QTimer::timeout, this,
+          [this] { game_.MarkSlowTickDue(); });
+  connect(&timers_[static_cast<std::size_t>(GameTimer::BadStep)], &QTimer::timeout, this,
+          [this] { game_.BadStepTick(); });
+}
+
+void MainWindow::PrepareFirstShow() {
+  if (tileSet_ != nullptr) {
+    tileSet_->LoadTileSet();
+    boardView_.SetImageList(&tileSet_->imageList);
+  }
+  boardView_.resize(BoardView::kBoardPixels, BoardView::kBoardPixels);
+  game_.LayOutFirstLevel();
+}
+
+void MainWindow::ShowInstructions() {
+  if (instructions_ != nullptr) {
+    instructions_->show();
+    instructions_->raise();
+    instructions_->activateWindow();
+  }
+}
+
+void MainWindow::ShowAbout() {
+  if (about_ != nullptr) {
+    ShowAtCursor(*about_);
+  }
+}
+
+void MainWindow::DrawTile(int col, int row, std::int32_t code) {
+  boardView_.DrawTile(col, row, code);
+}
+
+void MainWindow::ShowReadout(Readout readout, const QString& text) {
+  QLabel& label = readoutLabels_[static_cast<std::size_t>(readout) - 1];
+  label.setText(text);
+  label.adjustSize();
+}
+
+void MainWindow::SetTimersRunning(bool running) {
+  for (QTimer& timer : timers_) {
+    // Starting a running timer again would push back its next tick.
+    if (running && !timer.isActive()) {
+      timer.start();
+    } else if (!running) {
+      timer.stop();
+    }
+  }
+}
+
+void MainWindow::SetBadStepInterval(int ms) {
+  QTimer& timer = timers_[static_cast<std::size_t>(GameTimer::BadStep)];
+  if (ms >= 0 && timer.interval() != ms) {
+    timer.setInterval(ms);
+  }
+}
+
+void MainWindow::ShowPauseCommand(const QString& caption) {
+  Command(MenuCommand::Pause).setText(caption);
+}
+
+void MainWindow::EnableSkipCommand(bool enabled) {
+  Command(MenuCommand::Skip).setEnabled(enabled);
+}
+
+void MainWindow::CloseWindow() {
+  close();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Not when the window manager merely shows it again after minimising.
+  if (!event->spontaneous()) {
+    PrepareFirstShow();
+  }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  // The main window takes the other windows with it and ends the program.
+  for (QWidget* other : {static_cast<QWidget*>(about_), static_cast<QWidget*>(instructions_)}) {
+    if (other != nullptr) {
+      other->close();
+    }
+  }
+  QCoreApplication::quit();
+}
+
+void MainWindow::PlaceBarAndClient() {
+  const int barHeight = menuBar_.heightForWidth(width());
+  menuBar_.setGeometry(0, 0, width(), barHeight);
+  client_.setGeometry(0, barHeight, width(), height() - barHeight);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  PlaceBarAndClient();
+}
+
+bool MainWindow::event(QEvent* event) {
+  // Posted when the bar's commands change, for example Pause turning into Resume.
+  if (event->type() == QEvent::LayoutRequest) {
+    PlaceBarAndClient();
+  }
+  return QWidget::event(event);
+}
+
+}  // namespace stonewick

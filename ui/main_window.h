@@ -1,0 +1,94 @@
+// The main window: the board view, the six read-outs, the hidden glide box, the menu bar of
+// nine commands and the three timers. Its handlers call the rules; it holds no game state.
+#pragma once
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+#include "game/game.h"
+#include "ui/board_view.h"
+#include "ui/game_screen.h"
+#include "ui/menu_bar.h"
+
+namespace stonewick {
+
+class QtHost;
+class TileSet;
+class AboutWindow;
+class InstructionsWindow;
+
+// The commands on the menu bar, in the order they stand there.
+enum class MenuCommand { Exit, Instructions, Start, Pause, Randomise, Cheat, Skip, Auto, About };
+inline constexpr int kMenuCommandCount = 9;
+
+enum class GameTimer { Main, Slow, BadStep };
+
+class MainWindow : public QWidget, public GameScreen {
+  Q_OBJECT
+ public:
+  // The rules must exist already: creating the window gives the player the first Power.
+  MainWindow(Game& game, QtHost& host, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // The windows created after this one that its handlers use.
+  void SetCompanionWindows(TileSet& tileSet, AboutWindow& about, InstructionsWindow& instructions);
+
+  // Runs a menu command as if it had been chosen on the bar.
+  void RunCommand(MenuCommand command);
+
+  BoardView& View() { return boardView_; }
+  QAction& Command(MenuCommand command) { return *commands_[static_cast<std::size_t>(command)]; }
+  const QLabel& ReadoutLabel(Readout readout) const {
+    return readoutLabels_[static_cast<std::size_t>(readout) - 1];
+  }
+  const QTimer& Timer(GameTimer timer) const { return timers_[static_cast<std::size_t>(timer)]; }
+  WrappingMenuBar& MenuBar() { return menuBar_; }
+  QCheckBox& GlideBox() { return glideBox_; }
+  // Everything below the menu bar; the board and read-outs sit at fixed places in it.
+  const QWidget& Client() const { return client_; }
+
+  // GameScreen.
+  void DrawTile(int col, int row, std::int32_t code) override;
+  void ShowReadout(Readout readout, const QString& text) override;
+  void SetTimersRunning(bool running) override;
+  void SetBadStepInterval(int ms) override;
+  void ShowPauseCommand(const QString& caption) override;
+  void EnableSkipCommand(bool enabled) override;
+  void CloseWindow() override;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  void PlaceReadouts();
+  // The menu bar takes the rows its commands need; the client area fills the rest.
+  void PlaceBarAndClient();
+  void WireMenu();
+  void WireTimers();
+  // The first showing: tiles loaded, the board sized to its cells, level 1 laid out.
+  void PrepareFirstShow();
+  void ShowInstructions();
+  void ShowAbout();
+
+  Game& game_;
+  QtHost& host_;
+  QWidget client_;
+  WrappingMenuBar menuBar_;
+  std::array<QAction*, kMenuCommandCount> commands_{};
+  BoardView boardView_;
+  std::array<QLabel, kReadoutCount> readoutLabels_;  // by Readout, from 1
+  QCheckBox glideBox_;
+  std::array<QTimer, 3> timers_;
+  TileSet* tileSet_ = nullptr;
+  AboutWindow* about_ = nullptr;
+  InstructionsWindow* instructions_ = nullptr;
+};
+
+}  // namespace stonewick
