@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-120}"
 out=build-fuzz
 cxx="${CXX_FUZZ:-clang++}"
-flags=(-std=c++20 -g -O1 -fno-omit-frame-pointer -fsanitize=fuzzer-no-link,address,undefined
+flags=(-std=c++20 -g -O1 -fno-omit-frame-pointer "-fsanitize=fuzzer-no-link,address,undefined"
        -fno-sanitize-recover=all)
 
 # The rules and the replay interpreter, built by their own CMake files with clang.

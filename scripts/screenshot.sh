@@ -11,22 +11,19 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
 fi
 cmake --build "$build" -j"$(nproc)" --target stonewick
 
+# The virtual display, the game's window and the cleanup on exit.
+# shellcheck source-path=SCRIPTDIR source=xvfb.sh
+source scripts/xvfb.sh
 work="$(mktemp -d)"
 xvfb_pid=""
 game_pid=""
-cleanup() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
 trap cleanup EXIT
 
-source "$(dirname "$0")/xvfb.sh"
 start_xvfb "$work" 640x480x24 || { echo "Xvfb did not start" >&2; exit 1; }
 
 QT_QPA_PLATFORM=xcb "$build/ui/stonewick" 2>"$work/game.log" &
 game_pid=$!
-window="$(timeout 20 xdotool search --sync --onlyvisible --name '^Stonewick$' | head -n1)"
+window="$(wait_for_game_window 20)" || { echo "the game's window did not appear" >&2; exit 1; }
 xdotool windowmove "$window" 8 8 windowfocus --sync "$window"
 sleep 1
 

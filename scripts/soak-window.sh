@@ -4,30 +4,31 @@
 # dialog answered by Return as it comes. A watchdog pings the window (_NET_WM_PING) every
 # couple of seconds: no answer within 10 s is a hang; the program dying is a crash. Exit and
 # the answer No are never chosen; should the program close anyway it is started again.
-#   scripts/soak-window.sh 60                          # the CI run
-#   scripts/soak-window.sh 3600 build/ui/stonewick     # an hour
-# Usage: scripts/soak-window.sh [SECONDS] [STONEWICK] [WINDOW_PING]; SOAK_SEED picks the run.
+#   scripts/soak-window.sh 60 build/ui/stonewick build/tests/window_soak/window_ping    # as CTest
+#   scripts/soak-window.sh 3600 build/ui/stonewick build/tests/window_soak/window_ping  # an hour
+# Usage: scripts/soak-window.sh SECONDS STONEWICK WINDOW_PING; relative paths start at the top
+# of the source tree; SOAK_SEED picks the run. WINDOW_PING is built with the tests
+# (cmake --build build --target window_ping); without it the soak exits with status 2.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds="${1:-60}"
 game="${2:-build/ui/stonewick}"
-ping_tool="${3:-build-soak/window_ping}"
+ping_tool="${3:-}"
 RANDOM="${SOAK_SEED:-1}"
 
-if [ ! -x "$ping_tool" ]; then
-  mkdir -p "$(dirname "$ping_tool")"
-  c++ -std=c++20 -O1 tests/window_soak/window_ping.cpp -lX11 -o "$ping_tool"
+if [ -z "$ping_tool" ] || [ ! -x "$ping_tool" ]; then
+  echo "soak-window: no window_ping program${ping_tool:+ at $ping_tool}: build it with" \
+    "'cmake --build build --target window_ping' and pass build/tests/window_soak/window_ping" >&2
+  exit 2
 fi
 
+# The virtual display, the game's window and the cleanup on exit.
+# shellcheck source-path=SCRIPTDIR source=xvfb.sh
+source scripts/xvfb.sh
 work="$(mktemp -d)"
 xvfb_pid=""
 game_pid=""
-cleanup() {
-  if [ -n "$game_pid" ]; then kill "$game_pid" 2>/dev/null || true; fi
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
-  rm -rf "$work"
-}
 trap cleanup EXIT
 
 fail() {
@@ -39,7 +40,6 @@ fail() {
   exit 1
 }
 
-source "$(dirname "$0")/xvfb.sh"
 start_xvfb "$work" 640x480x24 || fail "Xvfb did not start"
 # Leaks are the replay soak's business; here only crashes and hangs count.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0"
@@ -50,8 +50,7 @@ start_game() {
   "$game" 2>>"$work/game.log" &
   game_pid=$!
   starts=$((starts + 1))
-  main="$(timeout 30 xdotool search --sync --onlyvisible --name '^Stonewick$' | head -n1)" ||
-    fail "the main window did not appear"
+  main="$(wait_for_game_window 30)" || fail "the main window did not appear"
   xdotool windowmove "$main" 0 0
 }
 
@@ -94,38 +93,39 @@ watchdog() {
 
 keys=(Up Down Left Right)
 others=(Return Escape a z F1 shift+Up ctrl+Down Home 1 alt+x)
-# One random event as xdotool words.
-event_words() {
+# One random event, added to batch as xdotool words. It runs in this shell, never in $(...):
+# a subshell draws from a freshly seeded RANDOM, and SOAK_SEED would no longer pick the run.
+add_event() {
   local roll=$((RANDOM % 1000))
   if [ "$roll" -lt 500 ]; then
-    echo "key --delay 2 ${keys[RANDOM % 4]}"
+    batch+=(key --delay 2 "${keys[RANDOM % 4]}")
   elif [ "$roll" -lt 620 ]; then
-    echo "key --delay 2 space"
+    batch+=(key --delay 2 space)
   elif [ "$roll" -lt 680 ]; then
-    echo "key --delay 2 b"
+    batch+=(key --delay 2 b)
   elif [ "$roll" -lt 820 ]; then
     # Board cells only (the board lies at 14..365, 74..425 in the window): never the menu.
-    echo "mousemove --window $main $((14 + RANDOM % 352)) $((74 + RANDOM % 352)) click 1"
+    batch+=(mousemove --window "$main" $((14 + RANDOM % 352)) $((74 + RANDOM % 352)) click 1)
   elif [ "$roll" -lt 835 ]; then
-    echo "key --delay 2 alt+p"
+    batch+=(key --delay 2 alt+p)
   elif [ "$roll" -lt 860 ]; then
-    echo "key --delay 2 ${keys[RANDOM % 4]}"
+    batch+=(key --delay 2 "${keys[RANDOM % 4]}")
   elif [ "$roll" -lt 880 ]; then
-    echo "key --delay 2 alt+s"
+    batch+=(key --delay 2 alt+s)
   elif [ "$roll" -lt 883 ]; then
-    echo "key --delay 2 alt+k"
+    batch+=(key --delay 2 alt+k)
   elif [ "$roll" -lt 885 ]; then
-    echo "key --delay 2 alt+a"
+    batch+=(key --delay 2 alt+a)
   elif [ "$roll" -lt 900 ]; then
-    echo "key --delay 2 alt+c"
+    batch+=(key --delay 2 alt+c)
   elif [ "$roll" -lt 915 ]; then
-    echo "key --delay 2 alt+n"
+    batch+=(key --delay 2 alt+n)
   elif [ "$roll" -lt 925 ]; then
-    echo "key --delay 2 alt+i"
+    batch+=(key --delay 2 alt+i)
   elif [ "$roll" -lt 935 ]; then
-    echo "key --delay 2 alt+b"
+    batch+=(key --delay 2 alt+b)
   else
-    echo "key --delay 2 ${others[RANDOM % ${#others[@]}]}"
+    batch+=(key --delay 2 "${others[RANDOM % ${#others[@]}]}")
   fi
 }
 
@@ -139,8 +139,7 @@ while [ $((SECONDS - began)) -lt "$seconds" ]; do
   answer_dialogs
   batch=(windowfocus "$main")
   for _ in $(seq 20); do
-    # shellcheck disable=SC2207
-    batch+=($(event_words))
+    add_event
   done
   xdotool "${batch[@]}" 2>/dev/null || true
   events=$((events + 20))

@@ -1,10 +1,16 @@
-# Sourced by the scripts that run the game on a virtual X display.
+# shellcheck shell=bash
+# Sourced by the scripts that run the game on a virtual X display. Those scripts keep their
+# scratch directory in `work`, the game's process id in `game_pid` and the X server's in
+# `xvfb_pid` (either empty while nothing runs).
 # start_xvfb WORK_DIR SCREEN: starts Xvfb on a display number it picks itself, sets
 # xvfb_pid and exports DISPLAY; returns non-zero when the server does not come up.
-# wait_for_game_window: prints the id of the game's main window once it shows (10 s at most).
+# wait_for_game_window [SECONDS]: prints the id of the game's main window once it shows
+# (SECONDS at most, 10 by default); returns non-zero when it does not.
+# cleanup: for `trap cleanup EXIT`: stops the game and the X server if they still run, waits
+# for them, and removes the scratch directory.
 
 start_xvfb() {
-  local work="$1" screen="$2"
+  local work="$1" screen="$2" display
   # Xvfb writes the display number it chose to descriptor 3.
   Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
@@ -13,17 +19,33 @@ start_xvfb() {
     sleep 0.1
   done
   [ -s "$work/display" ] || return 1
-  export DISPLAY=":$(head -n1 "$work/display")"
+  display="$(head -n1 "$work/display")"
+  export DISPLAY=":$display"
   export QT_QPA_PLATFORM=xcb
 }
 
 wait_for_game_window() {
-  local window=""
-  for _ in $(seq 100); do
+  local seconds="${1:-10}" window=""
+  for _ in $(seq $((seconds * 10))); do
     window=$(xdotool search --onlyvisible --name '^Stonewick$' 2>/dev/null | head -n1 || true)
     [ -n "$window" ] && break
     sleep 0.1
   done
   [ -n "$window" ] || return 1
   echo "$window"
+}
+
+# Under `set -e` a command failing here would replace the status the script leaves with, so
+# nothing here may fail: a process that is already gone is no error.
+cleanup() {
+  local pid
+  for pid in "${game_pid:-}" "${xvfb_pid:-}"; do
+    if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+      kill "$pid" 2>/dev/null || true
+      wait "$pid" 2>/dev/null || true
+    fi
+  done
+  if [ -n "${work:-}" ]; then
+    rm -rf "$work"
+  fi
 }

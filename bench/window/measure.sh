@@ -11,26 +11,19 @@ minimal="$build/bench/window/window_minimal"
 repaint="$build/bench/window/board_repaint_bench"
 runs=${RUNS:-9}
 play_seconds=${PLAY_SECONDS:-30}
+
+# The virtual display, the game's window and the cleanup on exit.
+# shellcheck source-path=SCRIPTDIR source=../../scripts/xvfb.sh
+source "$(dirname "$0")/../../scripts/xvfb.sh"
 work=$(mktemp -d)
 xvfb_pid=""
 game_pid=""
-
-cleanup() {
-  for pid in "$game_pid" "$xvfb_pid"; do
-    if [[ -n "$pid" ]] && kill -0 "$pid" 2>/dev/null; then
-      kill "$pid" 2>/dev/null || true
-      wait "$pid" 2>/dev/null || true
-    fi
-  done
-  rm -rf "$work"
-}
 trap cleanup EXIT
 
 for program in "$game" "$minimal" "$repaint"; do
   [[ -x "$program" ]] || { echo "missing $program: build first" >&2; exit 1; }
 done
 
-source "$(dirname "$0")/../../scripts/xvfb.sh"
 start_xvfb "$work" 1280x1024x24 || { echo "Xvfb did not start" >&2; exit 1; }
 export QT_QPA_PLATFORM=xcb
 
@@ -75,7 +68,7 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 [[ -n "$player" ]] || { echo "the game did not start" >&2; exit 1; }
-window=$(wait_for_game_window) || { echo "the game's window did not appear" >&2; exit 1; }
+window=$(wait_for_game_window 10) || { echo "the game's window did not appear" >&2; exit 1; }
 xdotool windowfocus "$window"
 sleep 0.5
 for _ in 1 2 3 4; do

@@ -6,21 +6,14 @@ set -euo pipefail
 
 game_binary=$1
 board_check=$2
+here=$(cd "$(dirname "$0")" && pwd)
+
+# The virtual display, the game's window and the cleanup on exit.
+# shellcheck source-path=SCRIPTDIR source=../../scripts/xvfb.sh
+source "$here/../../scripts/xvfb.sh"
 work=$(mktemp -d)
 xvfb_pid=""
 game_pid=""
-
-cleanup() {
-  if [[ -n "$game_pid" ]] && kill -0 "$game_pid" 2>/dev/null; then
-    kill "$game_pid" 2>/dev/null || true
-    wait "$game_pid" 2>/dev/null || true
-  fi
-  if [[ -n "$xvfb_pid" ]] && kill -0 "$xvfb_pid" 2>/dev/null; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait "$xvfb_pid" 2>/dev/null || true
-  fi
-  rm -rf "$work"
-}
 trap cleanup EXIT
 
 fail() {
@@ -29,17 +22,16 @@ fail() {
   exit 1
 }
 
-source "$(dirname "$0")/../../scripts/xvfb.sh"
 start_xvfb "$work" 1280x1024x24 || fail "Xvfb did not start"
 unset WAYLAND_DISPLAY
 # In a sanitizer build, leaks of the system's session bus library are not the game's.
-export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$(cd "$(dirname "$0")" && pwd)/lsan.supp"
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$here/lsan.supp"
 
 # The game can never outlive the test, even if the Exit step fails.
 timeout 60 "$game_binary" >"$work/game.log" 2>&1 &
 game_pid=$!
 
-window=$(wait_for_game_window) || fail "no window named Stonewick appeared"
+window=$(wait_for_game_window 10) || fail "no window named Stonewick appeared"
 # No window manager runs: give the window the keyboard focus directly.
 xdotool windowfocus "$window"
 sleep 0.5

@@ -27,6 +27,7 @@ expect_bad() {
 }
 
 script_case() {  # NAME CONTENT (printf format): the content as a script file
+  # shellcheck disable=SC2059 # the content is the format: its escapes write the odd bytes
   printf "$2" >"$work/$1.script"
   expect_bad "$1" "$tool" "$work/$1.script"
 }
@@ -48,8 +49,10 @@ run_case() {
     directory) expect_bad directory "$tool" "$work" ;;
     # A line that never ends, read under a memory limit: running out of memory while reading
     # is a script that cannot be read. Not under AddressSanitizer, which needs the room.
-    endless_line) expect_bad endless_line bash -c \
-                    'ulimit -v 600000; head -c 2000000000 /dev/zero | "$0"' "$tool" ;;
+    endless_line)
+      # shellcheck disable=SC2016 # $0 is the tool, expanded by the inner shell
+      expect_bad endless_line bash -c \
+        'ulimit -v 600000; head -c 2000000000 /dev/zero | "$0"' "$tool" ;;
     *) echo "unknown case $1" >&2; failures=$((failures + 1)) ;;
   esac
 }
