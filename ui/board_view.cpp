@@ -40,13 +40,13 @@ bool BoardView::CopyTile(int col, int row, std::int32_t code) {
     return false;
   }
   const QImage& tile = (*images_)[static_cast<std::size_t>(code)];
-  if (tile.format() != QImage::Format_RGB32 || tile.width() != DefaultColWidth ||
-      tile.height() != DefaultRowHeight) {
+  if (tile.format() != QImage::Format_RGB32 || tile.width() != kCellPixels ||
+      tile.height() != kCellPixels) {
     return false;
   }
-  const auto rowBytes = static_cast<std::size_t>(DefaultColWidth) * 4;
-  for (int y = 0; y < DefaultRowHeight; ++y) {
-    uchar* to = backbuffer_.scanLine(row * DefaultRowHeight + y) + col * DefaultColWidth * 4;
+  const auto rowBytes = static_cast<std::size_t>(kCellPixels) * 4;
+  for (int y = 0; y < kCellPixels; ++y) {
+    uchar* to = backbuffer_.scanLine(row * kCellPixels + y) + col * kCellPixels * 4;
     std::memcpy(to, tile.constScanLine(y), rowBytes);
   }
   shown_[col][row] = code;
@@ -55,7 +55,7 @@ bool BoardView::CopyTile(int col, int row, std::int32_t code) {
 
 void BoardView::DrawTile(int col, int row, std::int32_t code) {
   if (CopyTile(col, row, code)) {
-    update(col * DefaultColWidth, row * DefaultRowHeight, DefaultColWidth, DefaultRowHeight);
+    update(col * kCellPixels, row * kCellPixels, kCellPixels, kCellPixels);
   }
 }
 
@@ -65,10 +65,8 @@ void BoardView::paintEvent(QPaintEvent* event) {
   // A repaint shows the tile layer as it stands: cells written without a draw are brought up
   // to date here, once each, and the exposed part is copied in one go.
   if (!exposed.isEmpty()) {
-    for (int col = exposed.left() / DefaultColWidth; col <= exposed.right() / DefaultColWidth;
-         ++col) {
-      for (int row = exposed.top() / DefaultRowHeight; row <= exposed.bottom() / DefaultRowHeight;
-           ++row) {
+    for (int col = exposed.left() / kCellPixels; col <= exposed.right() / kCellPixels; ++col) {
+      for (int row = exposed.top() / kCellPixels; row <= exposed.bottom() / kCellPixels; ++row) {
         const std::int32_t code = board_.tiles[col][row];
         if (shown_[col][row] != code) {
           CopyTile(col, row, code);
@@ -114,7 +112,7 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event) {
     return;  // released elsewhere: no click
   }
   if (at.x() < kBoardPixels && at.y() < kBoardPixels) {
-    emit Clicked(at.x() / DefaultColWidth, at.y() / DefaultRowHeight);
+    emit Clicked(at.x() / kCellPixels, at.y() / kCellPixels);
   } else {
     emit Clicked(-1, -1);
   }

@@ -15,11 +15,9 @@ namespace stonewick {
 class BoardView : public QWidget {
   Q_OBJECT
  public:
-  static constexpr int ColCount = kBoardSize;
-  static constexpr int RowCount = kBoardSize;
-  static constexpr int DefaultColWidth = 16;
-  static constexpr int DefaultRowHeight = 16;
-  static constexpr int kBoardPixels = ColCount * DefaultColWidth;
+  // Every cell is a square tile of this many pixels, with no lines between cells.
+  static constexpr int kCellPixels = 16;
+  static constexpr int kBoardPixels = kBoardSize * kCellPixels;
 
   BoardView(const Board& board, QWidget* parent);
 
@@ -50,7 +48,7 @@ class BoardView : public QWidget {
   const std::vector<QImage>* images_ = nullptr;
   QImage backbuffer_;
   // The code whose tile each cell of the back buffer shows; -1 for none yet.
-  std::array<std::array<std::int32_t, RowCount>, ColCount> shown_;
+  std::array<std::array<std::int32_t, kBoardSize>, kBoardSize> shown_;
   bool pressed_ = false;
   bool painted_ = false;
 };

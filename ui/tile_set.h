@@ -16,8 +16,6 @@ namespace stonewick {
 class TileSet : public QWidget {
   Q_OBJECT
  public:
-  static constexpr int kTileSize = 16;
-
   explicit TileSet(QWidget* parent = nullptr);
 
   // Appends the 39 tiles to imageList in code order. It does not clear the list first, so a
