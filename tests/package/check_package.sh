@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Packs BUILD_DIR with CPack into a temporary folder and checks the package: every file in
+# its Debian place, the control fields, no error from lintian, and the programs unpacked
+# from it running. Installs nothing.
+#   check_package.sh BUILD_DIR SOURCE_DIR VERSION
+set -euo pipefail
+build=$1
+source=$2
+version=$3
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1 ||
+  { cat "$work/cpack.log" >&2; fail "cpack did not build the package"; }
+deb=$work/out/stonewick_${version}_amd64.deb
+[ -f "$deb" ] || fail "no $(basename "$deb") in: $(ls "$work/out")"
+
+# Every file in its place, and neither program left in /usr/bin.
+dpkg-deb --contents "$deb" | awk '{ print $NF }' >"$work/contents"
+app=example.stonewick.Stonewick
+for file in usr/games/stonewick usr/games/stonewick-replay \
+  usr/share/applications/$app.desktop usr/share/metainfo/$app.metainfo.xml \
+  usr/share/icons/hicolor/32x32/apps/stonewick.png \
+  usr/share/man/man6/stonewick.6.gz usr/share/man/man6/stonewick-replay.6.gz \
+  usr/share/doc/stonewick/copyright usr/share/doc/stonewick/changelog.gz; do
+  grep -qx "\./$file" "$work/contents" || fail "the package lacks /$file"
+done
+if grep -q '^\./usr/bin/' "$work/contents"; then
+  fail "programs in /usr/bin: $(grep '^\./usr/bin/' "$work/contents" | tr '\n' ' ')"
+fi
+
+# The control fields: this version, the games section, and the Qt libraries that
+# dpkg-shlibdeps found.
+field() { dpkg-deb --field "$deb" "$1"; }
+[ "$(field Version)" = "$version" ] || fail "Version $(field Version), expected $version"
+[ "$(field Section)" = games ] || fail "Section $(field Section), expected games"
+[[ "$(field Depends)" == *libqt6widgets6* ]] || fail "Depends lacks the Qt libraries: $(field Depends)"
+
+# lintian: no error; its warnings are shown in the test's output.
+lintian --fail-on error --tag-display-limit 0 "$deb" || fail "lintian reports errors"
+
+# The programs run from the unpacked package, and the metainfo carries this release.
+root=$work/root
+dpkg-deb -x "$deb" "$root"
+grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/$app.metainfo.xml" ||
+  fail "the metainfo does not name release $version"
+"$root/usr/games/stonewick-replay" "$source/tests/replay/start_state.script" >"$work/start_state.out" ||
+  fail "stonewick-replay exited with status $?"
+cmp -s "$work/start_state.out" "$source/tests/replay/start_state.expected" ||
+  fail "stonewick-replay printed another start state: $(diff "$source/tests/replay/start_state.expected" "$work/start_state.out" | head -5)"
+[ -x "$root/usr/games/stonewick" ] || fail "the game is not executable"
+# SWITCH ON (uncomment) once the game answers --version; until then only the file is checked.
+# [[ "$(QT_QPA_PLATFORM=offscreen "$root/usr/games/stonewick" --version)" == *"$version"* ]] || fail "stonewick --version does not print $version"
+
+echo "package $(basename "$deb") checked"
