@@ -1,5 +1,7 @@
 // Baddies: spawning, the bad step and the very-bad crawl, the move rule they share, death,
 // the level-cleared message, and the counters and bad-step interval that follow them.
+#include <array>
+#include <optional>
 #include <string>
 
 #include "game/game.h"
@@ -23,14 +25,37 @@ std::int32_t BadIntervalFor(std::uint16_t badCount) {
   return 100;
 }
 
+// The neighbour cells a baddie may move to, in the order they were found, and the draw
+// that picks one of them.
+class Choices {
+ public:
+  void Append(Cell cell) { cells_[count_++] = cell; }
+  bool Empty() const { return count_ == 0; }
+  // One draw from 1 to the count; none when there is only one cell to pick.
+  Cell Pick(Random& random) const { return cells_[random.RandomBetween(1, count_) - 1]; }
+
+ private:
+  std::array<Cell, 4> cells_{};
+  std::int32_t count_ = 0;
+};
+
+// The four neighbours of the baddie's cell, east, west, south, north, that `allowed` takes.
+template <class Allowed>
+Choices NeighboursWhere(const Baddie& baddie, Allowed allowed) {
+  Choices choices;
+  for (const Step& n : kNeighbourOrder) {
+    if (allowed(baddie.col + n.dc, baddie.row + n.dr)) {
+      choices.Append({baddie.col + n.dc, baddie.row + n.dr});
+    }
+  }
+  return choices;
+}
+
 }  // namespace
 
 std::int32_t Game::AtLargeCount() const {
-  return static_cast<std::int32_t>(badQueue.count) + static_cast<std::int32_t>(veryBadQueue.count);
-}
-
-bool Game::IsPlayerAt(std::int32_t col, std::int32_t row) const {
-  return playerCol != 0 && playerRow != 0 && col == playerCol && row == playerRow;
+  return static_cast<std::int32_t>(badQueue.count()) +
+         static_cast<std::int32_t>(veryBadQueue.count());
 }
 
 void Game::ShowAtLarge() {
@@ -39,7 +64,7 @@ void Game::ShowAtLarge() {
 }
 
 void Game::AdjustBadInterval() {
-  badStepInterval = BadIntervalFor(badQueue.count);
+  badStepInterval = BadIntervalFor(badQueue.count());
   host.SetBadStepInterval(badStepInterval);
   host.ShowReadout(Readout::BadStepInterval, "Ivl " + std::to_string(badStepInterval));
 }
@@ -53,10 +78,10 @@ void Game::SpawnBaddie(std::int32_t col, std::int32_t row, BaddieKind kind) {
   if (kind == BaddieKind::Bad) {
     baddie.under = board.Tile(col, row);
     SetCell(col, row, Bad);
-    Add(badQueue, &baddie);
+    badQueue.Add(baddie);
   } else {
     baddie.under = Blank;
-    Add(veryBadQueue, &baddie);
+    veryBadQueue.Add(baddie);
     SetCell(col, row, VeryBad);
   }
   ShowAtLarge();
@@ -86,17 +111,17 @@ bool Game::CanCrawlOnto(std::int32_t col, std::int32_t row, std::int32_t trailId
   return IsWallCell(board.Tile(col, row)) && board.Mark(col, row) != trailId;
 }
 
-void Game::AppendCandidate(std::int32_t col, std::int32_t row) {
-  candidateCount += 1;
-  candidates[candidateCount] = {col, row};
+// What shows again on the cell a baddie leaves: what it stood on. A picture of the player
+// counts as the player only where the player stands; elsewhere the player's trail shows.
+std::int32_t Game::Uncovered(const Baddie& baddie) const {
+  if (IsPlayerTile(baddie.under) && !IsPlayerAt(baddie.col, baddie.row)) {
+    return trailTile;
+  }
+  return baddie.under;
 }
 
-Cell Game::ChooseCandidate() {
-  return candidates[random.RandomBetween(1, candidateCount)];
-}
-
-// What a baddie leaves on the cell it moves off. A picture of the player counts as the
-// player only where the player stands; elsewhere the player's trail is left instead.
+// What a baddie leaves on the cell it steps off: blank turns to dirt, a soft brick to
+// blank and dirt to a soft brick; anything else shows again.
 std::int32_t Game::LeftBehind(const Baddie& baddie) const {
   switch (baddie.under) {
     case Blank:
@@ -106,10 +131,7 @@ std::int32_t Game::LeftBehind(const Baddie& baddie) const {
     case Dirt:
       return SoftBrick;
     default:
-      if (IsPlayerTile(baddie.under) && !IsPlayerAt(baddie.col, baddie.row)) {
-        return trailTile;
-      }
-      return baddie.under;
+      return Uncovered(baddie);
   }
 }
 
@@ -125,21 +147,17 @@ void Game::MoveBaddie(Baddie baddie) {
     }
   }
   if (!chosen) {
-    candidateCount = 0;
-    for (const Step& n : kNeighbourOrder) {
-      if (CanStepOnto(baddie, baddie.col + n.dc, baddie.row + n.dr)) {
-        AppendCandidate(baddie.col + n.dc, baddie.row + n.dr);
-      }
-    }
-    if (candidateCount == 0) {
+    const Choices choices = NeighboursWhere(
+        baddie, [&](std::int32_t col, std::int32_t row) { return CanStepOnto(baddie, col, row); });
+    if (choices.Empty()) {
       if (baddie.kind == BaddieKind::VeryBad) {
         nextTrailId += 1;
         baddie.trailId = nextTrailId;
-        Add(veryBadQueue, &baddie);
+        veryBadQueue.Add(baddie);
         return;
       }
       KillBaddie(baddie.col, baddie.row);
-      if (badQueue.count == 0) {
+      if (badQueue.count() == 0) {
         host.ShowMessage(kLevelClearedMessage);
         host.EnableSkipCommand(true);
         SetPaused(true);
@@ -147,7 +165,7 @@ void Game::MoveBaddie(Baddie baddie) {
       }
       return;
     }
-    destination = ChooseCandidate();
+    destination = choices.Pick(random);
   }
 
   SetCell(baddie.col, baddie.row, LeftBehind(baddie));
@@ -163,51 +181,44 @@ void Game::MoveBaddie(Baddie baddie) {
     tile = Bad;
   }
   SetCell(baddie.col, baddie.row, tile);
-  Add(badQueue, &baddie);
+  badQueue.Add(baddie);
   if (IsPlayerTile(baddie.under) && IsPlayerAt(baddie.col, baddie.row)) {
     PlayerCaught();
   }
 }
 
 void Game::BadStep() {
-  Baddie baddie{};
-  if (Take(badQueue, &baddie)) {
-    MoveBaddie(baddie);
+  if (const std::optional<Baddie> baddie = badQueue.Take()) {
+    MoveBaddie(*baddie);
   }
 }
 
 void Game::VeryBadStep() {
-  Baddie baddie{};
-  if (!Take(veryBadQueue, &baddie)) {
+  std::optional<Baddie> taken = veryBadQueue.Take();
+  if (!taken) {
     return;
   }
+  Baddie& baddie = *taken;
   const std::int32_t shown = board.Tile(baddie.col, baddie.row);
   if (shown != VeryBad && shown != BaddieOnTop) {
     baddie.under = Blank;
   }
-  candidateCount = 0;
-  for (const Step& n : kNeighbourOrder) {
-    if (CanCrawlOnto(baddie.col + n.dc, baddie.row + n.dr, baddie.trailId)) {
-      AppendCandidate(baddie.col + n.dc, baddie.row + n.dr);
-    }
-  }
-  if (candidateCount == 0) {
+  const Choices choices = NeighboursWhere(baddie, [&](std::int32_t col, std::int32_t row) {
+    return CanCrawlOnto(col, row, baddie.trailId);
+  });
+  if (choices.Empty()) {
     MoveBaddie(baddie);
     return;
   }
-  const Cell destination = ChooseCandidate();
-  std::int32_t restored = baddie.under;
-  if (IsPlayerTile(restored) && !IsPlayerAt(baddie.col, baddie.row)) {
-    restored = trailTile;
-  }
-  SetCell(baddie.col, baddie.row, restored);
+  const Cell destination = choices.Pick(random);
+  SetCell(baddie.col, baddie.row, Uncovered(baddie));
   board.WriteMark(destination.col, destination.row, baddie.trailId);
   baddie.col = destination.col;
   baddie.row = destination.row;
   baddie.steps += 1;
   baddie.under = board.Tile(baddie.col, baddie.row);
   SetCell(baddie.col, baddie.row, BaddieOnTop);
-  Add(veryBadQueue, &baddie);
+  veryBadQueue.Add(baddie);
 }
 
 }  // namespace stonewick

@@ -1,24 +1,9 @@
-// The board's drawing operations and the rules' start-up and shut-down.
-#include <array>
-
+// The board's drawing operations and the rules' start-up.
 #include "game/game.h"
 
 namespace stonewick {
 
-Game::Game(Host& host_) : host(host_) {
-  Create(hardenQueue, "", sizeof(QueuedCell), 'Q');
-  Create(smashQueue, "", sizeof(QueuedCell), 'Q');
-  Create(hatchQueue, "", sizeof(QueuedCell), 'Q');
-  Create(badQueue, "", sizeof(Baddie), 'Q');
-  Create(veryBadQueue, "", sizeof(Baddie), 'Q');
-}
-
-Game::~Game() {
-  std::array<unsigned char, sizeof(Baddie)> scratch{};
-  for (RecordList* list : {&hardenQueue, &smashQueue, &hatchQueue, &badQueue, &veryBadQueue}) {
-    Clear(*list, scratch.data());
-  }
-}
+Game::Game(Host& host_) : host(host_) {}
 
 void Game::SetCell(int col, int row, std::int32_t code) {
   board.WriteTile(col, row, code);

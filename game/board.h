@@ -26,6 +26,19 @@ struct Board {
     return Contains(col, row) ? tiles[col][row] : std::int32_t{Border};
   }
   std::int32_t Mark(int col, int row) const { return Contains(col, row) ? marks[col][row] : 0; }
+  // Whether the two-by-two square with (col, row) as its north-west cell holds `code` in all
+  // four cells: the shape of a nest.
+  bool IsSquareOf(int col, int row, std::int32_t code) const {
+    if (Tile(col, row) != code) {
+      return false;
+    }
+    for (const OtherQuarter& quarter : kOtherQuarters) {
+      if (Tile(col + quarter.fromNorthWest.dc, row + quarter.fromNorthWest.dr) != code) {
+        return false;
+      }
+    }
+    return true;
+  }
   // The one place the tile layer changes; SetCell adds the draw.
   void WriteTile(int col, int row, std::int32_t code) {
     if (Contains(col, row)) {

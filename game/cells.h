@@ -56,22 +56,23 @@ constexpr bool InRange(std::int32_t code, std::int32_t lo, std::int32_t hi) {
 
 // The player facing any way, plain or powered.
 constexpr bool IsPlayerTile(std::int32_t c) {
-  return InRange(c, 1, 4) || InRange(c, 34, 37);
+  return InRange(c, PlayerUp, PlayerRight) || InRange(c, PoweredUp, PoweredRight);
 }
 
 // Any quarter of a dormant nest or of a nest at any hatch stage.
 constexpr bool IsNestPart(std::int32_t c) {
-  return InRange(c, 9, 12) || InRange(c, 15, 26) || InRange(c, 28, 31);
+  return InRange(c, NestNW, NestSW) || InRange(c, Hatch1NW, Hatch3SW) ||
+         InRange(c, Hatch0NW, Hatch0SW);
 }
 
 // Cells a very bad baddie crawls over; a soft brick pushed next to one starts to harden.
 constexpr bool IsWallCell(std::int32_t c) {
-  return c == HardBrick || IsNestPart(c) || c == 38;
+  return c == HardBrick || IsNestPart(c) || c == BaddieOnTop;
 }
 
 // Cells any baddie may step onto.
 constexpr bool IsBaddieFloor(std::int32_t c) {
-  return InRange(c, 0, 5) || c == Dirt || InRange(c, 34, 37);
+  return c == Blank || IsPlayerTile(c) || c == SoftBrick || c == Dirt;
 }
 
 // Cells the player may step onto.
@@ -81,7 +82,7 @@ constexpr bool IsPlayerFloor(std::int32_t c) {
 
 // Cells that catch the player who steps toward them.
 constexpr bool IsDeadlyToPlayer(std::int32_t c) {
-  return c == Bad || c == VeryBad || c == 38;
+  return c == Bad || c == VeryBad || c == BaddieOnTop;
 }
 
 constexpr bool IsRemains(std::int32_t c) {
@@ -90,22 +91,31 @@ constexpr bool IsRemains(std::int32_t c) {
 
 // Nest quarters by position, across all stages.
 constexpr bool IsNorthWestQuarter(std::int32_t c) {
-  return c == 9 || c == 15 || c == 19 || c == 23 || c == 28;
+  return c == NestNW || c == Hatch1NW || c == Hatch2NW || c == Hatch3NW || c == Hatch0NW;
 }
 constexpr bool IsNorthEastQuarter(std::int32_t c) {
-  return c == 10 || c == 16 || c == 20 || c == 24 || c == 29;
+  return c == NestNE || c == Hatch1NE || c == Hatch2NE || c == Hatch3NE || c == Hatch0NE;
 }
 constexpr bool IsSouthEastQuarter(std::int32_t c) {
-  return c == 11 || c == 17 || c == 21 || c == 25 || c == 30;
+  return c == NestSE || c == Hatch1SE || c == Hatch2SE || c == Hatch3SE || c == Hatch0SE;
 }
 constexpr bool IsSouthWestQuarter(std::int32_t c) {
-  return c == 12 || c == 18 || c == 22 || c == 26 || c == 31;
+  return c == NestSW || c == Hatch1SW || c == Hatch2SW || c == Hatch3SW || c == Hatch0SW;
 }
 
 struct Step {
   std::int32_t dc;
   std::int32_t dr;
 };
+
+// A nest fills a two-by-two square and is known by its north-west quarter. The other three
+// quarters, each with its step from the north-west one, in the order the rules visit them.
+struct OtherQuarter {
+  Step fromNorthWest;
+  bool (*isQuarter)(std::int32_t code);
+};
+inline constexpr OtherQuarter kOtherQuarters[3] = {
+    {{1, 0}, IsNorthEastQuarter}, {{0, 1}, IsSouthWestQuarter}, {{1, 1}, IsSouthEastQuarter}};
 
 // The way a player tile faces; (0, 0) for any other code.
 constexpr Step FacingOf(std::int32_t c) {

@@ -10,7 +10,7 @@
 #include "game/cells.h"
 #include "game/host.h"
 #include "lib/random.h"
-#include "lists/record_list.h"
+#include "lists/queue.h"
 
 namespace stonewick {
 
@@ -69,9 +69,8 @@ enum class Direction { Up, Down, Left, Right };
 
 class Game {
  public:
-  // Module start-up: the five queues are created empty, the counters cleared.
+  // The board blank, the five queues empty, the counters cleared; nothing is drawn yet.
   explicit Game(Host& host);
-  ~Game();
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 
@@ -102,16 +101,14 @@ class Game {
   std::int32_t kills = 0;
 
   // Deferred work, each served one record per event.
-  RecordList hardenQueue;
-  RecordList smashQueue;
-  RecordList hatchQueue;
-  RecordList badQueue;
-  RecordList veryBadQueue;
+  Queue<QueuedCell> hardenQueue;
+  Queue<QueuedCell> smashQueue;
+  Queue<QueuedCell> hatchQueue;
+  Queue<Baddie> badQueue;
+  Queue<Baddie> veryBadQueue;
 
   bool smashing = false;
   std::int32_t nextTrailId = 0;
-  std::array<Cell, 5> candidates{};  // numbered from 1
-  std::int32_t candidateCount = 0;
   std::int32_t scanCol = 0;
   std::int32_t scanRow = 0;
 
@@ -189,11 +186,23 @@ class Game {
 
  private:
   void SeedFromClock();
+  // The slow tick that a record queued now carries.
+  std::int32_t SlowTickStamp() const;
+
+  // Whether the player is on the board, and whether it stands at (col, row).
+  bool HasPlayer() const;
+  bool IsPlayerAt(std::int32_t col, std::int32_t row) const;
+  // Where the player faces: a step to the next cell, or (0, 0) when no player tile shows.
+  Step PlayerFacing() const;
+  // Puts the player at (col, row) showing `code`, without drawing: the layouts redraw the
+  // whole board once they are done.
+  void PutPlayer(std::int32_t col, std::int32_t row, std::int32_t code);
+  // Writes `leave` where the player stands and takes the player off the board.
+  void RemovePlayer(std::int32_t leave);
+
   std::int32_t AtLargeCount() const;
   std::int32_t LeftBehind(const Baddie& baddie) const;
-  bool IsPlayerAt(std::int32_t col, std::int32_t row) const;
-  void AppendCandidate(std::int32_t col, std::int32_t row);
-  Cell ChooseCandidate();
+  std::int32_t Uncovered(const Baddie& baddie) const;
 };
 
 // Texts the game shows.
@@ -211,7 +220,7 @@ inline constexpr const char* kResumeCaption = "&Resume";
 
 namespace stonewick {
 
-// The main window's label captions as designed, before the game writes them.
+// The read-outs' captions as the main window opens, before the game writes any of them.
 inline constexpr std::array<const char*, 6> kInitialLabelCaptions = {
     "Powers : 0", "Clock : 0", "Clock : 0", "Kills : 0", "Kills : 0", "Ivl : 399"};
 

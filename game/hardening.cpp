@@ -1,5 +1,7 @@
 // Paced board work: yellow bricks turning red one per main tick, nests crumbling one part
 // per main tick, and the frame-by-frame smash animation.
+#include <optional>
+
 #include "game/game.h"
 
 namespace stonewick {
@@ -10,8 +12,7 @@ inline constexpr std::int32_t kSmashFrameMs = 10;
 }  // namespace
 
 void Game::QueueHardening(std::int32_t col, std::int32_t row) {
-  const QueuedCell pos{col, row, static_cast<std::int32_t>(slowTicks)};
-  Add(hardenQueue, &pos);
+  hardenQueue.Add({col, row, SlowTickStamp()});
 }
 
 void Game::QueueSoftNeighbours(std::int32_t col, std::int32_t row) {
@@ -23,25 +24,26 @@ void Game::QueueSoftNeighbours(std::int32_t col, std::int32_t row) {
 }
 
 void Game::HardeningStep() {
-  QueuedCell pos{};
-  if (!Take(hardenQueue, &pos)) {
+  const std::optional<QueuedCell> pos = hardenQueue.Take();
+  if (!pos) {
     return;
   }
-  if (board.Tile(pos.col, pos.row) == SoftBrick) {
-    SetCell(pos.col, pos.row, HardBrick);
-    QueueSoftNeighbours(pos.col, pos.row);
+  if (board.Tile(pos->col, pos->row) == SoftBrick) {
+    SetCell(pos->col, pos->row, HardBrick);
+    QueueSoftNeighbours(pos->col, pos->row);
   }
 }
 
 void Game::QueueSmash(std::int32_t col, std::int32_t row) {
   if (IsNestPart(board.Tile(col, row))) {
-    const QueuedCell pos{col, row, static_cast<std::int32_t>(slowTicks)};
-    Add(smashQueue, &pos);
+    smashQueue.Add({col, row, SlowTickStamp()});
   }
 }
 
+// The cell shows the tiles from the player facing up to the powered player facing right in
+// code order, all but the dormant nest's north-west quarter, then clears.
 void Game::SmashAnimation(std::int32_t col, std::int32_t row) {
-  for (std::int32_t code = 1; code <= 37; ++code) {
+  for (std::int32_t code = PlayerUp; code <= PoweredRight; ++code) {
     if (code == NestNW) {
       continue;
     }
@@ -53,15 +55,15 @@ void Game::SmashAnimation(std::int32_t col, std::int32_t row) {
 }
 
 void Game::SmashStep() {
-  QueuedCell pos{};
-  if (!Take(smashQueue, &pos)) {
+  const std::optional<QueuedCell> pos = smashQueue.Take();
+  if (!pos) {
     smashing = false;
     return;
   }
-  if (IsNestPart(board.Tile(pos.col, pos.row))) {
-    SmashAnimation(pos.col, pos.row);
+  if (IsNestPart(board.Tile(pos->col, pos->row))) {
+    SmashAnimation(pos->col, pos->row);
     for (const Step& n : kNeighbourOrder) {
-      QueueSmash(pos.col + n.dc, pos.row + n.dr);
+      QueueSmash(pos->col + n.dc, pos->row + n.dr);
     }
   }
 }

@@ -41,9 +41,7 @@ void Game::LayoutBrickField() {
     }
   }
   BreakSoftSquares();
-  playerCol = 10;
-  playerRow = 10;
-  board.WriteTile(playerCol, playerRow, PlayerUp);
+  PutPlayer(10, 10, PlayerUp);
 
   int col = 0;
   int row = 0;
@@ -66,8 +64,7 @@ void Game::LayoutBrickField() {
 void Game::BreakSoftSquares() {
   for (int col = 1; col <= 19; ++col) {
     for (int row = 1; row <= 19; ++row) {
-      if (board.Tile(col, row) == SoftBrick && board.Tile(col + 1, row) == SoftBrick &&
-          board.Tile(col, row + 1) == SoftBrick && board.Tile(col + 1, row + 1) == SoftBrick) {
+      if (board.IsSquareOf(col, row, SoftBrick)) {
         SetCell(col, row, Blank);
       }
     }
@@ -88,9 +85,7 @@ void Game::LayoutLevel3() {
   trailTile = Blank;
   random.randomSeed = 2;
   FillInteriorWithDirt(board);
-  playerCol = 15;
-  playerRow = 15;
-  board.WriteTile(playerCol, playerRow, playerTiles[3]);
+  PutPlayer(15, 15, playerTiles[3]);
   board.WriteTile(11, 11, HardBrick);
   SpawnBaddie(1, 20, BaddieKind::Bad);
   SpawnBaddie(20, 1, BaddieKind::Bad);
@@ -115,9 +110,7 @@ void Game::LayoutLevel4() {
   for (int row = 19; row >= 1; --row) {
     SpawnBaddie(1, row, BaddieKind::Bad);
   }
-  playerCol = 10;
-  playerRow = 10;
-  board.WriteTile(playerCol, playerRow, playerTiles[3]);
+  PutPlayer(10, 10, playerTiles[3]);
   RedrawBoard();
 }
 
@@ -139,9 +132,7 @@ void Game::LayoutLevel5() {
       }
     }
   }
-  playerCol = 15;
-  playerRow = 15;
-  board.WriteTile(playerCol, playerRow, playerTiles[3]);
+  PutPlayer(15, 15, playerTiles[3]);
   RedrawBoard();
 }
 

@@ -1,5 +1,6 @@
 // Everything the player does: turning and stepping with the arrow keys, pushing with the
-// space bar, smashing with B, and turning the plain player tile with a click.
+// space bar, smashing with B, and turning the plain player tile with a click; and where
+// the player stands.
 #include "game/game.h"
 
 namespace stonewick {
@@ -42,13 +43,40 @@ std::int32_t TurnedClockwise(std::int32_t code) {
 
 }  // namespace
 
+bool Game::HasPlayer() const {
+  return playerCol != 0 && playerRow != 0;
+}
+
+bool Game::IsPlayerAt(std::int32_t col, std::int32_t row) const {
+  return HasPlayer() && col == playerCol && row == playerRow;
+}
+
+Step Game::PlayerFacing() const {
+  return FacingOf(board.Tile(playerCol, playerRow));
+}
+
+void Game::PutPlayer(std::int32_t col, std::int32_t row, std::int32_t code) {
+  playerCol = col;
+  playerRow = row;
+  board.WriteTile(col, row, code);
+}
+
+// With no player on the board the write lands on the corner cell (0, 0) of the ring.
+void Game::RemovePlayer(std::int32_t leave) {
+  SetCell(playerCol, playerRow, leave);
+  playerCol = 0;
+  playerRow = 0;
+}
+
 void Game::KeyPressed(std::uint16_t key) {
+  // A cleared level waits for Skip; the keys do not start it again.
   if (state == GameState::LevelCleared) {
     return;
   }
   if (state == GameState::Ready) {
     StartPlay();
   }
+  // While play is paused the board takes no keys.
   if (!running) {
     return;
   }
@@ -66,22 +94,22 @@ void Game::KeyPressed(std::uint16_t key) {
       MovePlayer(Direction::Right);
       break;
     case kKeySpace: {
-      const Step facing = FacingOf(board.Tile(playerCol, playerRow));
+      const Step facing = PlayerFacing();
       PushBlock(playerCol + facing.dc, playerRow + facing.dr, facing.dc, facing.dr);
       break;
     }
     case kKeyB: {
-      const Step facing = FacingOf(board.Tile(playerCol, playerRow));
+      const Step facing = PlayerFacing();
       SmashAt(playerCol + facing.dc, playerRow + facing.dr);
       break;
     }
     default:
-      break;
+      break;  // no other key does anything on the board
   }
 }
 
 void Game::MovePlayer(Direction direction) {
-  if (playerCol == 0 || playerRow == 0) {
+  if (!HasPlayer()) {
     return;
   }
   const Move move = MoveFor(direction);
@@ -90,8 +118,7 @@ void Game::MovePlayer(Direction direction) {
   }
   do {
     const std::int32_t tile = playerTiles[move.tileIndex];
-    if (playerCol == 0 || playerRow == 0 ||
-        !MayEnter(playerCol + move.step.dc, playerRow + move.step.dr)) {
+    if (!HasPlayer() || !MayEnter(playerCol + move.step.dc, playerRow + move.step.dr)) {
       return;
     }
     SetCell(playerCol, playerRow, trailTile);
@@ -113,7 +140,7 @@ bool Game::MayEnter(std::int32_t col, std::int32_t row) {
 }
 
 bool Game::ArriveAt(std::int32_t col, std::int32_t row, std::int32_t code) {
-  if (playerCol == 0 || playerRow == 0) {
+  if (!HasPlayer()) {
     return true;
   }
   if (board.Tile(playerCol, playerRow) == Bad && PlayerCaught()) {
@@ -157,6 +184,7 @@ void Game::PushBlock(std::int32_t col, std::int32_t row, std::int32_t dc, std::i
 }
 
 void Game::SmashAt(std::int32_t col, std::int32_t row) {
+  // Every smash costs a Power; without one B does nothing.
   if (powers <= 0) {
     return;
   }
@@ -173,6 +201,7 @@ void Game::SmashAt(std::int32_t col, std::int32_t row) {
 }
 
 void Game::CellClicked(std::int32_t col, std::int32_t row) {
+  // A click beside the board is over no cell.
   if (!Board::Contains(col, row)) {
     return;
   }

@@ -1,7 +1,9 @@
 // The board scanner: a cursor that visits two interior cells per main tick, making nests
 // out of squares of red bricks, waking them, breaking up broken ones and ageing remains;
 // and the hatch step that takes woken nests through their stages to hatching.
+#include <array>
 #include <cstdint>
+#include <optional>
 
 #include "game/game.h"
 
@@ -10,33 +12,47 @@ namespace {
 
 inline constexpr std::int64_t kSlowTicksPerStage = 5;
 
-struct Stage {
-  std::int32_t nw, ne, sw, se;
+// The codes of a nest at one stage: its north-west quarter, then the other three in the
+// order of kOtherQuarters (north-east, south-west, south-east).
+struct NestStage {
+  std::int32_t northWest;
+  std::array<std::int32_t, 3> others;
 };
-inline constexpr Stage kHatch1 = {Hatch1NW, Hatch1NE, Hatch1SW, Hatch1SE};
-inline constexpr Stage kHatch2 = {Hatch2NW, Hatch2NE, Hatch2SW, Hatch2SE};
-inline constexpr Stage kHatch3 = {Hatch3NW, Hatch3NE, Hatch3SW, Hatch3SE};
+inline constexpr NestStage kDormant = {NestNW, {NestNE, NestSW, NestSE}};
+inline constexpr NestStage kHatch0 = {Hatch0NW, {Hatch0NE, Hatch0SW, Hatch0SE}};
+inline constexpr NestStage kHatch1 = {Hatch1NW, {Hatch1NE, Hatch1SW, Hatch1SE}};
+inline constexpr NestStage kHatch2 = {Hatch2NW, {Hatch2NE, Hatch2SW, Hatch2SE}};
+inline constexpr NestStage kHatch3 = {Hatch3NW, {Hatch3NE, Hatch3SW, Hatch3SE}};
+
+// Whether a quarter that a very bad baddie covers is written over or keeps the baddie.
+enum class Covered { WriteOver, Keep };
+
+// Writes a nest at (col, row), the north-west quarter first; that one is always written.
+void WriteNest(Game& game, std::int32_t col, std::int32_t row, const NestStage& stage,
+               Covered covered) {
+  game.SetCell(col, row, stage.northWest);
+  for (std::size_t i = 0; i < stage.others.size(); ++i) {
+    const Step step = kOtherQuarters[i].fromNorthWest;
+    if (covered == Covered::Keep && game.board.Tile(col + step.dc, row + step.dr) == BaddieOnTop) {
+      continue;
+    }
+    game.SetCell(col + step.dc, row + step.dr, stage.others[i]);
+  }
+}
 
 }  // namespace
 
 void Game::MakeNest(std::int32_t col, std::int32_t row) {
-  SetCell(col, row, NestNW);
-  SetCell(col + 1, row, NestNE);
-  SetCell(col, row + 1, NestSW);
-  SetCell(col + 1, row + 1, NestSE);
+  WriteNest(*this, col, row, kDormant, Covered::WriteOver);
 }
 
 void Game::WakeNest(std::int32_t col, std::int32_t row) {
-  SetCell(col, row, Hatch0NW);
-  SetCell(col + 1, row, Hatch0NE);
-  SetCell(col + 1, row + 1, Hatch0SE);
-  SetCell(col, row + 1, Hatch0SW);
-  QueueHatch(col, row, static_cast<std::int32_t>(slowTicks));
+  WriteNest(*this, col, row, kHatch0, Covered::WriteOver);
+  QueueHatch(col, row, SlowTickStamp());
 }
 
 void Game::QueueHatch(std::int32_t col, std::int32_t row, std::int32_t tick) {
-  const QueuedCell pos{col, row, tick};
-  Add(hatchQueue, &pos);
+  hatchQueue.Add({col, row, tick});
 }
 
 void Game::ScanStep() {
@@ -56,14 +72,12 @@ void Game::ScanStep() {
   }
 
   // A quarter whose north-west partner is gone turns back into a hard brick.
-  if (IsNorthEastQuarter(board.Tile(c, r)) && !IsNorthWestQuarter(board.Tile(c - 1, r))) {
-    SetCell(c, r, HardBrick);
-  }
-  if (IsSouthWestQuarter(board.Tile(c, r)) && !IsNorthWestQuarter(board.Tile(c, r - 1))) {
-    SetCell(c, r, HardBrick);
-  }
-  if (IsSouthEastQuarter(board.Tile(c, r)) && !IsNorthWestQuarter(board.Tile(c - 1, r - 1))) {
-    SetCell(c, r, HardBrick);
+  for (const OtherQuarter& quarter : kOtherQuarters) {
+    const Step step = quarter.fromNorthWest;
+    if (quarter.isQuarter(board.Tile(c, r)) &&
+        !IsNorthWestQuarter(board.Tile(c - step.dc, r - step.dr))) {
+      SetCell(c, r, HardBrick);
+    }
   }
 
   switch (board.Tile(c, r)) {
@@ -81,43 +95,36 @@ void Game::ScanStep() {
       QueueSoftNeighbours(c, r);
       break;
     case HardBrick:
-      if (board.Tile(c + 1, r) == HardBrick && board.Tile(c, r + 1) == HardBrick &&
-          board.Tile(c + 1, r + 1) == HardBrick) {
+      if (board.IsSquareOf(c, r, HardBrick)) {
         MakeNest(c, r);
       }
       break;
     default:
-      break;
+      break;  // every other cell stays as it is
   }
 }
 
 void Game::HatchStep() {
+  // Nests wait while a smash is under way, so that a nest being smashed never hatches.
   if (smashing) {
     return;
   }
-  QueuedCell pos{};
-  if (!Take(hatchQueue, &pos)) {
+  const std::optional<QueuedCell> pos = hatchQueue.Take();
+  if (!pos) {
     return;
   }
-  const std::int32_t c = pos.col;
-  const std::int32_t r = pos.row;
-  if (static_cast<std::int64_t>(slowTicks) - pos.tick < kSlowTicksPerStage ||
+  const std::int32_t c = pos->col;
+  const std::int32_t r = pos->row;
+  if (static_cast<std::int64_t>(slowTicks) - pos->tick < kSlowTicksPerStage ||
       board.Tile(c, r) == BaddieOnTop) {
-    QueueHatch(c, r, pos.tick);
+    QueueHatch(c, r, pos->tick);
     return;
   }
 
   // Writes the next stage over every quarter that no very bad baddie covers.
-  auto advance = [&](const Stage& stage) {
-    SetCell(c, r, stage.nw);
-    const Cell others[3] = {{c + 1, r}, {c, r + 1}, {c + 1, r + 1}};
-    const std::int32_t codes[3] = {stage.ne, stage.sw, stage.se};
-    for (int i = 0; i < 3; ++i) {
-      if (board.Tile(others[i].col, others[i].row) != BaddieOnTop) {
-        SetCell(others[i].col, others[i].row, codes[i]);
-      }
-    }
-    QueueHatch(c, r, static_cast<std::int32_t>(slowTicks));
+  auto advance = [&](const NestStage& stage) {
+    WriteNest(*this, c, r, stage, Covered::Keep);
+    QueueHatch(c, r, SlowTickStamp());
   };
 
   switch (board.Tile(c, r)) {
@@ -133,17 +140,17 @@ void Game::HatchStep() {
     case Hatch3NW: {
       nextTrailId += 1;
       SpawnBaddie(c, r, BaddieKind::VeryBad);
-      const Cell others[3] = {{c + 1, r}, {c, r + 1}, {c + 1, r + 1}};
-      for (const Cell& cell : others) {
-        if (board.Tile(cell.col, cell.row) != BaddieOnTop) {
-          SpawnBaddie(cell.col, cell.row, BaddieKind::VeryBad);
+      for (const OtherQuarter& quarter : kOtherQuarters) {
+        const Step step = quarter.fromNorthWest;
+        if (board.Tile(c + step.dc, r + step.dr) != BaddieOnTop) {
+          SpawnBaddie(c + step.dc, r + step.dr, BaddieKind::VeryBad);
         }
       }
       VeryBadStep();
       break;
     }
     default:
-      break;
+      break;  // the nest is gone: its entry is dropped
   }
 }
 

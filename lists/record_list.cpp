@@ -13,8 +13,8 @@ unsigned char* Payload(ListNode* node) {
   return reinterpret_cast<unsigned char*>(node + 1);
 }
 
-// The block is sized in full width, so a record size near the 16-bit limit cannot make
-// the wrapped nodeSize allocate less than is copied into it.
+// The block is sized in full width: the links plus a record near the 16-bit size limit
+// do not fit in 16 bits, and the block must hold every byte copied into it.
 std::size_t BlockSize(const RecordList& list) {
   return sizeof(ListNode) + list.elemSize;
 }
@@ -42,7 +42,6 @@ void Create(RecordList& list, std::string_view name, std::uint16_t elemSize, cha
   list.cursor = nullptr;
   list.count = 0;
   list.elemSize = elemSize;
-  list.nodeSize = static_cast<std::uint16_t>(elemSize + sizeof(ListNode));
   list.kind = kind;
   const std::size_t length = std::min(name.size(), kMaxNameLength);
   list.nameLength = static_cast<std::uint8_t>(length);
@@ -116,6 +115,9 @@ bool Take(RecordList& list, void* out) {
 }
 
 void Clear(RecordList& list, void* scratch) {
+  // Take goes on from the cursor; a walk left on the last node would make the first Take
+  // find nothing, so the emptying starts from the end the list gives back first.
+  list.cursor = nullptr;
   while (Take(list, scratch)) {
   }
 }

@@ -22,7 +22,6 @@ struct RecordList {
   ListNode* oldest = nullptr;
   ListNode* cursor = nullptr;  // the node Next returned last; empty before a walk
   std::uint16_t elemSize = 0;
-  std::uint16_t nodeSize = 0;  // elemSize plus the two links, counted in 16 bits
   std::uint16_t count = 0;
   char kind = 0;
   std::uint8_t nameLength = 0;
@@ -35,6 +34,8 @@ bool Add(RecordList& list, const void* record);
 bool Next(RecordList& list, void* out);
 void DeleteAtCursor(RecordList& list);
 bool Take(RecordList& list, void* out);
+// Takes every record of a queue or a stack, each copied into scratch on its way out,
+// wherever a walk left the cursor.
 void Clear(RecordList& list, void* scratch);
 
 std::string Name(const RecordList& list);

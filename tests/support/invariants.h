@@ -110,11 +110,11 @@ inline std::string CheckState(const Replay& replay) {
   }
 
   std::vector<const ListNode*> nodes;
-  CheckList(game.hardenQueue, "harden", sizeof(QueuedCell), nodes, faults);
-  CheckList(game.smashQueue, "smash", sizeof(QueuedCell), nodes, faults);
-  CheckList(game.hatchQueue, "hatch", sizeof(QueuedCell), nodes, faults);
-  CheckList(game.badQueue, "bad", sizeof(Baddie), nodes, faults);
-  CheckList(game.veryBadQueue, "verybad", sizeof(Baddie), nodes, faults);
+  CheckList(game.hardenQueue.list(), "harden", sizeof(QueuedCell), nodes, faults);
+  CheckList(game.smashQueue.list(), "smash", sizeof(QueuedCell), nodes, faults);
+  CheckList(game.hatchQueue.list(), "hatch", sizeof(QueuedCell), nodes, faults);
+  CheckList(game.badQueue.list(), "bad", sizeof(Baddie), nodes, faults);
+  CheckList(game.veryBadQueue.list(), "verybad", sizeof(Baddie), nodes, faults);
   // The list module's own lists are set up at start-up and never used by the game.
   for (const RecordList* list :
        {&replay.spareLists.filenames, &replay.spareLists.folders, &replay.spareLists.integers}) {
@@ -129,12 +129,12 @@ inline std::string CheckState(const Replay& replay) {
   if (!faults.str().empty()) {
     return faults.str();  // the records cannot be walked safely
   }
-  CheckCells(game, game.hardenQueue, "harden", faults);
-  CheckCells(game, game.smashQueue, "smash", faults);
-  CheckCells(game, game.hatchQueue, "hatch", faults);
-  CheckBaddies(game, game.badQueue, "bad", faults);
-  CheckBaddies(game, game.veryBadQueue, "verybad", faults);
-  ForEachOldestFirst<Baddie>(game.veryBadQueue, [&](const Baddie& b) {
+  CheckCells(game, game.hardenQueue.list(), "harden", faults);
+  CheckCells(game, game.smashQueue.list(), "smash", faults);
+  CheckCells(game, game.hatchQueue.list(), "hatch", faults);
+  CheckBaddies(game, game.badQueue.list(), "bad", faults);
+  CheckBaddies(game, game.veryBadQueue.list(), "verybad", faults);
+  ForEachOldestFirst<Baddie>(game.veryBadQueue.list(), [&](const Baddie& b) {
     if (b.kind != BaddieKind::VeryBad) {
       faults << "verybad: a record of kind " << static_cast<int>(b.kind) << "; ";
     }
@@ -166,9 +166,6 @@ inline std::string CheckState(const Replay& replay) {
   }
   if (game.tickBusy) {
     faults << "tickBusy left set; ";
-  }
-  if (game.candidateCount < 0 || game.candidateCount > 4) {
-    faults << "candidateCount " << game.candidateCount << "; ";
   }
   if (game.scanCol < 0 || game.scanCol > kInteriorLast || game.scanRow < 0 ||
       game.scanRow > kInteriorLast) {
@@ -217,7 +214,7 @@ class InvariantChecker {
     const Game& game = replay.game;
     const std::string& label = replay.host.labels[4];
     const std::int32_t atLarge =
-        std::int32_t{game.badQueue.count} + std::int32_t{game.veryBadQueue.count};
+        std::int32_t{game.badQueue.count()} + std::int32_t{game.veryBadQueue.count()};
     if (label != atLargeBefore_) {
       atLargeTrusted_ = true;
     } else if (skipped && game.level > 5) {

@@ -44,7 +44,7 @@ TEST_F(BaddiesTest, SpawnedVeryBadBaddieStandsOnBlankWhateverTheCellHeld) {
   game.SpawnBaddie(5, 5, BaddieKind::VeryBad);
   EXPECT_EQ(At(5, 5), VeryBad);
   EXPECT_EQ(BaddiesIn(game.veryBadQueue), (std::vector<std::string>{"5 5 0 0 S 0 0 3"}));
-  EXPECT_EQ(game.badQueue.count, 0);
+  EXPECT_EQ(game.badQueue.count(), 0);
   EXPECT_EQ(Label(5), "At large : 1");
 }
 
@@ -228,7 +228,7 @@ TEST_F(BaddiesTest, VeryBadBaddieReachingThePlayerStaysVeryBadInTheBadQueue) {
   EXPECT_EQ(At(11, 10), BaddieOnTop);
   EXPECT_EQ(At(10, 10), Dirt);
   EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"11 10 1 0 S 1 36 4"}));
-  EXPECT_EQ(game.veryBadQueue.count, 0);
+  EXPECT_EQ(game.veryBadQueue.count(), 0);
   EXPECT_EQ(Said(), InfoLine(kSecondChanceMessage));
 }
 
@@ -288,7 +288,7 @@ TEST_F(BaddiesTest, VeryBadBaddieWithNoWallStepsDownAndTurnsBad) {
   EXPECT_EQ(At(10, 10), Dirt);  // it stood on blank
   EXPECT_EQ(At(9, 10), Bad);
   EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"9 10 -1 0 B 1 0 2"}));
-  EXPECT_EQ(game.veryBadQueue.count, 0);
+  EXPECT_EQ(game.veryBadQueue.count(), 0);
   EXPECT_EQ(game.random.randomSeed, 8u);  // no Percent for a very bad baddie, one choice
 }
 

@@ -36,14 +36,18 @@ std::vector<std::filesystem::path> Inputs(const char* extension) {
 }
 
 TEST(FuzzRegressions, EveryKeptEventInputKeepsTheInvariants) {
-  for (const auto& path : Inputs(".events")) {
+  const std::vector<std::filesystem::path> inputs = Inputs(".events");
+  ASSERT_FALSE(inputs.empty()) << "no .events input in " << RegressionFolder();
+  for (const auto& path : inputs) {
     const std::vector<std::uint8_t> bytes = ReadBytes(path);
     EXPECT_EQ(PlayEventBytes(bytes.data(), bytes.size()), "") << path.filename();
   }
 }
 
 TEST(FuzzRegressions, EveryKeptScriptKeepsTheInvariants) {
-  for (const auto& path : Inputs(".script")) {
+  const std::vector<std::filesystem::path> inputs = Inputs(".script");
+  ASSERT_FALSE(inputs.empty()) << "no .script input in " << RegressionFolder();
+  for (const auto& path : inputs) {
     const std::vector<std::uint8_t> bytes = ReadBytes(path);
     EXPECT_EQ(PlayScriptBytes(bytes.data(), bytes.size()), "") << path.filename();
   }

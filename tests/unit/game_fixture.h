@@ -120,14 +120,15 @@ inline std::string Describe(const QueuedCell& p) {
   return s.str();
 }
 
-inline std::vector<std::string> BaddiesIn(const RecordList& list) {
+inline std::vector<std::string> BaddiesIn(const Queue<Baddie>& queue) {
   std::vector<std::string> out;
-  ForEachOldestFirst<Baddie>(list, [&](const Baddie& b) { out.push_back(Describe(b)); });
+  ForEachOldestFirst<Baddie>(queue.list(), [&](const Baddie& b) { out.push_back(Describe(b)); });
   return out;
 }
-inline std::vector<std::string> BricksIn(const RecordList& list) {
+inline std::vector<std::string> BricksIn(const Queue<QueuedCell>& queue) {
   std::vector<std::string> out;
-  ForEachOldestFirst<QueuedCell>(list, [&](const QueuedCell& p) { out.push_back(Describe(p)); });
+  ForEachOldestFirst<QueuedCell>(queue.list(),
+                                 [&](const QueuedCell& p) { out.push_back(Describe(p)); });
   return out;
 }
 
@@ -155,10 +156,9 @@ class GameTest : public ::testing::Test {
   // no player and every work queue empty. Counters and the generator are left alone.
   void ClearBoard(std::int32_t floor = Blank) {
     game.ClearBaddieQueues();
-    QueuedCell scratch{};
-    Clear(game.hardenQueue, &scratch);
-    Clear(game.smashQueue, &scratch);
-    Clear(game.hatchQueue, &scratch);
+    game.hardenQueue.Clear();
+    game.smashQueue.Clear();
+    game.hatchQueue.Clear();
     for (int col = 0; col < kBoardSize; ++col) {
       for (int row = 0; row < kBoardSize; ++row) {
         const bool ring = col == 0 || row == 0 || col == kBoardSize - 1 || row == kBoardSize - 1;
@@ -179,11 +179,11 @@ class GameTest : public ::testing::Test {
   // Puts a baddie's tile on the board and its record at the back of the bad queue.
   void QueueBad(const Baddie& b, std::int32_t tile = Bad) {
     game.board.tiles[b.col][b.row] = tile;
-    Add(game.badQueue, &b);
+    game.badQueue.Add(b);
   }
   void QueueVeryBad(const Baddie& b, std::int32_t tile = VeryBad) {
     game.board.tiles[b.col][b.row] = tile;
-    Add(game.veryBadQueue, &b);
+    game.veryBadQueue.Add(b);
   }
 
   void Fill(int col, int row, std::initializer_list<std::array<int, 2>> offsets,

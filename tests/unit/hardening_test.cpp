@@ -42,7 +42,7 @@ TEST_F(HardeningTest, OneQueuedBrickHardensPerStepInQueueOrder) {
           << "step " << step << " brick " << i;
     }
   }
-  EXPECT_EQ(game.hardenQueue.count, 0);
+  EXPECT_EQ(game.hardenQueue.count(), 0);
 }
 
 TEST_F(HardeningTest, PushedBrickAgainstAWallHardensAndTheLineFollowsOnePerTick) {
@@ -92,7 +92,7 @@ TEST_F(HardeningTest, BaddieStandingOnASoftBrickKeepsItSoft) {
   game.QueueHardening(10, 10);
   game.HardeningStep();
   EXPECT_EQ(At(10, 10), Bad);
-  EXPECT_EQ(game.hardenQueue.count, 0);
+  EXPECT_EQ(game.hardenQueue.count(), 0);
 }
 
 TEST_F(HardeningTest, HardeningQueuesWhateverIsQueuedWithoutLooking) {
@@ -126,7 +126,7 @@ TEST_F(HardeningTest, LoneNestHitAtItsNorthWestTakesSixSmashSteps) {
   EXPECT_EQ(At(11, 11), Blank);
   EXPECT_EQ(BricksIn(game.smashQueue), (std::vector<std::string>{"11 11 0"}));
   game.SmashStep();
-  EXPECT_EQ(game.smashQueue.count, 0);
+  EXPECT_EQ(game.smashQueue.count(), 0);
   EXPECT_TRUE(game.smashing);
   game.SmashStep();
   EXPECT_FALSE(game.smashing);
@@ -172,12 +172,12 @@ TEST_F(HardeningTest, OnlyNestPartsOfAnyStageAreQueuedForSmashing) {
   int queued = 0;
   for (std::int32_t code = 0; code < kCellCodeCount; ++code) {
     game.board.tiles[4][4] = code;
-    const int before = game.smashQueue.count;
+    const int before = game.smashQueue.count();
     game.QueueSmash(4, 4);
     const bool nest =
         (code >= 9 && code <= 12) || (code >= 15 && code <= 26) || (code >= 28 && code <= 31);
-    EXPECT_EQ(game.smashQueue.count - before, nest ? 1 : 0) << code;
-    queued += game.smashQueue.count - before;
+    EXPECT_EQ(game.smashQueue.count() - before, nest ? 1 : 0) << code;
+    queued += game.smashQueue.count() - before;
   }
   EXPECT_EQ(queued, 20);
 }
@@ -189,7 +189,7 @@ TEST_F(HardeningTest, SmashRecordWhoseNestIsGoneIsDropped) {
   game.SmashStep();
   EXPECT_EQ(At(10, 10), HardBrick);
   EXPECT_EQ(At(11, 10), NestNE);
-  EXPECT_EQ(game.smashQueue.count, 0);
+  EXPECT_EQ(game.smashQueue.count(), 0);
 }
 
 TEST_F(HardeningTest, EmptySmashQueueClearsSmashing) {

@@ -32,13 +32,13 @@ TEST_F(InvariantsTest, CellCodeOutsideTheTileSetIsFlagged) {
 }
 
 TEST_F(InvariantsTest, CountThatDisagreesWithTheNodesIsFlagged) {
-  game.badQueue.count += 1;
+  game.badQueue.list().count += 1;
   EXPECT_TRUE(Flags("bad: count 3 but 2 oldest-first and 2 newest-first"));
-  game.badQueue.count -= 1;
+  game.badQueue.list().count -= 1;
 }
 
 TEST_F(InvariantsTest, BrokenBackLinkIsFlagged) {
-  ListNode* second = game.badQueue.newest;
+  ListNode* second = game.badQueue.list().newest;
   ListNode* first = second->older;
   second->older = nullptr;
   EXPECT_TRUE(Flags("bad: a newer link does not point back"));
@@ -46,17 +46,18 @@ TEST_F(InvariantsTest, BrokenBackLinkIsFlagged) {
 }
 
 TEST_F(InvariantsTest, NodeHeldByTwoListsIsFlagged) {
-  game.veryBadQueue.newest = game.badQueue.newest;
-  game.veryBadQueue.oldest = game.badQueue.newest;
-  game.veryBadQueue.count = 1;
+  RecordList& veryBad = game.veryBadQueue.list();
+  veryBad.newest = game.badQueue.list().newest;
+  veryBad.oldest = game.badQueue.list().newest;
+  veryBad.count = 1;
   EXPECT_TRUE(Flags("a node is held by two lists"));
-  game.veryBadQueue = RecordList{};
-  Create(game.veryBadQueue, "", sizeof(Baddie), 'Q');
+  veryBad = RecordList{};
+  Create(veryBad, "", sizeof(Baddie), 'Q');
 }
 
 TEST_F(InvariantsTest, CursorLeftOnANodeIsFlagged) {
   Baddie peek{};
-  Next(game.badQueue, &peek);
+  Next(game.badQueue.list(), &peek);
   EXPECT_TRUE(Flags("bad: cursor left on a node between events"));
 }
 
@@ -68,19 +69,19 @@ TEST_F(InvariantsTest, RecordInTheListModulesOwnListIsFlagged) {
 
 TEST_F(InvariantsTest, BaddieOffTheBoardIsFlagged) {
   const Baddie outside{22, 3, 0, 0, BaddieKind::Bad, 0, Blank, 0};
-  Add(game.badQueue, &outside);
+  game.badQueue.Add(outside);
   EXPECT_TRUE(Flags("bad: bad record 22 3 0 0 66 0 0 0"));
 }
 
 TEST_F(InvariantsTest, DiagonalMoveIsFlagged) {
   const Baddie diagonal{3, 3, 1, 1, BaddieKind::Bad, 1, Blank, 0};
-  Add(game.badQueue, &diagonal);
+  game.badQueue.Add(diagonal);
   EXPECT_TRUE(Flags("bad: bad record 3 3 1 1"));
 }
 
 TEST_F(InvariantsTest, BadBaddieInTheVeryBadListIsFlagged) {
   const Baddie plain{3, 3, 0, 0, BaddieKind::Bad, 0, Blank, 0};
-  Add(game.veryBadQueue, &plain);
+  game.veryBadQueue.Add(plain);
   EXPECT_TRUE(Flags("verybad: a record of kind 66"));
 }
 
@@ -117,7 +118,7 @@ TEST_F(InvariantsTest, AtLargeLabelKeepsItsFigureAfterSkipPastTheLastLevel) {
     ASSERT_EQ(checker.After(replay, true), "");
   }
   EXPECT_EQ(replay.host.labels[4], "At large : 100");
-  EXPECT_EQ(game.badQueue.count, 0);
+  EXPECT_EQ(game.badQueue.count(), 0);
 }
 
 TEST_F(InvariantsTest, RejectedLineIsReportedAndChangesNothing) {

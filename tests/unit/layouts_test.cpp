@@ -73,7 +73,7 @@ TEST_F(LayoutsTest, LevelOneHas166SoftBricksAndItsHardBrickAt16_17) {
 TEST_F(LayoutsTest, LevelOneBaddiesStandAt3_12OnSoftBrickAnd16_5OnBlank) {
   EXPECT_EQ(BaddiesIn(game.badQueue),
             (std::vector<std::string>{"3 12 0 0 B 0 5 0", "16 5 0 0 B 0 0 0"}));
-  EXPECT_EQ(game.veryBadQueue.count, 0);
+  EXPECT_EQ(game.veryBadQueue.count(), 0);
   EXPECT_EQ(At(3, 12), Bad);
   EXPECT_EQ(At(16, 5), Bad);
 }
@@ -252,7 +252,7 @@ TEST_F(LayoutsTest, SkipPastLevelFiveOnlySaysSo) {
   EXPECT_EQ(game.level, 6);
   EXPECT_EQ(Label(3), "Level : 6");
   EXPECT_EQ(game.board.tiles, before);
-  EXPECT_EQ(game.badQueue.count, 0);
+  EXPECT_EQ(game.badQueue.count(), 0);
   game.SkipCommand();
   EXPECT_EQ(Label(3), "Level : 7");
 }
@@ -299,8 +299,8 @@ TEST_F(LayoutsTest, SkipLeavesWorkQueuesAndCountersAlone) {
   EXPECT_EQ(BricksIn(game.hardenQueue), (std::vector<std::string>{"4 4 0"}));
   EXPECT_EQ(BricksIn(game.hatchQueue), (std::vector<std::string>{"5 5 0"}));
   EXPECT_EQ(BricksIn(game.smashQueue), (std::vector<std::string>{"6 6 0"}));
-  EXPECT_EQ(game.veryBadQueue.count, 0);  // the baddie queues are emptied
-  EXPECT_EQ(game.badQueue.count, 2);
+  EXPECT_EQ(game.veryBadQueue.count(), 0);  // the baddie queues are emptied
+  EXPECT_EQ(game.badQueue.count(), 2);
   EXPECT_EQ(game.kills, 3);
   EXPECT_EQ(game.nextTrailId, 4);
   EXPECT_EQ(game.slowTicks, 9u);

@@ -48,8 +48,8 @@ TEST_F(EdgeTest, NestInTheLastColumnAndRowWakesAndHatchesOntoTheRing) {
     game.slowTicks = tick;
     game.HatchStep();
   }
-  EXPECT_EQ(game.hatchQueue.count, 0);
-  EXPECT_EQ(game.veryBadQueue.count + game.badQueue.count, 4);
+  EXPECT_EQ(game.hatchQueue.count(), 0);
+  EXPECT_EQ(game.veryBadQueue.count() + game.badQueue.count(), 4);
   // Let them play on: the ones on the ring look past it at Border.
   for (int i = 0; i < 200; ++i) {
     game.VeryBadStep();
@@ -68,7 +68,7 @@ TEST_F(EdgeTest, BaddieOnTheRingSeesBeyondItAsBorderAndDies) {
   Fill(20, 10, {{0, 0}}, HardBrick);
   game.BadStep();
   EXPECT_EQ(At(21, 10), Remains);
-  EXPECT_EQ(game.badQueue.count, 1);
+  EXPECT_EQ(game.badQueue.count(), 1);
 }
 
 TEST_F(EdgeTest, VeryBadBaddieInTheCornerFindsNothingBeyondIt) {

@@ -2,6 +2,7 @@
 // handlers with their shared guard, the bad step's interval, and a caught player.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,8 +55,8 @@ TEST_F(PlayControlTest, CheatAddsTenEachTime) {
 TEST_F(PlayControlTest, ClearBaddieQueuesLeavesTilesLabelsAndInterval) {
   game.SpawnBaddie(5, 5, BaddieKind::VeryBad);
   game.ClearBaddieQueues();
-  EXPECT_EQ(game.badQueue.count, 0);
-  EXPECT_EQ(game.veryBadQueue.count, 0);
+  EXPECT_EQ(game.badQueue.count(), 0);
+  EXPECT_EQ(game.veryBadQueue.count(), 0);
   EXPECT_EQ(At(3, 12), Bad);
   EXPECT_EQ(At(5, 5), VeryBad);
   EXPECT_EQ(host.timers[kBadStepTimer].interval, 600);
@@ -81,9 +82,9 @@ TEST_F(PlayControlTest, KillFrom41To40GivesThreeHundred) {
     game.SpawnBaddie(1 + i % 20, 1 + i / 20, BaddieKind::Bad);
   }
   ASSERT_EQ(host.timers[kBadStepTimer].interval, 200);
-  Baddie taken{};
-  ASSERT_TRUE(Take(game.badQueue, &taken));
-  game.KillBaddie(taken.col, taken.row);
+  const std::optional<Baddie> taken = game.badQueue.Take();
+  ASSERT_TRUE(taken);
+  game.KillBaddie(taken->col, taken->row);
   EXPECT_EQ(host.timers[kBadStepTimer].interval, 300);
   EXPECT_EQ(Label(6), "Ivl 300");
 }
@@ -208,9 +209,9 @@ TEST_F(PlayControlTest, CaughtAgainInGameOverDoesNothing) {
 TEST_F(PlayControlTest, GameOverYesStartsLevelOneAgainAndWaitsForAKey) {
   host.nowMs = 5000;
   game.SkipCommand();  // level 2: a different board
-  Baddie taken{};
-  ASSERT_TRUE(Take(game.badQueue, &taken));
-  game.KillBaddie(taken.col, taken.row);
+  const std::optional<Baddie> taken = game.badQueue.Take();
+  ASSERT_TRUE(taken);
+  game.KillBaddie(taken->col, taken->row);
   game.AddPowers(-1);
   game.StartPlay();
   host.answers.push_back('Y');

@@ -177,7 +177,7 @@ TEST_F(PlayerTest, SoftBrickThatCannotMoveIsNotQueued) {
   Fill(10, 10, {{2, 0}}, HardBrick);
   game.KeyPressed(kKeySpace);
   EXPECT_EQ(At(11, 10), SoftBrick);
-  EXPECT_EQ(game.hardenQueue.count, 0);
+  EXPECT_EQ(game.hardenQueue.count(), 0);
 }
 
 TEST_F(PlayerTest, SoftBrickStoppedByAnythingButAWallIsNotQueued) {
@@ -187,7 +187,7 @@ TEST_F(PlayerTest, SoftBrickStoppedByAnythingButAWallIsNotQueued) {
   Fill(10, 10, {{4, 1}}, VeryBad);  // a baddie just hatched is not a wall cell
   game.KeyPressed(kKeySpace);
   EXPECT_EQ(At(14, 10), SoftBrick);
-  EXPECT_EQ(game.hardenQueue.count, 0);
+  EXPECT_EQ(game.hardenQueue.count(), 0);
 }
 
 TEST_F(PlayerTest, SoftBrickStoppedNextToAnyWallCellIsQueued) {
@@ -252,7 +252,7 @@ TEST_F(PlayerTest, SmashOnBlankFloorSpendsAPowerForNothing) {
   game.KeyPressed(kKeyB);
   EXPECT_EQ(game.powers, 0);
   EXPECT_TRUE(game.smashing);
-  EXPECT_EQ(game.smashQueue.count, 0);
+  EXPECT_EQ(game.smashQueue.count(), 0);
   EXPECT_EQ(game.board.tiles, before);
 }
 
@@ -267,8 +267,8 @@ TEST_F(PlayerTest, SmashedBrickIsAnimatedAwayAndNothingIsQueued) {
     EXPECT_EQ(game.powers, 1) << brick;
     EXPECT_EQ(host.DrawnAt(10, 9).size(), 37u);
     EXPECT_FALSE(game.smashing);
-    EXPECT_EQ(game.hardenQueue.count, 0);
-    EXPECT_EQ(game.smashQueue.count, 0);
+    EXPECT_EQ(game.hardenQueue.count(), 0);
+    EXPECT_EQ(game.smashQueue.count(), 0);
   }
 }
 

@@ -1,5 +1,5 @@
 // The record list as a queue and as a stack: order of records, the walking cursor, the
-// links it keeps, names, bad kinds, and a list that is full.
+// links it keeps, emptying, names, bad kinds, the largest record, and a list that is full.
 #include "lists/record_list.h"
 
 #include <gtest/gtest.h>
@@ -39,8 +39,6 @@ class RecordListTest : public ::testing::Test {
  protected:
   void TearDown() override {
     std::int32_t scratch = 0;
-    queue.cursor = nullptr;  // a walk left at the end would stop Clear at once
-    stack.cursor = nullptr;
     Clear(queue, &scratch);
     Clear(stack, &scratch);
   }
@@ -56,7 +54,6 @@ TEST(RecordListCreate, SetsSizesKindAndAnEmptyList) {
   EXPECT_EQ(list.cursor, nullptr);
   EXPECT_EQ(list.count, 0);
   EXPECT_EQ(list.elemSize, 12);
-  EXPECT_EQ(list.nodeSize, 12 + 2 * sizeof(void*));
   EXPECT_EQ(list.kind, 'Q');
   EXPECT_EQ(Name(list), "bricks");
 }
@@ -183,6 +180,30 @@ TEST_F(RecordListTest, DeleteAtCursorRemovesAMiddleNodeAndJoinsItsNeighbours) {
   EXPECT_EQ(TakeAll(stack), (std::vector<std::int32_t>{3, 1}));
 }
 
+TEST_F(RecordListTest, ClearFreesEveryRecordWhenAWalkEndedOnTheLastNode) {
+  AddAll(queue, {1, 2, 3});
+  AddAll(stack, {1, 2, 3});
+  std::int32_t v = 0;
+  while (Next(queue, &v)) {
+  }
+  while (Next(stack, &v)) {
+  }
+  ASSERT_EQ(queue.cursor, queue.newest);
+  ASSERT_EQ(stack.cursor, stack.oldest);
+  Clear(queue, &v);
+  Clear(stack, &v);
+  for (const RecordList* list : {&queue, &stack}) {
+    EXPECT_EQ(list->count, 0);
+    EXPECT_EQ(list->newest, nullptr);
+    EXPECT_EQ(list->oldest, nullptr);
+    EXPECT_EQ(list->cursor, nullptr);
+  }
+  AddAll(queue, {4, 5});
+  AddAll(stack, {4, 5});
+  EXPECT_EQ(TakeAll(queue), (std::vector<std::int32_t>{4, 5}));
+  EXPECT_EQ(TakeAll(stack), (std::vector<std::int32_t>{5, 4}));
+}
+
 TEST(RecordListKind, OtherKindAcceptsRecordsButNeverGivesThemBack) {
   RecordList list = MakeList('X');
   AddAll(list, {1, 2});
@@ -214,6 +235,20 @@ TEST(RecordListRecords, AreCopiedByteForByte) {
   EXPECT_EQ(out.a, -1);
   EXPECT_EQ(out.b, 0x12345678);
   EXPECT_EQ(out.c, 42);
+}
+
+TEST(RecordListRecords, OfTheLargestSizeComeBackWhole) {
+  constexpr std::uint16_t kLargest = 65535;
+  RecordList list = MakeList('Q', kLargest);
+  std::vector<unsigned char> in(kLargest);
+  for (std::size_t i = 0; i < in.size(); ++i) {
+    in[i] = static_cast<unsigned char>(i * 7 + 1);
+  }
+  ASSERT_TRUE(Add(list, in.data()));
+  std::vector<unsigned char> out(kLargest, 0);
+  ASSERT_TRUE(Take(list, out.data()));
+  EXPECT_EQ(out, in);
+  EXPECT_EQ(list.count, 0);
 }
 
 TEST(RecordListLimit, FullListRefusesTheNextRecord) {

@@ -71,7 +71,7 @@ TEST_F(ScannerTest, SquareOfHardBricksBecomesADormantNestAndWakesOnTheNextVisit)
   PutNest(5, 5, kHard);
   Visit(5, 5);
   EXPECT_EQ(NestAt(5, 5), kDormant);
-  EXPECT_EQ(game.hatchQueue.count, 0);
+  EXPECT_EQ(game.hatchQueue.count(), 0);
   game.slowTicks = 12;
   Visit(5, 5);
   EXPECT_EQ(NestAt(5, 5), kStage0);
@@ -136,7 +136,7 @@ TEST_F(ScannerTest, RemainsAgeIntoAHardBrickThatKeepsMarkTwo) {
   Visit(5, 5);
   EXPECT_EQ(At(5, 5), RemainsCold);
   EXPECT_EQ(MarkAt(5, 5), 2);
-  EXPECT_EQ(game.hardenQueue.count, 0);
+  EXPECT_EQ(game.hardenQueue.count(), 0);
   Visit(5, 5);
   EXPECT_EQ(At(5, 5), HardBrick);
   EXPECT_EQ(MarkAt(5, 5), 2);
@@ -192,7 +192,7 @@ TEST_F(ScannerTest, HatchingSpawnsFourVeryBadBaddiesOnOneNewTrailThenMovesTheOld
   game.random.randomSeed = 0;  // the oldest may go west or north: the first, west
   game.HatchStep();
   EXPECT_EQ(game.nextTrailId, 5);
-  EXPECT_EQ(game.hatchQueue.count, 0);
+  EXPECT_EQ(game.hatchQueue.count(), 0);
   EXPECT_EQ(BaddiesIn(game.veryBadQueue),
             (std::vector<std::string>{"6 5 0 0 S 0 0 5", "5 6 0 0 S 0 0 5", "6 6 0 0 S 0 0 5"}));
   EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"4 5 -1 0 B 1 0 5"}));
@@ -241,7 +241,7 @@ TEST_F(ScannerTest, HatchEntryOfAGoneNestIsDroppedWhenDue) {
   game.QueueHatch(5, 5, 0);
   game.slowTicks = 5;
   game.HatchStep();
-  EXPECT_EQ(game.hatchQueue.count, 0);
+  EXPECT_EQ(game.hatchQueue.count(), 0);
   EXPECT_EQ(At(5, 5), NestNW);
 }
 

@@ -28,7 +28,7 @@ constexpr std::uint64_t kStartingLevels = 6;
 constexpr std::uint64_t kWalledInEvery = 7;
 
 void WallInTheBaddies(Game& game) {
-  ForEachOldestFirst<Baddie>(game.badQueue, [&](const Baddie& b) {
+  ForEachOldestFirst<Baddie>(game.badQueue.list(), [&](const Baddie& b) {
     for (const Step& n : kNeighbourOrder) {
       const int col = b.col + n.dc;
       const int row = b.row + n.dr;
@@ -86,7 +86,7 @@ SoakFigures Soak(std::uint64_t events, std::uint32_t seed) {
       figures.eventsAtLevel[static_cast<std::size_t>(std::min(game.level, 7))] += 1;
       figures.eventsInState[static_cast<std::size_t>(game.state)] += 1;
       figures.mostKills = std::max(figures.mostKills, game.kills);
-      figures.eventsWithVeryBad += game.veryBadQueue.count > 0 ? 1 : 0;
+      figures.eventsWithVeryBad += game.veryBadQueue.count() > 0 ? 1 : 0;
       if (!going) {
         figures.fault = session.fault.empty() ? session.error : session.fault;
         figures.closed += session.replay.Closed() ? 1 : 0;

@@ -1,0 +1,55 @@
+// A first-in-first-out queue of one record type over a RecordList: records go in and come
+// out as values, with no buffers or untyped pointers at the call site. Each record still
+// costs one heap block, allocated by Add and freed by Take.
+#pragma once
+
+#include <cstdint>
+#include <limits>
+#include <optional>
+#include <type_traits>
+
+#include "lists/record_list.h"
+
+namespace stonewick {
+
+template <class Record>
+class Queue {
+  static_assert(std::is_trivially_copyable_v<Record>, "the list copies records byte for byte");
+  static_assert(sizeof(Record) <= std::numeric_limits<std::uint16_t>::max(),
+                "the list counts a record's size in 16 bits");
+
+ public:
+  Queue() { Create(list_, "", sizeof(Record), 'Q'); }
+  ~Queue() { Clear(); }
+  Queue(const Queue&) = delete;
+  Queue& operator=(const Queue&) = delete;
+
+  // Appends a copy at the back; false when the queue is full or no memory was left.
+  bool Add(const Record& record) { return stonewick::Add(list_, &record); }
+
+  // The record at the front, removed; nothing when the queue is empty.
+  std::optional<Record> Take() {
+    Record record{};
+    if (!stonewick::Take(list_, &record)) {
+      return std::nullopt;
+    }
+    return record;
+  }
+
+  void Clear() {
+    Record scratch{};
+    stonewick::Clear(list_, &scratch);
+  }
+
+  std::uint16_t count() const { return list_.count; }
+
+  // The list underneath, for walking the records in place (the dump, the state checks).
+  const RecordList& list() const { return list_; }
+  // Writable, for checks that damage the links on purpose to see the damage found.
+  RecordList& list() { return list_; }
+
+ private:
+  RecordList list_;
+};
+
+}  // namespace stonewick
