@@ -4,49 +4,21 @@
 
 #include <string>
 
+#include "game/dump.h"
 #include "lib/instructions_colour.h"
 
 namespace stonewick {
-namespace {
-
-void DumpLayer(std::ostream& out, const Board::Layer& layer) {
-  for (int row = 0; row < kBoardSize; ++row) {
-    for (int col = 0; col < kBoardSize; ++col) {
-      out << (col == 0 ? "" : " ") << layer[col][row];
-    }
-    out << '\n';
-  }
-}
-
-void DumpCells(std::ostream& out, const char* name, const RecordList& list) {
-  out << name << ' ' << list.count << ':';
-  const char* separator = " ";
-  ForEachOldestFirst<QueuedCell>(list, [&](const QueuedCell& pos) {
-    out << separator << pos.col << ' ' << pos.row << ' ' << pos.tick;
-    separator = ", ";
-  });
-  out << '\n';
-}
-
-void DumpBaddies(std::ostream& out, const char* name, const RecordList& list) {
-  out << name << ' ' << list.count << ':';
-  const char* separator = " ";
-  ForEachOldestFirst<Baddie>(list, [&](const Baddie& b) {
-    out << separator << b.col << ' ' << b.row << ' ' << b.dx << ' ' << b.dy << ' '
-        << static_cast<char>(b.kind) << ' ' << b.steps << ' ' << b.under << ' ' << b.trailId;
-    separator = ", ";
-  });
-  out << '\n';
-}
-
-}  // namespace
-
 Replay::Replay(std::ostream& out) : host(out), game(host) {
+  host.yieldPoints = this;
   game.GiveFirstPower();
   game.LayOutFirstLevel();
 }
 
 void Replay::Wait(std::int64_t ms) {
+  if (host.manual) {
+    host.nowMs += ms;
+    return;
+  }
   const std::int64_t end = host.nowMs + ms;
   while (!host.closed) {
     int next = -1;
@@ -100,29 +72,12 @@ void Replay::ShowInstructions() {
 }
 
 void Replay::Dump() {
-  std::ostream& out = host.out;
-  const auto timersOn = host.timers[0].enabled && host.timers[1].enabled && host.timers[2].enabled;
-  out << "state " << static_cast<int>(game.state) << " running " << game.running << " level "
-      << game.level << " powers " << game.powers << " kills " << game.kills << " slowticks "
-      << game.slowTicks << '\n';
-  out << "player " << game.playerCol << ' ' << game.playerRow << " trail " << game.trailTile
-      << " seed " << game.random.randomSeed << " smashing " << game.smashing << " nexttrail "
-      << game.nextTrailId << " scan " << game.scanCol << ' ' << game.scanRow << '\n';
-  out << "timers " << timersOn << " interval3 " << host.timers[kBadStepTimer].interval << " pause "
-      << host.pauseCaption << '\n';
-  for (std::size_t i = 0; i < host.labels.size(); ++i) {
-    out << "label" << (i + 1) << ' ' << host.labels[i] << '\n';
-  }
-  out << "tiles\n";
-  DumpLayer(out, game.board.tiles);
-  out << "marks\n";
-  DumpLayer(out, game.board.marks);
-  DumpCells(out, "harden", game.hardenQueue);
-  DumpCells(out, "smash", game.smashQueue);
-  DumpCells(out, "hatch", game.hatchQueue);
-  DumpBaddies(out, "bad", game.badQueue);
-  DumpBaddies(out, "verybad", game.veryBadQueue);
-  out << "end\n";
+  WindowItems window;
+  window.timersOn = host.timers[0].enabled && host.timers[1].enabled && host.timers[2].enabled;
+  window.badStepInterval = host.timers[kBadStepTimer].interval;
+  window.pauseCaption = host.pauseCaption;
+  window.labels = host.labels;
+  WriteDump(host.out, game, window);
 }
 
 }  // namespace stonewick

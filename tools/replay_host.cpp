@@ -1,5 +1,6 @@
 // The headless host: virtual time, labels as text, dialogs that print and answer from a
-// queue. Nothing is ever pending inside a step, so processing messages does nothing.
+// queue. Processing messages, and every box while it is open, is a yield point: the events
+// the script nests there run then, and nothing else is ever pending.
 #include "tools/replay_host.h"
 
 #include <cmath>
@@ -24,13 +25,29 @@ void ReplayHost::ShowReadout(Readout readout, const std::string& text) {
   labels[static_cast<std::size_t>(readout) - 1] = text;
 }
 
-void ReplayHost::RunPendingEvents() {}
+void ReplayHost::YieldPoint() {
+  if (yieldPoints != nullptr) {
+    yieldPoints->Reached();
+  }
+}
 
+void ReplayHost::RunPendingEvents() {
+  YieldPoint();
+}
+
+// A box prints its line as it closes, after the events that ran while it was open.
 void ReplayHost::ShowMessage(const std::string& message) {
-  out << "info \"" << message << "\"\n";
+  YieldPoint();
+  if (Showing()) {
+    out << "info \"" << message << "\"\n";
+  }
 }
 
 char ReplayHost::AskYesNoCancel(const std::string& message) {
+  YieldPoint();
+  if (!Showing()) {
+    return ' ';
+  }
   char answer = 'C';
   if (!answers.empty()) {
     answer = answers.front();
@@ -48,7 +65,7 @@ char ReplayHost::AskYesNoCancel(const std::string& message) {
 void ReplayHost::SetTimersRunning(bool running) {
   for (VirtualTimer& timer : timers) {
     if (running && !timer.enabled) {
-      timer.due = nowMs + timer.interval;
+      timer.due = manual ? kNeverDue : nowMs + timer.interval;
     }
     timer.enabled = running;
   }
@@ -61,7 +78,7 @@ void ReplayHost::SetBadStepInterval(std::int32_t ms) {
   }
   timer.interval = ms;
   if (timer.enabled) {
-    timer.due = nowMs + ms;
+    timer.due = manual ? kNeverDue : nowMs + ms;
   }
 }
 
@@ -69,20 +86,12 @@ double ReplayHost::Now() {
   return static_cast<double>(nowMs) / static_cast<double>(kMsPerDay);
 }
 
-std::string ReplayHost::ClockText(double elapsed) {
-  // Whole milliseconds first, then the seconds of that time of day.
-  const auto ms = static_cast<std::int64_t>(std::llround(elapsed * static_cast<double>(kMsPerDay)));
-  std::int64_t seconds = (ms / 1000) % 86'400;
-  if (seconds < 0) {
-    seconds += 86'400;
-  }
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d:%02d:%02d", static_cast<int>(seconds / 3600),
-                static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
-  return text;
-}
-
 std::uint32_t ReplayHost::ClockReading() {
+  if (!readings.empty()) {
+    const std::uint32_t reading = readings.front();
+    readings.pop_front();
+    return reading;
+  }
   return static_cast<std::uint32_t>(nowMs);
 }
 
@@ -97,7 +106,7 @@ void ReplayHost::EnableSkipCommand(bool enabled) {
 }
 
 void ReplayHost::CloseMainWindow() {
-  if (!closed) {
+  if (Showing()) {
     out << "closed\n";
   }
   closed = true;

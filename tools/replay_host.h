@@ -5,14 +5,17 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <limits>
 #include <ostream>
 #include <string>
 
 #include "game/host.h"
+#include "lib/play_clock.h"
 
 namespace stonewick {
 
-inline constexpr std::int64_t kMsPerDay = 86'400'000;
+// The due time of a timer that never fires by itself (after `manual`).
+inline constexpr std::int64_t kNeverDue = std::numeric_limits<std::int64_t>::max();
 
 struct VirtualTimer {
   bool enabled = false;
@@ -22,6 +25,16 @@ struct VirtualTimer {
 
 // The three timers, in the order they fire when due at the same instant.
 enum TimerIndex { kMainTimer = 0, kSlowTimer = 1, kBadStepTimer = 2 };
+
+// Told each time the running event lets waiting events through or opens a box: the events
+// that ran inside it at that moment run there.
+class YieldPoints {
+ public:
+  virtual void Reached() = 0;
+
+ protected:
+  ~YieldPoints() = default;
+};
 
 class ReplayHost : public Host {
  public:
@@ -35,7 +48,6 @@ class ReplayHost : public Host {
   void SetTimersRunning(bool running) override;
   void SetBadStepInterval(std::int32_t ms) override;
   double Now() override;
-  std::string ClockText(double elapsed) override;
   std::uint32_t ClockReading() override;
   void PauseMs(std::int32_t ms) override;
   void ShowPauseCommand(const std::string& caption) override;
@@ -47,9 +59,21 @@ class ReplayHost : public Host {
   std::array<std::string, kReadoutCount> labels;  // by Readout, from 1
   std::array<VirtualTimer, 3> timers;             // by TimerIndex
   std::deque<char> answers;                       // queued answers to questions, oldest first
+  std::deque<std::uint32_t> readings;             // queued clock readings, oldest first
   std::string pauseCaption;
   bool skipEnabled = true;
   bool closed = false;
+  // After `manual` the timers never fire by themselves: they are never due.
+  bool manual = false;
+  // Set once the run has stopped in the middle of an event: the rest of that event and of
+  // the events around it shows no box and prints nothing.
+  bool stopped = false;
+  YieldPoints* yieldPoints = nullptr;
+
+ private:
+  void YieldPoint();
+  // A box opens and closes only while the run goes on.
+  bool Showing() const { return !closed && !stopped; }
 };
 
 }  // namespace stonewick

@@ -1,7 +1,8 @@
 // The fuzz targets. fuzz_events turns the input's bytes into a game of events (keys, clicks,
 // menu commands, answers, timer events, bounded waits); fuzz_script reads them as a script,
-// hostile bytes included, line by line and once more through RunScript. Either way the
-// invariants are checked after every event. Built once per target with STONEWICK_FUZZ_SCRIPT
+// hostile bytes and nested events included, block by block and once more through RunScript,
+// with and without checking the dumps. Either way the invariants are checked after every
+// event (after every block for nested ones). Built once per target with STONEWICK_FUZZ_SCRIPT
 // set to 0 or 1.
 #include <cstddef>
 #include <cstdint>

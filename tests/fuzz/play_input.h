@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tests/support/checked_session.h"
 #include "tests/support/event_source.h"
@@ -36,22 +37,36 @@ inline std::string PlayEventBytes(const std::uint8_t* data, std::size_t size,
   return session.fault;
 }
 
-// Script bytes: split into lines as the tool does, played until the first bad line.
+// Script bytes: split into lines as the tool does, and played a block at a time (a command
+// line with the nested lines after it) until the first bad line.
 inline std::string PlayScriptBytes(const std::uint8_t* data, std::size_t size,
                                    std::uint64_t* events = nullptr) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   std::ostringstream printed;
   CheckedSession session(printed, kFuzzWaitBudgetMs);
+  std::vector<ScriptLine> block;
+  std::uint64_t number = 0;
   std::size_t at = 0;
-  while (at < text.size()) {
+  bool playing = true;
+  while (playing && at < text.size()) {
     std::size_t end = text.find('\n', at);
     if (end == std::string_view::npos) {
       end = text.size();
     }
-    if (!session.Play(text.substr(at, end - at))) {
-      break;
-    }
+    const std::string_view line = text.substr(at, end - at);
     at = end + 1;
+    ++number;
+    if (!IsCommandLine(line)) {
+      continue;
+    }
+    if (!block.empty() && !IsNestedLine(line)) {
+      playing = session.PlayBlock(block);
+      block.clear();
+    }
+    block.push_back({number, line, {}});
+  }
+  if (playing && !block.empty()) {
+    session.PlayBlock(block);
   }
   if (events != nullptr) {
     *events += session.lines;
@@ -69,11 +84,26 @@ inline std::string PlayScriptBytes(const std::uint8_t* data, std::size_t size,
     return "RunScript ended with " + std::to_string(status) + ", not " + std::to_string(expected);
   }
   if (out.str() != printed.str()) {
-    return "RunScript printed other than the same lines run one by one";
+    return "RunScript printed other than the same blocks run one by one";
   }
   const std::string reason = err.str();
   if (status == 2 && (reason.empty() || reason.find('\n') != reason.size() - 1)) {
     return "a bad script is not reported on exactly one line";
+  }
+  // Checking the dumps prints the same, up to the first dump that differs from its "#= "
+  // lines, where it stops with one line.
+  std::istringstream again{std::string(text)};
+  std::ostringstream checkedOut;
+  std::ostringstream checkedErr;
+  const int checked = RunScript(again, checkedOut, checkedErr, true);
+  const std::string shown = checkedOut.str();
+  if (checked == 1) {
+    if (!out.str().starts_with(shown) ||
+        checkedErr.str().find('\n') != checkedErr.str().size() - 1) {
+      return "a dump that differs is not reported on one line where the run stops";
+    }
+  } else if (checked != status || shown != out.str() || checkedErr.str() != reason) {
+    return "checking the dumps changed the run";
   }
   return {};
 }

@@ -1,6 +1,7 @@
-# Runs one golden script and compares stdout and exit status with the expected file.
+# Runs one golden script and compares stdout and exit status with the expected file, and
+# standard error with EXPECTED_ERRORS when that file exists. OPTIONS go before the script.
 # An .expected file may end with a line "exit N" naming the expected exit status.
-execute_process(COMMAND ${TOOL} ${SCRIPT}
+execute_process(COMMAND ${TOOL} ${OPTIONS} ${SCRIPT}
   OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status)
 file(READ ${EXPECTED} expected)
 set(expected_status 0)
@@ -14,4 +15,10 @@ endif()
 if(NOT actual STREQUAL expected)
   file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/actual.out "${actual}")
   message(FATAL_ERROR "output differs from ${EXPECTED}\n--- actual ---\n${actual}")
+endif()
+if(EXISTS ${EXPECTED_ERRORS})
+  file(READ ${EXPECTED_ERRORS} expected_errors)
+  if(NOT errors STREQUAL expected_errors)
+    message(FATAL_ERROR "standard error differs from ${EXPECTED_ERRORS}\n--- actual ---\n${errors}")
+  endif()
 endif()

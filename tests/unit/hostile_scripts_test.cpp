@@ -115,6 +115,65 @@ TEST(HostileScripts, EmptyScriptRunsToItsEnd) {
   EXPECT_EQ(o.err, "");
 }
 
+// Five Skips reach past the last level, whose message shows what has run; a sixth would
+// show it again.
+constexpr const char* kPastTheLastLevel = "menu skip\nmenu skip\nmenu skip\nmenu skip\nmenu skip\n";
+constexpr const char* kNoMoreLevels = "info \"Sorry, there are no more levels, you win! \"\n";
+
+TEST(HostileScripts, AnEventRunsBeforeTheBadLineAfterItIsReported) {
+  const Outcome o = RunText(std::string(kPastTheLastLevel) + "bogus\n");
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.out, kNoMoreLevels);
+  EXPECT_EQ(o.err, "stonewick-replay: line 6: unknown command 'bogus'\n");
+}
+
+TEST(HostileScripts, MalformedNestingMarksAreBadLines) {
+  for (const char* line :
+       {">", ">0 tick", ">1tick", ">a tick", ">1", ">-1 tick", ">>", "> 1 tick", ">1> tick"}) {
+    const Outcome o =
+        RunText(std::string("manual\n") + kPastTheLastLevel + "menu skip\n" + line + "\n");
+    EXPECT_EQ(o.status, 2) << line;
+    EXPECT_EQ(o.out, kNoMoreLevels) << line;
+    EXPECT_TRUE(o.err.starts_with("stonewick-replay: line 8: ")) << o.err;
+  }
+}
+
+TEST(HostileScripts, BlanksMayStandBeforeANestingMark) {
+  const Outcome o =
+      RunText(std::string("manual\n") + kPastTheLastLevel + "menu skip\n \t>1 key 38\n");
+  EXPECT_EQ(o.status, 0);
+  EXPECT_EQ(o.out, std::string(kNoMoreLevels) + kNoMoreLevels);
+}
+
+TEST(HostileScripts, HugeYieldPointIsOneNoEventReaches) {
+  const Outcome o = RunText("manual\nmenu cheat\n>99999999999999999999999999 tick\n");
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.err,
+            "stonewick-replay: line 3: not run: the event on line 2 ended after 1 yield point, "
+            "before yield point 1000000000000000000\n");
+}
+
+TEST(HostileScripts, NestingDeeperThanTwoHundredEventsIsABadLine) {
+  std::string script = "manual\nmenu cheat\n";
+  for (int depth = 1; depth <= 201; ++depth) {
+    script += std::string(depth, '>') + "1 menu cheat\n";
+  }
+  const Outcome o = RunText(script);
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.out, "");
+  EXPECT_EQ(o.err, "stonewick-replay: line 203: nested deeper than 200 events\n");
+  // Two hundred deep is fine: every cheat reaches its one yield point.
+  EXPECT_EQ(RunText(script.substr(0, script.rfind('\n', script.size() - 2) + 1)).status, 0);
+}
+
+TEST(HostileScripts, NestedLineTooLongRejectsItsBlock) {
+  const Outcome o = RunText(std::string("manual\n") + kPastTheLastLevel +
+                            "menu skip\n>1 tick\n>1 " + std::string(5 << 20, 'x') + "\n");
+  EXPECT_EQ(o.status, 2);
+  EXPECT_EQ(o.out, kNoMoreLevels);
+  EXPECT_EQ(o.err, "stonewick-replay: line 9: longer than 4194304 bytes\n");
+}
+
 // A stream whose first read fails, as a directory or a broken device does.
 class FailingBuffer : public std::streambuf {
  protected:

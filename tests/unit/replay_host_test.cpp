@@ -2,8 +2,12 @@
 // answered from the queue, and how a script run ends.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "tools/replay.h"
 
@@ -84,12 +88,12 @@ TEST(ReplayTimers, SingleEventsAreIgnoredWhileTheTimersAreOff) {
   EXPECT_EQ(replay.host.timers[0].due, 150);
 }
 
-TEST(ReplayClock, ElapsedTimeShowsAsATimeOfDayThatWrapsAfterADay) {
-  std::ostringstream out;
-  ReplayHost host(out);
-  EXPECT_EQ(host.ClockText(0.0), "00:00:00");
-  EXPECT_EQ(host.ClockText(3'723'999.0 / kMsPerDay), "01:02:03");
-  EXPECT_EQ(host.ClockText((kMsPerDay + 61'000.0) / kMsPerDay), "00:01:01");
+TEST(PlayClock, ElapsedTimeShowsAsATimeOfDayThatWrapsAfterADay) {
+  EXPECT_EQ(PlayClockText(0.0), "00:00:00");
+  EXPECT_EQ(PlayClockText(3'723'999.0 / kMsPerDay), "01:02:03");
+  // Whole milliseconds first, then the seconds are cut off.
+  EXPECT_EQ(PlayClockText(1'999.4 / kMsPerDay), "00:00:01");
+  EXPECT_EQ(PlayClockText((kMsPerDay + 61'000.0) / kMsPerDay), "00:01:01");
 }
 
 TEST(ReplayClock, SeedFromClockTakesTheVirtualMilliseconds) {
@@ -97,6 +101,36 @@ TEST(ReplayClock, SeedFromClockTakesTheVirtualMilliseconds) {
   ReplayHost host(out);
   host.nowMs = kMsPerDay * 50 + 7;
   EXPECT_EQ(host.ClockReading(), static_cast<std::uint32_t>(kMsPerDay * 50 + 7));
+}
+
+TEST(ReplayClock, QueuedReadingsAreTakenOldestFirstThenTheVirtualClock) {
+  std::ostringstream out;
+  ReplayHost host(out);
+  host.nowMs = 77;
+  host.readings = {5, 4'294'967'295u};
+  EXPECT_EQ(host.ClockReading(), 5u);
+  EXPECT_EQ(host.ClockReading(), 4'294'967'295u);
+  EXPECT_EQ(host.ClockReading(), 77u);
+}
+
+TEST(ReplayTimers, AfterManualWaitOnlyMovesTheClockAndTimerEventsStillCome) {
+  std::ostringstream out;
+  Replay replay(out);
+  std::string error;
+  for (const char* line : {"menu start", "manual", "wait 5000"}) {
+    ASSERT_TRUE(replay.RunLine(line, error)) << line;
+  }
+  EXPECT_EQ(replay.host.nowMs, 5000);
+  EXPECT_EQ(replay.game.scanCol, 0);
+  ASSERT_TRUE(replay.RunLine("tick", error));
+  EXPECT_EQ(replay.game.scanCol, 2);
+  // Timers started or restarted after `manual` are never due either.
+  ASSERT_TRUE(replay.RunLine("menu pause", error));
+  ASSERT_TRUE(replay.RunLine("menu pause", error));
+  for (const VirtualTimer& timer : replay.host.timers) {
+    EXPECT_TRUE(timer.enabled);
+    EXPECT_EQ(timer.due, kNeverDue);
+  }
 }
 
 TEST(ReplayDialogs, ConfirmTakesQueuedAnswersOldestFirstThenCancel) {
@@ -165,6 +199,184 @@ TEST(ReplayScript, InstructionsLeaveTheGeneratorWhereItWas) {
   ASSERT_TRUE(replay.RunLine("close instructions", error));
   EXPECT_FALSE(replay.instructionsOpen);
   EXPECT_EQ(replay.game.random.randomSeed, seed);
+}
+
+// The walk of the game_over goldens, which ends next to the bad baddie at (3, 12) with the
+// one Power still in hand.
+constexpr const char* kWalkToTheBaddie =
+    "key 37\nkey 37\nkey 37\nkey 40\nkey 37\nkey 40\nkey 37\nkey 37\n";
+
+TEST(ReplayNesting, NoInsideABoxClosesTheWindowOnceAndNothingMoreRunsOrPrints) {
+  int status = -1;
+  const std::string output =
+      RunText(std::string("manual\nanswer N\n") + kWalkToTheBaddie +
+                  "key 37\n>1 menu start\n>1 key 66\n>1 key 37\n>1 menu cheat\n>2 tick\ndump\n",
+              &status);
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(output, "confirm \"Aaagh you have been eaten, game over - play again?\" N\nclosed\n");
+}
+
+TEST(ReplayNesting, TheRunStopsAtAStopEvenWhenTheWindowClosesLater) {
+  // The cheat nested at yield point 1 ends without the yield point 2 its line names; the
+  // Exit after it in the outer event never runs.
+  int status = -1;
+  const std::string output =
+      RunText("manual\nmenu cheat\n>1 menu cheat\n>>2 tick\n>1 menu exit\n", &status);
+  EXPECT_EQ(status, 2);
+  EXPECT_EQ(output,
+            "stonewick-replay: line 4: not run: the event on line 3 ended after 1 yield point, "
+            "before yield point 2\n");
+}
+
+TEST(ReplayNesting, EveryEventCanCarryNestedLines) {
+  for (const char* event :
+       {"key 38", "click 1 1", "menu about", "close instructions", "tick", "slow", "bad"}) {
+    int status = -1;
+    const std::string output = RunText(std::string("manual\n") + event + "\n>1 wait 5\n", &status);
+    EXPECT_EQ(status, 2) << event;
+    EXPECT_EQ(output,
+              "stonewick-replay: line 3: not run: the event on line 2 ended after 0 yield "
+              "points, before yield point 1\n")
+        << event;
+  }
+}
+
+TEST(ReplayNesting, NoOtherCommandCanCarryNestedLines) {
+  for (const std::string command :
+       {"answer Y", "seed 1", "glide 1", "reading 1", "manual", "wait 1"}) {
+    int status = -1;
+    const std::string output = RunText("manual\n" + command + "\n>1 tick\n", &status);
+    EXPECT_EQ(status, 2) << command;
+    EXPECT_EQ(output, "stonewick-replay: line 3: a nested line needs an event above it, and '" +
+                          command.substr(0, command.find(' ')) + "' on line 2 is not an event\n");
+  }
+}
+
+TEST(ReplayNesting, OnlyEventsAndWaitsCanBeNested) {
+  for (const char* nested : {"key 38", "click 1 1", "menu about", "close instructions", "tick",
+                             "slow", "bad", "wait 5"}) {
+    int status = -1;
+    EXPECT_EQ(RunText(std::string("manual\nmenu cheat\n>1 ") + nested + "\n", &status), "");
+    EXPECT_EQ(status, 0) << nested;
+  }
+  for (const std::string nested :
+       {"answer Y", "seed 1", "glide 1", "reading 1", "manual", "dump"}) {
+    int status = -1;
+    EXPECT_EQ(
+        RunText("manual\nmenu cheat\n>1 " + nested + "\n", &status),
+        "stonewick-replay: line 3: '" + nested.substr(0, nested.find(' ')) +
+            "' cannot be nested: only key, click, menu, close, tick, slow, bad and wait can\n");
+    EXPECT_EQ(status, 2) << nested;
+  }
+}
+
+TEST(ReplayNesting, ALineOfDepthDBelongsToTheNearestLineOfDepthDMinusOneAboveIt) {
+  // The depth-3 line after the second depth-1 line belongs to the depth-2 cheat on line 3,
+  // the nearest line of depth 2 above it, and runs at that cheat's one yield point.
+  std::ostringstream out;
+  Replay replay(out);
+  const std::string lines[] = {"menu cheat", ">1 menu cheat", ">>1 menu cheat", ">1 wait 7",
+                               ">>>1 menu cheat"};
+  std::vector<ScriptLine> block;
+  for (std::size_t i = 0; i < std::size(lines); ++i) {
+    block.push_back({i + 1, lines[i], {}});
+  }
+  std::string error;
+  ASSERT_TRUE(replay.RunLine("manual", error));
+  ScriptError bad;
+  EXPECT_EQ(replay.RunBlock(block, bad), BlockOutcome::Ran) << bad.message;
+  EXPECT_EQ(replay.game.powers, 41);
+  EXPECT_EQ(replay.host.nowMs, 7);
+}
+
+TEST(ReplayCheck, DumpsWithoutStateLinesAfterThemAreNotChecked) {
+  std::istringstream in("dump\n# a comment\ndump\n#= end\n");
+  std::ostringstream out;
+  std::ostringstream err;
+  EXPECT_EQ(RunScript(in, out, err, true), 1);
+  EXPECT_EQ(err.str(),
+            "stonewick-replay: line 3: dump line 1 differs: expected \"end\", seen \"state 0 "
+            "running 0 level 1 powers 1 kills 0 slowticks 0\"\n");
+}
+
+TEST(ReplayCheck, ADumpOfOtherLengthNamesTheFirstLinePastTheShorterOne) {
+  std::ostringstream dumped;
+  Replay(dumped).Dump();
+  std::string allButEnd;
+  std::istringstream lines(dumped.str());
+  for (std::string line; std::getline(lines, line) && line != "end";) {
+    allButEnd += "#= " + line + "\n";
+  }
+  for (const auto& [extra, expected] :
+       {std::pair<std::string, std::string>{"",
+                                            "dump line 61 differs: expected no more lines, "
+                                            "seen \"end\""},
+        {"#= end\n#= more\n", "dump line 62 differs: expected \"more\", seen no more lines"}}) {
+    std::istringstream in("dump\n" + allButEnd + extra + "menu exit\n");
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunScript(in, out, err, true), 1);
+    EXPECT_EQ(err.str(), "stonewick-replay: line 1: " + expected + "\n");
+    EXPECT_EQ(out.str(), dumped.str());
+  }
+}
+
+// The command line, run in-process on the given standard input.
+struct CommandLine {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CommandLine RunCommandLine(std::vector<std::string> args, const std::string& input = "") {
+  args.insert(args.begin(), "stonewick-replay");
+  std::vector<char*> argv;
+  for (std::string& arg : args) {
+    argv.push_back(arg.data());
+  }
+  std::istringstream in(input);
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = ReplayMain(argv, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+TEST(ReplayCommandLine, VersionIsOneLineNamingTheTool) {
+  const CommandLine run = RunCommandLine({"--version", "--bogus"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_TRUE(run.out.starts_with("stonewick-replay ")) << run.out;
+  EXPECT_EQ(run.out.find('\n'), run.out.size() - 1);
+  EXPECT_EQ(run.err, "");
+}
+
+TEST(ReplayCommandLine, HelpListsTheOptionsAndPointsAtTheManualPage) {
+  const CommandLine run = RunCommandLine({"--help"});
+  EXPECT_EQ(run.status, 0);
+  for (const char* word : {"--check", "--help", "--version", "--", "stonewick-replay(6)"}) {
+    EXPECT_NE(run.out.find(word), std::string::npos) << word;
+  }
+  EXPECT_LE(std::count(run.out.begin(), run.out.end(), '\n'), 24);
+}
+
+TEST(ReplayCommandLine, AnUnknownOptionIsOneLineAndStatus2) {
+  const CommandLine run = RunCommandLine({"--chek", "-"}, "dump\n");
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err,
+            "stonewick-replay: unrecognized option '--chek' (try 'stonewick-replay --help')\n");
+}
+
+TEST(ReplayCommandLine, DashIsStandardInputAndOptionsMayFollowTheScript) {
+  const CommandLine run = RunCommandLine({"-", "--check"}, "menu cheat\ndump\n#= bogus\n");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_TRUE(run.out.starts_with("state 0 running 0 level 1 powers 11 ")) << run.out;
+}
+
+TEST(ReplayCommandLine, DoubleDashMakesTheNextArgumentTheScript) {
+  const CommandLine run = RunCommandLine({"--", "--help"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "stonewick-replay: cannot open script '--help'\n");
 }
 
 }  // namespace
