@@ -43,8 +43,6 @@ class Host {
 
   // Now as a date-time: days, with the time of day as the fraction.
   virtual double Now() = 0;
-  // Elapsed play time (a fraction of a day) as the clock read-out shows it.
-  virtual std::string ClockText(double elapsed) = 0;
   // A clock reading that differs from run to run, for seeding the generator.
   virtual std::uint32_t ClockReading() = 0;
   // Blocks for ms milliseconds without letting any event run.

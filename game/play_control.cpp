@@ -3,6 +3,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "lib/play_clock.h"
 
 namespace stonewick {
 
@@ -41,12 +42,13 @@ void Game::SetLevel(std::int32_t n) {
 }
 
 void Game::ClearBaddieQueues() {
-  Baddie scratch{};
-  Clear(badQueue, &scratch);
-  Clear(veryBadQueue, &scratch);
+  badQueue.Clear();
+  veryBadQueue.Clear();
 }
 
 bool Game::PlayerCaught() {
+  // While the game is over a baddie reaching the player again changes nothing: the
+  // question is not asked a second time.
   if (state == GameState::GameOver) {
     return false;
   }
@@ -69,17 +71,17 @@ bool Game::PlayerCaught() {
       host.CloseMainWindow();
       break;
     case 'C':
-      SetCell(playerCol, playerRow, trailTile);
-      playerCol = 0;
-      playerRow = 0;
+      RemovePlayer(trailTile);
       break;
     default:
-      break;
+      break;  // the question closed unanswered: the game stays over as it stands
   }
   return true;
 }
 
 void Game::MainTick() {
+  // A tick that comes while a step lets events run (a message, a smash animation) is
+  // dropped, so that the steps never run inside one another.
   if (tickBusy) {
     return;
   }
@@ -93,7 +95,7 @@ void Game::MainTick() {
     slowTickDue = false;
     HatchStep();
     slowTicks += 1;
-    host.ShowReadout(Readout::Clock, host.ClockText(host.Now() - startTime));
+    host.ShowReadout(Readout::Clock, PlayClockText(host.Now() - startTime));
   }
   tickBusy = false;
 }
@@ -102,7 +104,12 @@ void Game::MarkSlowTickDue() {
   slowTickDue = true;
 }
 
+std::int32_t Game::SlowTickStamp() const {
+  return static_cast<std::int32_t>(slowTicks);
+}
+
 void Game::BadStepTick() {
+  // Dropped inside another step, as the main tick is.
   if (tickBusy) {
     return;
   }
@@ -122,9 +129,7 @@ void Game::PauseCommand() {
 }
 
 void Game::AutoCommand() {
-  SetCell(playerCol, playerRow, trailTile == Dirt ? Blank : Dirt);
-  playerCol = 0;
-  playerRow = 0;
+  RemovePlayer(trailTile == Dirt ? Blank : Dirt);
   StartPlay();
 }
 

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "lib/calendar.h"
+#include "ui/clock_text.h"
 #include "ui/fonts.h"
 #include "ui/tile_set.h"
 
@@ -151,8 +152,7 @@ void AboutWindow::ShowOwnProgramFile() {
 void AboutWindow::ShowProgramFile(const QString& path, const QDateTime& lastWritten) {
   pathLabel->setText(LowerCaseAsciiLetters(path));
   pathLabel->adjustSize();
-  stampLabel->setText(
-      FileStampText(lastWritten, QLocale::system().timeFormat(QLocale::LongFormat)));
+  stampLabel->setText(FileStampText(lastWritten, LongTimeFormatWithoutZone(QLocale::system())));
   stampLabel->adjustSize();
   resize(AboutClientWidth(pathLabel->x(), pathLabel->width(), width()), height());
 }

@@ -1,21 +1,14 @@
-// Converts between Qt's clock and the rules' day counts, and formats times of day.
+// Converts Qt's clock to the rules' day counts, and takes the zone out of a time format.
 #include "ui/clock_text.h"
 
-#include <QTime>
-#include <cmath>
+#include "lib/play_clock.h"
 
 namespace stonewick {
-
-namespace {
-
-constexpr double kMsPerDay = 86'400'000.0;
-
-}  // namespace
 
 double DaysSinceEpoch(const QDateTime& local) {
   static const QDate epoch(1899, 12, 30);
   return static_cast<double>(epoch.daysTo(local.date())) +
-         local.time().msecsSinceStartOfDay() / kMsPerDay;
+         local.time().msecsSinceStartOfDay() / static_cast<double>(kMsPerDay);
 }
 
 QString WithoutTimeZone(const QString& format) {
@@ -35,14 +28,6 @@ QString WithoutTimeZone(const QString& format) {
 
 QString LongTimeFormatWithoutZone(const QLocale& locale) {
   return WithoutTimeZone(locale.timeFormat(QLocale::LongFormat));
-}
-
-QString TimeOfDayText(double days, const QString& format, const QLocale& locale) {
-  // Only the time of day counts; a negative date-time keeps its fraction as a positive time.
-  const double fraction = std::fabs(days - std::trunc(days));
-  const double ms = std::round(fraction * kMsPerDay);
-  const int msOfDay = ms >= kMsPerDay || !std::isfinite(ms) ? 0 : static_cast<int>(ms);
-  return locale.toString(QTime::fromMSecsSinceStartOfDay(msOfDay), format);
 }
 
 }  // namespace stonewick

@@ -5,10 +5,13 @@
 #include <QCursor>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QScreen>
 #include <QShowEvent>
 #include <QWidget>
+#include <QWindow>
 
 namespace stonewick {
 
@@ -39,10 +42,56 @@ class AnchoredBox : public QMessageBox {
  protected:
   void showEvent(QShowEvent* event) override {
     QMessageBox::showEvent(event);
+    FitToMessage();
     ClampToScreen(*this, anchor_);
+    PutFrameCornerAtPosition();
+  }
+
+  bool event(QEvent* event) override {
+    const bool handled = QMessageBox::event(event);
+    // Qt's box sizes itself again on every layout request, breaking long lines once more.
+    if (event->type() == QEvent::LayoutRequest && isVisible()) {
+      FitToMessage();
+    }
+    return handled;
   }
 
  private:
+  // Qt's box breaks any message wider than about 500 pixels; the game's messages are one
+  // sentence each and read best on one line, so the box grows to the message's width as long
+  // as that fits on the screen.
+  void FitToMessage() {
+    auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    const QScreen* where = screen();
+    if (label == nullptr || !label->wordWrap() || layout() == nullptr || where == nullptr) {
+      return;
+    }
+    label->setWordWrap(false);
+    layout()->activate();
+    const int width = layout()->totalMinimumSize().width();
+    if (width > where->availableGeometry().width()) {
+      label->setWordWrap(true);
+      return;
+    }
+    const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(width)
+                                                     : layout()->totalMinimumSize().height();
+    setFixedSize(width, height);
+    QCoreApplication::removePostedEvents(this, QEvent::LayoutRequest);
+  }
+
+  // The box exists before it is shown, but its frame is added by the window manager only when
+  // the box appears, so a plain move would put the client area at the anchor and the title bar
+  // above it. While the frame is unknown, the outer corner is asked for instead. The native
+  // window is given the box's geometry first: Qt sizes it lazily, and a native window of
+  // another size would be moved again, client area first, as it is shown.
+  void PutFrameCornerAtPosition() {
+    QWindow* handle = windowHandle();
+    if (handle != nullptr && frameGeometry() == geometry()) {
+      handle->setGeometry(geometry());
+      handle->setFramePosition(pos());
+    }
+  }
+
   QPoint anchor_;
 };
 
@@ -96,19 +145,21 @@ QPoint DialogAnchor() {
   return p;
 }
 
-void ClampToScreen(QWidget& window, QPoint p) {
-  const QSize screen = ScreenSize();
+QPoint ClampedTopLeft(QPoint p, QSize size, const QRect& area) {
   int left = p.x();
   int top = p.y();
-  if (screen.isValid()) {
-    if (left + window.width() > screen.width()) {
-      left = screen.width() - window.width();
-    }
-    if (top + window.height() > screen.height()) {
-      top = screen.height() - window.height();
-    }
+  if (left + size.width() > area.x() + area.width()) {
+    left = area.x() + area.width() - size.width();
   }
-  window.move(left, top);
+  if (top + size.height() > area.y() + area.height()) {
+    top = area.y() + area.height() - size.height();
+  }
+  return {left, top};
+}
+
+void ClampToScreen(QWidget& window, QPoint p) {
+  const QSize screen = ScreenSize();
+  window.move(screen.isValid() ? ClampedTopLeft(p, window.size(), QRect(QPoint(0, 0), screen)) : p);
 }
 
 void InfoDialog(const std::string& message) {

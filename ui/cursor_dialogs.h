@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QString>
 #include <string>
 
@@ -32,8 +34,11 @@ bool DoubleAmpersands(std::string& message);
 // closed; it becomes the new anchor.
 QPoint DialogAnchor();
 
-// Moves the window's top-left corner to p, pulled back left and up so that it ends on the
-// primary screen's right and bottom edges when it would pass them.
+// Where a window of the given size goes when its top-left corner is wanted at p: pulled back
+// left and up so that it ends on the area's right and bottom edges when it would pass them.
+// There is no lower bound: a point left of or above the area stays where it is.
+QPoint ClampedTopLeft(QPoint p, QSize size, const QRect& area);
+// Moves the window's top-left corner to p, clamped to the primary screen's full size.
 void ClampToScreen(QWidget& window, QPoint p);
 
 // A modal information box with OK; returns when it is closed.

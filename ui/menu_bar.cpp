@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QStyleOptionMenuItem>
 #include <algorithm>
+#include <cstdint>
 
 namespace stonewick {
 
@@ -33,15 +34,49 @@ QSize WrappingMenuBar::ItemSize(const QAction* action) const {
   return style()->sizeFromContents(QStyle::CT_MenuBarItem, &option, text, this);
 }
 
+int WrappingMenuBar::TightWidth(const QAction* action) const {
+  return fontMetrics().size(Qt::TextShowMnemonic, action->text()).width() + 2 * kTightPadding;
+}
+
 std::vector<std::pair<QAction*, QRect>> WrappingMenuBar::ItemRects(int width) const {
   std::vector<std::pair<QAction*, QRect>> items;
   const int margin = Margin();
   const int spacing = style()->pixelMetric(QStyle::PM_MenuBarItemSpacing, nullptr, this);
   int rowHeight = 0;
+  int oneRow = -spacing;
+  int tightRow = 0;
   for (const QAction* action : actions()) {
     if (action->isVisible()) {
-      rowHeight = std::max(rowHeight, ItemSize(action).height());
+      const QSize size = ItemSize(action);
+      rowHeight = std::max(rowHeight, size.height());
+      oneRow += size.width() + spacing;
+      tightRow += std::min(TightWidth(action), size.width());
     }
+  }
+  const int room = width - 2 * margin;
+  if (oneRow > room && tightRow <= room) {
+    // The commands fit on one row with less space around their captions: each item gives up
+    // the same share of what lies between its style's width and its caption's.
+    const std::int64_t squeeze = oneRow - room;
+    const std::int64_t slack = oneRow - tightRow;
+    // From the edges of the natural layout (n) and the tight one (t) to where they end up.
+    const auto squeezed = [&](int n, int t) {
+      return margin + n - static_cast<int>((n - t) * squeeze / slack);
+    };
+    int natural = 0;
+    int tight = 0;
+    for (QAction* action : actions()) {
+      if (!action->isVisible()) {
+        continue;
+      }
+      const int left = squeezed(natural, tight);
+      const int itemWidth = ItemSize(action).width();
+      natural += itemWidth;
+      tight += std::min(TightWidth(action), itemWidth);
+      items.emplace_back(action, QRect(left, margin, squeezed(natural, tight) - left, rowHeight));
+      natural += spacing;
+    }
+    return items;
   }
   int x = margin;
   int y = margin;

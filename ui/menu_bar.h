@@ -1,6 +1,7 @@
 // A menu bar of commands that sit directly on the bar, with no drop-down lists. When the
-// commands do not fit the window's width the bar wraps onto further rows, so every command
-// stays in view; each command's '&' letter is its Alt accelerator.
+// commands do not fit the window's width the bar first narrows the space around the captions,
+// and only when even that is not enough wraps onto further rows, so every command stays in
+// view; each command's '&' letter is its Alt accelerator.
 #pragma once
 
 #include <QAction>
@@ -35,6 +36,9 @@ class WrappingMenuBar : public QWidget {
 
  private:
   QSize ItemSize(const QAction* action) const;
+  // The narrowest an item may become to keep the bar on one row: its caption and a little room.
+  int TightWidth(const QAction* action) const;
+  static constexpr int kTightPadding = 4;
   QAction* ActionAt(QPoint at) const;
   int Margin() const;
 

@@ -57,7 +57,7 @@ int main(int argc, char* argv[]) {
   layout.setContentsMargins(0, 0, 0, 0);
   layout.setMenuBar(&bar);
   layout.addWidget(&client);
-  window.resize(395, 480);
+  window.resize(387, 453);  // the same client size as the game: 395 by 480 outside
   window.move(482, 249);
   window.show();
   return QApplication::exec();

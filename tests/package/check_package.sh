@@ -54,7 +54,6 @@ grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/$app.metainfo.
 cmp -s "$work/start_state.out" "$source/tests/replay/start_state.expected" ||
   fail "stonewick-replay printed another start state: $(diff "$source/tests/replay/start_state.expected" "$work/start_state.out" | head -5)"
 [ -x "$root/usr/games/stonewick" ] || fail "the game is not executable"
-# SWITCH ON (uncomment) once the game answers --version; until then only the file is checked.
-# [[ "$(QT_QPA_PLATFORM=offscreen "$root/usr/games/stonewick" --version)" == *"$version"* ]] || fail "stonewick --version does not print $version"
+[[ "$(QT_QPA_PLATFORM=offscreen "$root/usr/games/stonewick" --version)" == *"$version"* ]] || fail "stonewick --version does not print $version"
 
 echo "package $(basename "$deb") checked"

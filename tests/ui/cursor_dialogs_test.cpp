@@ -5,9 +5,11 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QScreen>
 #include <QTest>
 
+#include "game/game.h"
 #include "modal_answer.h"
 
 using namespace stonewick;
@@ -100,6 +102,23 @@ class DialogsTest : public QObject {
     QCOMPARE(seen->text, QString("red & yellow <b>bold</b>"));
     QCOMPARE(stonewick::lastDialogPos, QPoint(100, 150));
     QCOMPARE(stonewick::lastClosePos, QPoint(100, 150));
+  }
+
+  void boxWidensToKeepAMessageThatFitsTheScreenOnOneLine() {
+    const QString message = stonewick::kSecondChanceMessage;
+    QRect shown;
+    int lineHeight = 0;
+    AnswerNextBox([&](QMessageBox& box) {
+      const auto* label = box.findChild<QLabel*>("qt_msgbox_label");
+      const QFontMetrics metrics(label->font());
+      shown = metrics.boundingRect(QRect(QPoint(0, 0), label->contentsRect().size()),
+                                   Qt::TextWordWrap, message);
+      lineHeight = metrics.height();
+      box.button(QMessageBox::Ok)->click();
+    });
+    stonewick::InfoDialog(message.toStdString());
+    QVERIFY(shown.width() < Screen().width());
+    QCOMPARE(shown.height(), lineHeight);
   }
 
   void infoDialogAnswersEscapeWithItsOkButton() {

@@ -1,11 +1,14 @@
 // The main window as the program starts it: layout, start-up state, the board's pixels, keys
 // and clicks on the grid, and what each menu command does.
 #include <QCursor>
+#include <QGuiApplication>
 #include <QKeySequence>
+#include <QScreen>
 #include <QTest>
 #include <memory>
 #include <set>
 
+#include "ui/cursor_dialogs.h"
 #include "ui/fonts.h"
 #include "ui/program.h"
 
@@ -35,9 +38,25 @@ class MainWindowTest : public QObject {
 
   void windowHasDesignedCaptionSizeAndPlace() {
     QCOMPARE(board().windowTitle(), QString("Stonewick"));
-    QCOMPARE(board().size(), QSize(395, 480));
-    QCOMPARE(board().pos(), QPoint(482, 249));
+    // 395 by 480 is the outer size, as for the About and Instructions windows: the frame
+    // takes 8 by 27 of it.
+    QCOMPARE(board().size(), QSize(395 - 8, 480 - 27));
+    // At (482, 249) the window would pass the right edge of the 800 by 800 test screen.
+    QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 800, 800));
+    QCOMPARE(board().pos(), QPoint(405, 249));
     QVERIFY(!board().windowIcon().isNull());
+  }
+
+  void windowKeepsItsPlaceWhereItFitsElseComesBackOntoTheFreeArea() {
+    const QPoint place(482, 249);
+    const QSize outer(395, 480);
+    QCOMPARE(ClampedTopLeft(place, outer, QRect(0, 0, 1280, 1024)), place);
+    // A 1280 by 1024 screen at a scale factor of 2.
+    QCOMPARE(ClampedTopLeft(place, outer, QRect(0, 0, 640, 512)), QPoint(245, 32));
+    // An 800 by 600 screen with a panel 24 pixels high along its top.
+    QCOMPARE(ClampedTopLeft(place, outer, QRect(0, 24, 800, 576)), QPoint(405, 120));
+    // One pixel too narrow, and exactly high enough.
+    QCOMPARE(ClampedTopLeft(place, outer, QRect(0, 0, 876, 729)), QPoint(481, 249));
   }
 
   void startUpShowsLevelOneCountersAndPauseCaption() {
@@ -172,7 +191,7 @@ class MainWindowTest : public QObject {
     const auto items = board().MenuBar().ItemRects(board().width());
     QCOMPARE(items.size(), std::size_t{8});
     const QRect bar = board().MenuBar().geometry();
-    QCOMPARE(bar.width(), 395);
+    QCOMPARE(bar.width(), board().width());
     std::set<int> rows;
     for (std::size_t i = 0; i < items.size(); ++i) {
       QVERIFY(items[i].first != &board().Command(MenuCommand::Cheat));
@@ -197,6 +216,29 @@ class MainWindowTest : public QObject {
     QCoreApplication::processEvents();
     QVERIFY(board().MenuBar().height() > twoRows);
     QCOMPARE(board().Client().y(), board().MenuBar().height());
+  }
+
+  void commandsShareOneRowAtOpeningWidthInEitherFace_data() {
+    QTest::addColumn<QString>("family");
+    // The window's face, and the widest stand-in, used where the first is not installed.
+    QTest::newRow("window's face") << InstalledFamily("MS Sans Serif");
+    QTest::newRow("DejaVu Sans") << QString("DejaVu Sans");
+  }
+  void commandsShareOneRowAtOpeningWidthInEitherFace() {
+    QFETCH(QString, family);
+    board().MenuBar().setFont(DesignFont(family, 11));
+    const QFontMetrics metrics = board().MenuBar().fontMetrics();
+    const auto items = board().MenuBar().ItemRects(board().width());
+    QCOMPARE(items.size(), std::size_t{8});
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      QCOMPARE(items[i].second.top(), items[0].second.top());
+      const QString caption = items[i].first->text();
+      QVERIFY(items[i].second.width() >= metrics.size(Qt::TextShowMnemonic, caption).width());
+      QVERIFY(i == 0 || items[i].second.left() > items[i - 1].second.right());
+    }
+    QVERIFY(items.back().second.right() < board().width());
+    QCOMPARE(board().MenuBar().heightForWidth(board().width()),
+             board().MenuBar().heightForWidth(QWIDGETSIZE_MAX));
   }
 
   void acceleratorsAreUniqueAndFollowPauseCaption() {

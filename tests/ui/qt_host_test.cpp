@@ -73,14 +73,6 @@ class QtHostTest : public QObject {
     QCOMPARE(LongTimeFormatWithoutZone(QLocale::c()), QString("HH:mm:ss"));
   }
 
-  void clockTextShowsTimeOfDayOfAFraction() {
-    const QLocale c = QLocale::c();
-    QCOMPARE(TimeOfDayText(5.0 / 86400, "HH:mm:ss", c), QString("00:00:05"));
-    QCOMPARE(TimeOfDayText(44000.75, "HH:mm:ss", c), QString("18:00:00"));
-    QCOMPARE(TimeOfDayText(-1.25, "HH:mm:ss", c), QString("06:00:00"));
-    QCOMPARE(TimeOfDayText(3723.0 / 86400, "h:mm:ss AP", QLocale("en_US")), QString("1:02:03 AM"));
-  }
-
   void drawCellPutsTileInBackBufferAndIgnoresUnknownCodesAndCells() {
     host().DrawCell(3, 4, stonewick::Border);
     QCOMPARE(Cell(3, 4), tile(stonewick::Border));

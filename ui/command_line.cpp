@@ -1,0 +1,126 @@
+// Reads the game's options off the command line and sets Qt's own options aside for Qt.
+#include "ui/command_line.h"
+
+#include <array>
+#include <string_view>
+#include <utility>
+
+#ifndef STONEWICK_VERSION
+#error "STONEWICK_VERSION comes from the project version (ui/CMakeLists.txt)"
+#endif
+
+namespace stonewick {
+
+namespace {
+
+// Qt's options as QGuiApplication, QApplication and the X11 platform read them, without the
+// leading dash; Qt takes them with one dash or two.
+constexpr std::array<std::string_view, 15> kQtOptionsWithValue = {"platform",
+                                                                  "platformpluginpath",
+                                                                  "platformtheme",
+                                                                  "plugin",
+                                                                  "qwindowgeometry",
+                                                                  "qwindowicon",
+                                                                  "qwindowtitle",
+                                                                  "session",
+                                                                  "display",
+                                                                  "geometry",
+                                                                  "title",
+                                                                  "icon",
+                                                                  "name",
+                                                                  "style",
+                                                                  "stylesheet"};
+constexpr std::array<std::string_view, 6> kQtFlags = {"reverse", "widgetcount", "testability",
+                                                      "nograb",  "dograb",      "qmljsdebugger"};
+
+bool Contains(const auto& names, std::string_view name) {
+  for (const std::string_view known : names) {
+    if (known == name) {
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+CommandLine ReadCommandLine(int argc, char* argv[]) {
+  CommandLine line;
+  if (argc > 0) {
+    line.qtArguments.push_back(argv[0]);
+  }
+  const auto mistake = [&line](std::string what) {
+    line.request = CommandLine::Request::Mistake;
+    line.mistake = std::move(what);
+    return line;
+  };
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      line.request = CommandLine::Request::ShowHelp;
+      return line;
+    }
+    if (arg == "--version") {
+      line.request = CommandLine::Request::ShowVersion;
+      return line;
+    }
+    if (arg == "--record" || arg.starts_with("--record=")) {
+      std::string_view path;
+      if (arg != "--record") {
+        path = arg.substr(std::string_view("--record=").size());
+      } else if (i + 1 < argc) {
+        path = argv[++i];
+      }
+      if (path.empty()) {
+        return mistake("option '--record' needs a FILE");
+      }
+      line.recordPath = std::string(path);
+      continue;
+    }
+    if (arg.size() < 2 || arg.front() != '-') {
+      return mistake("unexpected argument '" + std::string(arg) + "'");
+    }
+    // Qt's own options, with their values, go to Qt as they are.
+    std::string_view name = arg.substr(arg.starts_with("--") ? 2 : 1);
+    const bool joinedValue = name.find('=') != std::string_view::npos;
+    name = name.substr(0, name.find('='));
+    if (Contains(kQtOptionsWithValue, name)) {
+      line.qtArguments.push_back(argv[i]);
+      if (!joinedValue) {
+        if (i + 1 >= argc) {
+          return mistake("option '" + std::string(arg) + "' needs a value");
+        }
+        line.qtArguments.push_back(argv[++i]);
+      }
+      line.platformArgument = line.platformArgument || name == "platform";
+    } else if (Contains(kQtFlags, name)) {
+      line.qtArguments.push_back(argv[i]);
+    } else {
+      return mistake("unrecognized option '" + std::string(arg) + "'");
+    }
+  }
+  line.qtArguments.push_back(nullptr);
+  return line;
+}
+
+std::string UsageText() {
+  return "Usage: stonewick [--record FILE]\n"
+         "An arcade puzzle game: wall in the roaming baddies with bricks before they catch\n"
+         "you.\n"
+         "\n"
+         "  --record FILE  write a recording of the game to FILE as it is played;\n"
+         "                 stonewick-replay --check FILE plays it again\n"
+         "  -h, --help     show this help and exit\n"
+         "  --version      show the version and exit\n"
+         "\n"
+         "Qt's own options, such as -platform NAME or -style NAME, are passed on to Qt.\n"
+         "Exit status: 0 when the game was closed; 1 when no display could be opened; 2 for\n"
+         "bad usage, with one line on standard error.\n"
+         "The keys, the rules and the menu are described in the manual page stonewick(6).\n";
+}
+
+std::string VersionText() {
+  return std::string("stonewick ") + STONEWICK_VERSION + "\n";
+}
+
+}  // namespace stonewick
