@@ -2,6 +2,7 @@
 // one of six pastels each time the window opens.
 #include "ui/instructions_window.h"
 
+#include <QCloseEvent>
 #include <QPlainTextEdit>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -75,6 +76,14 @@ void InstructionsWindow::showEvent(QShowEvent* event) {
     PaintNewColour();
   }
   QWidget::showEvent(event);
+}
+
+void InstructionsWindow::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  // Closing a window that is not open changes nothing.
+  if (isVisible()) {
+    emit Closed();
+  }
 }
 
 void InstructionsWindow::PaintNewColour() {

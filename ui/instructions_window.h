@@ -8,6 +8,7 @@
 
 #include "lib/random.h"
 
+class QCloseEvent;
 class QPlainTextEdit;
 class QShowEvent;
 
@@ -25,8 +26,13 @@ class InstructionsWindow : public QWidget {
 
   QPlainTextEdit* instructionsText;
 
+ signals:
+  // The open window is being closed; the next opening draws a new colour.
+  void Closed();
+
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void PaintNewColour();

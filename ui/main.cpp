@@ -1,21 +1,49 @@
-// Starts the game: the application, the modules and windows in start-up order, then the event
-// loop, which shows the main window and runs until it is closed.
+// Starts the game: the command line, a platform that lets the game place its windows, the
+// application, the modules and windows in start-up order, then the event loop, which shows
+// the main window and runs until it is closed.
 #include <QApplication>
+#include <cstdio>
 
+#include "ui/command_line.h"
 #include "ui/first_paint.h"
+#include "ui/platform.h"
 #include "ui/program.h"
 #include "ui/tile_set.h"
 
 int main(int argc, char* argv[]) {
   using namespace stonewick;
+  // Before Qt starts, so that --help and --version need no display.
+  CommandLine commandLine = ReadCommandLine(argc, argv);
+  switch (commandLine.request) {
+    case CommandLine::Request::ShowHelp:
+      std::fputs(UsageText().c_str(), stdout);
+      return 0;
+    case CommandLine::Request::ShowVersion:
+      std::fputs(VersionText().c_str(), stdout);
+      return 0;
+    case CommandLine::Request::Mistake:
+      std::fprintf(stderr, "stonewick: %s (try 'stonewick --help')\n", commandLine.mistake.c_str());
+      return 2;
+    case CommandLine::Request::Play:
+      break;
+  }
+  ChoosePlatformFromEnvironment(commandLine.platformArgument);
   // Whole-number scaling keeps the pixel-art tiles sharp on high-density screens.
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
-  QApplication app(argc, argv);
+  // Qt sees only its own options; the game's are read already.
+  int qtArgc = static_cast<int>(commandLine.qtArguments.size()) - 1;
+  WatchForMissingDisplay();
+  QApplication app(qtArgc, commandLine.qtArguments.data());
+  DisplayOpened();
   QApplication::setWindowIcon(TileSet::ProgramIcon());
   Program program;
   if (FirstPaintProbeRequested()) {
     QObject::connect(&program.mainWindow.View(), &BoardView::FirstPainted,
                      &ReportFirstPaintAndQuit);
+  }
+  // A recording starts where a replay starts: the clock reads 0 as the main window first shows.
+  if (commandLine.recordPath) {
+    program.StartRecording(*commandLine.recordPath);
   }
   program.mainWindow.show();
   return QApplication::exec();

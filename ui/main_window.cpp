@@ -4,14 +4,18 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFont>
+#include <QGuiApplication>
 #include <QPalette>
+#include <QScreen>
 #include <QShowEvent>
+#include <sstream>
 
 #include "ui/about_window.h"
 #include "ui/cursor_dialogs.h"
 #include "ui/fonts.h"
 #include "ui/instructions_window.h"
 #include "ui/qt_host.h"
+#include "ui/recorder.h"
 #include "ui/tile_set.h"
 
 namespace stonewick {
@@ -67,14 +71,20 @@ MainWindow::MainWindow(Game& game, QtHost& host, QWidget* parent)
   setTabOrder(&boardView_, &glideBox_);
   boardView_.setFocus();
   connect(&boardView_, &BoardView::KeyDown, this,
-          [this](std::uint16_t key) { game_.KeyPressed(key); });
+          [this](std::uint16_t key) { Deliver(WindowEvent::Key(key)); });
   connect(&boardView_, &BoardView::Clicked, this,
-          [this](int col, int row) { game_.CellClicked(col, row); });
+          [this](int col, int row) { Deliver(WindowEvent::Click(col, row)); });
 
   WireMenu();
   WireTimers();
-  resize(395, 480);
-  move(482, 249);
+  // 395 by 480 is the window's outer size, of which the frame takes 8 by 27. It opens with
+  // that outer corner at (482, 249), or pulled back onto the screen's free area where it
+  // would not fit there.
+  const QSize outer(395, 480);
+  resize(outer - QSize(8, 27));
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QPoint place(482, 249);
+  move(screen != nullptr ? ClampedTopLeft(place, outer, screen->availableGeometry()) : place);
 
   host_.Attach(this);
   game_.GiveFirstPower();
@@ -89,6 +99,8 @@ void MainWindow::SetCompanionWindows(TileSet& tileSet, AboutWindow& about,
   tileSet_ = &tileSet;
   about_ = &about;
   instructions_ = &instructions;
+  connect(&instructions, &InstructionsWindow::Closed, this,
+          [this] { Deliver(WindowEvent::CloseInstructions()); });
 }
 
 void MainWindow::PlaceReadouts() {
@@ -115,6 +127,62 @@ void MainWindow::WireMenu() {
 }
 
 void MainWindow::RunCommand(MenuCommand command) {
+  Deliver(WindowEvent::Menu(command));
+}
+
+void MainWindow::Deliver(const WindowEvent& event) {
+  if (recorder_ == nullptr) {
+    Run(event);
+    return;
+  }
+  const bool ending = event.kind == WindowEvent::Kind::CloseBox ||
+                      (event.kind == WindowEvent::Kind::Menu && event.command == MenuCommand::Exit);
+  if (ending && recorder_->Depth() == 0) {
+    // The recording ends with the state the game is left in.
+    std::ostringstream dump;
+    WriteDump(dump, game_, ShownItems());
+    recorder_->EndWithState(dump.str());
+    Run(event);
+    return;
+  }
+  recorder_->BeginEvent(event);
+  Run(event);
+  recorder_->EndEvent();
+}
+
+void MainWindow::Run(const WindowEvent& event) {
+  switch (event.kind) {
+    case WindowEvent::Kind::Key:
+      game_.KeyPressed(event.key);
+      break;
+    case WindowEvent::Kind::Click:
+      game_.CellClicked(event.col, event.row);
+      break;
+    case WindowEvent::Kind::Menu:
+      RunMenuCommand(event.command);
+      break;
+    case WindowEvent::Kind::Timer:
+      // A tick that finds the rules busy is dropped by the rules themselves.
+      switch (event.timer) {
+        case GameTimer::Main:
+          game_.MainTick();
+          break;
+        case GameTimer::Slow:
+          game_.MarkSlowTickDue();
+          break;
+        case GameTimer::BadStep:
+          game_.BadStepTick();
+          break;
+      }
+      break;
+    case WindowEvent::Kind::CloseInstructions:
+    case WindowEvent::Kind::CloseBox:
+      // The rules keep nothing of these; the window closes by itself.
+      break;
+  }
+}
+
+void MainWindow::RunMenuCommand(MenuCommand command) {
   switch (command) {
     case MenuCommand::Exit:
       game_.ExitCommand();
@@ -150,12 +218,25 @@ void MainWindow::WireTimers() {
   timers_[static_cast<std::size_t>(GameTimer::Main)].setInterval(kMainTickMs);
   timers_[static_cast<std::size_t>(GameTimer::Slow)].setInterval(kSlowTickMs);
   timers_[static_cast<std::size_t>(GameTimer::BadStep)].setInterval(kFirstBadStepMs);
-  connect(&timers_[static_cast<std::size_t>(GameTimer::Main)], &QTimer::timeout, this,
-          [this] { game_.MainTick(); });
-  connect(&timers_[static_cast<std::size_t>(GameTimer::Slow)], &QTimer::timeout, this,
-          [this] { game_.MarkSlowTickDue(); });
-  connect(&timers_[static_cast<std::size_t>(GameTimer::BadStep)], &QTimer::timeout, this,
-          [this] { game_.BadStepTick(); });
+  for (const GameTimer timer : {GameTimer::Main, GameTimer::Slow, GameTimer::BadStep}) {
+    connect(&timers_[static_cast<std::size_t>(timer)], &QTimer::timeout, this,
+            [this, timer] { Deliver(WindowEvent::Tick(timer)); });
+  }
+}
+
+WindowItems MainWindow::ShownItems() const {
+  WindowItems items;
+  items.timersOn = true;
+  for (const QTimer& timer : timers_) {
+    items.timersOn = items.timersOn && timer.isActive();
+  }
+  items.badStepInterval = Timer(GameTimer::BadStep).interval();
+  items.pauseCaption =
+      commands_[static_cast<std::size_t>(MenuCommand::Pause)]->text().toStdString();
+  for (std::size_t i = 0; i < items.labels.size(); ++i) {
+    items.labels[i] = readoutLabels_[i].text().toStdString();
+  }
+  return items;
 }
 
 void MainWindow::PrepareFirstShow() {
@@ -218,7 +299,9 @@ void MainWindow::EnableSkipCommand(bool enabled) {
 }
 
 void MainWindow::CloseWindow() {
+  closedByRules_ = true;
   close();
+  closedByRules_ = false;
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -231,6 +314,13 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
+  // Not Exit nor the end of the game: the player used the close box.
+  if (!closedByRules_) {
+    Deliver(WindowEvent::CloseBox());
+  }
+  if (recorder_ != nullptr) {
+    recorder_->WindowClosed();
+  }
   // The main window takes the other windows with it and ends the program.
   for (QWidget* other : {static_cast<QWidget*>(about_), static_cast<QWidget*>(instructions_)}) {
     if (other != nullptr) {

@@ -9,10 +9,12 @@
 #include <QWidget>
 #include <array>
 
+#include "game/dump.h"
 #include "game/game.h"
 #include "ui/board_view.h"
 #include "ui/game_screen.h"
 #include "ui/menu_bar.h"
+#include "ui/window_event.h"
 
 namespace stonewick {
 
@@ -20,12 +22,7 @@ class QtHost;
 class TileSet;
 class AboutWindow;
 class InstructionsWindow;
-
-// The commands on the menu bar, in the order they stand there.
-enum class MenuCommand { Exit, Instructions, Start, Pause, Randomise, Cheat, Skip, Auto, About };
-inline constexpr int kMenuCommandCount = 9;
-
-enum class GameTimer { Main, Slow, BadStep };
+class Recorder;
 
 class MainWindow : public QWidget, public GameScreen {
   Q_OBJECT
@@ -39,6 +36,13 @@ class MainWindow : public QWidget, public GameScreen {
 
   // Runs a menu command as if it had been chosen on the bar.
   void RunCommand(MenuCommand command);
+  // Every event from outside reaches the rules through here, and is written down while a
+  // recording runs.
+  void Deliver(const WindowEvent& event);
+  // nullptr: not recording.
+  void SetRecorder(Recorder* recorder) { recorder_ = recorder; }
+  // What the window shows of the game: its timers, the Pause caption and the read-outs.
+  WindowItems ShownItems() const;
 
   BoardView& View() { return boardView_; }
   QAction& Command(MenuCommand command) { return *commands_[static_cast<std::size_t>(command)]; }
@@ -72,6 +76,8 @@ class MainWindow : public QWidget, public GameScreen {
   void PlaceBarAndClient();
   void WireMenu();
   void WireTimers();
+  void Run(const WindowEvent& event);
+  void RunMenuCommand(MenuCommand command);
   // The first showing: tiles loaded, the board sized to its cells, level 1 laid out.
   void PrepareFirstShow();
   void ShowInstructions();
@@ -89,6 +95,9 @@ class MainWindow : public QWidget, public GameScreen {
   TileSet* tileSet_ = nullptr;
   AboutWindow* about_ = nullptr;
   InstructionsWindow* instructions_ = nullptr;
+  Recorder* recorder_ = nullptr;
+  // The rules are closing the window, for Exit or at the end of the game.
+  bool closedByRules_ = false;
 };
 
 }  // namespace stonewick

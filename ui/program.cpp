@@ -15,4 +15,11 @@ Program::Program() {
   mainWindow.SetCompanionWindows(tileSet, aboutWindow, instructionsWindow);
 }
 
+bool Program::StartRecording(const std::string& path) {
+  recorder = Recorder::Open(path);
+  host.SetRecorder(recorder.get());
+  mainWindow.SetRecorder(recorder.get());
+  return recorder != nullptr;
+}
+
 }  // namespace stonewick

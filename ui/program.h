@@ -2,6 +2,9 @@
 // (calendar and dialog state, the list module, the rules), then the five windows.
 #pragma once
 
+#include <memory>
+#include <string>
+
 #include "game/game.h"
 #include "lists/spare_lists.h"
 #include "ui/about_window.h"
@@ -9,6 +12,7 @@
 #include "ui/instructions_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_host.h"
+#include "ui/recorder.h"
 #include "ui/tile_set.h"
 
 namespace stonewick {
@@ -23,6 +27,13 @@ struct Program {
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
+  // Records the game from now on into the file at `path`: call it just before the main window
+  // is first shown, which is where a replay starts. False when the file cannot be written
+  // (said on standard error); the game then plays on without recording.
+  bool StartRecording(const std::string& path);
+
+  // Empty unless recording; first, so that it outlives everything that writes to it.
+  std::unique_ptr<Recorder> recorder;
   HelperStartUp helpers;
   SpareLists spareLists;
   QtHost host;

@@ -7,9 +7,11 @@
 #include <chrono>
 
 #include "lib/pause.h"
+#include "lib/play_clock.h"
 #include "ui/clock_text.h"
 #include "ui/cursor_dialogs.h"
 #include "ui/game_screen.h"
+#include "ui/recorder.h"
 
 namespace stonewick {
 
@@ -25,16 +27,30 @@ void QtHost::ShowReadout(Readout readout, const std::string& text) {
   }
 }
 
+// Each of these three is a yield point: other events may run inside it.
 void QtHost::RunPendingEvents() {
+  if (recorder_ != nullptr) {
+    recorder_->YieldPoint();
+  }
   QCoreApplication::processEvents();
 }
 
 void QtHost::ShowMessage(const std::string& message) {
+  if (recorder_ != nullptr) {
+    recorder_->YieldPoint();
+  }
   InfoDialog(message);
 }
 
 char QtHost::AskYesNoCancel(const std::string& message) {
-  return ConfirmDialog(message);
+  if (recorder_ != nullptr) {
+    recorder_->YieldPoint();
+  }
+  const char answer = ConfirmDialog(message);
+  if (recorder_ != nullptr) {
+    recorder_->Answer(answer);
+  }
+  return answer;
 }
 
 void QtHost::SetTimersRunning(bool running) {
@@ -50,18 +66,21 @@ void QtHost::SetBadStepInterval(std::int32_t ms) {
 }
 
 double QtHost::Now() {
+  if (recorder_ != nullptr) {
+    // Days since the recording started, exactly as the replay counts them.
+    return static_cast<double>(recorder_->ClockMs()) / static_cast<double>(kMsPerDay);
+  }
   return DaysSinceEpoch(QDateTime::currentDateTime());
-}
-
-std::string QtHost::ClockText(double elapsed) {
-  const QLocale locale = QLocale::system();
-  return TimeOfDayText(elapsed, LongTimeFormatWithoutZone(locale), locale).toStdString();
 }
 
 std::uint32_t QtHost::ClockReading() {
   const auto ns = std::chrono::steady_clock::now().time_since_epoch();
-  return static_cast<std::uint32_t>(
-      std::chrono::duration_cast<std::chrono::nanoseconds>(ns).count());
+  const auto reading =
+      static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(ns).count());
+  if (recorder_ != nullptr) {
+    recorder_->Reading(reading);
+  }
+  return reading;
 }
 
 void QtHost::PauseMs(std::int32_t ms) {

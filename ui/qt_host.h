@@ -7,12 +7,16 @@
 namespace stonewick {
 
 class GameScreen;
+class Recorder;
 
 class QtHost final : public Host {
  public:
   // The window the rules act on; nullptr while there is none. Until then draws, read-outs,
   // timers and commands go nowhere.
   void Attach(GameScreen* screen) { screen_ = screen; }
+  // While a recording runs, the rules' clock is the recorder's and what they take from the
+  // clock and the dialogs is written down; nullptr when not recording.
+  void SetRecorder(Recorder* recorder) { recorder_ = recorder; }
 
   void DrawCell(int col, int row, std::int32_t code) override;
   void ShowReadout(Readout readout, const std::string& text) override;
@@ -22,7 +26,6 @@ class QtHost final : public Host {
   void SetTimersRunning(bool running) override;
   void SetBadStepInterval(std::int32_t ms) override;
   double Now() override;
-  std::string ClockText(double elapsed) override;
   std::uint32_t ClockReading() override;
   void PauseMs(std::int32_t ms) override;
   void ShowPauseCommand(const std::string& caption) override;
@@ -31,6 +34,7 @@ class QtHost final : public Host {
 
  private:
   GameScreen* screen_ = nullptr;
+  Recorder* recorder_ = nullptr;
 };
 
 }  // namespace stonewick

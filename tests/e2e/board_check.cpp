@@ -1,11 +1,16 @@
 // Checks a screenshot of the running game: finds the board by its blue border ring and
 // compares its cells with the tiles of the level-1 layout, as it opens or after the player
-// has turned right with the arrow key.
+// has turned right with the arrow key; or with the tiles of the final state at the end of a
+// recording; or tells where the board is on the screen.
 #include <QApplication>
 #include <QImage>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
 
 #include "game/game.h"
 #include "ui/qt_host.h"
@@ -54,11 +59,73 @@ bool CellShows(const QImage& shot, QPoint board, int col, int row, const QImage&
   return true;
 }
 
+// The tile codes of the final state in a recording: the 22 rows after "#= tiles".
+std::optional<std::vector<std::vector<int>>> RecordedTiles(const char* path) {
+  std::ifstream recording(path);
+  std::string line;
+  while (std::getline(recording, line) && line != "#= tiles") {
+  }
+  std::vector<std::vector<int>> rows;
+  while (rows.size() < 22 && std::getline(recording, line) && line.starts_with("#= ")) {
+    std::istringstream codes(line.substr(3));
+    rows.emplace_back();
+    int code = 0;
+    while (codes >> code) {
+      rows.back().push_back(code);
+    }
+    if (rows.back().size() != 22) {
+      return std::nullopt;
+    }
+  }
+  if (rows.size() != 22) {
+    return std::nullopt;
+  }
+  return rows;
+}
+
+// Every cell of the screenshot read back as a tile and compared with the recorded code.
+int CompareWithRecording(const QImage& shot, QPoint board, const char* recording) {
+  const auto rows = RecordedTiles(recording);
+  if (!rows) {
+    std::fprintf(stderr, "%s holds no final board\n", recording);
+    return 1;
+  }
+  TileSet tiles;
+  tiles.LoadTileSet();
+  int wrong = 0;
+  for (int row = 0; row < 22; ++row) {
+    for (int col = 0; col < 22; ++col) {
+      const int code = (*rows)[static_cast<std::size_t>(row)][static_cast<std::size_t>(col)];
+      if (code >= 0 && static_cast<std::size_t>(code) < tiles.imageList.size() &&
+          CellShows(shot, board, col, row, tiles.imageList[static_cast<std::size_t>(code)])) {
+        continue;
+      }
+      int shown = -1;
+      for (std::size_t other = 0; other < tiles.imageList.size() && shown < 0; ++other) {
+        if (CellShows(shot, board, col, row, tiles.imageList[other])) {
+          shown = static_cast<int>(other);
+        }
+      }
+      std::fprintf(stderr, "cell (%d, %d) shows tile %d, the recording ends with %d\n", col, row,
+                   shown, code);
+      ++wrong;
+    }
+  }
+  std::printf("final: %d cells differ\n", wrong);
+  return wrong == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc != 3 || (std::strcmp(argv[1], "start") != 0 && std::strcmp(argv[1], "turned") != 0)) {
-    std::fprintf(stderr, "usage: %s start|turned SCREENSHOT.png\n", argv[0]);
+  const bool known =
+      argc == 3 && (std::strcmp(argv[1], "start") == 0 || std::strcmp(argv[1], "turned") == 0 ||
+                    std::strcmp(argv[1], "where") == 0);
+  if (!known && !(argc == 4 && std::strcmp(argv[1], "final") == 0)) {
+    std::fprintf(stderr,
+                 "usage: %s start|turned|where SCREENSHOT.png\n"
+                 "       %s final SCREENSHOT.png RECORDING\n",
+                 argv[0], argv[0]);
     return 2;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -73,6 +140,13 @@ int main(int argc, char* argv[]) {
   if (!board) {
     std::fprintf(stderr, "no board with a blue border ring on the screen\n");
     return 1;
+  }
+  if (std::strcmp(argv[1], "where") == 0) {
+    std::printf("%d %d\n", board->x(), board->y());
+    return 0;
+  }
+  if (std::strcmp(argv[1], "final") == 0) {
+    return CompareWithRecording(shot, *board, argv[3]);
   }
   std::printf("board at (%d, %d)\n", board->x(), board->y());
 
