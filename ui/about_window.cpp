@@ -93,22 +93,22 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   iconImage->setPixmap(TileSet::ProgramPicture());
   iconImage->setGeometry(5, 11, 32, 32);
   titleLabel = new QLabel("STONEWICK", headerPanel);
-  titleLabel->setFont(DesignFont("Arial", 13, true));
+  titleLabel->setFont(WindowFont("Arial", 13, true));
   SetTextColour(titleLabel, QPalette::WindowText, Qt::black);
   titleLabel->setWordWrap(true);
   titleLabel->move(49, 20);
   titleLabel->adjustSize();
   pathLabel = new QLabel(headerPanel);
-  pathLabel->setFont(DesignFont("Arial", 11, false));
+  pathLabel->setFont(WindowFont("Arial", 11, false));
   pathLabel->move(12, 47);
   stampLabel = new QLabel(headerPanel);
-  stampLabel->setFont(DesignFont("Arial", 11, false));
+  stampLabel->setFont(WindowFont("Arial", 11, false));
   stampLabel->move(12, 62);
 
   creditsText = new QTextEdit(this);
   creditsText->setReadOnly(true);
   creditsText->setFocusPolicy(Qt::ClickFocus);  // Tab passes it by
-  creditsText->setFont(DesignFont("Arial", 11, true));
+  creditsText->setFont(WindowFont("Arial", 11, true));
   SetTextColour(creditsText, QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
   SetTextColour(creditsText, QPalette::Text, Qt::black);
   creditsText->setPlainText(kMemoLines.join('\n'));
@@ -124,7 +124,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   okHolder->setFixedWidth(72);
   okButton = new QPushButton("OK", okHolder);
   okButton->setGeometry(10, 8, 55, 25);
-  okButton->setFont(DesignFont("Arial", 11, true));
+  okButton->setFont(WindowFont("Arial", 11, true));
   SetTextColour(okButton, QPalette::ButtonText, Qt::black);
   okButton->setDefault(true);
   connect(okButton, &QPushButton::clicked, this, &AboutWindow::OkClicked);

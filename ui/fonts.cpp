@@ -24,14 +24,14 @@ QString InstalledFamily(const QString& family) {
   return chosen;
 }
 
-QFont DesignFont(const QString& family, int pixelSize, bool bold) {
+QFont WindowFont(const QString& family, int pixelSize, bool bold) {
   QFont font(InstalledFamily(family));
   font.setPixelSize(pixelSize);
   font.setBold(bold);
   return font;
 }
 
-QFont DesignFontInPoints(const QString& family, int pointSize) {
+QFont WindowFontInPoints(const QString& family, int pointSize) {
   QFont font(InstalledFamily(family));
   font.setPointSize(pointSize);
   return font;

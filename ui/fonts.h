@@ -1,6 +1,6 @@
-// Fonts as the windows were designed, on faces this system really has. The designs name
-// "Arial" and "MS Sans Serif"; where a family is missing a stand-in is chosen up front, so
-// laying out text never waits on a search for the missing family.
+// The windows' fonts, on faces this system really has. The windows ask for "Arial" and
+// "MS Sans Serif"; where a family is missing a stand-in is chosen up front, so laying out
+// text never waits on a search for the missing family.
 #pragma once
 
 #include <QFont>
@@ -11,7 +11,7 @@ namespace stonewick {
 // The family itself when installed, else the first installed stand-in.
 QString InstalledFamily(const QString& family);
 
-QFont DesignFont(const QString& family, int pixelSize, bool bold = false);
-QFont DesignFontInPoints(const QString& family, int pointSize);
+QFont WindowFont(const QString& family, int pixelSize, bool bold = false);
+QFont WindowFontInPoints(const QString& family, int pointSize);
 
 }  // namespace stonewick

@@ -31,7 +31,7 @@ void SetApplicationCursor(Qt::CursorShape shape) {
 QPushButton* DialogButton(const QString& caption, QWidget* parent, int x) {
   auto* button = new QPushButton(caption, parent);
   button->setGeometry(x, 104, 57, 25);
-  button->setFont(DesignFont("MS Sans Serif", 11, true));
+  button->setFont(WindowFont("MS Sans Serif", 11, true));
   button->setFocusPolicy(Qt::ClickFocus);  // not a tab stop
   button->setAutoDefault(false);
   return button;
@@ -48,7 +48,7 @@ void InputDialogPanel::paintEvent(QPaintEvent* /*event*/) {
 
 InputDialog::InputDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
   setWindowTitle("inputDialog");
-  setFont(DesignFont("MS Sans Serif", 11, false));
+  setFont(WindowFont("MS Sans Serif", 11, false));
   setFixedSize(296, 153);
   move(976, 401);
 
@@ -61,10 +61,10 @@ InputDialog::InputDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Fra
   panel->installEventFilter(this);
 
   promptLabel = new QLabel("Label1", panel);
-  promptLabel->setFont(DesignFont("MS Sans Serif", 11, true));
+  promptLabel->setFont(WindowFont("MS Sans Serif", 11, true));
   promptLabel->move(16, 16);
   questionLabel = new QLabel("Label1", panel);
-  questionLabel->setFont(DesignFont("MS Sans Serif", 13, true));
+  questionLabel->setFont(WindowFont("MS Sans Serif", 13, true));
   questionLabel->move(16, 37);
 
   textEdit = new QLineEdit("Edit1", panel);

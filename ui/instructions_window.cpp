@@ -49,7 +49,7 @@ InstructionsWindow::InstructionsWindow(Random& random, std::function<std::uint32
                                        QWidget* parent)
     : QWidget(parent, Qt::Window), random_(random), clockReading_(std::move(clockReading)) {
   setWindowTitle("Stonewick - instructions");
-  setFont(DesignFontInPoints("MS Sans Serif", 8));
+  setFont(WindowFontInPoints("MS Sans Serif", 8));
   resize(323, 382);
   move(377, 140);
 

@@ -21,14 +21,14 @@
 namespace stonewick {
 namespace {
 
-struct ReadoutDesign {
+struct ReadoutPlace {
   int left;
   int top;
   bool bold;
 };
 
 // By Readout, from Powers to the bad-step interval.
-constexpr std::array<ReadoutDesign, kReadoutCount> kReadoutDesigns = {{
+constexpr std::array<ReadoutPlace, kReadoutCount> kReadoutPlaces = {{
     {274, 390, true},
     {14, 408, false},
     {14, 6, true},
@@ -57,7 +57,7 @@ MainWindow::MainWindow(Game& game, QtHost& host, QWidget* parent)
   surface.setColor(QPalette::Window, surface.color(QPalette::Button));
   setPalette(surface);
   setAutoFillBackground(true);
-  setFont(DesignFont("MS Sans Serif", 11));
+  setFont(WindowFont("MS Sans Serif", 11));
 
   // Placed as the window was laid out; the first showing sizes it to exactly 22 by 22 cells.
   boardView_.setGeometry(14, 38, 355, 347);
@@ -107,8 +107,8 @@ void MainWindow::PlaceReadouts() {
   for (std::size_t i = 0; i < readoutLabels_.size(); ++i) {
     QLabel& label = readoutLabels_[i];
     label.setParent(&client_);
-    label.setFont(DesignFont("Arial", 13, kReadoutDesigns[i].bold));
-    label.move(kReadoutDesigns[i].left, kReadoutDesigns[i].top);
+    label.setFont(WindowFont("Arial", 13, kReadoutPlaces[i].bold));
+    label.move(kReadoutPlaces[i].left, kReadoutPlaces[i].top);
     label.setText(kInitialLabelCaptions[i]);
     label.adjustSize();
   }

@@ -5,8 +5,8 @@
 #include <QTest>
 
 #include "lib/calendar.h"
-#include "ui/about_window.h"
 #include "lib/play_clock.h"
+#include "ui/about_window.h"
 #include "ui/program.h"
 
 using namespace stonewick;

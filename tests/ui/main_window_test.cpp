@@ -36,7 +36,7 @@ class MainWindowTest : public QObject {
   }
   void cleanup() { program.reset(); }
 
-  void windowHasDesignedCaptionSizeAndPlace() {
+  void windowHasItsCaptionSizeAndPlace() {
     QCOMPARE(board().windowTitle(), QString("Stonewick"));
     // 395 by 480 is the outer size, as for the About and Instructions windows: the frame
     // takes 8 by 27 of it.
@@ -70,7 +70,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(game().level, 1);
   }
 
-  void startUpLeavesTimersOffWithDesignedIntervals() {
+  void startUpLeavesTimersOffWithTheirIntervals() {
     QVERIFY(!board().Timer(GameTimer::Main).isActive());
     QVERIFY(!board().Timer(GameTimer::Slow).isActive());
     QVERIFY(!board().Timer(GameTimer::BadStep).isActive());
@@ -80,7 +80,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(board().Timer(GameTimer::BadStep).interval(), 600);
   }
 
-  void gridSitsAtDesignedPlaceWithCellsOnlyAndHoldsFocus() {
+  void gridSitsInItsPlaceWithCellsOnlyAndHoldsFocus() {
     QCOMPARE(board().View().geometry(), QRect(14, 38, 352, 352));
     QCOMPARE(board().View().parentWidget(), &board().Client());
     QCOMPARE(board().Client().geometry().top(), board().MenuBar().geometry().bottom() + 1);
@@ -91,7 +91,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(board().GlideBox().text(), QString("glide"));
   }
 
-  void labelsHaveDesignedPlacesAndFonts_data() {
+  void labelsHaveTheirPlacesAndFonts_data() {
     QTest::addColumn<int>("number");
     QTest::addColumn<QPoint>("topLeft");
     QTest::addColumn<bool>("bold");
@@ -103,7 +103,7 @@ class MainWindowTest : public QObject {
     QTest::newRow("atLargeLabel") << 5 << QPoint(214, 408) << false << true;
     QTest::newRow("intervalLabel") << 6 << QPoint(304, 408) << false << false;
   }
-  void labelsHaveDesignedPlacesAndFonts() {
+  void labelsHaveTheirPlacesAndFonts() {
     QFETCH(int, number);
     QFETCH(QPoint, topLeft);
     QFETCH(bool, bold);
@@ -176,7 +176,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(game().state, GameState::Ready);
   }
 
-  void menuBarCarriesNineCommandsInDesignedOrder() {
+  void menuBarCarriesNineCommandsInOrder() {
     QStringList texts;
     for (const QAction* action : board().MenuBar().actions()) {
       texts << action->text();
@@ -226,7 +226,7 @@ class MainWindowTest : public QObject {
   }
   void commandsShareOneRowAtOpeningWidthInEitherFace() {
     QFETCH(QString, family);
-    board().MenuBar().setFont(DesignFont(family, 11));
+    board().MenuBar().setFont(WindowFont(family, 11));
     const QFontMetrics metrics = board().MenuBar().fontMetrics();
     const auto items = board().MenuBar().ItemRects(board().width());
     QCOMPARE(items.size(), std::size_t{8});
