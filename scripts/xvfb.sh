@@ -12,7 +12,9 @@
 start_xvfb() {
   local work="$1" screen="$2" display
   # Xvfb writes the display number it chose to descriptor 3.
-  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  # -noreset: the server must not restart when its last client leaves, or a game started
+  # again at that moment finds no display.
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
   for _ in $(seq 100); do
     [ -s "$work/display" ] && break
