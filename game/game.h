@@ -8,6 +8,7 @@
 
 #include "game/board.h"
 #include "game/cells.h"
+#include "game/commands.h"
 #include "game/host.h"
 #include "lib/random.h"
 #include "lists/queue.h"
@@ -134,6 +135,8 @@ class Game {
   void CheatCommand();
   void RandomiseCommand();
   void ExitCommand();
+  // Any menu command the rules carry out; Instructions and About are the window's own.
+  void RunCommand(MenuCommand command);
   // The main window's creation gives the first Power; its first showing lays out level 1.
   void GiveFirstPower();
   void LayOutFirstLevel();

@@ -144,6 +144,35 @@ void Game::ExitCommand() {
   host.CloseMainWindow();
 }
 
+void Game::RunCommand(MenuCommand command) {
+  switch (command) {
+    case MenuCommand::Exit:
+      ExitCommand();
+      break;
+    case MenuCommand::Start:
+      StartCommand();
+      break;
+    case MenuCommand::Pause:
+      PauseCommand();
+      break;
+    case MenuCommand::Randomise:
+      RandomiseCommand();
+      break;
+    case MenuCommand::Cheat:
+      CheatCommand();
+      break;
+    case MenuCommand::Skip:
+      SkipCommand();
+      break;
+    case MenuCommand::Auto:
+      AutoCommand();
+      break;
+    case MenuCommand::Instructions:
+    case MenuCommand::About:
+      break;
+  }
+}
+
 void Game::GiveFirstPower() {
   AddPowers(1);
 }

@@ -63,7 +63,7 @@ struct Command {
   std::uint64_t number = 0;  // the key code, answer, glide, seed, ms or reading
   std::int32_t col = 0;      // a click's cell
   std::int32_t row = 0;
-  std::string_view item;  // a menu item
+  MenuCommand menuCommand = MenuCommand::Exit;
 };
 
 class Replay : private YieldPoints {

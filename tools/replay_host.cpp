@@ -53,12 +53,7 @@ char ReplayHost::AskYesNoCancel(const std::string& message) {
     answer = answers.front();
     answers.pop_front();
   }
-  out << "confirm \"" << message << "\" ";
-  if (answer == ' ') {
-    out << "none\n";
-  } else {
-    out << answer << '\n';
-  }
+  out << "confirm \"" << message << "\" " << AnswerWord(answer) << '\n';
   return answer;
 }
 

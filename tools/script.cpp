@@ -126,9 +126,6 @@ constexpr std::array<CommandShape, 14> kCommands = {{{"key", 1, Command::Verb::K
                                                      {"manual", 0, Command::Verb::Manual},
                                                      {"reading", 1, Command::Verb::Reading}}};
 
-constexpr std::array<std::string_view, 9> kMenuItems = {
-    "exit", "instructions", "start", "pause", "randomise", "cheat", "skip", "auto", "about"};
-
 // What reaches the rules as an event of the window; only these can have events nested in them.
 bool IsEvent(Command::Verb verb) {
   switch (verb) {
@@ -196,26 +193,25 @@ bool ParseCommand(std::span<const std::string_view> words, Command& parsed, std:
       parsed.row = *row;
       break;
     }
-    case Command::Verb::Menu:
-      if (std::find(kMenuItems.begin(), kMenuItems.end(), words[1]) == kMenuItems.end()) {
+    case Command::Verb::Menu: {
+      const std::optional<MenuCommand> command = MenuCommandNamed(words[1]);
+      if (!command) {
         return bad("unknown menu item", words[1]);
       }
-      parsed.item = words[1];
+      parsed.menuCommand = *command;
       break;
+    }
     case Command::Verb::CloseInstructions:
       if (words[1] != "instructions") {
         return bad("only the instructions window can be closed, not", words[1]);
       }
       break;
     case Command::Verb::Answer: {
-      const std::string_view answer = words[1];
-      if (answer == "Y" || answer == "N" || answer == "C") {
-        parsed.number = static_cast<unsigned char>(answer.front());
-      } else if (answer == "none") {
-        parsed.number = ' ';
-      } else {
-        return bad("answer must be Y, N, C or none, not", answer);
+      const std::optional<char> answer = AnswerNamed(words[1]);
+      if (!answer) {
+        return bad("answer must be Y, N, C or none, not", words[1]);
       }
+      parsed.number = static_cast<unsigned char>(*answer);
       break;
     }
     case Command::Verb::Glide: {
@@ -319,24 +315,12 @@ void Replay::Execute(const Command& command) {
       game.CellClicked(command.col, command.row);
       break;
     case Command::Verb::Menu:
-      if (command.item == "exit") {
-        game.ExitCommand();
-      } else if (command.item == "instructions") {
-        ShowInstructions();
-      } else if (command.item == "start") {
-        game.StartCommand();
-      } else if (command.item == "pause") {
-        game.PauseCommand();
-      } else if (command.item == "randomise") {
-        game.RandomiseCommand();
-      } else if (command.item == "cheat") {
-        game.CheatCommand();
-      } else if (command.item == "skip") {
-        game.SkipCommand();
-      } else if (command.item == "auto") {
-        game.AutoCommand();
-      }
       // The About window changes nothing in the game.
+      if (command.menuCommand == MenuCommand::Instructions) {
+        ShowInstructions();
+      } else {
+        game.RunCommand(command.menuCommand);
+      }
       break;
     case Command::Verb::CloseInstructions:
       instructionsOpen = false;

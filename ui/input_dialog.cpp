@@ -19,6 +19,12 @@ namespace stonewick {
 
 namespace {
 
+// The dialog's own caption (it has no title bar to show it in) and the texts its prompts and
+// edit box start with; nothing in the game fills them, since nothing opens the dialog.
+constexpr const char* kCaption = "Finpstr";
+constexpr const char* kStartingPrompt = "Label1";
+constexpr const char* kStartingText = "Edit1";
+
 // The application-wide cursor is one setting, not a stack: replace it rather than push.
 void SetApplicationCursor(Qt::CursorShape shape) {
   if (QGuiApplication::overrideCursor() != nullptr) {
@@ -47,7 +53,7 @@ void InputDialogPanel::paintEvent(QPaintEvent* /*event*/) {
 }
 
 InputDialog::InputDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
-  setWindowTitle("inputDialog");
+  setWindowTitle(kCaption);
   setFont(WindowFont("MS Sans Serif", 11, false));
   setFixedSize(296, 153);
   move(976, 401);
@@ -60,14 +66,14 @@ InputDialog::InputDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Fra
   panel->setMouseTracking(true);  // moves without a button restore the arrow
   panel->installEventFilter(this);
 
-  promptLabel = new QLabel("Label1", panel);
+  promptLabel = new QLabel(kStartingPrompt, panel);
   promptLabel->setFont(WindowFont("MS Sans Serif", 11, true));
   promptLabel->move(16, 16);
-  questionLabel = new QLabel("Label1", panel);
+  questionLabel = new QLabel(kStartingPrompt, panel);
   questionLabel->setFont(WindowFont("MS Sans Serif", 13, true));
   questionLabel->move(16, 37);
 
-  textEdit = new QLineEdit("Edit1", panel);
+  textEdit = new QLineEdit(kStartingText, panel);
   textEdit->setGeometry(64, 64, 129, 21);
   textEdit->setFocusPolicy(Qt::StrongFocus);
 

@@ -183,34 +183,12 @@ void MainWindow::Run(const WindowEvent& event) {
 }
 
 void MainWindow::RunMenuCommand(MenuCommand command) {
-  switch (command) {
-    case MenuCommand::Exit:
-      game_.ExitCommand();
-      break;
-    case MenuCommand::Instructions:
-      ShowInstructions();
-      break;
-    case MenuCommand::Start:
-      game_.StartCommand();
-      break;
-    case MenuCommand::Pause:
-      game_.PauseCommand();
-      break;
-    case MenuCommand::Randomise:
-      game_.RandomiseCommand();
-      break;
-    case MenuCommand::Cheat:
-      game_.CheatCommand();
-      break;
-    case MenuCommand::Skip:
-      game_.SkipCommand();
-      break;
-    case MenuCommand::Auto:
-      game_.AutoCommand();
-      break;
-    case MenuCommand::About:
-      ShowAbout();
-      break;
+  if (command == MenuCommand::Instructions) {
+    ShowInstructions();
+  } else if (command == MenuCommand::About) {
+    ShowAbout();
+  } else {
+    game_.RunCommand(command);
   }
 }
 

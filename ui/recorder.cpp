@@ -14,14 +14,13 @@
 #include <ctime>
 #include <utility>
 
+#include "lib/play_clock.h"
+
 namespace stonewick {
 namespace {
 
 // The longest wait one line may hold: a day.
-constexpr std::int64_t kLongestWaitMs = 86'400'000;
-
-constexpr std::array<const char*, kMenuCommandCount> kMenuWords = {
-    "exit", "instructions", "start", "pause", "randomise", "cheat", "skip", "auto", "about"};
+constexpr std::int64_t kLongestWaitMs = kMsPerDay;
 
 std::string ScriptLine(const WindowEvent& event) {
   switch (event.kind) {
@@ -30,7 +29,7 @@ std::string ScriptLine(const WindowEvent& event) {
     case WindowEvent::Kind::Click:
       return "click " + std::to_string(event.col) + ' ' + std::to_string(event.row);
     case WindowEvent::Kind::Menu:
-      return std::string("menu ") + kMenuWords[static_cast<std::size_t>(event.command)];
+      return "menu " + std::string(MenuWord(event.command));
     case WindowEvent::Kind::Timer:
       switch (event.timer) {
         case GameTimer::Main:
@@ -158,7 +157,7 @@ void Recorder::YieldPoint() {
 void Recorder::Answer(char answer) {
   if (Taking() && !yieldPoints_.empty()) {
     lead_ += "answer ";
-    lead_ += answer == 'Y' || answer == 'N' || answer == 'C' ? std::string(1, answer) : "none";
+    lead_ += AnswerWord(answer);
     lead_ += '\n';
   }
 }

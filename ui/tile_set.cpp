@@ -9,7 +9,8 @@
 namespace stonewick {
 
 TileSet::TileSet(QWidget* parent) : QWidget(parent) {
-  setWindowTitle("tileSet");
+  // The holder's own caption; the holder is never shown.
+  setWindowTitle("FCore");
   resize(768, 480);
   QPalette gray = palette();
   gray.setColor(QPalette::Window, Qt::gray);

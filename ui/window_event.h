@@ -5,11 +5,9 @@
 
 #include <cstdint>
 
-namespace stonewick {
+#include "game/commands.h"
 
-// The commands on the menu bar, in the order they stand there.
-enum class MenuCommand { Exit, Instructions, Start, Pause, Randomise, Cheat, Skip, Auto, About };
-inline constexpr int kMenuCommandCount = 9;
+namespace stonewick {
 
 enum class GameTimer { Main, Slow, BadStep };
 

@@ -14,12 +14,8 @@ replay=$3
 here=$(cd "$(dirname "$0")" && pwd)
 
 # The virtual display, the game's window and the cleanup on exit.
-# shellcheck source-path=SCRIPTDIR source=../../scripts/xvfb.sh
-source "$here/../../scripts/xvfb.sh"
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-trap cleanup EXIT
+# shellcheck source-path=SCRIPTDIR source=session.sh
+source "$here/session.sh"
 recording="$work/game.rec"
 
 fail() {
@@ -33,10 +29,7 @@ fail() {
   exit 1
 }
 
-start_xvfb "$work" 1280x1024x24 || fail "Xvfb did not start"
-unset WAYLAND_DISPLAY
-# In a sanitizer build, leaks of the system's session bus library are not the game's.
-export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$here/lsan.supp"
+start_e2e_display
 
 # The game can never outlive the test, even if the Exit step fails.
 timeout 60 "$game_binary" --record "$recording" >"$work/game.log" 2>&1 &

@@ -215,10 +215,11 @@ class InvariantChecker {
     const std::string& label = replay.host.labels[4];
     const std::int32_t atLarge =
         std::int32_t{game.badQueue.count()} + std::int32_t{game.veryBadQueue.count()};
-    if (label != atLargeBefore_) {
-      atLargeTrusted_ = true;
-    } else if (skipped && game.level > 5) {
+    if (skipped && game.level > 5) {
+      // Nested in a longer event, the Skip may have come after the label was last written.
       atLargeTrusted_ = false;
+    } else if (label != atLargeBefore_) {
+      atLargeTrusted_ = true;
     }
     if (atLargeTrusted_) {
       faults +=
