@@ -60,13 +60,13 @@ std::int32_t Game::AtLargeCount() const {
 
 void Game::ShowAtLarge() {
   host.ShowReadout(Readout::AtLarge, "At large : " + std::to_string(AtLargeCount()));
-  host.RunPendingEvents();
+  LetEventsIn();
 }
 
 void Game::AdjustBadInterval() {
-  badStepInterval = BadIntervalFor(badQueue.count());
-  host.SetBadStepInterval(badStepInterval);
-  host.ShowReadout(Readout::BadStepInterval, "Ivl " + std::to_string(badStepInterval));
+  const std::int32_t interval = BadIntervalFor(badQueue.count());
+  host.SetBadStepInterval(interval);
+  host.ShowReadout(Readout::BadStepInterval, "Ivl " + std::to_string(interval));
 }
 
 void Game::SpawnBaddie(std::int32_t col, std::int32_t row, BaddieKind kind) {
@@ -91,7 +91,7 @@ void Game::SpawnBaddie(std::int32_t col, std::int32_t row, BaddieKind kind) {
 void Game::KillBaddie(std::int32_t col, std::int32_t row) {
   kills += 1;
   host.ShowReadout(Readout::Kills, "Kills : " + std::to_string(kills));
-  host.RunPendingEvents();
+  LetEventsIn();
   SetCell(col, row, Remains);
   board.WriteMark(col, row, 0);
   AdjustBadInterval();
@@ -158,7 +158,7 @@ void Game::MoveBaddie(Baddie baddie) {
       }
       KillBaddie(baddie.col, baddie.row);
       if (badQueue.count() == 0) {
-        host.ShowMessage(kLevelClearedMessage);
+        Tell(kLevelClearedMessage);
         host.EnableSkipCommand(true);
         SetPaused(true);
         state = GameState::LevelCleared;

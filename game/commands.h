@@ -1,5 +1,5 @@
-// The nine menu commands and the words replay scripts use for them and for the answers to the
-// game's questions: the replay tool reads these words and the window's recording writes them.
+// The nine menu commands with their captions and the words scripts use for them, and the
+// answers to the game's questions as scripts write them.
 #pragma once
 
 #include <array>
@@ -12,17 +12,47 @@ namespace stonewick {
 enum class MenuCommand { Exit, Instructions, Start, Pause, Randomise, Cheat, Skip, Auto, About };
 inline constexpr int kMenuCommandCount = 9;
 
-inline constexpr std::array<std::string_view, kMenuCommandCount> kMenuWords = {
-    "exit", "instructions", "start", "pause", "randomise", "cheat", "skip", "auto", "about"};
+inline constexpr const char* kPauseCaption = "&Pause";
+inline constexpr const char* kResumeCaption = "&Resume";
 
-inline std::string_view MenuWord(MenuCommand command) {
-  return kMenuWords[static_cast<std::size_t>(command)];
+struct MenuItem {
+  MenuCommand command;
+  std::string_view word;  // in a script: "menu <word>"
+  const char* caption;    // on the menu bar; '&' marks the Alt accelerator
+};
+
+inline constexpr std::array<MenuItem, kMenuCommandCount> kMenuItems = {{
+    {MenuCommand::Exit, "exit", "&Exit"},
+    {MenuCommand::Instructions, "instructions", "&Instructions"},
+    {MenuCommand::Start, "start", "&Start"},
+    {MenuCommand::Pause, "pause", kPauseCaption},
+    {MenuCommand::Randomise, "randomise", "Ra&ndomise"},
+    {MenuCommand::Cheat, "cheat", "&Cheat"},
+    {MenuCommand::Skip, "skip", "S&kip"},
+    {MenuCommand::Auto, "auto", "&Auto"},
+    {MenuCommand::About, "about", "A&bout"},
+}};
+
+// Every command has its entry, at its own place: a forgotten one would leave an empty word.
+constexpr bool EveryMenuItemInItsPlace() {
+  for (std::size_t i = 0; i < kMenuItems.size(); ++i) {
+    if (kMenuItems[i].command != static_cast<MenuCommand>(i) || kMenuItems[i].word.empty() ||
+        kMenuItems[i].caption == nullptr) {
+      return false;
+    }
+  }
+  return true;
+}
+static_assert(EveryMenuItemInItsPlace());
+
+inline const MenuItem& MenuItemOf(MenuCommand command) {
+  return kMenuItems[static_cast<std::size_t>(command)];
 }
 
 inline std::optional<MenuCommand> MenuCommandNamed(std::string_view word) {
-  for (std::size_t i = 0; i < kMenuWords.size(); ++i) {
-    if (kMenuWords[i] == word) {
-      return static_cast<MenuCommand>(i);
+  for (const MenuItem& item : kMenuItems) {
+    if (item.word == word) {
+      return item.command;
     }
   }
   return std::nullopt;

@@ -16,7 +16,7 @@ void DumpLayer(std::ostream& out, const Board::Layer& layer) {
 void DumpCells(std::ostream& out, const char* name, const Queue<QueuedCell>& queue) {
   out << name << ' ' << queue.count() << ':';
   const char* separator = " ";
-  ForEachOldestFirst<QueuedCell>(queue.list(), [&](const QueuedCell& pos) {
+  queue.ForEachOldestFirst([&](const QueuedCell& pos) {
     out << separator << pos.col << ' ' << pos.row << ' ' << pos.tick;
     separator = ", ";
   });
@@ -26,7 +26,7 @@ void DumpCells(std::ostream& out, const char* name, const Queue<QueuedCell>& que
 void DumpBaddies(std::ostream& out, const char* name, const Queue<Baddie>& queue) {
   out << name << ' ' << queue.count() << ':';
   const char* separator = " ";
-  ForEachOldestFirst<Baddie>(queue.list(), [&](const Baddie& b) {
+  queue.ForEachOldestFirst([&](const Baddie& b) {
     out << separator << b.col << ' ' << b.row << ' ' << b.dx << ' ' << b.dy << ' '
         << static_cast<char>(b.kind) << ' ' << b.steps << ' ' << b.under << ' ' << b.trailId;
     separator = ", ";
@@ -45,6 +45,7 @@ void WriteDump(std::ostream& out, const Game& game, const WindowItems& window) {
       << game.nextTrailId << " scan " << game.scanCol << ' ' << game.scanRow << '\n';
   out << "timers " << window.timersOn << " interval3 " << window.badStepInterval << " pause "
       << window.pauseCaption << '\n';
+  // The dump numbers the read-outs from 1, as the window's labels were first numbered.
   for (std::size_t i = 0; i < window.labels.size(); ++i) {
     out << "label" << (i + 1) << ' ' << window.labels[i] << '\n';
   }

@@ -18,7 +18,7 @@ struct WindowItems {
   bool timersOn = false;  // all three timers run
   std::int32_t badStepInterval = 0;
   std::string pauseCaption;
-  std::array<std::string, kReadoutCount> labels;  // by Readout, from 1
+  std::array<std::string, kReadoutCount> labels;  // by Readout
 };
 
 // Writes the dump: from "state ..." to "end", one item per line.

@@ -9,6 +9,8 @@
 #include "game/board.h"
 #include "game/cells.h"
 #include "game/commands.h"
+#include "game/event.h"
+#include "game/event_nesting.h"
 #include "game/host.h"
 #include "lib/random.h"
 #include "lists/queue.h"
@@ -92,9 +94,9 @@ class Game {
   bool slowTickDue = false;
   // The player paused play with the Pause command, which now offers Resume.
   bool pausedByPlayer = false;
-  // The player slides on until blocked instead of stepping once (the hidden glide box).
+  // The player slides on until blocked instead of stepping once. The window's glide box is
+  // never shown, so in play this stays off; scripts can set it.
   bool glide = false;
-  std::int32_t badStepInterval = kFirstBadStepMs;
   std::uint32_t slowTicks = 0;
   double startTime = 0;
   std::int32_t powers = 0;
@@ -113,6 +115,17 @@ class Game {
   std::int32_t scanCol = 0;
   std::int32_t scanRow = 0;
 
+  // The Instructions window's pastel (1 to 6) while it is open, 0 while it is closed: each
+  // opening draws a new one from the clock.
+  int instructionsColour = 0;
+
+  // The events running now, and the yield points each has reached.
+  EventNesting nesting;
+
+  // Every event from outside reaches the rules through here, in the window, the replay tool
+  // and the web page alike.
+  void Apply(const Event& event);
+
   // Board model.
   void SetCell(int col, int row, std::int32_t code);
   void DrawCell(int col, int row);
@@ -126,6 +139,7 @@ class Game {
   void ClearBaddieQueues();
   // True when it took the game-over branch, whatever the answer.
   bool PlayerCaught();
+  void TimerFired(GameTimer timer);
   void MainTick();
   void MarkSlowTickDue();
   void BadStepTick();
@@ -135,9 +149,9 @@ class Game {
   void CheatCommand();
   void RandomiseCommand();
   void ExitCommand();
-  // Any menu command the rules carry out; Instructions and About are the window's own.
+  void InstructionsCommand();
   void RunCommand(MenuCommand command);
-  // The main window's creation gives the first Power; its first showing lays out level 1.
+  // The main window's creation gives the first Power; its showing lays out level 1.
   void GiveFirstPower();
   void LayOutFirstLevel();
 
@@ -188,6 +202,11 @@ class Game {
   void QueueHatch(std::int32_t col, std::int32_t row, std::int32_t tick);
 
  private:
+  // The yield points: other events may run inside each of these calls.
+  void LetEventsIn();
+  void Tell(const char* message);
+  char Ask(const char* question);
+
   void SeedFromClock();
   // The slow tick that a record queued now carries.
   std::int32_t SlowTickStamp() const;
@@ -216,15 +235,13 @@ inline constexpr const char* kGameOverQuestion =
 inline constexpr const char* kLevelClearedMessage =
     "You have killed all the baddies, well done. Use Skip to go to next level";
 inline constexpr const char* kNoMoreLevelsMessage = "Sorry, there are no more levels, you win! ";
-inline constexpr const char* kPauseCaption = "&Pause";
-inline constexpr const char* kResumeCaption = "&Resume";
 
 }  // namespace stonewick
 
 namespace stonewick {
 
 // The read-outs' captions as the main window opens, before the game writes any of them.
-inline constexpr std::array<const char*, 6> kInitialLabelCaptions = {
+inline constexpr std::array<const char*, kReadoutCount> kInitialLabelCaptions = {
     "Powers : 0", "Clock : 0", "Clock : 0", "Kills : 0", "Kills : 0", "Ivl : 399"};
 
 }  // namespace stonewick

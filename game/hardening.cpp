@@ -48,7 +48,7 @@ void Game::SmashAnimation(std::int32_t col, std::int32_t row) {
       continue;
     }
     SetCell(col, row, code);
-    host.RunPendingEvents();
+    LetEventsIn();
     host.PauseMs(kSmashFrameMs);
   }
   SetCell(col, row, Blank);

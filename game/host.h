@@ -7,14 +7,14 @@
 
 namespace stonewick {
 
-// The six read-outs under and above the board, numbered as the window's labels are.
+// The six read-outs under and above the board.
 enum class Readout {
-  Powers = 1,
-  Clock = 2,
-  Level = 3,
-  Kills = 4,
-  AtLarge = 5,
-  BadStepInterval = 6,  // kept for the rules, never shown
+  Powers,
+  Clock,
+  Level,
+  Kills,
+  AtLarge,
+  BadStepInterval,  // written as the interval changes, never shown
 };
 inline constexpr int kReadoutCount = 6;
 
@@ -53,6 +53,12 @@ class Host {
   virtual void EnableSkipCommand(bool enabled) = 0;
   // Closes the main window, which ends the program.
   virtual void CloseMainWindow() = 0;
+
+  // Opens the Instructions window, or brings it to the front, with its text on pastel `colour`
+  // (1 to 6; see lib/instructions_colour.h).
+  virtual void ShowInstructions(int colour) = 0;
+  // Shows the About window at the pointer.
+  virtual void ShowAbout() = 0;
 };
 
 }  // namespace stonewick

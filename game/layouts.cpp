@@ -153,7 +153,7 @@ void Game::SkipCommand() {
       LayoutLevel5();
       break;
     default:
-      host.ShowMessage(kNoMoreLevelsMessage);
+      Tell(kNoMoreLevelsMessage);
       break;
   }
   if (state == GameState::LevelCleared) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "lib/instructions_colour.h"
 #include "lib/play_clock.h"
 
 namespace stonewick {
@@ -28,7 +29,7 @@ void Game::StartPlay() {
 void Game::AddPowers(std::int32_t delta) {
   powers += delta;
   host.ShowReadout(Readout::Powers, "Powers : " + std::to_string(powers));
-  host.RunPendingEvents();
+  LetEventsIn();
   if (powers > 0) {
     playerTiles = {PoweredUp, PoweredDown, PoweredLeft, PoweredRight};
   } else {
@@ -54,13 +55,13 @@ bool Game::PlayerCaught() {
   }
   if (powers > 0) {
     SetPaused(true);
-    host.ShowMessage(kSecondChanceMessage);
+    Tell(kSecondChanceMessage);
     AddPowers(-powers);
     SetPaused(false);
     return false;
   }
   state = GameState::GameOver;
-  switch (host.AskYesNoCancel(kGameOverQuestion)) {
+  switch (Ask(kGameOverQuestion)) {
     case 'Y':
       ClearBaddieQueues();
       StartLevelOne();
@@ -77,6 +78,20 @@ bool Game::PlayerCaught() {
       break;  // the question closed unanswered: the game stays over as it stands
   }
   return true;
+}
+
+void Game::TimerFired(GameTimer timer) {
+  switch (timer) {
+    case GameTimer::Main:
+      MainTick();
+      break;
+    case GameTimer::Slow:
+      MarkSlowTickDue();
+      break;
+    case GameTimer::BadStep:
+      BadStepTick();
+      break;
+  }
 }
 
 void Game::MainTick() {
@@ -144,6 +159,15 @@ void Game::ExitCommand() {
   host.CloseMainWindow();
 }
 
+void Game::InstructionsCommand() {
+  // The window's pastel is drawn with the game's generator, whose sequence the draw leaves
+  // as it found it.
+  if (instructionsColour == 0) {
+    instructionsColour = DrawInstructionsColour(random, host.ClockReading());
+  }
+  host.ShowInstructions(instructionsColour);
+}
+
 void Game::RunCommand(MenuCommand command) {
   switch (command) {
     case MenuCommand::Exit:
@@ -168,7 +192,10 @@ void Game::RunCommand(MenuCommand command) {
       AutoCommand();
       break;
     case MenuCommand::Instructions:
+      InstructionsCommand();
+      break;
     case MenuCommand::About:
+      host.ShowAbout();
       break;
   }
 }

@@ -43,10 +43,16 @@ class Queue {
 
   std::uint16_t count() const { return list_.count; }
 
-  // The list underneath, for walking the records in place (the dump, the state checks).
-  const RecordList& list() const { return list_; }
-  // Writable, for checks that damage the links on purpose to see the damage found.
-  RecordList& list() { return list_; }
+  // Reads every record in place, oldest first.
+  template <class Visit>
+  void ForEachOldestFirst(Visit visit) const {
+    stonewick::ForEachOldestFirst<Record>(list_, visit);
+  }
+
+  // The links underneath, for the state checks that walk them both ways and the tests that
+  // damage them on purpose to see the damage found. The game itself never needs them.
+  const RecordList& Links() const { return list_; }
+  RecordList& Links() { return list_; }
 
  private:
   RecordList list_;

@@ -1,5 +1,5 @@
-// The replay interpreter: a fresh game at the program's starting point, fed one script
-// line at a time, or one block at a time: an event with the events that ran inside it.
+// The replay session: a fresh game at the program's starting point, fed one script line at a
+// time, or one block at a time: an event with the events that ran inside it.
 #pragma once
 
 #include <cstdint>
@@ -8,27 +8,13 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "game/game.h"
 #include "lists/spare_lists.h"
+#include "tools/block.h"
 #include "tools/replay_host.h"
 
 namespace stonewick {
-
-// One line of a script and its number, counted from 1. `unreadable` holds why a line could
-// not be read whole (it was too long); such a line is a bad line.
-struct ScriptLine {
-  std::uint64_t number = 0;
-  std::string_view text;
-  std::string_view unreadable;
-};
-
-// A bad line: its number and what is wrong with it.
-struct ScriptError {
-  std::uint64_t line = 0;
-  std::string message;
-};
 
 enum class BlockOutcome {
   Ran,       // the whole block ran (or the window closed on the way)
@@ -36,37 +22,7 @@ enum class BlockOutcome {
   Stopped,   // a line of the block could not run after some of it had run; the run ends
 };
 
-// Blank lines and comments carry no command.
-bool IsCommandLine(std::string_view line);
-// A command line whose first word starts with '>': an event that ran inside another.
-bool IsNestedLine(std::string_view line);
-
-// One command of a script line, checked and ready to run.
-struct Command {
-  enum class Verb {
-    Key,
-    Click,
-    Menu,
-    CloseInstructions,
-    Answer,
-    Glide,
-    Seed,
-    Tick,
-    Slow,
-    Bad,
-    Wait,
-    Dump,
-    Manual,
-    Reading,
-  };
-  Verb verb = Verb::Dump;
-  std::uint64_t number = 0;  // the key code, answer, glide, seed, ms or reading
-  std::int32_t col = 0;      // a click's cell
-  std::int32_t row = 0;
-  MenuCommand menuCommand = MenuCommand::Exit;
-};
-
-class Replay : private YieldPoints {
+class Replay : private BlockLines, private YieldPoints {
  public:
   // Runs the start-up of the real program: the modules, the first Power, level 1.
   explicit Replay(std::ostream& out);
@@ -87,40 +43,22 @@ class Replay : private YieldPoints {
   // themselves after `manual`).
   void Wait(std::int64_t ms);
   void Dump();
-  // One event of mainTimer, slowTimer or badStepTimer now, if that timer is enabled.
-  void DeliverTimer(int timer);
-  // The Instructions command: the window's colour is drawn only when it was not open.
-  void ShowInstructions();
+  // One event of `timer` now, if that timer is enabled.
+  void DeliverTimer(GameTimer timer);
 
   SpareLists spareLists;
   ReplayHost host;
   Game game;
-  bool instructionsOpen = false;
 
  private:
-  // A line of the running block: its command, where it ran and what ran inside it.
-  struct BlockLine {
-    Command command;
-    std::uint64_t number = 0;
-    std::uint64_t yieldPoint = 0;  // 0 for the block's event
-    std::vector<std::size_t> nested;
-  };
-  // An event of the block that is running, innermost last.
-  struct RunningEvent {
-    std::size_t line;
-    std::uint64_t yieldPoints = 0;  // reached so far
-    std::size_t nextNested = 0;
-  };
+  // BlockLines: a line's command, carried out.
+  void Run(const Command& command) override;
+  bool Over() const override { return host.closed || host.stopped; }
+  void Stop() override { host.stopped = true; }
+  // YieldPoints: the host passes on each yield point of the rules.
+  void Reached() override { runner_.YieldPointReached(); }
 
-  void FireTimer(int timer);
-  void Execute(const Command& command);
-  bool ReadBlock(std::span<const ScriptLine> block, ScriptError& error);
-  void RunBlockLine(std::size_t index);
-  void Reached() override;
-
-  std::vector<BlockLine> block_;
-  std::vector<RunningEvent> running_;
-  ScriptError stop_;
+  BlockRunner runner_{game.nesting, *this};
 };
 
 // Reads a whole script; returns the exit status (0, or 2 after printing the error line).

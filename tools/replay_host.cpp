@@ -14,15 +14,15 @@ ReplayHost::ReplayHost(std::ostream& out_) : out(out_), pauseCaption(kPauseCapti
   for (std::size_t i = 0; i < labels.size(); ++i) {
     labels[i] = kInitialLabelCaptions[i];
   }
-  timers[kMainTimer].interval = kMainTickMs;
-  timers[kSlowTimer].interval = kSlowTickMs;
-  timers[kBadStepTimer].interval = kFirstBadStepMs;
+  timers[GameTimer::Main].interval = kMainTickMs;
+  timers[GameTimer::Slow].interval = kSlowTickMs;
+  timers[GameTimer::BadStep].interval = kFirstBadStepMs;
 }
 
 void ReplayHost::DrawCell(int, int, std::int32_t) {}
 
 void ReplayHost::ShowReadout(Readout readout, const std::string& text) {
-  labels[static_cast<std::size_t>(readout) - 1] = text;
+  labels[static_cast<std::size_t>(readout)] = text;
 }
 
 void ReplayHost::YieldPoint() {
@@ -67,7 +67,7 @@ void ReplayHost::SetTimersRunning(bool running) {
 }
 
 void ReplayHost::SetBadStepInterval(std::int32_t ms) {
-  VirtualTimer& timer = timers[kBadStepTimer];
+  VirtualTimer& timer = timers[GameTimer::BadStep];
   if (ms == timer.interval) {
     return;
   }
@@ -106,5 +106,10 @@ void ReplayHost::CloseMainWindow() {
   }
   closed = true;
 }
+
+// Neither window changes anything the replay shows.
+void ReplayHost::ShowInstructions(int) {}
+
+void ReplayHost::ShowAbout() {}
 
 }  // namespace stonewick

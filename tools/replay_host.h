@@ -9,6 +9,7 @@
 #include <ostream>
 #include <string>
 
+#include "game/event.h"
 #include "game/host.h"
 #include "lib/play_clock.h"
 
@@ -23,8 +24,26 @@ struct VirtualTimer {
   std::int64_t due = 0;  // virtual ms when it next fires, while enabled
 };
 
-// The three timers, in the order they fire when due at the same instant.
-enum TimerIndex { kMainTimer = 0, kSlowTimer = 1, kBadStepTimer = 2 };
+// The three timers of the main window, by GameTimer.
+class VirtualTimers {
+ public:
+  VirtualTimer& operator[](GameTimer timer) { return timers_[static_cast<std::size_t>(timer)]; }
+  const VirtualTimer& operator[](GameTimer timer) const {
+    return timers_[static_cast<std::size_t>(timer)];
+  }
+  auto begin() { return timers_.begin(); }
+  auto end() { return timers_.end(); }
+  auto begin() const { return timers_.begin(); }
+  auto end() const { return timers_.end(); }
+  // The rules start and stop the three together.
+  bool AllEnabled() const { return timers_[0].enabled && timers_[1].enabled && timers_[2].enabled; }
+  bool NoneEnabled() const {
+    return !timers_[0].enabled && !timers_[1].enabled && !timers_[2].enabled;
+  }
+
+ private:
+  std::array<VirtualTimer, kGameTimerCount> timers_;
+};
 
 // Told each time the running event lets waiting events through or opens a box: the events
 // that ran inside it at that moment run there.
@@ -53,13 +72,15 @@ class ReplayHost : public Host {
   void ShowPauseCommand(const std::string& caption) override;
   void EnableSkipCommand(bool enabled) override;
   void CloseMainWindow() override;
+  void ShowInstructions(int colour) override;
+  void ShowAbout() override;
 
   std::ostream& out;
   std::int64_t nowMs = 0;                         // the virtual clock
-  std::array<std::string, kReadoutCount> labels;  // by Readout, from 1
-  std::array<VirtualTimer, 3> timers;             // by TimerIndex
-  std::deque<char> answers;                       // queued answers to questions, oldest first
-  std::deque<std::uint32_t> readings;             // queued clock readings, oldest first
+  std::array<std::string, kReadoutCount> labels;  // by Readout
+  VirtualTimers timers;
+  std::deque<char> answers;            // queued answers to questions, oldest first
+  std::deque<std::uint32_t> readings;  // queued clock readings, oldest first
   std::string pauseCaption;
   bool skipEnabled = true;
   bool closed = false;

@@ -34,15 +34,16 @@ void BoardView::SetImageList(const std::vector<QImage>* images) {
   images_ = images;
 }
 
-bool BoardView::CopyTile(int col, int row, std::int32_t code) {
-  if (images_ == nullptr || !Board::Contains(col, row) || code < 0 ||
+void BoardView::BringUpToDate(int col, int row) {
+  const std::int32_t code = board_.tiles[col][row];
+  if (shown_[col][row] == code || images_ == nullptr || code < 0 ||
       static_cast<std::size_t>(code) >= images_->size()) {
-    return false;
+    return;
   }
   const QImage& tile = (*images_)[static_cast<std::size_t>(code)];
   if (tile.format() != QImage::Format_RGB32 || tile.width() != kCellPixels ||
       tile.height() != kCellPixels) {
-    return false;
+    return;
   }
   const auto rowBytes = static_cast<std::size_t>(kCellPixels) * 4;
   for (int y = 0; y < kCellPixels; ++y) {
@@ -50,27 +51,32 @@ bool BoardView::CopyTile(int col, int row, std::int32_t code) {
     std::memcpy(to, tile.constScanLine(y), rowBytes);
   }
   shown_[col][row] = code;
-  return true;
 }
 
-void BoardView::DrawTile(int col, int row, std::int32_t code) {
-  if (CopyTile(col, row, code)) {
+void BoardView::CellChanged(int col, int row) {
+  if (Board::Contains(col, row)) {
     update(col * kCellPixels, row * kCellPixels, kCellPixels, kCellPixels);
   }
+}
+
+const QImage& BoardView::Backbuffer() {
+  for (int col = 0; col < kBoardSize; ++col) {
+    for (int row = 0; row < kBoardSize; ++row) {
+      BringUpToDate(col, row);
+    }
+  }
+  return backbuffer_;
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
   const QRect board(0, 0, kBoardPixels, kBoardPixels);
   const QRect exposed = event->rect() & board;
-  // A repaint shows the tile layer as it stands: cells written without a draw are brought up
-  // to date here, once each, and the exposed part is copied in one go.
+  // A repaint shows the tile layer as it stands: the exposed cells are brought up to date,
+  // once each, and the exposed part is copied in one go.
   if (!exposed.isEmpty()) {
     for (int col = exposed.left() / kCellPixels; col <= exposed.right() / kCellPixels; ++col) {
       for (int row = exposed.top() / kCellPixels; row <= exposed.bottom() / kCellPixels; ++row) {
-        const std::int32_t code = board_.tiles[col][row];
-        if (shown_[col][row] != code) {
-          CopyTile(col, row, code);
-        }
+        BringUpToDate(col, row);
       }
     }
   }

@@ -1,5 +1,6 @@
-// The board grid: 22 by 22 cells of 16 pixels, drawn from a back buffer that each single-cell
-// draw updates at once; repaints blit the exposed cells in one pass.
+// The board grid: 22 by 22 cells of 16 pixels, showing the board's tile layer. It reads the
+// board itself: a changed cell is brought up to date in the back buffer when it is painted,
+// and repaints blit the exposed cells in one pass.
 #pragma once
 
 #include <QImage>
@@ -23,11 +24,11 @@ class BoardView : public QWidget {
 
   // The tiles to draw with, indexed by cell code; none until the tile set is loaded.
   void SetImageList(const std::vector<QImage>* images);
-  // Puts the tile of `code` at cell (col, row) and asks for that cell to be repainted, so it
-  // shows by the next time window messages are processed.
-  void DrawTile(int col, int row, std::int32_t code);
-  // The board's pixels as they stand, one tile per cell.
-  const QImage& Backbuffer() const { return backbuffer_; }
+  // Asks for cell (col, row) to be repainted, so that its tile shows by the next time window
+  // messages are processed.
+  void CellChanged(int col, int row);
+  // The board's pixels as the tile layer stands now, one tile per cell.
+  const QImage& Backbuffer();
 
  signals:
   void KeyDown(std::uint16_t key);
@@ -42,7 +43,8 @@ class BoardView : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  bool CopyTile(int col, int row, std::int32_t code);
+  // Copies the tile of the cell's code into the back buffer unless it shows there already.
+  void BringUpToDate(int col, int row);
 
   const Board& board_;
   const std::vector<QImage>* images_ = nullptr;

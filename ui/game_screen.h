@@ -1,5 +1,6 @@
-// What the Qt host needs of the main window: the board, the read-outs, the three timers and
-// the menu commands the rules change. The window implements it; the host only sees this.
+// What the Qt host needs of the main window: the board, the read-outs, the three timers, the
+// menu commands the rules change and the windows the menu opens. The window implements it; the
+// host only sees this.
 #pragma once
 
 #include <QString>
@@ -13,7 +14,8 @@ class GameScreen {
  public:
   virtual ~GameScreen() = default;
 
-  virtual void DrawTile(int col, int row, std::int32_t code) = 0;
+  // The cell's code has changed: it shows anew by the next time window messages are processed.
+  virtual void CellChanged(int col, int row) = 0;
   virtual void ShowReadout(Readout readout, const QString& text) = 0;
   // Starting timers that already run keeps their phase; stopping them forgets it.
   virtual void SetTimersRunning(bool running) = 0;
@@ -22,6 +24,9 @@ class GameScreen {
   virtual void ShowPauseCommand(const QString& caption) = 0;
   virtual void EnableSkipCommand(bool enabled) = 0;
   virtual void CloseWindow() = 0;
+  // Opens the Instructions window on pastel `colour` (1 to 6), or brings it to the front.
+  virtual void ShowInstructions(int colour) = 0;
+  virtual void ShowAbout() = 0;
 };
 
 }  // namespace stonewick

@@ -1,12 +1,10 @@
-// The Instructions window: a read-only wrapped text filling the window, recoloured with
-// one of six pastels each time the window opens.
+// The Instructions window: a read-only wrapped text filling the window, on one of six pastels
+// that the game draws each time the window opens.
 #include "ui/instructions_window.h"
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
-#include <QShowEvent>
 #include <QVBoxLayout>
-#include <utility>
 
 #include "lib/instructions_colour.h"
 #include "ui/fonts.h"
@@ -45,9 +43,7 @@ const QString InstructionsWindow::kText =
     }
         .join('\n');
 
-InstructionsWindow::InstructionsWindow(Random& random, std::function<std::uint32_t()> clockReading,
-                                       QWidget* parent)
-    : QWidget(parent, Qt::Window), random_(random), clockReading_(std::move(clockReading)) {
+InstructionsWindow::InstructionsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle("Stonewick - instructions");
   setFont(WindowFontInPoints("MS Sans Serif", 8));
   resize(323, 382);
@@ -69,13 +65,15 @@ QColor InstructionsWindow::TextColour() const {
   return instructionsText->palette().color(QPalette::Base);
 }
 
-void InstructionsWindow::showEvent(QShowEvent* event) {
-  // Spontaneous show events come from the window system, for example when the window is
-  // restored from an icon; only opening it from hidden picks a new colour.
-  if (!event->spontaneous()) {
-    PaintNewColour();
+void InstructionsWindow::Open(int colour) {
+  if (colour >= 1 && colour <= static_cast<int>(kInstructionsColours.size())) {
+    QPalette palette = instructionsText->palette();
+    palette.setColor(QPalette::Base, QColor::fromRgb(kInstructionsColours[colour - 1]));
+    instructionsText->setPalette(palette);
   }
-  QWidget::showEvent(event);
+  show();
+  raise();
+  activateWindow();
 }
 
 void InstructionsWindow::closeEvent(QCloseEvent* event) {
@@ -84,14 +82,6 @@ void InstructionsWindow::closeEvent(QCloseEvent* event) {
   if (isVisible()) {
     emit Closed();
   }
-}
-
-void InstructionsWindow::PaintNewColour() {
-  // The draw saves and restores the game's seed, so the game's own sequence is untouched.
-  const int number = DrawInstructionsColour(random_, clockReading_());
-  QPalette palette = instructionsText->palette();
-  palette.setColor(QPalette::Base, QColor::fromRgb(kInstructionsColours[number - 1]));
-  instructionsText->setPalette(palette);
 }
 
 }  // namespace stonewick

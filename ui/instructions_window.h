@@ -1,27 +1,23 @@
-// The Instructions window: the rules in a fixed text on a pastel drawn at each opening.
+// The Instructions window: the rules in a fixed text on a pastel the game draws at each opening.
 #pragma once
 
 #include <QColor>
 #include <QWidget>
-#include <cstdint>
-#include <functional>
-
-#include "lib/random.h"
 
 class QCloseEvent;
 class QPlainTextEdit;
-class QShowEvent;
 
 namespace stonewick {
 
 class InstructionsWindow : public QWidget {
   Q_OBJECT
  public:
-  InstructionsWindow(Random& random, std::function<std::uint32_t()> clockReading,
-                     QWidget* parent = nullptr);
+  explicit InstructionsWindow(QWidget* parent = nullptr);
 
   static const QString kText;
 
+  // Shows the window, or brings it to the front, with its text on pastel `colour` (1 to 6).
+  void Open(int colour);
   QColor TextColour() const;
 
   QPlainTextEdit* instructionsText;
@@ -31,14 +27,7 @@ class InstructionsWindow : public QWidget {
   void Closed();
 
  protected:
-  void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-
- private:
-  void PaintNewColour();
-
-  Random& random_;
-  std::function<std::uint32_t()> clockReading_;
 };
 
 }  // namespace stonewick

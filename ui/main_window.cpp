@@ -37,10 +37,6 @@ constexpr std::array<ReadoutPlace, kReadoutCount> kReadoutPlaces = {{
     {304, 408, false},
 }};
 
-constexpr std::array<const char*, kMenuCommandCount> kCommandCaptions = {
-    "&Exit",  "&Instructions", "&Start", kPauseCaption, "Ra&ndomise",
-    "&Cheat", "S&kip",         "&Auto",  "A&bout"};
-
 }  // namespace
 
 MainWindow::MainWindow(Game& game, QtHost& host, QWidget* parent)
@@ -59,21 +55,23 @@ MainWindow::MainWindow(Game& game, QtHost& host, QWidget* parent)
   setAutoFillBackground(true);
   setFont(WindowFont("MS Sans Serif", 11));
 
-  // Placed as the window was laid out; the first showing sizes it to exactly 22 by 22 cells.
+  // Placed as the window was laid out; showing the window sizes it to exactly 22 by 22 cells.
   boardView_.setGeometry(14, 38, 355, 347);
   PlaceReadouts();
-  // The glide box is never shown; only the rules' glide flag matters.
+  // The glide box is never shown and nothing ticks it, so no player can reach the rules' glide
+  // option through it: it is not an event, and a recording never holds it. Scripts that want
+  // glide set it themselves (`glide 1`).
   glideBox_.setGeometry(228, 12, 97, 17);
   glideBox_.setChecked(false);
   glideBox_.hide();
-  connect(&glideBox_, &QCheckBox::toggled, this, [this](bool on) { game_.glide = on; });
   connect(&glideBox_, &QCheckBox::clicked, this, [this] { boardView_.setFocus(); });
   setTabOrder(&boardView_, &glideBox_);
   boardView_.setFocus();
   connect(&boardView_, &BoardView::KeyDown, this,
-          [this](std::uint16_t key) { Deliver(WindowEvent::Key(key)); });
-  connect(&boardView_, &BoardView::Clicked, this,
-          [this](int col, int row) { Deliver(WindowEvent::Click(col, row)); });
+          [this](std::uint16_t key) { Deliver(KeyPress{key}); });
+  connect(&boardView_, &BoardView::Clicked, this, [this](int col, int row) {
+    Deliver(BoardClick{col, row});
+  });
 
   WireMenu();
   WireTimers();
@@ -100,7 +98,7 @@ void MainWindow::SetCompanionWindows(TileSet& tileSet, AboutWindow& about,
   about_ = &about;
   instructions_ = &instructions;
   connect(&instructions, &InstructionsWindow::Closed, this,
-          [this] { Deliver(WindowEvent::CloseInstructions()); });
+          [this] { Deliver(InstructionsClosed{}); });
 }
 
 void MainWindow::PlaceReadouts() {
@@ -112,13 +110,13 @@ void MainWindow::PlaceReadouts() {
     label.setText(kInitialLabelCaptions[i]);
     label.adjustSize();
   }
-  // The bad-step interval is kept for the rules, never shown.
-  readoutLabels_[static_cast<std::size_t>(Readout::BadStepInterval) - 1].hide();
+  // The rules write the bad step's interval there, but the window never shows it.
+  readoutLabels_[static_cast<std::size_t>(Readout::BadStepInterval)].hide();
 }
 
 void MainWindow::WireMenu() {
   for (std::size_t i = 0; i < commands_.size(); ++i) {
-    commands_[i] = new QAction(kCommandCaptions[i], this);
+    commands_[i] = new QAction(kMenuItems[i].caption, this);
     menuBar_.addAction(commands_[i]);
     const auto command = static_cast<MenuCommand>(i);
     connect(commands_[i], &QAction::triggered, this, [this, command] { RunCommand(command); });
@@ -127,78 +125,37 @@ void MainWindow::WireMenu() {
 }
 
 void MainWindow::RunCommand(MenuCommand command) {
-  Deliver(WindowEvent::Menu(command));
+  Deliver(MenuChoice{command});
 }
 
-void MainWindow::Deliver(const WindowEvent& event) {
+void MainWindow::Deliver(const Event& event) {
   if (recorder_ == nullptr) {
-    Run(event);
+    game_.Apply(event);
     return;
   }
-  const bool ending = event.kind == WindowEvent::Kind::CloseBox ||
-                      (event.kind == WindowEvent::Kind::Menu && event.command == MenuCommand::Exit);
-  if (ending && recorder_->Depth() == 0) {
+  const bool ending = std::holds_alternative<CloseBoxUsed>(event) ||
+                      (std::holds_alternative<MenuChoice>(event) &&
+                       std::get<MenuChoice>(event).command == MenuCommand::Exit);
+  if (ending && game_.nesting.Depth() == 0) {
     // The recording ends with the state the game is left in.
     std::ostringstream dump;
     WriteDump(dump, game_, ShownItems());
     recorder_->EndWithState(dump.str());
-    Run(event);
+    game_.Apply(event);
     return;
   }
   recorder_->BeginEvent(event);
-  Run(event);
+  game_.Apply(event);
   recorder_->EndEvent();
 }
 
-void MainWindow::Run(const WindowEvent& event) {
-  switch (event.kind) {
-    case WindowEvent::Kind::Key:
-      game_.KeyPressed(event.key);
-      break;
-    case WindowEvent::Kind::Click:
-      game_.CellClicked(event.col, event.row);
-      break;
-    case WindowEvent::Kind::Menu:
-      RunMenuCommand(event.command);
-      break;
-    case WindowEvent::Kind::Timer:
-      // A tick that finds the rules busy is dropped by the rules themselves.
-      switch (event.timer) {
-        case GameTimer::Main:
-          game_.MainTick();
-          break;
-        case GameTimer::Slow:
-          game_.MarkSlowTickDue();
-          break;
-        case GameTimer::BadStep:
-          game_.BadStepTick();
-          break;
-      }
-      break;
-    case WindowEvent::Kind::CloseInstructions:
-    case WindowEvent::Kind::CloseBox:
-      // The rules keep nothing of these; the window closes by itself.
-      break;
-  }
-}
-
-void MainWindow::RunMenuCommand(MenuCommand command) {
-  if (command == MenuCommand::Instructions) {
-    ShowInstructions();
-  } else if (command == MenuCommand::About) {
-    ShowAbout();
-  } else {
-    game_.RunCommand(command);
-  }
-}
-
 void MainWindow::WireTimers() {
-  timers_[static_cast<std::size_t>(GameTimer::Main)].setInterval(kMainTickMs);
-  timers_[static_cast<std::size_t>(GameTimer::Slow)].setInterval(kSlowTickMs);
-  timers_[static_cast<std::size_t>(GameTimer::BadStep)].setInterval(kFirstBadStepMs);
-  for (const GameTimer timer : {GameTimer::Main, GameTimer::Slow, GameTimer::BadStep}) {
-    connect(&timers_[static_cast<std::size_t>(timer)], &QTimer::timeout, this,
-            [this, timer] { Deliver(WindowEvent::Tick(timer)); });
+  TimerOf(GameTimer::Main).setInterval(kMainTickMs);
+  TimerOf(GameTimer::Slow).setInterval(kSlowTickMs);
+  TimerOf(GameTimer::BadStep).setInterval(kFirstBadStepMs);
+  for (const GameTimer timer : kGameTimers) {
+    // A tick that finds the rules busy is dropped by the rules themselves.
+    connect(&TimerOf(timer), &QTimer::timeout, this, [this, timer] { Deliver(TimerTick{timer}); });
   }
 }
 
@@ -217,7 +174,7 @@ WindowItems MainWindow::ShownItems() const {
   return items;
 }
 
-void MainWindow::PrepareFirstShow() {
+void MainWindow::PrepareShow() {
   if (tileSet_ != nullptr) {
     tileSet_->LoadTileSet();
     boardView_.SetImageList(&tileSet_->imageList);
@@ -226,11 +183,9 @@ void MainWindow::PrepareFirstShow() {
   game_.LayOutFirstLevel();
 }
 
-void MainWindow::ShowInstructions() {
+void MainWindow::ShowInstructions(int colour) {
   if (instructions_ != nullptr) {
-    instructions_->show();
-    instructions_->raise();
-    instructions_->activateWindow();
+    instructions_->Open(colour);
   }
 }
 
@@ -240,12 +195,12 @@ void MainWindow::ShowAbout() {
   }
 }
 
-void MainWindow::DrawTile(int col, int row, std::int32_t code) {
-  boardView_.DrawTile(col, row, code);
+void MainWindow::CellChanged(int col, int row) {
+  boardView_.CellChanged(col, row);
 }
 
 void MainWindow::ShowReadout(Readout readout, const QString& text) {
-  QLabel& label = readoutLabels_[static_cast<std::size_t>(readout) - 1];
+  QLabel& label = readoutLabels_[static_cast<std::size_t>(readout)];
   label.setText(text);
   label.adjustSize();
 }
@@ -262,7 +217,7 @@ void MainWindow::SetTimersRunning(bool running) {
 }
 
 void MainWindow::SetBadStepInterval(int ms) {
-  QTimer& timer = timers_[static_cast<std::size_t>(GameTimer::BadStep)];
+  QTimer& timer = TimerOf(GameTimer::BadStep);
   if (ms >= 0 && timer.interval() != ms) {
     timer.setInterval(ms);
   }
@@ -286,7 +241,7 @@ void MainWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   // Not when the window manager merely shows it again after minimising.
   if (!event->spontaneous()) {
-    PrepareFirstShow();
+    PrepareShow();
   }
 }
 
@@ -294,7 +249,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
   // Not Exit nor the end of the game: the player used the close box.
   if (!closedByRules_) {
-    Deliver(WindowEvent::CloseBox());
+    Deliver(CloseBoxUsed{});
   }
   if (recorder_ != nullptr) {
     recorder_->WindowClosed();

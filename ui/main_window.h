@@ -1,5 +1,6 @@
 // The main window: the board view, the six read-outs, the hidden glide box, the menu bar of
-// nine commands and the three timers. Its handlers call the rules; it holds no game state.
+// nine commands and the three timers. Every event from outside goes to the rules as an Event;
+// the window reads the game to show it and holds no game state.
 #pragma once
 
 #include <QAction>
@@ -14,7 +15,6 @@
 #include "ui/board_view.h"
 #include "ui/game_screen.h"
 #include "ui/menu_bar.h"
-#include "ui/window_event.h"
 
 namespace stonewick {
 
@@ -38,7 +38,7 @@ class MainWindow : public QWidget, public GameScreen {
   void RunCommand(MenuCommand command);
   // Every event from outside reaches the rules through here, and is written down while a
   // recording runs.
-  void Deliver(const WindowEvent& event);
+  void Deliver(const Event& event);
   // nullptr: not recording.
   void SetRecorder(Recorder* recorder) { recorder_ = recorder; }
   // What the window shows of the game: its timers, the Pause caption and the read-outs.
@@ -47,7 +47,7 @@ class MainWindow : public QWidget, public GameScreen {
   BoardView& View() { return boardView_; }
   QAction& Command(MenuCommand command) { return *commands_[static_cast<std::size_t>(command)]; }
   const QLabel& ReadoutLabel(Readout readout) const {
-    return readoutLabels_[static_cast<std::size_t>(readout) - 1];
+    return readoutLabels_[static_cast<std::size_t>(readout)];
   }
   const QTimer& Timer(GameTimer timer) const { return timers_[static_cast<std::size_t>(timer)]; }
   WrappingMenuBar& MenuBar() { return menuBar_; }
@@ -56,13 +56,15 @@ class MainWindow : public QWidget, public GameScreen {
   const QWidget& Client() const { return client_; }
 
   // GameScreen.
-  void DrawTile(int col, int row, std::int32_t code) override;
+  void CellChanged(int col, int row) override;
   void ShowReadout(Readout readout, const QString& text) override;
   void SetTimersRunning(bool running) override;
   void SetBadStepInterval(int ms) override;
   void ShowPauseCommand(const QString& caption) override;
   void EnableSkipCommand(bool enabled) override;
   void CloseWindow() override;
+  void ShowInstructions(int colour) override;
+  void ShowAbout() override;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -76,12 +78,10 @@ class MainWindow : public QWidget, public GameScreen {
   void PlaceBarAndClient();
   void WireMenu();
   void WireTimers();
-  void Run(const WindowEvent& event);
-  void RunMenuCommand(MenuCommand command);
-  // The first showing: tiles loaded, the board sized to its cells, level 1 laid out.
-  void PrepareFirstShow();
-  void ShowInstructions();
-  void ShowAbout();
+  QTimer& TimerOf(GameTimer timer) { return timers_[static_cast<std::size_t>(timer)]; }
+  // Each time the program shows the window (in practice once, as it starts): tiles loaded, the
+  // board sized to its cells, level 1 laid out.
+  void PrepareShow();
 
   Game& game_;
   QtHost& host_;
@@ -89,9 +89,9 @@ class MainWindow : public QWidget, public GameScreen {
   WrappingMenuBar menuBar_;
   std::array<QAction*, kMenuCommandCount> commands_{};
   BoardView boardView_;
-  std::array<QLabel, kReadoutCount> readoutLabels_;  // by Readout, from 1
+  std::array<QLabel, kReadoutCount> readoutLabels_;  // by Readout
   QCheckBox glideBox_;
-  std::array<QTimer, 3> timers_;
+  std::array<QTimer, kGameTimerCount> timers_;
   TileSet* tileSet_ = nullptr;
   AboutWindow* about_ = nullptr;
   InstructionsWindow* instructions_ = nullptr;

@@ -16,7 +16,7 @@ Program::Program() {
 }
 
 bool Program::StartRecording(const std::string& path) {
-  recorder = Recorder::Open(path);
+  recorder = Recorder::Open(path, game.nesting);
   host.SetRecorder(recorder.get());
   mainWindow.SetRecorder(recorder.get());
   return recorder != nullptr;

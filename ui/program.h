@@ -43,7 +43,7 @@ struct Program {
   TileSet tileSet;
   InputDialog inputDialog;
   AboutWindow aboutWindow;
-  InstructionsWindow instructionsWindow{game.random, [this] { return host.ClockReading(); }};
+  InstructionsWindow instructionsWindow;
 };
 
 }  // namespace stonewick

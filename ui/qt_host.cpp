@@ -15,9 +15,10 @@
 
 namespace stonewick {
 
-void QtHost::DrawCell(int col, int row, std::int32_t code) {
+// The board view reads the code from the board itself when it paints.
+void QtHost::DrawCell(int col, int row, std::int32_t) {
   if (screen_ != nullptr) {
-    screen_->DrawTile(col, row, code);
+    screen_->CellChanged(col, row);
   }
 }
 
@@ -29,23 +30,14 @@ void QtHost::ShowReadout(Readout readout, const std::string& text) {
 
 // Each of these three is a yield point: other events may run inside it.
 void QtHost::RunPendingEvents() {
-  if (recorder_ != nullptr) {
-    recorder_->YieldPoint();
-  }
   QCoreApplication::processEvents();
 }
 
 void QtHost::ShowMessage(const std::string& message) {
-  if (recorder_ != nullptr) {
-    recorder_->YieldPoint();
-  }
   InfoDialog(message);
 }
 
 char QtHost::AskYesNoCancel(const std::string& message) {
-  if (recorder_ != nullptr) {
-    recorder_->YieldPoint();
-  }
   const char answer = ConfirmDialog(message);
   if (recorder_ != nullptr) {
     recorder_->Answer(answer);
@@ -102,6 +94,18 @@ void QtHost::EnableSkipCommand(bool enabled) {
 void QtHost::CloseMainWindow() {
   if (screen_ != nullptr) {
     screen_->CloseWindow();
+  }
+}
+
+void QtHost::ShowInstructions(int colour) {
+  if (screen_ != nullptr) {
+    screen_->ShowInstructions(colour);
+  }
+}
+
+void QtHost::ShowAbout() {
+  if (screen_ != nullptr) {
+    screen_->ShowAbout();
   }
 }
 

@@ -31,6 +31,8 @@ class QtHost final : public Host {
   void ShowPauseCommand(const std::string& caption) override;
   void EnableSkipCommand(bool enabled) override;
   void CloseMainWindow() override;
+  void ShowInstructions(int colour) override;
+  void ShowAbout() override;
 
  private:
   GameScreen* screen_ = nullptr;

@@ -12,6 +12,7 @@
 #include "tests/support/checked_session.h"
 #include "tests/support/event_source.h"
 #include "tools/replay.h"
+#include "tools/script_lines.h"
 
 namespace stonewick::testing {
 

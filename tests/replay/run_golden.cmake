@@ -1,6 +1,7 @@
 # Runs one golden script and compares stdout and exit status with the expected file, and
 # standard error with EXPECTED_ERRORS when that file exists. OPTIONS go before the script.
-# An .expected file may end with a line "exit N" naming the expected exit status.
+# An .expected file may end with a line "exit N" naming the expected exit status. What the
+# tool printed is left in ACTUAL (and ACTUAL.stderr) when it differs.
 execute_process(COMMAND ${TOOL} ${OPTIONS} ${SCRIPT}
   OUTPUT_VARIABLE actual ERROR_VARIABLE errors RESULT_VARIABLE status)
 file(READ ${EXPECTED} expected)
@@ -13,12 +14,13 @@ if(NOT status STREQUAL expected_status)
   message(FATAL_ERROR "exit status ${status}, expected ${expected_status}\n${errors}")
 endif()
 if(NOT actual STREQUAL expected)
-  file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/actual.out "${actual}")
-  message(FATAL_ERROR "output differs from ${EXPECTED}\n--- actual ---\n${actual}")
+  file(WRITE ${ACTUAL} "${actual}")
+  message(FATAL_ERROR "output differs from ${EXPECTED}; what the tool printed is in ${ACTUAL}")
 endif()
 if(EXISTS ${EXPECTED_ERRORS})
   file(READ ${EXPECTED_ERRORS} expected_errors)
   if(NOT errors STREQUAL expected_errors)
-    message(FATAL_ERROR "standard error differs from ${EXPECTED_ERRORS}\n--- actual ---\n${errors}")
+    file(WRITE ${ACTUAL}.stderr "${errors}")
+    message(FATAL_ERROR "standard error differs from ${EXPECTED_ERRORS}; what the tool said is in ${ACTUAL}.stderr")
   endif()
 endif()

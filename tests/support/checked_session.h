@@ -33,8 +33,8 @@ inline std::uint64_t Fingerprint(const Replay& replay) {
     }
   }
   for (const RecordList* list :
-       {&game.hardenQueue.list(), &game.smashQueue.list(), &game.hatchQueue.list(),
-        &game.badQueue.list(), &game.veryBadQueue.list()}) {
+       {&game.hardenQueue.Links(), &game.smashQueue.Links(), &game.hatchQueue.Links(),
+        &game.badQueue.Links(), &game.veryBadQueue.Links()}) {
     mix(list->count);
   }
   for (const std::int64_t value :
@@ -46,7 +46,7 @@ inline std::uint64_t Fingerprint(const Replay& replay) {
         std::int64_t{game.scanRow}, replay.host.nowMs, std::int64_t{replay.game.glide},
         static_cast<std::int64_t>(replay.host.answers.size()),
         static_cast<std::int64_t>(replay.host.readings.size()), std::int64_t{replay.host.manual},
-        std::int64_t{replay.instructionsOpen}}) {
+        std::int64_t{replay.game.instructionsColour}}) {
     mix(value);
   }
   return hash;

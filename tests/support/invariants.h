@@ -110,11 +110,11 @@ inline std::string CheckState(const Replay& replay) {
   }
 
   std::vector<const ListNode*> nodes;
-  CheckList(game.hardenQueue.list(), "harden", sizeof(QueuedCell), nodes, faults);
-  CheckList(game.smashQueue.list(), "smash", sizeof(QueuedCell), nodes, faults);
-  CheckList(game.hatchQueue.list(), "hatch", sizeof(QueuedCell), nodes, faults);
-  CheckList(game.badQueue.list(), "bad", sizeof(Baddie), nodes, faults);
-  CheckList(game.veryBadQueue.list(), "verybad", sizeof(Baddie), nodes, faults);
+  CheckList(game.hardenQueue.Links(), "harden", sizeof(QueuedCell), nodes, faults);
+  CheckList(game.smashQueue.Links(), "smash", sizeof(QueuedCell), nodes, faults);
+  CheckList(game.hatchQueue.Links(), "hatch", sizeof(QueuedCell), nodes, faults);
+  CheckList(game.badQueue.Links(), "bad", sizeof(Baddie), nodes, faults);
+  CheckList(game.veryBadQueue.Links(), "verybad", sizeof(Baddie), nodes, faults);
   // The list module's own lists are set up at start-up and never used by the game.
   for (const RecordList* list :
        {&replay.spareLists.filenames, &replay.spareLists.folders, &replay.spareLists.integers}) {
@@ -129,12 +129,12 @@ inline std::string CheckState(const Replay& replay) {
   if (!faults.str().empty()) {
     return faults.str();  // the records cannot be walked safely
   }
-  CheckCells(game, game.hardenQueue.list(), "harden", faults);
-  CheckCells(game, game.smashQueue.list(), "smash", faults);
-  CheckCells(game, game.hatchQueue.list(), "hatch", faults);
-  CheckBaddies(game, game.badQueue.list(), "bad", faults);
-  CheckBaddies(game, game.veryBadQueue.list(), "verybad", faults);
-  ForEachOldestFirst<Baddie>(game.veryBadQueue.list(), [&](const Baddie& b) {
+  CheckCells(game, game.hardenQueue.Links(), "harden", faults);
+  CheckCells(game, game.smashQueue.Links(), "smash", faults);
+  CheckCells(game, game.hatchQueue.Links(), "hatch", faults);
+  CheckBaddies(game, game.badQueue.Links(), "bad", faults);
+  CheckBaddies(game, game.veryBadQueue.Links(), "verybad", faults);
+  ForEachOldestFirst<Baddie>(game.veryBadQueue.Links(), [&](const Baddie& b) {
     if (b.kind != BaddieKind::VeryBad) {
       faults << "verybad: a record of kind " << static_cast<int>(b.kind) << "; ";
     }
@@ -144,12 +144,12 @@ inline std::string CheckState(const Replay& replay) {
   if (state < 0 || state > 4) {
     faults << "state " << state << "; ";
   }
-  const bool timersOn = host.timers[0].enabled && host.timers[1].enabled && host.timers[2].enabled;
-  const bool timersOff =
-      !host.timers[0].enabled && !host.timers[1].enabled && !host.timers[2].enabled;
+  const bool timersOn = host.timers.AllEnabled();
+  const bool timersOff = host.timers.NoneEnabled();
   if (!(timersOn || timersOff) || game.running != timersOn) {
-    faults << "running " << game.running << " with timers " << host.timers[0].enabled
-           << host.timers[1].enabled << host.timers[2].enabled << "; ";
+    faults << "running " << game.running << " with timers " << host.timers[GameTimer::Main].enabled
+           << host.timers[GameTimer::Slow].enabled << host.timers[GameTimer::BadStep].enabled
+           << "; ";
   }
   for (const VirtualTimer& timer : host.timers) {
     // A close ends the run where it stands: timers due at that instant never fire.
@@ -157,12 +157,13 @@ inline std::string CheckState(const Replay& replay) {
       faults << "a timer is overdue: due " << timer.due << " at " << host.nowMs << "; ";
     }
   }
-  const std::int32_t interval3 = host.timers[kBadStepTimer].interval;
-  if (host.timers[0].interval != kMainTickMs || host.timers[1].interval != kSlowTickMs ||
+  const std::int32_t interval3 = host.timers[GameTimer::BadStep].interval;
+  if (host.timers[GameTimer::Main].interval != kMainTickMs ||
+      host.timers[GameTimer::Slow].interval != kSlowTickMs ||
       (interval3 != 100 && interval3 != 200 && interval3 != 300 && interval3 != 600 &&
        interval3 != kFirstBadStepMs)) {
-    faults << "timer intervals " << host.timers[0].interval << ' ' << host.timers[1].interval << ' '
-           << interval3 << "; ";
+    faults << "timer intervals " << host.timers[GameTimer::Main].interval << ' '
+           << host.timers[GameTimer::Slow].interval << ' ' << interval3 << "; ";
   }
   if (game.tickBusy) {
     faults << "tickBusy left set; ";

@@ -1,10 +1,7 @@
-// The Instructions window: its exact text, the memo's form, and the pastel drawn at each
-// opening without disturbing the game's random sequence.
+// The Instructions window: its exact text, the memo's form, and the pastel it opens on.
 #include <QPlainTextEdit>
 #include <QTest>
-#include <vector>
 
-#include "lib/random.h"
 #include "ui/instructions_window.h"
 
 using namespace stonewick;
@@ -44,8 +41,7 @@ class InstructionsTest : public QObject {
 
  private slots:
   void textIsTheRulesWordForWordThenASignature() {
-    stonewick::Random random;
-    InstructionsWindow instrs(random, [] { return 0u; });
+    InstructionsWindow instrs;
     const QStringList lines = instrs.instructionsText->toPlainText().split('\n');
     QCOMPARE(lines.size(), 26);
     QCOMPARE(lines.mid(0, 23), kRulesLines);
@@ -54,56 +50,20 @@ class InstructionsTest : public QObject {
     QCOMPARE(lines[25], QString());
   }
 
-  void openingPaintsThePastelDrawnFromTheClock_data() {
-    QTest::addColumn<quint32>("clock");
-    QTest::addColumn<QColor>("colour");
-    // Seed c gives c * 134775813 + 1, and the draw is 1 + the top part of that times 6.
-    QTest::newRow("1, pale yellow") << quint32(0) << QColor(0xFF, 0xFF, 0xC4);
-    QTest::newRow("4, pale cyan") << quint32(0x80000000u) << QColor(0xCE, 0xFF, 0xFF);
+  void openingPaintsTheGivenPastel_data() {
+    QTest::addColumn<int>("colour");
+    QTest::addColumn<QColor>("pastel");
+    QTest::newRow("1, pale yellow") << 1 << QColor(0xFF, 0xFF, 0xC4);
+    QTest::newRow("4, pale cyan") << 4 << QColor(0xCE, 0xFF, 0xFF);
   }
 
-  void openingPaintsThePastelDrawnFromTheClock() {
-    QFETCH(quint32, clock);
-    QFETCH(QColor, colour);
-    stonewick::Random random;
-    InstructionsWindow instrs(random, [clock] { return clock; });
-    instrs.show();
-    QCOMPARE(instrs.TextColour(), colour);
-  }
-
-  void openingLeavesTheGamesRandomSequenceUnchanged() {
-    stonewick::Random game{12345};
-    stonewick::Random untouched{12345};
-    InstructionsWindow instrs(game, [] { return 0x5EEDu; });
-    game.RandomBelow(100);
-    untouched.RandomBelow(100);
-    instrs.show();
-    instrs.hide();
-    instrs.show();
-    std::vector<std::uint32_t> after;
-    std::vector<std::uint32_t> expected;
-    for (int i = 0; i < 8; ++i) {
-      after.push_back(game.RandomBelow(1000));
-      expected.push_back(untouched.RandomBelow(1000));
-    }
-    QCOMPARE(after, expected);
-  }
-
-  void reopeningDrawsAgainButShowingAnOpenWindowKeepsItsColour() {
-    stonewick::Random random;
-    std::vector<std::uint32_t> readings = {0, 0x80000000u};
-    std::size_t reads = 0;
-    InstructionsWindow instrs(random, [&] { return readings[reads++ % readings.size()]; });
-    instrs.show();
-    QCOMPARE(instrs.TextColour(), QColor(0xFF, 0xFF, 0xC4));
-    instrs.show();
-    instrs.raise();
-    QCOMPARE(reads, std::size_t{1});
-    QCOMPARE(instrs.TextColour(), QColor(0xFF, 0xFF, 0xC4));
-    instrs.close();
-    instrs.show();
-    QCOMPARE(reads, std::size_t{2});
-    QCOMPARE(instrs.TextColour(), QColor(0xCE, 0xFF, 0xFF));
+  void openingPaintsTheGivenPastel() {
+    QFETCH(int, colour);
+    QFETCH(QColor, pastel);
+    InstructionsWindow instrs;
+    instrs.Open(colour);
+    QVERIFY(instrs.isVisible());
+    QCOMPARE(instrs.TextColour(), pastel);
   }
 };
 

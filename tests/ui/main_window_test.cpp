@@ -92,23 +92,24 @@ class MainWindowTest : public QObject {
   }
 
   void labelsHaveTheirPlacesAndFonts_data() {
-    QTest::addColumn<int>("number");
+    QTest::addColumn<Readout>("readout");
     QTest::addColumn<QPoint>("topLeft");
     QTest::addColumn<bool>("bold");
     QTest::addColumn<bool>("visible");
-    QTest::newRow("powersLabel") << 1 << QPoint(274, 390) << true << true;
-    QTest::newRow("clockLabel") << 2 << QPoint(14, 408) << false << true;
-    QTest::newRow("levelLabel") << 3 << QPoint(14, 6) << true << true;
-    QTest::newRow("killsLabel") << 4 << QPoint(136, 408) << false << true;
-    QTest::newRow("atLargeLabel") << 5 << QPoint(214, 408) << false << true;
-    QTest::newRow("intervalLabel") << 6 << QPoint(304, 408) << false << false;
+    QTest::newRow("powersLabel") << Readout::Powers << QPoint(274, 390) << true << true;
+    QTest::newRow("clockLabel") << Readout::Clock << QPoint(14, 408) << false << true;
+    QTest::newRow("levelLabel") << Readout::Level << QPoint(14, 6) << true << true;
+    QTest::newRow("killsLabel") << Readout::Kills << QPoint(136, 408) << false << true;
+    QTest::newRow("atLargeLabel") << Readout::AtLarge << QPoint(214, 408) << false << true;
+    QTest::newRow("intervalLabel")
+        << Readout::BadStepInterval << QPoint(304, 408) << false << false;
   }
   void labelsHaveTheirPlacesAndFonts() {
-    QFETCH(int, number);
+    QFETCH(Readout, readout);
     QFETCH(QPoint, topLeft);
     QFETCH(bool, bold);
     QFETCH(bool, visible);
-    const QLabel& label = board().ReadoutLabel(static_cast<Readout>(number));
+    const QLabel& label = board().ReadoutLabel(readout);
     QCOMPARE(label.pos(), topLeft);
     // Arial, or the face that stands in for it where it is not installed.
     QCOMPARE(label.font().family(), InstalledFamily("Arial"));

@@ -117,7 +117,7 @@ class RecorderTest : public QObject {
     program->game.board.tiles[9][10] = stonewick::Bad;
     // A slow tick comes while the question is open, at the key's first yield point.
     const auto seen = AnswerNextBox([this](QMessageBox& box) {
-      board().Deliver(WindowEvent::Tick(GameTimer::Slow));
+      board().Deliver(TimerTick{GameTimer::Slow});
       box.button(QMessageBox::No)->click();
     });
     QTest::keyClick(&board().View(), Qt::Key_Left);

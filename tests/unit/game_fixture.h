@@ -122,13 +122,12 @@ inline std::string Describe(const QueuedCell& p) {
 
 inline std::vector<std::string> BaddiesIn(const Queue<Baddie>& queue) {
   std::vector<std::string> out;
-  ForEachOldestFirst<Baddie>(queue.list(), [&](const Baddie& b) { out.push_back(Describe(b)); });
+  queue.ForEachOldestFirst([&](const Baddie& b) { out.push_back(Describe(b)); });
   return out;
 }
 inline std::vector<std::string> BricksIn(const Queue<QueuedCell>& queue) {
   std::vector<std::string> out;
-  ForEachOldestFirst<QueuedCell>(queue.list(),
-                                 [&](const QueuedCell& p) { out.push_back(Describe(p)); });
+  queue.ForEachOldestFirst([&](const QueuedCell& p) { out.push_back(Describe(p)); });
   return out;
 }
 
@@ -207,12 +206,8 @@ class GameTest : public ::testing::Test {
   }
 
   const std::string& Label(int n) const { return host.labels[n - 1]; }
-  bool TimersOn() const {
-    return host.timers[0].enabled && host.timers[1].enabled && host.timers[2].enabled;
-  }
-  bool TimersOff() const {
-    return !host.timers[0].enabled && !host.timers[1].enabled && !host.timers[2].enabled;
-  }
+  bool TimersOn() const { return host.timers.AllEnabled(); }
+  bool TimersOff() const { return host.timers.NoneEnabled(); }
   std::string Said() const { return out.str(); }
   void Forget() {
     out.str("");

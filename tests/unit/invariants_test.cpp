@@ -32,13 +32,13 @@ TEST_F(InvariantsTest, CellCodeOutsideTheTileSetIsFlagged) {
 }
 
 TEST_F(InvariantsTest, CountThatDisagreesWithTheNodesIsFlagged) {
-  game.badQueue.list().count += 1;
+  game.badQueue.Links().count += 1;
   EXPECT_TRUE(Flags("bad: count 3 but 2 oldest-first and 2 newest-first"));
-  game.badQueue.list().count -= 1;
+  game.badQueue.Links().count -= 1;
 }
 
 TEST_F(InvariantsTest, BrokenBackLinkIsFlagged) {
-  ListNode* second = game.badQueue.list().newest;
+  ListNode* second = game.badQueue.Links().newest;
   ListNode* first = second->older;
   second->older = nullptr;
   EXPECT_TRUE(Flags("bad: a newer link does not point back"));
@@ -46,9 +46,9 @@ TEST_F(InvariantsTest, BrokenBackLinkIsFlagged) {
 }
 
 TEST_F(InvariantsTest, NodeHeldByTwoListsIsFlagged) {
-  RecordList& veryBad = game.veryBadQueue.list();
-  veryBad.newest = game.badQueue.list().newest;
-  veryBad.oldest = game.badQueue.list().newest;
+  RecordList& veryBad = game.veryBadQueue.Links();
+  veryBad.newest = game.badQueue.Links().newest;
+  veryBad.oldest = game.badQueue.Links().newest;
   veryBad.count = 1;
   EXPECT_TRUE(Flags("a node is held by two lists"));
   veryBad = RecordList{};
@@ -57,7 +57,7 @@ TEST_F(InvariantsTest, NodeHeldByTwoListsIsFlagged) {
 
 TEST_F(InvariantsTest, CursorLeftOnANodeIsFlagged) {
   Baddie peek{};
-  Next(game.badQueue.list(), &peek);
+  Next(game.badQueue.Links(), &peek);
   EXPECT_TRUE(Flags("bad: cursor left on a node between events"));
 }
 

@@ -107,7 +107,7 @@ TEST_F(LayoutsTest, LevelOneStartsReadyWithOnePowerAndThePlainPlayerTile) {
   EXPECT_EQ(Label(3), "Level : 1");
   EXPECT_EQ(Label(5), "At large : 2");
   EXPECT_EQ(Label(6), "Ivl 600");
-  EXPECT_EQ(host.timers[kBadStepTimer].interval, 600);
+  EXPECT_EQ(host.timers[GameTimer::BadStep].interval, 600);
   EXPECT_EQ(Said(), "");
 }
 
@@ -202,7 +202,7 @@ TEST_F(LayoutsTest, LevelFourRingsThePlayerWith76Baddies) {
   EXPECT_EQ(game.playerRow, 10);
   EXPECT_EQ(At(11, 11), Dirt);
   EXPECT_EQ(CountTiles(Dirt), 400 - 76 - 1);
-  EXPECT_EQ(host.timers[kBadStepTimer].interval, 100);
+  EXPECT_EQ(host.timers[GameTimer::BadStep].interval, 100);
   EXPECT_EQ(Label(6), "Ivl 100");
   EXPECT_EQ(Label(5), "At large : 76");
 }

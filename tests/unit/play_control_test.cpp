@@ -59,7 +59,7 @@ TEST_F(PlayControlTest, ClearBaddieQueuesLeavesTilesLabelsAndInterval) {
   EXPECT_EQ(game.veryBadQueue.count(), 0);
   EXPECT_EQ(At(3, 12), Bad);
   EXPECT_EQ(At(5, 5), VeryBad);
-  EXPECT_EQ(host.timers[kBadStepTimer].interval, 600);
+  EXPECT_EQ(host.timers[GameTimer::BadStep].interval, 600);
   EXPECT_EQ(Label(5), "At large : 3");
 }
 
@@ -69,7 +69,7 @@ TEST_F(PlayControlTest, BadStepIntervalFollowsTheNumberOfBadBaddies) {
   for (int i = 0; i < 61; ++i) {
     game.SpawnBaddie(1 + i % 20, 1 + i / 20, BaddieKind::Bad);
     if (i + 1 == 19 || i + 1 == 20 || i + 1 == 40 || i + 1 == 41 || i + 1 == 60 || i + 1 == 61) {
-      intervals.push_back(host.timers[kBadStepTimer].interval);
+      intervals.push_back(host.timers[GameTimer::BadStep].interval);
     }
   }
   EXPECT_EQ(intervals, (std::vector<std::int32_t>{600, 300, 300, 200, 200, 100}));
@@ -81,11 +81,11 @@ TEST_F(PlayControlTest, KillFrom41To40GivesThreeHundred) {
   for (int i = 0; i < 41; ++i) {
     game.SpawnBaddie(1 + i % 20, 1 + i / 20, BaddieKind::Bad);
   }
-  ASSERT_EQ(host.timers[kBadStepTimer].interval, 200);
+  ASSERT_EQ(host.timers[GameTimer::BadStep].interval, 200);
   const std::optional<Baddie> taken = game.badQueue.Take();
   ASSERT_TRUE(taken);
   game.KillBaddie(taken->col, taken->row);
-  EXPECT_EQ(host.timers[kBadStepTimer].interval, 300);
+  EXPECT_EQ(host.timers[GameTimer::BadStep].interval, 300);
   EXPECT_EQ(Label(6), "Ivl 300");
 }
 
@@ -94,7 +94,7 @@ TEST_F(PlayControlTest, VeryBadBaddiesDoNotSpeedUpTheBadStep) {
   for (int i = 0; i < 30; ++i) {
     game.SpawnBaddie(1 + i % 20, 1 + i / 20, i < 19 ? BaddieKind::Bad : BaddieKind::VeryBad);
   }
-  EXPECT_EQ(host.timers[kBadStepTimer].interval, 600);
+  EXPECT_EQ(host.timers[GameTimer::BadStep].interval, 600);
   EXPECT_EQ(Label(6), "Ivl 600");
   EXPECT_EQ(Label(5), "At large : 30");
 }

@@ -31,9 +31,9 @@ TEST(ReplayTimers, EnablingAnEnabledTimerKeepsItsDueTime) {
   host.SetTimersRunning(true);
   host.nowMs = 100;
   host.SetTimersRunning(true);
-  EXPECT_EQ(host.timers[0].due, 150);
-  EXPECT_EQ(host.timers[1].due, 400);
-  EXPECT_EQ(host.timers[2].due, 400);
+  EXPECT_EQ(host.timers[GameTimer::Main].due, 150);
+  EXPECT_EQ(host.timers[GameTimer::Slow].due, 400);
+  EXPECT_EQ(host.timers[GameTimer::BadStep].due, 400);
 }
 
 TEST(ReplayTimers, ANewIntervalRestartsAnEnabledTimerAndTheSameOneDoesNot) {
@@ -42,10 +42,10 @@ TEST(ReplayTimers, ANewIntervalRestartsAnEnabledTimerAndTheSameOneDoesNot) {
   host.SetTimersRunning(true);
   host.nowMs = 250;
   host.SetBadStepInterval(400);
-  EXPECT_EQ(host.timers[2].due, 400);
+  EXPECT_EQ(host.timers[GameTimer::BadStep].due, 400);
   host.SetBadStepInterval(100);
-  EXPECT_EQ(host.timers[2].due, 350);
-  EXPECT_EQ(host.timers[kBadStepTimer].interval, 100);
+  EXPECT_EQ(host.timers[GameTimer::BadStep].due, 350);
+  EXPECT_EQ(host.timers[GameTimer::BadStep].interval, 100);
 }
 
 TEST(ReplayTimers, ADisabledTimerTakesItsNewIntervalWhenEnabled) {
@@ -54,7 +54,7 @@ TEST(ReplayTimers, ADisabledTimerTakesItsNewIntervalWhenEnabled) {
   host.SetBadStepInterval(600);
   host.nowMs = 1000;
   host.SetTimersRunning(true);
-  EXPECT_EQ(host.timers[2].due, 1600);
+  EXPECT_EQ(host.timers[GameTimer::BadStep].due, 1600);
 }
 
 TEST(ReplayTimers, TimersDueTogetherFireInTimerOrderAndKeepTheirRhythm) {
@@ -67,25 +67,25 @@ TEST(ReplayTimers, TimersDueTogetherFireInTimerOrderAndKeepTheirRhythm) {
   // At 1200 the main tick fires before the slow timer, so that slow tick waits for 1350.
   EXPECT_EQ(replay.game.slowTicks, 2u);
   EXPECT_TRUE(replay.game.slowTickDue);
-  EXPECT_EQ(replay.host.timers[0].due, 1350);
-  EXPECT_EQ(replay.host.timers[1].due, 1600);
-  EXPECT_EQ(replay.host.timers[2].due, 1800);
+  EXPECT_EQ(replay.host.timers[GameTimer::Main].due, 1350);
+  EXPECT_EQ(replay.host.timers[GameTimer::Slow].due, 1600);
+  EXPECT_EQ(replay.host.timers[GameTimer::BadStep].due, 1800);
   EXPECT_EQ(replay.host.nowMs, 1200);
 }
 
 TEST(ReplayTimers, SingleEventsAreIgnoredWhileTheTimersAreOff) {
   std::ostringstream out;
   Replay replay(out);
-  replay.DeliverTimer(0);
-  replay.DeliverTimer(1);
+  replay.DeliverTimer(GameTimer::Main);
+  replay.DeliverTimer(GameTimer::Slow);
   EXPECT_EQ(replay.game.scanCol, 0);
   EXPECT_FALSE(replay.game.slowTickDue);
   replay.game.StartCommand();
-  replay.DeliverTimer(1);
-  replay.DeliverTimer(0);
+  replay.DeliverTimer(GameTimer::Slow);
+  replay.DeliverTimer(GameTimer::Main);
   EXPECT_EQ(replay.game.scanCol, 2);
   EXPECT_EQ(replay.game.slowTicks, 1u);
-  EXPECT_EQ(replay.host.timers[0].due, 150);
+  EXPECT_EQ(replay.host.timers[GameTimer::Main].due, 150);
 }
 
 TEST(PlayClock, ElapsedTimeShowsAsATimeOfDayThatWrapsAfterADay) {
@@ -195,10 +195,27 @@ TEST(ReplayScript, InstructionsLeaveTheGeneratorWhereItWas) {
   ASSERT_TRUE(replay.RunLine("wait 12345", error));
   const std::uint32_t seed = replay.game.random.randomSeed;
   ASSERT_TRUE(replay.RunLine("menu instructions", error));
-  EXPECT_TRUE(replay.instructionsOpen);
+  EXPECT_NE(replay.game.instructionsColour, 0);
   ASSERT_TRUE(replay.RunLine("close instructions", error));
-  EXPECT_FALSE(replay.instructionsOpen);
+  EXPECT_EQ(replay.game.instructionsColour, 0);
   EXPECT_EQ(replay.game.random.randomSeed, seed);
+}
+
+// Reading c seeds c * 134775813 + 1, and the pastel is 1 + the top part of that times 6.
+TEST(ReplayScript, InstructionsDrawTheirPastelFromTheClockOnlyAsTheyOpen) {
+  std::ostringstream out;
+  Replay replay(out);
+  std::string error;
+  for (const char* line : {"reading 0", "reading 2147483648", "menu instructions"}) {
+    ASSERT_TRUE(replay.RunLine(line, error)) << line;
+  }
+  EXPECT_EQ(replay.game.instructionsColour, 1);
+  ASSERT_TRUE(replay.RunLine("menu instructions", error));
+  EXPECT_EQ(replay.game.instructionsColour, 1);
+  EXPECT_EQ(replay.host.readings.size(), 1u);
+  ASSERT_TRUE(replay.RunLine("close instructions", error));
+  ASSERT_TRUE(replay.RunLine("menu instructions", error));
+  EXPECT_EQ(replay.game.instructionsColour, 4);
 }
 
 // The walk of the game_over goldens, which ends next to the bad baddie at (3, 12) with the

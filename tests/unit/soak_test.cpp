@@ -28,7 +28,7 @@ constexpr std::uint64_t kStartingLevels = 6;
 constexpr std::uint64_t kWalledInEvery = 7;
 
 void WallInTheBaddies(Game& game) {
-  ForEachOldestFirst<Baddie>(game.badQueue.list(), [&](const Baddie& b) {
+  ForEachOldestFirst<Baddie>(game.badQueue.Links(), [&](const Baddie& b) {
     for (const Step& n : kNeighbourOrder) {
       const int col = b.col + n.dc;
       const int row = b.row + n.dr;

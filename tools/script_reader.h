@@ -1,0 +1,57 @@
+// Reads a script a block at a time: a command line and the nested lines after it. A block
+// ends where the next command line that is not nested begins; the reader keeps that line for
+// the next block, so that it is judged only once this block has run (a bad line after the
+// window has closed is never reached).
+#pragma once
+
+#include <cstdint>
+#include <istream>
+#include <string>
+#include <vector>
+
+#include "tools/block.h"
+#include "tools/script_lines.h"
+
+namespace stonewick {
+
+// A comment line that says what state the game was in: "#= " and a line of the dump.
+struct StateLine {
+  std::uint64_t number = 0;
+  std::string text;  // without the mark
+};
+
+struct ScriptBlock {
+  // The command lines of the block: its first line and the nested lines after it.
+  std::vector<ScriptLine> lines;
+  // The "#= " lines between the block's first line and the next block.
+  std::vector<StateLine> stateLines;
+
+ private:
+  friend class ScriptReader;
+  std::vector<std::string> texts_;  // what `lines` look at
+};
+
+class ScriptReader {
+ public:
+  explicit ScriptReader(std::istream& script) : script_(script) {}
+
+  enum class Next { Block, End, Bad };
+  // The next block; End after the last one; Bad (with `error`) when its first line cannot be
+  // read. A nested line too long to read makes the block a bad one, and the block ends there.
+  Next Read(ScriptBlock& block, ScriptError& error);
+
+ private:
+  struct Line {
+    LineRead read = LineRead::End;
+    std::uint64_t number = 0;
+    std::string text;
+  };
+  void ReadLineInto(Line& line);
+
+  std::istream& script_;
+  std::uint64_t number_ = 0;
+  bool started_ = false;
+  Line pending_;  // the first line of the next block, read already
+};
+
+}  // namespace stonewick
