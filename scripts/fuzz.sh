@@ -19,7 +19,8 @@ cmake -S . -B "$out" -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_BUILD_TYPE=Debug \
   -DSTONEWICK_UI=OFF -DSTONEWICK_TESTS=OFF -DSTONEWICK_BENCH=OFF \
   -DCMAKE_CXX_FLAGS="${flags[*]}" >/dev/null
 cmake --build "$out" -j2 --target stonewick_replay_core
-libs=("$out/tools/libstonewick_replay_core.a" "$out/game/libstonewick_rules.a"
+libs=("$out/tools/libstonewick_replay_core.a" "$out/tools/libstonewick_script.a"
+      "$out/game/libstonewick_rules.a"
       "$out/lib/libstonewick_lib.a" "$out/lists/libstonewick_lists.a")
 
 for target in events script; do
