@@ -47,4 +47,11 @@ struct CloseBoxUsed {};
 using Event =
     std::variant<KeyPress, BoardClick, MenuChoice, TimerTick, InstructionsClosed, CloseBoxUsed>;
 
+// Exit and the close box end the game whatever state it is in.
+inline bool EndsTheGame(const Event& event) {
+  const auto* choice = std::get_if<MenuChoice>(&event);
+  return std::holds_alternative<CloseBoxUsed>(event) ||
+         (choice != nullptr && choice->command == MenuCommand::Exit);
+}
+
 }  // namespace stonewick

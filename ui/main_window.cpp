@@ -133,10 +133,7 @@ void MainWindow::Deliver(const Event& event) {
     game_.Apply(event);
     return;
   }
-  const bool ending = std::holds_alternative<CloseBoxUsed>(event) ||
-                      (std::holds_alternative<MenuChoice>(event) &&
-                       std::get<MenuChoice>(event).command == MenuCommand::Exit);
-  if (ending && game_.nesting.Depth() == 0) {
+  if (EndsTheGame(event) && game_.nesting.Depth() == 0) {
     // The recording ends with the state the game is left in.
     std::ostringstream dump;
     WriteDump(dump, game_, ShownItems());
