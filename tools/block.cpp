@@ -7,6 +7,10 @@
 
 namespace stonewick {
 
+namespace {
+
+// Checks the nested lines that follow a block's event and hangs each under the event it ran
+// inside. False with `error` set at the first bad line.
 bool ReadNestedLines(std::span<const ScriptLine> nested, bool manual, Block& block,
                      ScriptError& error) {
   std::vector<std::size_t> lastOfDepth = {0};  // the last line of each depth so far
@@ -66,6 +70,48 @@ bool ReadNestedLines(std::span<const ScriptLine> nested, bool manual, Block& blo
     block.push_back(std::move(parsed));
   }
   return true;
+}
+
+}  // namespace
+
+BlockParse ParseBlock(std::span<const ScriptLine> lines, bool manual, Block& block,
+                      ScriptError& error, ScriptError& stray) {
+  while (!lines.empty() && lines.front().unreadable.empty() && !IsCommandLine(lines.front().text)) {
+    lines = lines.subspan(1);
+  }
+  if (lines.empty()) {
+    return BlockParse::Empty;
+  }
+  const ScriptLine& head = lines.front();
+  if (!head.unreadable.empty()) {
+    error = {head.number, std::string(head.unreadable)};
+    return BlockParse::Bad;
+  }
+  if (IsNestedLine(head.text)) {
+    error = {head.number, "a nested line needs an event on a line above it"};
+    return BlockParse::Bad;
+  }
+  const std::vector<std::string_view> words = SplitWords(head.text);
+  block.assign(1, BlockLine{{}, head.number, 0, {}});
+  if (!ParseCommand(words, block[0].command, error.message)) {
+    error.line = head.number;
+    return BlockParse::Bad;
+  }
+  if (!IsEvent(block[0].command)) {
+    const auto nested = std::find_if(lines.begin() + 1, lines.end(), [](const ScriptLine& line) {
+      return !line.unreadable.empty() || IsCommandLine(line.text);
+    });
+    if (nested != lines.end()) {
+      stray = {nested->number,
+               Joined({"a nested line needs an event above it, and '", words[0], "' on line ",
+                       std::to_string(head.number), " is not an event"})};
+    }
+    return BlockParse::Block;
+  }
+  if (!ReadNestedLines(lines.subspan(1), manual, block, error)) {
+    return BlockParse::Bad;
+  }
+  return BlockParse::Block;
 }
 
 void BlockRunner::Run(const Block& block) {

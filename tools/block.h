@@ -41,11 +41,18 @@ struct BlockLine {
 // The block's event comes first.
 using Block = std::vector<BlockLine>;
 
-// Checks the nested lines that follow a block's event (already in `block`) and hangs each
-// under the event it ran inside. Nested lines need `manual` before their block. False with
-// `error` set at the first bad line.
-bool ReadNestedLines(std::span<const ScriptLine> nested, bool manual, Block& block,
-                     ScriptError& error);
+enum class BlockParse {
+  Block,  // a block to run
+  Empty,  // only blank lines and comments
+  Bad,    // a bad line: nothing of the block may run
+};
+
+// Reads a command line and the nested lines after it into `block`, each nested line hung
+// under the event it ran inside. Nested lines need `manual` before their block. A command
+// that is not an event takes no nested lines: when some follow it, `stray` names the first,
+// and the command still runs before the run stops there.
+BlockParse ParseBlock(std::span<const ScriptLine> lines, bool manual, Block& block,
+                      ScriptError& error, ScriptError& stray);
 
 // How the lines of a block are carried out. The replay tool and the window's player each
 // carry them out their own way; an event always reaches the rules through Game::Apply.
@@ -60,6 +67,16 @@ class BlockLines {
 
  protected:
   ~BlockLines() = default;
+};
+
+// Told each time the running event lets waiting events through or opens a box: the events
+// that ran inside it at that moment run there.
+class YieldPoints {
+ public:
+  virtual void Reached() = 0;
+
+ protected:
+  ~YieldPoints() = default;
 };
 
 class BlockRunner {

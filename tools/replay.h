@@ -13,6 +13,7 @@
 #include "lists/spare_lists.h"
 #include "tools/block.h"
 #include "tools/replay_host.h"
+#include "tools/script_session.h"
 
 namespace stonewick {
 
@@ -22,7 +23,7 @@ enum class BlockOutcome {
   Stopped,   // a line of the block could not run after some of it had run; the run ends
 };
 
-class Replay : private BlockLines, private YieldPoints {
+class Replay : private ScriptSession::Surroundings, private YieldPoints {
  public:
   // Runs the start-up of the real program: the modules, the first Power, level 1.
   explicit Replay(std::ostream& out);
@@ -39,26 +40,28 @@ class Replay : private BlockLines, private YieldPoints {
   // True once the main window has been closed: the script ends there.
   bool Closed() const { return host.closed; }
 
+  // Runs a block that has been read whole.
+  void RunParsedBlock(const Block& block) { session_.RunBlock(block); }
+
   // Advances the virtual clock, firing the timers that fall due on the way (none fire by
   // themselves after `manual`).
-  void Wait(std::int64_t ms);
-  void Dump();
+  void Wait(std::int64_t ms) { session_.Wait(ms); }
+  // Prints the whole state.
+  void Dump() override;
   // One event of `timer` now, if that timer is enabled.
-  void DeliverTimer(GameTimer timer);
+  void DeliverTimer(GameTimer timer) { session_.DeliverTimer(timer); }
 
   SpareLists spareLists;
   ReplayHost host;
   Game game;
 
  private:
-  // BlockLines: a line's command, carried out.
-  void Run(const Command& command) override;
   bool Over() const override { return host.closed || host.stopped; }
   void Stop() override { host.stopped = true; }
   // YieldPoints: the host passes on each yield point of the rules.
-  void Reached() override { runner_.YieldPointReached(); }
+  void Reached() override { session_.YieldPointReached(); }
 
-  BlockRunner runner_{game.nesting, *this};
+  ScriptSession session_{game, host, *this};
 };
 
 // Reads a whole script; returns the exit status (0, or 2 after printing the error line).

@@ -3,9 +3,6 @@
 // the script nests there run then, and nothing else is ever pending.
 #include "tools/replay_host.h"
 
-#include <cmath>
-#include <cstdio>
-
 #include "game/game.h"
 
 namespace stonewick {
@@ -14,9 +11,6 @@ ReplayHost::ReplayHost(std::ostream& out_) : out(out_), pauseCaption(kPauseCapti
   for (std::size_t i = 0; i < labels.size(); ++i) {
     labels[i] = kInitialLabelCaptions[i];
   }
-  timers[GameTimer::Main].interval = kMainTickMs;
-  timers[GameTimer::Slow].interval = kSlowTickMs;
-  timers[GameTimer::BadStep].interval = kFirstBadStepMs;
 }
 
 void ReplayHost::DrawCell(int, int, std::int32_t) {}
@@ -48,46 +42,9 @@ char ReplayHost::AskYesNoCancel(const std::string& message) {
   if (!Showing()) {
     return ' ';
   }
-  char answer = 'C';
-  if (!answers.empty()) {
-    answer = answers.front();
-    answers.pop_front();
-  }
+  const char answer = TakeAnswer();
   out << "confirm \"" << message << "\" " << AnswerWord(answer) << '\n';
   return answer;
-}
-
-void ReplayHost::SetTimersRunning(bool running) {
-  for (VirtualTimer& timer : timers) {
-    if (running && !timer.enabled) {
-      timer.due = manual ? kNeverDue : nowMs + timer.interval;
-    }
-    timer.enabled = running;
-  }
-}
-
-void ReplayHost::SetBadStepInterval(std::int32_t ms) {
-  VirtualTimer& timer = timers[GameTimer::BadStep];
-  if (ms == timer.interval) {
-    return;
-  }
-  timer.interval = ms;
-  if (timer.enabled) {
-    timer.due = manual ? kNeverDue : nowMs + ms;
-  }
-}
-
-double ReplayHost::Now() {
-  return static_cast<double>(nowMs) / static_cast<double>(kMsPerDay);
-}
-
-std::uint32_t ReplayHost::ClockReading() {
-  if (!readings.empty()) {
-    const std::uint32_t reading = readings.front();
-    readings.pop_front();
-    return reading;
-  }
-  return static_cast<std::uint32_t>(nowMs);
 }
 
 void ReplayHost::PauseMs(std::int32_t) {}

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "lib/play_clock.h"
 #include "tests/support/invariants.h"
 #include "tools/replay.h"
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "game/game.h"
+#include "lib/play_clock.h"
 #include "tools/replay_host.h"
 
 namespace stonewick::testing {

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "lib/play_clock.h"
 #include "tools/replay.h"
 
 namespace stonewick {
