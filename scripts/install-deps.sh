@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config clang-format shellcheck
-  libgtest-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev zlib1g-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev fonts-liberation
   xvfb xauth xdotool x11-utils x11-apps imagemagick
   desktop-file-utils appstream

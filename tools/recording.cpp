@@ -5,6 +5,7 @@
 
 #include "game/commands.h"
 #include "lib/play_clock.h"
+#include "tools/check.h"
 #include "tools/script_command.h"
 
 namespace stonewick {
@@ -37,8 +38,11 @@ bool Recording::BeginEvent(const Event& event, std::int64_t nowMs) {
   return depth == 0 || nesting_.Reached() > 0;
 }
 
-std::string Recording::TakeBlock() {
+std::string Recording::TakeBlock(std::string_view state) {
   std::string lines = lead_ + block_;
+  if (!state.empty()) {
+    lines.append("#~ ").append(Checkpoint(state)).append("\n");
+  }
   lead_.clear();
   block_.clear();
   return lines;

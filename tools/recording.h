@@ -32,8 +32,10 @@ class Recording {
   void SkipEvent(std::int64_t nowMs) { clockMs_ = std::max(clockMs_, nowMs); }
   // The event has ended. True once the block's own event has: its lines are complete.
   bool EndEvent() const { return nesting_.Depth() == 0; }
-  // The lines of the completed block, taken.
-  std::string TakeBlock();
+  // The lines of the completed block, taken, and after them the checkpoint of the state it
+  // left: `state` is the text of the dump as the state now stands. No checkpoint follows a
+  // block during which the window closed: pass no state then.
+  std::string TakeBlock(std::string_view state);
 
   // What a question was answered: 'Y', 'N', 'C' or ' '; and a clock reading that seeded the
   // generator. Both are taken inside an event, and written before its block.

@@ -2,6 +2,8 @@
 // dump of the whole state.
 #include "tools/replay.h"
 
+#include <sstream>
+
 #include "game/dump.h"
 
 namespace stonewick {
@@ -13,12 +15,13 @@ Replay::Replay(std::ostream& out) : host(out), game(host) {
 }
 
 void Replay::Dump() {
-  WindowItems window;
-  window.timersOn = host.timers.AllEnabled();
-  window.badStepInterval = host.timers[GameTimer::BadStep].interval;
-  window.pauseCaption = host.pauseCaption;
-  window.labels = host.labels;
-  WriteDump(host.out, game, window);
+  WriteDump(host.out, game, host.ShownItems());
+}
+
+std::string Replay::StateText() const {
+  std::ostringstream text;
+  WriteDump(text, game, host.ShownItems());
+  return text.str();
 }
 
 bool Replay::RunLine(std::string_view line, std::string& error) {
@@ -31,7 +34,8 @@ bool Replay::RunLine(std::string_view line, std::string& error) {
   return false;
 }
 
-BlockOutcome Replay::RunBlock(std::span<const ScriptLine> lines, ScriptError& error) {
+BlockOutcome Replay::RunBlock(std::span<const ScriptLine> lines, ScriptError& error,
+                              Block* parsed) {
   if (host.stopped) {
     error = session_.StopError();  // nothing runs after a stop
     return BlockOutcome::Stopped;
@@ -47,6 +51,9 @@ BlockOutcome Replay::RunBlock(std::span<const ScriptLine> lines, ScriptError& er
       break;
   }
   session_.RunBlock(block);
+  if (parsed != nullptr) {
+    *parsed = std::move(block);
+  }
   if (stray.line != 0) {
     error = stray;
     return BlockOutcome::Stopped;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <fstream>
 #include <istream>
 #include <ostream>
 #include <span>
@@ -13,6 +14,7 @@
 #include "lists/spare_lists.h"
 #include "tools/block.h"
 #include "tools/replay_host.h"
+#include "tools/script_reader.h"
 #include "tools/script_session.h"
 
 namespace stonewick {
@@ -36,7 +38,9 @@ class Replay : private ScriptSession::Surroundings, private YieldPoints {
   // Runs a command line with the nested lines that follow it. A bad line anywhere in the
   // block rejects it whole; an event that ends before the yield point a nested line names
   // stops the run, as does a nested line after a command that is not an event (which runs).
-  BlockOutcome RunBlock(std::span<const ScriptLine> block, ScriptError& error);
+  // `parsed`, when given, keeps the block as it was read.
+  BlockOutcome RunBlock(std::span<const ScriptLine> block, ScriptError& error,
+                        Block* parsed = nullptr);
   // True once the main window has been closed: the script ends there.
   bool Closed() const { return host.closed; }
 
@@ -48,6 +52,8 @@ class Replay : private ScriptSession::Surroundings, private YieldPoints {
   void Wait(std::int64_t ms) { session_.Wait(ms); }
   // Prints the whole state.
   void Dump() override;
+  // The whole state, as `dump` prints it.
+  std::string StateText() const;
   // One event of `timer` now, if that timer is enabled.
   void DeliverTimer(GameTimer timer) { session_.DeliverTimer(timer); }
 
@@ -65,9 +71,27 @@ class Replay : private ScriptSession::Surroundings, private YieldPoints {
 };
 
 // Reads a whole script; returns the exit status (0, or 2 after printing the error line).
-// With `checkDumps`, each dump is also compared with the "#= " lines after it in the script:
-// the first that differs ends the run with status 1 and one line naming it.
-int RunScript(std::istream& script, std::ostream& out, std::ostream& err, bool checkDumps = false);
+// With `check`, the state after each block is also compared with the checkpoints ("#~ "
+// lines) after it, and what each dump printed with the "#= " lines after it: the first
+// difference ends the run with status 1 and one line naming it, and so does a script in
+// which nothing was compared.
+// `watcher`, when given, is told of each block that ran.
+class ScriptWatcher {
+ public:
+  // `block` has run; `parsed` is it as read, `startedMs` the clock as it began.
+  virtual void BlockRan(const ScriptBlock& block, Block&& parsed, std::int64_t startedMs,
+                        const Replay& replay) = 0;
+
+ protected:
+  ~ScriptWatcher() = default;
+};
+int RunScript(std::istream& script, std::ostream& out, std::ostream& err, bool check = false,
+              ScriptWatcher* watcher = nullptr);
+
+// The script a command line names: standard input for "-", otherwise the file, opened into
+// `file`. Null, after one line on `err`, when the file cannot be opened.
+std::istream* OpenScript(const char* path, std::istream& in, std::ifstream& file,
+                         std::ostream& err);
 
 // The whole command line of stonewick-replay: options, then the script (a file, or standard
 // input for none or "-"). Returns the exit status.

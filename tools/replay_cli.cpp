@@ -20,15 +20,16 @@ constexpr std::string_view kUsage =
     "the game's boxes said and, at each dump, the whole state of the game.\n"
     "The script is read from SCRIPT, or from standard input when SCRIPT is - or missing.\n"
     "\n"
-    "  --check     also compare each dump with the \"#= \" lines that follow it in the\n"
-    "              script (as a recording made by stonewick --record ends)\n"
+    "  --check     also compare the state after each block with the checkpoint (\"#~ \")\n"
+    "              after it, and each dump with the \"#= \" lines after it, as a recording\n"
+    "              made by stonewick --record holds them; stop at the first difference\n"
     "  --help      show this help and exit\n"
     "  --version   show the version and exit\n"
     "  --          end of options: the next argument is the script\n"
     "\n"
-    "Exit status: 0 when the script ran to its end or to the window closing; 1 when a\n"
-    "dump differs under --check; 2 for a bad script or bad usage, with one line on\n"
-    "standard error.\n"
+    "Exit status: 0 when the script ran to its end or to the window closing; 1 under\n"
+    "--check when the state differs, or when there was nothing to compare; 2 for a bad\n"
+    "script or bad usage, with one line on standard error.\n"
     "The commands and the output are described in the manual page stonewick-replay(6).\n";
 
 constexpr std::string_view kTryHelp = " (try 'stonewick-replay --help')\n";
@@ -37,7 +38,7 @@ constexpr std::string_view kTryHelp = " (try 'stonewick-replay --help')\n";
 
 int ReplayMain(std::span<char* const> args, std::istream& in, std::ostream& out,
                std::ostream& err) {
-  bool checkDumps = false;
+  bool check = false;
   bool optionsEnded = false;
   const char* scriptPath = nullptr;
   for (std::size_t i = 1; i < args.size(); ++i) {
@@ -46,7 +47,7 @@ int ReplayMain(std::span<char* const> args, std::istream& in, std::ostream& out,
       if (arg == "--") {
         optionsEnded = true;
       } else if (arg == "--check") {
-        checkDumps = true;
+        check = true;
       } else if (arg == "--help") {
         out << kUsage;
         out.flush();
@@ -67,15 +68,22 @@ int ReplayMain(std::span<char* const> args, std::istream& in, std::ostream& out,
       scriptPath = args[i];
     }
   }
-  if (scriptPath == nullptr || std::string_view(scriptPath) == "-") {
-    return RunScript(in, out, err, checkDumps);
+  std::ifstream file;
+  std::istream* script = OpenScript(scriptPath == nullptr ? "-" : scriptPath, in, file, err);
+  return script == nullptr ? 2 : RunScript(*script, out, err, check);
+}
+
+std::istream* OpenScript(const char* path, std::istream& in, std::ifstream& file,
+                         std::ostream& err) {
+  if (std::string_view(path) == "-") {
+    return &in;
   }
-  std::ifstream script(scriptPath, std::ios::binary);
-  if (!script) {
-    err << "stonewick-replay: cannot open script '" << scriptPath << "'\n";
-    return 2;
+  file.open(path, std::ios::binary);
+  if (!file) {
+    err << "stonewick-replay: cannot open script '" << path << "'\n";
+    return nullptr;
   }
-  return RunScript(script, out, err, checkDumps);
+  return &file;
 }
 
 }  // namespace stonewick

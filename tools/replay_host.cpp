@@ -13,6 +13,15 @@ ReplayHost::ReplayHost(std::ostream& out_) : out(out_), pauseCaption(kPauseCapti
   }
 }
 
+WindowItems ReplayHost::ShownItems() const {
+  WindowItems items;
+  items.timersOn = timers.AllEnabled();
+  items.badStepInterval = timers[GameTimer::BadStep].interval;
+  items.pauseCaption = pauseCaption;
+  items.labels = labels;
+  return items;
+}
+
 void ReplayHost::DrawCell(int, int, std::int32_t) {}
 
 void ReplayHost::ShowReadout(Readout readout, const std::string& text) {

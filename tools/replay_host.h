@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 
+#include "game/dump.h"
 #include "game/host.h"
 #include "tools/block.h"
 #include "tools/scripted_clock.h"
@@ -32,6 +33,9 @@ class ReplayHost : public Host, public ScriptedClock {
   void CloseMainWindow() override;
   void ShowInstructions(int colour) override;
   void ShowAbout() override;
+
+  // What the window would show: its timers, the Pause caption and the read-outs.
+  WindowItems ShownItems() const;
 
   std::ostream& out;
   std::array<std::string, kReadoutCount> labels;  // by Readout

@@ -7,6 +7,21 @@ namespace stonewick {
 namespace {
 
 constexpr std::string_view kStateMark = "#= ";
+constexpr std::string_view kCheckpointMark = "#~ ";
+
+// The text after `mark` when the line starts with it; a carriage return ending it is a blank.
+bool TakeMarked(std::string_view line, std::string_view mark, std::uint64_t number,
+                std::vector<StateLine>& into) {
+  if (!line.starts_with(mark)) {
+    return false;
+  }
+  line.remove_prefix(mark.size());
+  if (line.ends_with('\r')) {
+    line.remove_suffix(1);
+  }
+  into.push_back({number, std::string(line)});
+  return true;
+}
 
 const std::string& TooLongText() {
   static const std::string text = Joined({"longer than ", std::to_string(kLongestLine), " bytes"});
@@ -20,13 +35,17 @@ void ScriptReader::ReadLineInto(Line& line) {
   line.number = ++number_;
 }
 
-ScriptReader::Next ScriptReader::Read(ScriptBlock& block, ScriptError& error) {
-  if (!started_) {
-    started_ = true;
-    do {
-      ReadLineInto(pending_);
-    } while (pending_.read == LineRead::Line && !IsCommandLine(pending_.text));
+ScriptReader::ScriptReader(std::istream& script) : script_(script) {
+  for (;;) {
+    ReadLineInto(pending_);
+    if (pending_.read != LineRead::Line || IsCommandLine(pending_.text)) {
+      break;
+    }
+    TakeMarked(pending_.text, kCheckpointMark, pending_.number, openingCheckpoints_);
   }
+}
+
+ScriptReader::Next ScriptReader::Read(ScriptBlock& block, ScriptError& error) {
   switch (pending_.read) {
     case LineRead::End:
       return Next::End;
@@ -42,17 +61,13 @@ ScriptReader::Next ScriptReader::Read(ScriptBlock& block, ScriptError& error) {
   std::vector<Line> lines;
   lines.push_back(std::move(pending_));
   block.stateLines.clear();
+  block.checkpoints.clear();
   for (;;) {
     Line next;
     ReadLineInto(next);
     if (next.read == LineRead::Line && !IsCommandLine(next.text)) {
-      std::string_view text = next.text;
-      if (text.starts_with(kStateMark)) {
-        text.remove_prefix(kStateMark.size());
-        if (text.ends_with('\r')) {
-          text.remove_suffix(1);
-        }
-        block.stateLines.push_back({next.number, std::string(text)});
+      if (!TakeMarked(next.text, kStateMark, next.number, block.stateLines)) {
+        TakeMarked(next.text, kCheckpointMark, next.number, block.checkpoints);
       }
       continue;
     }

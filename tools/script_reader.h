@@ -14,7 +14,8 @@
 
 namespace stonewick {
 
-// A comment line that says what state the game was in: "#= " and a line of the dump.
+// A comment line that says what state the game was in: "#= " and a line of a dump, or "#~ "
+// and the checkpoint of the whole state.
 struct StateLine {
   std::uint64_t number = 0;
   std::string text;  // without the mark
@@ -25,6 +26,8 @@ struct ScriptBlock {
   std::vector<ScriptLine> lines;
   // The "#= " lines between the block's first line and the next block.
   std::vector<StateLine> stateLines;
+  // The "#~ " lines there: checkpoints of the state after the block.
+  std::vector<StateLine> checkpoints;
 
  private:
   friend class ScriptReader;
@@ -33,12 +36,15 @@ struct ScriptBlock {
 
 class ScriptReader {
  public:
-  explicit ScriptReader(std::istream& script) : script_(script) {}
+  // Reads on to the first command line.
+  explicit ScriptReader(std::istream& script);
 
   enum class Next { Block, End, Bad };
   // The next block; End after the last one; Bad (with `error`) when its first line cannot be
   // read. A nested line too long to read makes the block a bad one, and the block ends there.
   Next Read(ScriptBlock& block, ScriptError& error);
+  // Checkpoints that stand before the first command: of the starting state.
+  const std::vector<StateLine>& OpeningCheckpoints() const { return openingCheckpoints_; }
 
  private:
   struct Line {
@@ -50,8 +56,8 @@ class ScriptReader {
 
   std::istream& script_;
   std::uint64_t number_ = 0;
-  bool started_ = false;
   Line pending_;  // the first line of the next block, read already
+  std::vector<StateLine> openingCheckpoints_;
 };
 
 }  // namespace stonewick

@@ -135,15 +135,19 @@ void MainWindow::Deliver(const Event& event) {
   }
   if (EndsTheGame(event) && game_.nesting.Depth() == 0) {
     // The recording ends with the state the game is left in.
-    std::ostringstream dump;
-    WriteDump(dump, game_, ShownItems());
-    recorder_->EndWithState(dump.str());
+    recorder_->EndWithState(StateText());
     game_.Apply(event);
     return;
   }
   recorder_->BeginEvent(event);
   game_.Apply(event);
-  recorder_->EndEvent();
+  recorder_->EndEvent([this] { return StateText(); });
+}
+
+std::string MainWindow::StateText() const {
+  std::ostringstream dump;
+  WriteDump(dump, game_, ShownItems());
+  return dump.str();
 }
 
 void MainWindow::WireTimers() {

@@ -43,6 +43,8 @@ class MainWindow : public QWidget, public GameScreen {
   void SetRecorder(Recorder* recorder) { recorder_ = recorder; }
   // What the window shows of the game: its timers, the Pause caption and the read-outs.
   WindowItems ShownItems() const;
+  // The whole state as the window shows it, as a dump.
+  std::string StateText() const;
 
   BoardView& View() { return boardView_; }
   QAction& Command(MenuCommand command) { return *commands_[static_cast<std::size_t>(command)]; }

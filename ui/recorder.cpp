@@ -66,16 +66,18 @@ void Recorder::BeginEvent(const Event& event) {
   }
 }
 
-void Recorder::EndEvent() {
+void Recorder::EndEvent(const std::function<std::string()>& state) {
   if (!recording_.EndEvent()) {
     return;
   }
-  const std::string block = recording_.TakeBlock();
-  if (fd_ >= 0) {
-    Write(block);
-    if (windowClosed_) {
-      Close();
-    }
+  if (fd_ < 0) {
+    recording_.TakeBlock({});
+    return;
+  }
+  // A window that has closed leaves no state to check.
+  Write(recording_.TakeBlock(windowClosed_ ? std::string() : state()));
+  if (windowClosed_) {
+    Close();
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -27,8 +28,9 @@ class Recorder {
   // An event is about to reach the rules; the clock moves to its time and stands there while
   // it runs.
   void BeginEvent(const Event& event);
-  // The event has ended; once the block's own event has, the block is written at once.
-  void EndEvent();
+  // The event has ended; once the block's own event has, the block is written at once, with
+  // the checkpoint of the state it left (`state` gives the text of the dump).
+  void EndEvent(const std::function<std::string()>& state);
   // The player ends the game while no event runs: writes the state (the lines of a dump) and
   // `menu exit`, and closes the file.
   void EndWithState(const std::string& dump);

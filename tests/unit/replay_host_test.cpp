@@ -313,8 +313,8 @@ TEST(ReplayCheck, DumpsWithoutStateLinesAfterThemAreNotChecked) {
   std::ostringstream err;
   EXPECT_EQ(RunScript(in, out, err, true), 1);
   EXPECT_EQ(err.str(),
-            "stonewick-replay: line 3: dump line 1 differs: expected \"end\", seen \"state 0 "
-            "running 0 level 1 powers 1 kills 0 slowticks 0\"\n");
+            "stonewick-replay: line 4: dump line 1 of the dump on line 3 differs: expected "
+            "\"end\", seen \"state 0 running 0 level 1 powers 1 kills 0 slowticks 0\"\n");
 }
 
 TEST(ReplayCheck, ADumpOfOtherLengthNamesTheFirstLinePastTheShorterOne) {
@@ -327,14 +327,16 @@ TEST(ReplayCheck, ADumpOfOtherLengthNamesTheFirstLinePastTheShorterOne) {
   }
   for (const auto& [extra, expected] :
        {std::pair<std::string, std::string>{"",
-                                            "dump line 61 differs: expected no more lines, "
-                                            "seen \"end\""},
-        {"#= end\n#= more\n", "dump line 62 differs: expected \"more\", seen no more lines"}}) {
+                                            "line 61: dump line 61 of the dump on line 1 "
+                                            "differs: expected no more lines, seen \"end\""},
+        {"#= end\n#= more\n",
+         "line 63: dump line 62 of the dump on line 1 differs: expected "
+         "\"more\", seen no more lines"}}) {
     std::istringstream in("dump\n" + allButEnd + extra + "menu exit\n");
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(RunScript(in, out, err, true), 1);
-    EXPECT_EQ(err.str(), "stonewick-replay: line 1: " + expected + "\n");
+    EXPECT_EQ(err.str(), "stonewick-replay: " + expected + "\n");
     EXPECT_EQ(out.str(), dumped.str());
   }
 }
