@@ -330,6 +330,8 @@ var Page = (function () {
       button.type = 'button';
       button.tabIndex = -1;
       button.hidden = !visible;
+      // The board keeps the keyboard: a click on the bar does not take the focus.
+      button.addEventListener('mousedown', (e) => e.preventDefault());
       button.addEventListener('click', () => modal.hidden && queueInput(MENU, command));
       commands[command] = button;
       $('#menu').append(button);

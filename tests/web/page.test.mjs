@@ -121,13 +121,15 @@ test('keys move the player, the clock runs, and a smash shows its frames with ke
   await page.evaluate((cells) => {
     window.shownCells = [];
     let last = '';
-    window.watching = setInterval(() => {
+    const look = () => {
       const now = cells.map(([col, row]) => window.cellPicture(col, row));
       if (now.join() !== last) {
         last = now.join();
         window.shownCells.push(now);
       }
-    }, 1);
+    };
+    look();
+    window.watching = setInterval(look, 1);
   }, [[brick.col, brick.row], [player.col, player.row]]);
   await page.keyboard.press('b');
   await page.waitForFunction(() => window.shownCells.length > 1, { timeout: 2000 });
