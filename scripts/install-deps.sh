@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, playing and testing Stonewick need; only
-# what is missing, so a second run is quick. Uses sudo when not run as root.
+# Installs the Debian packages that building, playing and testing Stonewick need, for the
+# window and for the page; only what is missing, so a second run is quick. Uses sudo when not
+# run as root.
 set -euo pipefail
 
 packages=(
@@ -11,7 +12,13 @@ packages=(
   desktop-file-utils appstream
   clang libclang-rt-14-dev valgrind
   dpkg-dev file lintian man-db groff-base
+  emscripten chromium
 )
+# The page's browser test runs on Node with npm; a Node from elsewhere brings its own npm,
+# which Debian's npm package would conflict with.
+if ! command -v npm >/dev/null; then
+  packages+=(nodejs npm)
+fi
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: once in a plain build
-# and once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# and once under AddressSanitizer and UndefinedBehaviorSanitizer; the page once, in a browser.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,6 +10,8 @@ jobs="$(nproc)"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs" --timeout 600
+# The page, built with emscripten, in headless chromium against the plain build's replay tool.
+bash tests/web/run.sh build/tools/stonewick-replay
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSTONEWICK_SANITIZE=ON -DSTONEWICK_BENCH=OFF
 cmake --build build-sanitize -j"$jobs"

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds the page with Debian's emscripten into
+# build-web/site/: index.html, stonewick.js and stonewick.wasm, static files that any web
+# server or file share can serve as they are.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+emcmake cmake -S web -B build-web -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-web -j"$(nproc)"

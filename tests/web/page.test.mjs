@@ -1,0 +1,212 @@
+// The page in a real browser: it opens on the level-1 board that the replay tool lays out, its
+// keys move and smash as the rules say while the smash's frames let further keys in, and its
+// boxes open at the pointer, hold play and take their answers.
+//   STONEWICK_SITE=build-web/site STONEWICK_REPLAY=build/tools/stonewick-replay \
+//     node --test tests/web/page.test.mjs
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { readFileSync } from 'node:fs';
+import path from 'node:path';
+import { after, before, test } from 'node:test';
+import { fileURLToPath } from 'node:url';
+
+import { launchChromium, openGame, serveFolder } from './browser.mjs';
+
+const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+const site = process.env.STONEWICK_SITE || path.join(root, 'build-web/site');
+const replayTool = process.env.STONEWICK_REPLAY || path.join(root, 'build/tools/stonewick-replay');
+const SIZE = 22;
+const POWERED_RIGHT = 37;
+const SOFT_BRICK = 5;
+
+// The board (codes by [row][col]) and the player's cell after a script, from the replay tool.
+function replayState(script) {
+  const lines = execFileSync(replayTool, { input: `${script}\ndump\n`, encoding: 'utf8' })
+      .split('\n');
+  const tiles = lines.indexOf('tiles');
+  const [, col, row] = lines.find((line) => line.startsWith('player ')).split(' ').map(Number);
+  const board = lines.slice(tiles + 1, tiles + 1 + SIZE).map((l) => l.split(' ').map(Number));
+  return { board, player: { col, row } };
+}
+
+// Each tile's 256 pixels as hexadecimal RGB, by code, decoded from the XPM files the game
+// compiles in: which tile a cell of the canvas shows.
+const pictures = Array.from({ length: 39 }, (_, code) => {
+  const xpm = readFileSync(path.join(root, `ui/tiles/tile${String(code).padStart(2, '0')}.xpm`),
+                           'utf8');
+  const strings = [...xpm.matchAll(/"([^"]*)"/g)].map((m) => m[1]);
+  const [width, height, colours, perPixel] = strings[0].split(/\s+/).map(Number);
+  const palette = new Map(strings.slice(1, 1 + colours).map(
+      (line) => [line.slice(0, perPixel), line.slice(perPixel).split('#')[1].toLowerCase()]));
+  return strings.slice(1 + colours, 1 + colours + height).map((row) => Array.from(
+      { length: width }, (_, x) => palette.get(row.slice(x * perPixel, (x + 1) * perPixel))))
+      .flat().join('');
+});
+const codeOf = (picture) => pictures.indexOf(picture);
+
+// Opens the game with cellPicture(col, row) in the page: that cell of the canvas as
+// hexadecimal RGB.
+async function openBoard() {
+  const page = await openGame(browser, served.address);
+  await page.evaluate(() => {
+    const context = document.querySelector('#board').getContext('2d');
+    window.cellPicture = (col, row) => {
+      const data = context.getImageData(col * 16, row * 16, 16, 16).data;
+      let picture = '';
+      for (let i = 0; i < data.length; i += 4) {
+        picture += ((data[i] << 16) | (data[i + 1] << 8) | data[i + 2]).toString(16)
+            .padStart(6, '0');
+      }
+      return picture;
+    };
+  });
+  return page;
+}
+
+async function canvasBoard(page) {
+  const shown = await page.evaluate((size) => Array.from({ length: size }, (_, row) =>
+    Array.from({ length: size }, (_, col) => window.cellPicture(col, row))), SIZE);
+  return shown.map((row) => row.map(codeOf));
+}
+
+const readout = (page, n) => page.$eval(`#client .readout:nth-of-type(${n})`, (e) => e.textContent);
+const waitForReadout = (page, n, text) => page.waitForFunction(
+    (n, text) => document.querySelector(`#client .readout:nth-of-type(${n})`).textContent === text,
+    { timeout: 5000 }, n, text);
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+let browser;
+let served;
+before(async () => {
+  served = await serveFolder(site);
+  browser = await launchChromium();
+});
+after(async () => {
+  await browser?.close();
+  served?.server.close();
+});
+
+test('the page opens on the level-1 board of the replay tool, cell for cell', async () => {
+  const page = await openBoard();
+  assert.deepEqual(await canvasBoard(page), replayState('').board);
+  assert.equal(await readout(page, 1), 'Powers : 1');
+  assert.equal(await readout(page, 3), 'Level : 1');
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('keys move the player, the clock runs, and a smash shows its frames with keys between',
+     async () => {
+  const page = await openBoard();
+  // Left steps off the start, Right steps back to face the soft brick beside it.
+  const keys = [['ArrowLeft', 37], ['ArrowRight', 39]];
+  let script = '';
+  for (const [key, code] of keys) {
+    await page.keyboard.press(key);
+    script += `key ${code}\n`;
+    const { board, player } = replayState(script);
+    // Around the player nothing else moves this soon; compare the player's neighbourhood.
+    for (const [dc, dr] of [[0, 0], [-1, 0], [1, 0], [0, -1], [0, 1]]) {
+      const col = player.col + dc;
+      const row = player.row + dr;
+      await page.waitForFunction((col, row, want) => window.cellPicture(col, row) === want,
+                                 { timeout: 2000 }, col, row, pictures[board[row][col]]);
+    }
+  }
+  const { player } = replayState(script);
+  const brick = { col: player.col + 1, row: player.row };
+  assert.equal(replayState(script).board[brick.row][brick.col], SOFT_BRICK);
+
+  // Watch the brick's cell and the player's cell on the canvas while B smashes the brick.
+  await page.evaluate((cells) => {
+    window.shownCells = [];
+    let last = '';
+    const look = () => {
+      const now = cells.map(([col, row]) => window.cellPicture(col, row));
+      if (now.join() !== last) {
+        last = now.join();
+        window.shownCells.push(now);
+      }
+    };
+    look();
+    window.watching = setInterval(look, 1);
+  }, [[brick.col, brick.row], [player.col, player.row]]);
+  await page.keyboard.press('b');
+  await page.waitForFunction(() => window.shownCells.length > 1, { timeout: 2000 });
+  await page.keyboard.press('ArrowUp');
+  await waitForReadout(page, 1, 'Powers : 0');
+  await sleep(800);
+  const frames = (await page.evaluate(() => {
+    clearInterval(window.watching);
+    return window.shownCells;
+  })).map(([target, you]) => [codeOf(target), codeOf(you)]);
+
+  const shown = frames.map(([target]) => target);
+  assert.equal(shown[0], SOFT_BRICK);
+  assert.equal(shown.at(-1), 0, 'the smashed brick leaves a blank cell');
+  const animation = [...new Set(shown.slice(1, -1))];
+  assert.ok(animation.length >= 5, `frames one by one, saw ${animation}`);
+  assert.deepEqual(animation, [...animation].sort((a, b) => a - b), 'frames in code order');
+  assert.ok(frames.some(([target, you]) => animation.includes(target) && you !== POWERED_RIGHT),
+            'the Up key ran while the smash was still showing its frames');
+  await waitForReadout(page, 2, '00:00:01');
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('boxes open at the pointer, hold play, and take their answers', async () => {
+  const page = await openBoard();
+  // Level 5 puts the player below a crowd of baddies: Skip three times on the menu bar and
+  // once with its accelerator.
+  const skip = await page.$$eval('#menu button', (buttons) =>
+    buttons.findIndex((b) => b.textContent === 'Skip'));
+  for (const level of [2, 3, 4]) {
+    await page.click(`#menu button:nth-child(${skip + 1})`);
+    await waitForReadout(page, 3, `Level : ${level}`);
+  }
+  await page.keyboard.down('Alt');
+  await page.keyboard.press('k');
+  await page.keyboard.up('Alt');
+  await waitForReadout(page, 3, 'Level : 5');
+
+  const anchor = { x: 120, y: 90 };
+  await page.mouse.move(anchor.x, anchor.y);
+  // Walks up into the baddies until a box opens; returns what it shows and where.
+  async function walkIntoBox() {
+    for (let step = 0; step < 100; ++step) {
+      const box = await page.$('.box');
+      if (box) {
+        return box.evaluate((e) => ({ left: e.offsetLeft, top: e.offsetTop,
+          text: e.querySelector('.text').textContent,
+          buttons: [...e.querySelectorAll('.buttons button')].map((b) => b.textContent) }));
+      }
+      await page.keyboard.press('ArrowUp');
+      await sleep(30);
+    }
+    assert.fail('no box opened');
+  }
+  const secondChance = await walkIntoBox();
+  assert.deepEqual(secondChance, { left: anchor.x, top: anchor.y, buttons: ['OK'],
+    text: 'You have hit a baddie, but your powers will be exchanged for a 2nd chance' });
+  // The rules stopped the timers for the box: the clock stands while it is open.
+  const clock = await readout(page, 2);
+  await sleep(1200);
+  assert.equal(await readout(page, 2), clock);
+  await page.click('.box .buttons button');
+  await waitForReadout(page, 1, 'Powers : 0');
+
+  // The pointer stayed on OK since that box closed, so the next box opens where it did.
+  const gameOver = await walkIntoBox();
+  assert.deepEqual(gameOver, { left: anchor.x, top: anchor.y, buttons: ['Yes', 'No', 'Cancel'],
+    text: 'Aaagh you have been eaten, game over - play again?' });
+  await page.click('.box .buttons button:first-child');
+  await waitForReadout(page, 3, 'Level : 1');
+  assert.equal(await page.$('.box'), null);
+
+  await page.keyboard.down('Alt');
+  await page.keyboard.press('e');
+  await page.keyboard.up('Alt');
+  await page.waitForSelector('#closed:not([hidden])', { timeout: 2000 });
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});

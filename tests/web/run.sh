@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# The browser test: builds the page, then loads it in headless chromium and checks its board
+# against the replay tool's, its keys, a smash, and its message boxes.
+#   tests/web/run.sh [REPLAY_TOOL]   # default: build/tools/stonewick-replay of the plain build
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+
+replay="${1:-build/tools/stonewick-replay}"
+if [[ ! -x "$replay" ]]; then
+  echo "missing $replay: build the plain build first" >&2
+  exit 1
+fi
+bash scripts/build-web.sh
+bash tests/web/modules.sh
+STONEWICK_SITE=build-web/site STONEWICK_REPLAY="$replay" node --test tests/web/page.test.mjs

@@ -1,0 +1,40 @@
+// What the page's script (page_library.js and page.js) offers the C++ side. The C++ side
+// calls it; the script never calls into the program, it only queues input for it to take.
+#pragma once
+
+#include <cstdint>
+
+extern "C" {
+
+// Lets the browser run for one turn of its event loop: input is queued, the canvas shows.
+void page_yield();
+// Lets the browser run until input is queued or a box is answered, or at most ms (-1: no
+// limit); returns at once when input is already waiting.
+void page_wait(int ms);
+// The oldest queued input as its kind and two numbers (see InputKind); 0 when none.
+int page_take_input(std::int32_t* fields);
+
+// Now as a date-time: days since 1899-12-30 in local time, the time of day as the fraction.
+double page_now_days();
+
+// Copies the rectangle of the board's pixels (352 by 352, RGBA) onto the canvas.
+void page_present(const std::uint32_t* pixels, int x, int y, int width, int height);
+void page_set_icon(const std::uint32_t* pixels, int width, int height);
+void page_show_readout(int readout, const char* text);
+// A menu command, its caption with '&' before its accelerator letter.
+void page_add_command(int command, const char* caption, int visible);
+void page_set_caption(int command, const char* caption);
+void page_enable_command(int command, int enabled);
+
+// Opens a message box at the pointer: 0 information with OK, 1 question with Yes, No and
+// Cancel. Returns the box's number.
+int page_open_box(int question, const char* message);
+// 'Y', 'N', 'C' or ' ' (also OK) once the box is closed, 0 while it is open.
+int page_box_answer(int box);
+
+void page_show_about();
+void page_show_instructions(std::uint32_t rgb);
+// The main window closes, taking the About and Instructions windows with it.
+void page_close();
+
+}  // extern "C"

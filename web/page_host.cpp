@@ -1,0 +1,292 @@
+// The page host: the board's pixels, the event loop and its yield points, the boxes, the
+// timers and the clock.
+#include "web/page_host.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <optional>
+
+#include "game/game.h"
+#include "lib/instructions_colour.h"
+#include "lib/pause.h"
+#include "ui/tile_pictures.h"
+#include "web/browser.h"
+
+namespace stonewick::page {
+namespace {
+
+// In the order of the menu bar; '&' marks the Alt accelerator.
+constexpr std::array<const char*, kMenuCommandCount> kCommandCaptions = {
+    "&Exit",  "&Instructions", "&Start", kPauseCaption, "Ra&ndomise",
+    "&Cheat", "S&kip",         "&Auto",  "A&bout"};
+
+// The kinds of input the page queues, as the first number page_take_input gives.
+enum class InputKind { Key = 1, Click = 2, Menu = 3, InstructionsClosed = 4, CloseBox = 5 };
+
+std::optional<Event> TakeInput() {
+  std::array<std::int32_t, 3> fields{};
+  if (page_take_input(fields.data()) == 0) {
+    return std::nullopt;
+  }
+  switch (static_cast<InputKind>(fields[0])) {
+    case InputKind::Key:
+      return KeyPress{static_cast<std::uint16_t>(fields[1])};
+    case InputKind::Click:
+      return BoardClick{fields[1], fields[2]};
+    case InputKind::Menu:
+      if (fields[1] >= 0 && fields[1] < kMenuCommandCount) {
+        return MenuChoice{static_cast<MenuCommand>(fields[1])};
+      }
+      break;
+    case InputKind::InstructionsClosed:
+      return InstructionsClosed{};
+    case InputKind::CloseBox:
+      return CloseBoxUsed{};
+  }
+  return std::nullopt;
+}
+
+// The page's steady clock in milliseconds: the timers run on it.
+double ClockMs() {
+  return emscripten_get_now();
+}
+
+}  // namespace
+
+PageHost::PageHost() {
+  for (int code = 0; code < kCellCodeCount; ++code) {
+    tiles_[code] = DecodeXpm(kTilePictures[code]);
+  }
+}
+
+void PageHost::Run(Game& game) {
+  game_ = &game;
+  const Picture icon = DecodeXpm(kProgramIconPicture);
+  page_set_icon(icon.pixels.data(), icon.width, icon.height);
+  for (int i = 0; i < kMenuCommandCount; ++i) {
+    page_add_command(i, kCommandCaptions[i], static_cast<MenuCommand>(i) != MenuCommand::Cheat);
+  }
+  for (int i = 0; i < kReadoutCount; ++i) {
+    page_show_readout(i + 1, kInitialLabelCaptions[i]);
+  }
+  // As on the desktop: creating the window gives the first Power, showing it lays out level 1.
+  game.GiveFirstPower();
+  game.LayOutFirstLevel();
+  while (!closed_) {
+    WaitForInput();
+    RunWaitingEvents();
+  }
+}
+
+void PageHost::DeliverEvent(const Event& event) {
+  if (closed_) {
+    return;
+  }
+  if (watcher_ != nullptr) {
+    watcher_->EventStarting(event);
+  }
+  // The one place where events reach the rules.
+  std::visit([this](const auto& kind) { Apply(kind); }, event);
+  if (watcher_ != nullptr) {
+    watcher_->EventEnded();
+  }
+  if (std::holds_alternative<CloseBoxUsed>(event)) {
+    CloseMainWindow();
+  }
+}
+
+void PageHost::Apply(const KeyPress& key) {
+  game_->KeyPressed(key.key);
+}
+
+void PageHost::Apply(const BoardClick& click) {
+  game_->CellClicked(click.col, click.row);
+}
+
+void PageHost::Apply(const MenuChoice& choice) {
+  if (choice.command == MenuCommand::Instructions) {
+    // Opening the window draws its colour; choosing it while it is open brings it to the
+    // front as it is.
+    if (!instructionsOpen_) {
+      instructionsColour_ = DrawInstructionsColour(game_->random, ClockReading());
+    }
+    ShowInstructions(instructionsColour_);
+  } else if (choice.command == MenuCommand::About) {
+    ShowAbout();
+  } else {
+    game_->RunCommand(choice.command);
+  }
+}
+
+// A tick that finds the rules busy is dropped by the rules themselves.
+void PageHost::Apply(const TimerTick& tick) {
+  switch (tick.timer) {
+    case GameTimer::Main:
+      game_->MainTick();
+      break;
+    case GameTimer::Slow:
+      game_->MarkSlowTickDue();
+      break;
+    case GameTimer::BadStep:
+      game_->BadStepTick();
+      break;
+  }
+}
+
+void PageHost::Apply(const InstructionsClosed&) {
+  instructionsOpen_ = false;
+}
+
+// The rules keep nothing of it; the window closes once it has been delivered.
+void PageHost::Apply(const CloseBoxUsed&) {}
+
+void PageHost::ShowInstructions(int colourNumber) {
+  instructionsOpen_ = true;
+  page_show_instructions(kInstructionsColours[static_cast<std::size_t>(colourNumber - 1)]);
+}
+
+void PageHost::ShowAbout() {
+  page_show_about();
+}
+
+void PageHost::RunWaitingEvents() {
+  while (!closed_) {
+    if (const std::optional<Event> input = TakeInput()) {
+      DeliverEvent(*input);
+    } else if (const std::optional<GameTimer> timer = timers_.TakeDue(ClockMs())) {
+      DeliverEvent(TimerTick{*timer});
+      timers_.TickEnded(*timer);
+    } else {
+      return;
+    }
+  }
+}
+
+void PageHost::ReachYieldPoint() {
+  if (watcher_ != nullptr) {
+    watcher_->YieldPoint();
+  }
+}
+
+void PageHost::WaitForInput() {
+  Present();
+  page_wait(timers_.MsUntilDue(ClockMs()));
+}
+
+void PageHost::DrawCell(int col, int row, std::int32_t code) {
+  if (!Board::Contains(col, row) || code < 0 || code >= kCellCodeCount) {
+    return;
+  }
+  const Picture& tile = tiles_[static_cast<std::size_t>(code)];
+  if (tile.width != kCellPixels || tile.height != kCellPixels) {
+    return;
+  }
+  for (int y = 0; y < kCellPixels; ++y) {
+    std::copy_n(tile.pixels.begin() + y * kCellPixels, kCellPixels,
+                pixels_.begin() + (row * kCellPixels + y) * kBoardPixels + col * kCellPixels);
+  }
+  dirtyLeft_ = std::min(dirtyLeft_, col);
+  dirtyTop_ = std::min(dirtyTop_, row);
+  dirtyRight_ = std::max(dirtyRight_, col);
+  dirtyBottom_ = std::max(dirtyBottom_, row);
+}
+
+void PageHost::Present() {
+  if (dirtyRight_ < 0 || closed_) {
+    return;
+  }
+  page_present(pixels_.data(), dirtyLeft_ * kCellPixels, dirtyTop_ * kCellPixels,
+               (dirtyRight_ - dirtyLeft_ + 1) * kCellPixels,
+               (dirtyBottom_ - dirtyTop_ + 1) * kCellPixels);
+  dirtyLeft_ = kBoardSize;
+  dirtyTop_ = kBoardSize;
+  dirtyRight_ = -1;
+  dirtyBottom_ = -1;
+}
+
+void PageHost::ShowReadout(Readout readout, const std::string& text) {
+  page_show_readout(static_cast<int>(readout), text.c_str());
+}
+
+// Each of these three is a yield point: other events may run inside it.
+void PageHost::RunPendingEvents() {
+  ReachYieldPoint();
+  Present();
+  page_yield();
+  RunWaitingEvents();
+}
+
+void PageHost::ShowMessage(const std::string& message) {
+  ReachYieldPoint();
+  RunBox(false, message);
+}
+
+char PageHost::AskYesNoCancel(const std::string& message) {
+  ReachYieldPoint();
+  const char answer = RunBox(true, message);
+  if (watcher_ != nullptr) {
+    watcher_->Answered(answer);
+  }
+  return answer;
+}
+
+char PageHost::RunBox(bool question, const std::string& message) {
+  if (closed_) {
+    return ' ';
+  }
+  // The box is modal: while it is open only the timers reach the rules.
+  const int box = page_open_box(question ? 1 : 0, message.c_str());
+  int answer = 0;
+  while (!closed_ && (answer = page_box_answer(box)) == 0) {
+    WaitForInput();
+    RunWaitingEvents();
+  }
+  return answer == 0 ? ' ' : static_cast<char>(answer);
+}
+
+void PageHost::SetTimersRunning(bool running) {
+  timers_.SetRunning(running, ClockMs());
+}
+
+void PageHost::SetBadStepInterval(std::int32_t ms) {
+  timers_.SetBadStepInterval(ms, ClockMs());
+}
+
+double PageHost::Now() {
+  return page_now_days();
+}
+
+std::uint32_t PageHost::ClockReading() {
+  const auto reading = static_cast<std::uint32_t>(static_cast<std::uint64_t>(ClockMs() * 1e6));
+  if (watcher_ != nullptr) {
+    watcher_->ClockRead(reading);
+  }
+  return reading;
+}
+
+// A real pause that lets the browser show the frame but runs no event.
+void PageHost::PauseMs(std::int32_t ms) {
+  Present();
+  emscripten_sleep(static_cast<unsigned>(CappedPauseMs(ms)));
+}
+
+void PageHost::ShowPauseCommand(const std::string& caption) {
+  page_set_caption(static_cast<int>(MenuCommand::Pause), caption.c_str());
+}
+
+void PageHost::EnableSkipCommand(bool enabled) {
+  page_enable_command(static_cast<int>(MenuCommand::Skip), enabled ? 1 : 0);
+}
+
+void PageHost::CloseMainWindow() {
+  if (closed_) {
+    return;
+  }
+  Present();
+  closed_ = true;
+  timers_.SetRunning(false, ClockMs());
+  page_close();
+}
+
+}  // namespace stonewick::page

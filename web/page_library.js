@@ -1,0 +1,58 @@
+// The program's calls into the page (web/browser.h), handed on to the page script's Page
+// object (page.js). The two waits are Asyncify imports: the program unwinds to the browser
+// and is woken where it left off.
+mergeInto(LibraryManager.library, {
+  page_yield__deps: ['$Asyncify'],
+  page_yield: function () {
+    return Asyncify.handleSleep(function (wakeUp) { Page.yieldOnce(wakeUp); });
+  },
+  page_wait__deps: ['$Asyncify'],
+  page_wait: function (ms) {
+    return Asyncify.handleSleep(function (wakeUp) { Page.wait(ms, wakeUp); });
+  },
+  page_take_input: function (fields) {
+    var input = Page.takeInput();
+    if (!input) {
+      return 0;
+    }
+    HEAP32.set(input, fields >> 2);
+    return 1;
+  },
+  page_now_days: function () {
+    return Page.nowDays();
+  },
+  page_present: function (pixels, x, y, width, height) {
+    Page.present(new Uint8ClampedArray(HEAPU8.buffer, pixels, Page.BOARD * Page.BOARD * 4),
+                 x, y, width, height);
+  },
+  page_set_icon: function (pixels, width, height) {
+    Page.setIcon(HEAPU8.slice(pixels, pixels + width * height * 4), width, height);
+  },
+  page_show_readout: function (readout, text) {
+    Page.showReadout(readout, UTF8ToString(text));
+  },
+  page_add_command: function (command, caption, visible) {
+    Page.addCommand(command, UTF8ToString(caption), visible !== 0);
+  },
+  page_set_caption: function (command, caption) {
+    Page.setCaption(command, UTF8ToString(caption));
+  },
+  page_enable_command: function (command, enabled) {
+    Page.enableCommand(command, enabled !== 0);
+  },
+  page_open_box: function (question, message) {
+    return Page.openBox(question !== 0, UTF8ToString(message));
+  },
+  page_box_answer: function (box) {
+    return Page.boxAnswer(box);
+  },
+  page_show_about: function () {
+    Page.showAbout();
+  },
+  page_show_instructions: function (rgb) {
+    Page.showInstructions(rgb);
+  },
+  page_close: function () {
+    Page.close();
+  },
+});
