@@ -1,10 +1,7 @@
 // Comparing what the replay reached with what the recording expected.
 #include "tools/check.h"
 
-#include <zlib.h>
-
 #include <algorithm>
-#include <cstdio>
 
 #include "tools/script_lines.h"
 
@@ -26,15 +23,6 @@ std::vector<std::string_view> Lines(std::string_view text) {
 }
 
 }  // namespace
-
-std::string Checkpoint(std::string_view dump) {
-  uLong crc = crc32(0L, Z_NULL, 0);
-  // zlib takes at most 4 GiB a call; a dump is a few kilobytes.
-  crc = crc32(crc, reinterpret_cast<const Bytef*>(dump.data()), static_cast<uInt>(dump.size()));
-  char digits[9];
-  std::snprintf(digits, sizeof digits, "%08lx", crc & 0xFFFFFFFFUL);
-  return digits;
-}
 
 bool IsCheckpoint(std::string_view text) {
   return text.size() == 8 && text.find_first_not_of("0123456789abcdef") == std::string_view::npos;

@@ -7,13 +7,11 @@
 #include <string_view>
 #include <vector>
 
+#include "tools/checkpoint.h"
 #include "tools/script_reader.h"
 
 namespace stonewick {
 
-// The checkpoint of a state: the CRC-32 of the text of its dump (every line ending in a
-// newline), as eight lower-case hexadecimal digits.
-std::string Checkpoint(std::string_view dump);
 bool IsCheckpoint(std::string_view text);
 
 // The comparisons of one run, kept as they go: what was compared, and the first difference.

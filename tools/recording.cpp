@@ -5,7 +5,7 @@
 
 #include "game/commands.h"
 #include "lib/play_clock.h"
-#include "tools/check.h"
+#include "tools/checkpoint.h"
 #include "tools/script_command.h"
 
 namespace stonewick {
