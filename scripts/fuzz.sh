@@ -26,7 +26,7 @@ libs=("$out/tools/libstonewick_replay_core.a" "$out/tools/libstonewick_script.a"
 for target in events script; do
   "$cxx" "${flags[@]}" -fsanitize=fuzzer -Wall -Wextra -Wpedantic -I. \
     -DSTONEWICK_FUZZ_SCRIPT="$([ "$target" = script ] && echo 1 || echo 0)" \
-    tests/fuzz/fuzz_target.cpp "${libs[@]}" -o "$out/fuzz_$target"
+    tests/fuzz/fuzz_target.cpp "${libs[@]}" -lz -o "$out/fuzz_$target"
 done
 
 # Seeds: the golden replay scripts for the script target, and every kept regression input.
