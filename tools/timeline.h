@@ -1,0 +1,61 @@
+// A recording read whole for watching it: its blocks in order, each with the clock as it
+// begins and the states the recording wrote after it. Reading runs the whole script headless
+// first, so that a bad script is refused exactly as stonewick-replay refuses it, and so that
+// the time of every block and the length of the whole are known before it plays.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <istream>
+#include <ostream>
+#include <vector>
+
+#include "tools/block.h"
+#include "tools/replay.h"
+#include "tools/script_reader.h"
+
+namespace stonewick {
+
+struct TimedBlock {
+  Block block;
+  std::uint64_t line = 0;    // of its first line
+  std::int64_t startMs = 0;  // the clock as it begins
+  std::int64_t endMs = 0;    // and as it has ended
+  std::vector<StateLine> stateLines;
+  std::vector<StateLine> checkpoints;
+
+  bool IsEvent() const { return stonewick::IsEvent(block.front().command); }
+};
+
+// Where a recording stands: the next block to run, and the clock, which stands inside that
+// block when it is a wait cut short by a jump.
+struct PlayPosition {
+  std::size_t block = 0;
+  std::int64_t clockMs = 0;
+};
+
+class Timeline {
+ public:
+  // Reads and runs the whole script. 0 when it can be played; 2 after one line on `err`, the
+  // one stonewick-replay would print, for a bad script. Blocks after the main window closes
+  // are never reached and not kept.
+  int Read(std::istream& script, std::ostream& err);
+
+  const std::vector<TimedBlock>& Blocks() const { return blocks_; }
+  // The clock when the last block has run.
+  std::int64_t EndMs() const { return blocks_.empty() ? 0 : blocks_.back().endMs; }
+
+  // Where the recording stands `ms` after its start: after every block that ended by then,
+  // inside a wait that ends later.
+  PlayPosition PositionAt(std::int64_t ms) const;
+  // Before the last block that is an event.
+  PlayPosition LastEvent() const;
+
+  // Brings a fresh replay to `position`, through the rules alone.
+  void ReplayTo(PlayPosition position, Replay& replay) const;
+
+ private:
+  std::vector<TimedBlock> blocks_;
+};
+
+}  // namespace stonewick
