@@ -12,6 +12,7 @@
 #include <QShowEvent>
 #include <QWidget>
 #include <QWindow>
+#include <memory>
 
 namespace stonewick {
 
@@ -101,6 +102,23 @@ int RunAnchored(AnchoredBox& box) {
   return result;
 }
 
+std::unique_ptr<AnchoredBox> MakeInfoBox(const std::string& message) {
+  auto box = std::make_unique<AnchoredBox>(QMessageBox::Information, message, DialogAnchor());
+  box->setStandardButtons(QMessageBox::Ok);
+  box->setDefaultButton(QMessageBox::Ok);
+  box->setEscapeButton(QMessageBox::Ok);
+  return box;
+}
+
+std::unique_ptr<AnchoredBox> MakeQuestionBox(const std::string& message) {
+  auto box = std::make_unique<AnchoredBox>(QMessageBox::Question, message, DialogAnchor());
+  box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  box->setDefaultButton(QMessageBox::Yes);
+  // The close box answers like Esc, and Esc like Cancel.
+  box->setEscapeButton(QMessageBox::Cancel);
+  return box;
+}
+
 }  // namespace
 
 void StartDialogs() {
@@ -163,20 +181,11 @@ void ClampToScreen(QWidget& window, QPoint p) {
 }
 
 void InfoDialog(const std::string& message) {
-  AnchoredBox box(QMessageBox::Information, message, DialogAnchor());
-  box.setStandardButtons(QMessageBox::Ok);
-  box.setDefaultButton(QMessageBox::Ok);
-  box.setEscapeButton(QMessageBox::Ok);
-  RunAnchored(box);
+  RunAnchored(*MakeInfoBox(message));
 }
 
 char ConfirmDialog(const std::string& message) {
-  AnchoredBox box(QMessageBox::Question, message, DialogAnchor());
-  box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-  box.setDefaultButton(QMessageBox::Yes);
-  // The close box answers like Esc, and Esc like Cancel.
-  box.setEscapeButton(QMessageBox::Cancel);
-  switch (RunAnchored(box)) {
+  switch (RunAnchored(*MakeQuestionBox(message))) {
     case QMessageBox::Yes:
       return 'Y';
     case QMessageBox::No:
@@ -186,6 +195,23 @@ char ConfirmDialog(const std::string& message) {
     default:
       return ' ';
   }
+}
+
+std::unique_ptr<QMessageBox> OpenInfoBox(const std::string& message) {
+  std::unique_ptr<QMessageBox> box = MakeInfoBox(message);
+  box->show();
+  return box;
+}
+
+std::unique_ptr<QMessageBox> OpenQuestionBox(const std::string& message) {
+  std::unique_ptr<QMessageBox> box = MakeQuestionBox(message);
+  box->show();
+  return box;
+}
+
+void CloseOpenedBox(QMessageBox& box) {
+  box.close();
+  lastClosePos = QCursor::pos();
 }
 
 void ShowAtCursor(QWidget& window) {
