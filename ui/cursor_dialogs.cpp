@@ -12,6 +12,7 @@
 #include <QShowEvent>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
 namespace stonewick {
 
@@ -155,6 +156,11 @@ QPoint ClampedTopLeft(QPoint p, QSize size, const QRect& area) {
     top = area.y() + area.height() - size.height();
   }
   return {left, top};
+}
+
+QPoint KeptOnArea(QPoint p, QSize size, const QRect& area) {
+  const QPoint clamped = ClampedTopLeft(p, size, area);
+  return {std::max(clamped.x(), area.x()), std::max(clamped.y(), area.y())};
 }
 
 void ClampToScreen(QWidget& window, QPoint p) {

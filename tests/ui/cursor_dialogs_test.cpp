@@ -1,5 +1,6 @@
-// Message boxes at the cursor: the anchor memory, clamping to the screen, the caption, the
-// answer characters, showing a window at the cursor and the ampersand doubling.
+// Message boxes at the cursor: the anchor memory, clamping to the screen (and keeping a large
+// window's corner on it), the caption, the answer characters, showing a window at the cursor
+// and the ampersand doubling.
 #include "ui/cursor_dialogs.h"
 
 #include <QCursor>
@@ -89,6 +90,17 @@ class DialogsTest : public QObject {
     // No lower bound: a point left of and above the screen stays where it is.
     stonewick::ClampToScreen(window, QPoint(-50, -40));
     QCOMPARE(window.pos(), QPoint(-50, -40));
+  }
+
+  void windowLargerThanTheAreaKeepsItsTopLeftCornerOnIt() {
+    const QPoint place(482, 249);
+    const QSize outer(395, 480);
+    // 640 by 400: too short and too narrow for the place; the bottom runs over.
+    QCOMPARE(stonewick::KeptOnArea(place, outer, QRect(0, 0, 640, 400)), QPoint(245, 0));
+    // A panel along the top and one along the left edge, on a screen too small either way.
+    QCOMPARE(stonewick::KeptOnArea(place, outer, QRect(48, 24, 300, 400)), QPoint(48, 24));
+    // Where it fits it is pulled back only as far as the edges it would pass.
+    QCOMPARE(stonewick::KeptOnArea(place, outer, QRect(0, 24, 800, 576)), QPoint(405, 120));
   }
 
   void infoDialogOpensAtCursorWithTitleOkButtonAndTextAsWritten() {
