@@ -1,12 +1,13 @@
 // Message boxes at the cursor: the anchor memory, clamping to the screen (and keeping a large
-// window's corner on it), the caption, the answer characters, showing a window at the cursor
-// and the ampersand doubling.
+// window's corner on it), the caption, plain button captions, the answer characters, showing
+// a window at the cursor and the ampersand doubling.
 #include "ui/cursor_dialogs.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QTest>
 
@@ -101,6 +102,39 @@ class DialogsTest : public QObject {
     QCOMPARE(stonewick::KeptOnArea(place, outer, QRect(48, 24, 300, 400)), QPoint(48, 24));
     // Where it fits it is pulled back only as far as the edges it would pass.
     QCOMPARE(stonewick::KeptOnArea(place, outer, QRect(0, 24, 800, 576)), QPoint(405, 120));
+  }
+
+  void boxButtonsShowPlainCaptionsUnderAStyleThatGivesThemIcons() {
+    // A style that puts stock icons on dialog buttons, as several desktops' styles do.
+    class StockIcons : public QProxyStyle {
+     public:
+      int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                    QStyleHintReturn* data) const override {
+        return hint == SH_DialogButtonBox_ButtonsHaveIcons
+                   ? 1
+                   : QProxyStyle::styleHint(hint, option, widget, data);
+      }
+    };
+    const QString oldStyle = QApplication::style()->name();
+    QApplication::setStyle(new StockIcons);
+    QStringList withIcons;
+    int buttons = 0;
+    const auto look = [&](QMessageBox& box) {
+      for (const QAbstractButton* button : box.buttons()) {
+        buttons += 1;
+        if (!button->icon().isNull()) {
+          withIcons << button->text();
+        }
+      }
+      QTest::keyClick(&box, Qt::Key_Escape);
+    };
+    AnswerNextBox(look);
+    stonewick::InfoDialog("plain OK");
+    AnswerNextBox(look);
+    stonewick::ConfirmDialog("plain Yes, No and Cancel?");
+    QApplication::setStyle(oldStyle);
+    QCOMPARE(buttons, 4);
+    QCOMPARE(withIcons, QStringList());
   }
 
   void infoDialogOpensAtCursorWithTitleOkButtonAndTextAsWritten() {
