@@ -40,6 +40,9 @@ QPoint DialogAnchor();
 // left and up so that it ends on the area's right and bottom edges when it would pass them.
 // There is no lower bound: a point left of or above the area stays where it is.
 QPoint ClampedTopLeft(QPoint p, QSize size, const QRect& area);
+// The same, but never past the area's left and top edges: a window larger than the area keeps
+// its title bar and menu on it and lets its right and bottom run over.
+QPoint KeptOnArea(QPoint p, QSize size, const QRect& area);
 // Moves the window's top-left corner to p, clamped to the primary screen's full size.
 void ClampToScreen(QWidget& window, QPoint p);
 

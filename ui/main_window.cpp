@@ -83,7 +83,7 @@ MainWindow::MainWindow(Game& game, QtHost& host, QWidget* parent)
   resize(outer - QSize(8, 27));
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QPoint place(482, 249);
-  move(screen != nullptr ? ClampedTopLeft(place, outer, screen->availableGeometry()) : place);
+  move(screen != nullptr ? KeptOnArea(place, outer, screen->availableGeometry()) : place);
 
   host_.Attach(this);
   game_.GiveFirstPower();
