@@ -14,9 +14,11 @@
 
 start_xvfb() {
   local work="$1" screen="$2" display
-  # Xvfb writes the display number it chose to descriptor 3.
+  # Xvfb writes the display number it chose to descriptor 3. A file left by an earlier server
+  # must not be read as this one's number before the new one empties it.
   # -noreset: the server must not restart when its last client leaves, or a game started
   # again at that moment finds no display.
+  rm -f "$work/display"
   Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
   for _ in $(seq 100); do
