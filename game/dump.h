@@ -21,7 +21,8 @@ struct WindowItems {
   std::array<std::string, kReadoutCount> labels;  // by Readout
 };
 
-// Writes the dump: from "state ..." to "end", one item per line.
+// The dump: from "state ..." to "end", one item per line, each line ending in a newline.
+std::string DumpText(const Game& game, const WindowItems& window);
 void WriteDump(std::ostream& out, const Game& game, const WindowItems& window);
 
 }  // namespace stonewick

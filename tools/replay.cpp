@@ -2,8 +2,6 @@
 // dump of the whole state.
 #include "tools/replay.h"
 
-#include <sstream>
-
 #include "game/dump.h"
 
 namespace stonewick {
@@ -19,9 +17,7 @@ void Replay::Dump() {
 }
 
 std::string Replay::StateText() const {
-  std::ostringstream text;
-  WriteDump(text, game, host.ShownItems());
-  return text.str();
+  return DumpText(game, host.ShownItems());
 }
 
 bool Replay::RunLine(std::string_view line, std::string& error) {

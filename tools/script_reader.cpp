@@ -33,9 +33,12 @@ const std::string& TooLongText() {
 void ScriptReader::ReadLineInto(Line& line) {
   line.read = ReadLine(script_, line.text);
   line.number = ++number_;
+  line.offset = offset_;
+  offset_ += line.text.size() + 1;  // and its end of line
 }
 
-ScriptReader::ScriptReader(std::istream& script) : script_(script) {
+ScriptReader::ScriptReader(std::istream& script, std::uint64_t firstLine, std::uint64_t firstOffset)
+    : script_(script), number_(firstLine - 1), offset_(firstOffset) {
   for (;;) {
     ReadLineInto(pending_);
     if (pending_.read != LineRead::Line || IsCommandLine(pending_.text)) {
@@ -59,6 +62,7 @@ ScriptReader::Next ScriptReader::Read(ScriptBlock& block, ScriptError& error) {
       break;
   }
   std::vector<Line> lines;
+  block.offset = pending_.offset;
   lines.push_back(std::move(pending_));
   block.stateLines.clear();
   block.checkpoints.clear();

@@ -24,6 +24,8 @@ struct StateLine {
 struct ScriptBlock {
   // The command lines of the block: its first line and the nested lines after it.
   std::vector<ScriptLine> lines;
+  // Where its first line begins in the script, in bytes.
+  std::uint64_t offset = 0;
   // The "#= " lines between the block's first line and the next block.
   std::vector<StateLine> stateLines;
   // The "#~ " lines there: checkpoints of the state after the block.
@@ -36,8 +38,10 @@ struct ScriptBlock {
 
 class ScriptReader {
  public:
-  // Reads on to the first command line.
-  explicit ScriptReader(std::istream& script);
+  // Reads on to the first command line. A script read from the middle on says where it starts:
+  // the number of its first line and how many bytes came before it.
+  explicit ScriptReader(std::istream& script, std::uint64_t firstLine = 1,
+                        std::uint64_t firstOffset = 0);
 
   enum class Next { Block, End, Bad };
   // The next block; End after the last one; Bad (with `error`) when its first line cannot be
@@ -50,12 +54,14 @@ class ScriptReader {
   struct Line {
     LineRead read = LineRead::End;
     std::uint64_t number = 0;
+    std::uint64_t offset = 0;
     std::string text;
   };
   void ReadLineInto(Line& line);
 
   std::istream& script_;
-  std::uint64_t number_ = 0;
+  std::uint64_t number_;
+  std::uint64_t offset_;
   Line pending_;  // the first line of the next block, read already
   std::vector<StateLine> openingCheckpoints_;
 };

@@ -1,13 +1,15 @@
-// A recording read whole for watching it: its blocks in order, each with the clock as it
-// begins and the states the recording wrote after it. Reading runs the whole script headless
-// first, so that a bad script is refused exactly as stonewick-replay refuses it, and so that
-// the time of every block and the length of the whole are known before it plays.
+// A recording read whole for watching it. Reading runs the whole script headless first, so
+// that a bad script is refused exactly as stonewick-replay refuses it, and so that the time of
+// every block and the length of the whole are known before anything plays. The recording's
+// text is kept, with where each block begins, and read again block by block as it plays.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <istream>
 #include <ostream>
+#include <streambuf>
+#include <string>
 #include <vector>
 
 #include "tools/block.h"
@@ -17,14 +19,12 @@
 namespace stonewick {
 
 struct TimedBlock {
-  Block block;
-  std::uint64_t line = 0;    // of its first line
+  std::uint64_t offset = 0;  // where its first line begins in the text
+  std::uint64_t line = 0;    // the number of its first line
   std::int64_t startMs = 0;  // the clock as it begins
   std::int64_t endMs = 0;    // and as it has ended
-  std::vector<StateLine> stateLines;
-  std::vector<StateLine> checkpoints;
-
-  bool IsEvent() const { return stonewick::IsEvent(block.front().command); }
+  bool event = false;        // it is an event, not one of the script's own commands
+  bool wait = false;
 };
 
 // Where a recording stands: the next block to run, and the clock, which stands inside that
@@ -51,10 +51,33 @@ class Timeline {
   // Before the last block that is an event.
   PlayPosition LastEvent() const;
 
+  // The blocks from one on, read again from the text, one after another.
+  class Reader {
+   public:
+    Reader(const Timeline& timeline, std::size_t first);
+    Reader(const Reader&) = delete;
+    Reader& operator=(const Reader&) = delete;
+    // The next block as read, and as parsed; false after the last.
+    bool Next(ScriptBlock& block, Block& parsed);
+
+   private:
+    // The text from the block on, as a stream.
+    class TextBuffer : public std::streambuf {
+     public:
+      TextBuffer(const std::string& text, std::uint64_t from);
+    };
+    std::size_t left_;
+    TextBuffer buffer_;
+    std::istream stream_;
+    ScriptReader reader_;
+  };
+
   // Brings a fresh replay to `position`, through the rules alone.
   void ReplayTo(PlayPosition position, Replay& replay) const;
 
  private:
+  friend class TimelineKeeper;
+  std::string text_;
   std::vector<TimedBlock> blocks_;
 };
 

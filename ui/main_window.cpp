@@ -8,7 +8,6 @@
 #include <QPalette>
 #include <QScreen>
 #include <QShowEvent>
-#include <sstream>
 
 #include "ui/about_window.h"
 #include "ui/cursor_dialogs.h"
@@ -153,9 +152,7 @@ void MainWindow::Deliver(const Event& event) {
 }
 
 std::string MainWindow::StateText() const {
-  std::ostringstream dump;
-  WriteDump(dump, game_, ShownItems());
-  return dump.str();
+  return DumpText(game_, ShownItems());
 }
 
 void MainWindow::WireTimers() {

@@ -5,13 +5,15 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QTimer>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <initializer_list>
 #include <utility>
 
 #include "lib/pause.h"
@@ -47,12 +49,31 @@ QString TimeText(std::int64_t ms, bool hours) {
 
 Playback::Playback(Timeline timeline, QString name, Game& game, MainWindow& window)
     : timeline_(std::move(timeline)), name_(std::move(name)), game_(game), window_(window) {
-  // The player's keys steer the playback wherever the focus is.
-  QCoreApplication::instance()->installEventFilter(this);
-}
-
-Playback::~Playback() {
-  QCoreApplication::instance()->removeEventFilter(this);
+  // The player's keys steer the playback in any of the game's windows; none reaches the game.
+  // '+' is '=' unshifted on many keyboards; the keypad's keys count too.
+  for (const auto& [keys, does] : std::initializer_list<std::pair<QKeySequence, int>>{
+           {Qt::Key_Space, Qt::Key_Space},
+           {Qt::Key_Right, Qt::Key_Right},
+           {Qt::Key_Plus, Qt::Key_Plus},
+           {Qt::Key_Equal, Qt::Key_Plus},
+           {Qt::KeypadModifier | Qt::Key_Plus, Qt::Key_Plus},
+           {Qt::Key_Minus, Qt::Key_Minus},
+           {Qt::KeypadModifier | Qt::Key_Minus, Qt::Key_Minus},
+           {Qt::Key_PageDown, Qt::Key_PageDown},
+           {Qt::Key_PageUp, Qt::Key_PageUp},
+           {Qt::Key_Home, Qt::Key_Home},
+           {Qt::Key_End, Qt::Key_End}}) {
+    auto* shortcut = new QShortcut(keys, &window_, nullptr, nullptr, Qt::ApplicationShortcut);
+    shortcut->setAutoRepeat(true);
+    connect(shortcut, &QShortcut::activated, this, [this, does] { Steer(does); });
+  }
+  wake_.setSingleShot(true);
+  wake_.setTimerType(Qt::PreciseTimer);
+  connect(&wake_, &QTimer::timeout, this, [this] {
+    if (sleeping_ != nullptr) {
+      sleeping_->quit();
+    }
+  });
 }
 
 void Playback::Run() {
@@ -80,39 +101,43 @@ void Playback::Run() {
 }
 
 void Playback::RunNextBlock() {
-  const TimedBlock& block = timeline_.Blocks()[position_.block];
-  if (std::holds_alternative<WaitMs>(block.block.front().command) && clock_.nowMs > block.startMs) {
-    session_.Wait(block.endMs - clock_.nowMs);  // the rest of a wait a jump landed in
+  const TimedBlock& timed = timeline_.Blocks()[position_.block];
+  if (!reader_->Next(block_, parsed_)) {
+    position_.block = timeline_.Blocks().size();  // the text ran out before its blocks
+    return;
+  }
+  if (timed.wait && clock_.nowMs > timed.startMs) {
+    session_.Wait(timed.endMs - clock_.nowMs);  // the rest of a wait a jump landed in
   } else {
-    session_.RunBlock(block.block);
+    session_.RunBlock(parsed_);
   }
   ++position_.block;
   position_.clockMs = clock_.nowMs;
   if (!Over()) {
-    Compare(block);
+    Compare(block_, parsed_);
   }
-  if (stepping_ && block.IsEvent()) {
+  if (stepping_ && timed.event) {
     stepping_ = false;
     Anchor(clock_.nowMs);
   }
   ShowTitle();
 }
 
-void Playback::Compare(const TimedBlock& block) {
+void Playback::Compare(const ScriptBlock& block, const Block& parsed) {
   if (differedAfterLine_ != 0 || (block.checkpoints.empty() && block.stateLines.empty())) {
     return;
   }
   const std::string state = window_.StateText();
-  const bool dump = std::holds_alternative<DumpState>(block.block.front().command);
+  const bool dump = std::holds_alternative<DumpState>(parsed.front().command);
   RecordingCheck check;
   ScriptError difference;
   const RecordingCheck::Verdict verdict = check.CompareAfter(
-      block.line, dump, block.stateLines, block.checkpoints, state, state, difference);
+      parsed.front().number, dump, block.stateLines, block.checkpoints, state, state, difference);
   comparedAny_ = comparedAny_ || check.ComparedAny();
   if (verdict != RecordingCheck::Verdict::Differs) {
     return;  // a line that is no checkpoint compares nothing
   }
-  differedAfterLine_ = block.line;
+  differedAfterLine_ = parsed.front().number;
   paused_ = true;
   ShowTitle();
   TellTheEnd();
@@ -145,6 +170,7 @@ void Playback::JumpTo(PlayPosition position) {
   window_.ShowState(replay.host.ShownItems(), replay.host.skipEnabled,
                     replay.game.instructionsColour);
   position_ = {position.block, clock_.nowMs};
+  reader_.emplace(timeline_, position.block);
   rulesClosed_ = replay.host.closed;
   stopped_ = false;
   toldTheEnd_ = false;
@@ -235,9 +261,9 @@ void Playback::Anchor(std::int64_t ms) {
 void Playback::SleepFor(std::int64_t ms) {
   QEventLoop loop;
   sleeping_ = &loop;
-  QTimer::singleShot(std::chrono::milliseconds(std::max<std::int64_t>(ms, 1)), Qt::PreciseTimer,
-                     &loop, &QEventLoop::quit);
+  wake_.start(std::chrono::milliseconds(std::max<std::int64_t>(ms, 1)));
   loop.exec();
+  wake_.stop();
   sleeping_ = nullptr;
 }
 
@@ -269,16 +295,8 @@ void Playback::ShowTitle() {
   }
 }
 
-bool Playback::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress) {
-    return QObject::eventFilter(watched, event);
-  }
-  const auto* key = static_cast<const QKeyEvent*>(event);
-  // Alt and Ctrl keys go on to the menu's accelerators (Alt+E still ends the program).
-  if ((key->modifiers() & (Qt::AltModifier | Qt::ControlModifier)) != 0) {
-    return false;
-  }
-  switch (key->key()) {
+void Playback::Steer(int key) {
+  switch (key) {
     case Qt::Key_Space:
       if (paused_) {
         paused_ = false;
@@ -292,10 +310,9 @@ bool Playback::eventFilter(QObject* watched, QEvent* event) {
       stepping_ = paused_;
       break;
     case Qt::Key_Plus:
-    case Qt::Key_Equal:
     case Qt::Key_Minus:
       Anchor(PlayedMs());
-      speed_ = std::clamp(speed_ + (key->key() == Qt::Key_Minus ? -1 : 1), 0, kSpeedCount - 1);
+      speed_ = std::clamp(speed_ + (key == Qt::Key_Minus ? -1 : 1), 0, kSpeedCount - 1);
       break;
     case Qt::Key_PageDown:
       jump_ = timeline_.PositionAt(ShownMs() + kJumpMs);
@@ -310,13 +327,12 @@ bool Playback::eventFilter(QObject* watched, QEvent* event) {
       jump_ = timeline_.LastEvent();
       break;
     default:
-      return false;  // on to the window, which keeps it from the game
+      return;
   }
   ShowTitle();
   if (sleeping_ != nullptr) {
     sleeping_->quit();
   }
-  return true;
 }
 
 }  // namespace stonewick

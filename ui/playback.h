@@ -9,6 +9,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -30,7 +31,6 @@ class Playback : public QObject, private ScriptSession::Surroundings, private Yi
  public:
   // `name` is what the title calls the recording.
   Playback(Timeline timeline, QString name, Game& game, MainWindow& window);
-  ~Playback() override;
 
   // Plays from the start; returns once the main window has closed.
   void Run();
@@ -64,9 +64,6 @@ class Playback : public QObject, private ScriptSession::Surroundings, private Yi
   void JumpTo(PlayPosition position);
   const Timeline& Recording() const { return timeline_; }
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   // ScriptSession::Surroundings.
   void Dump() override {}
@@ -76,8 +73,10 @@ class Playback : public QObject, private ScriptSession::Surroundings, private Yi
   // YieldPoints.
   void Reached() override { session_.YieldPointReached(); }
 
+  // The player's keys: what each does.
+  void Steer(int key);
   void RunNextBlock();
-  void Compare(const TimedBlock& block);
+  void Compare(const ScriptBlock& block, const Block& parsed);
   void TellTheEnd();
   // Keeps a box open while the events recorded in it play, then closes it.
   void HoldBox(QMessageBox& box);
@@ -104,6 +103,10 @@ class Playback : public QObject, private ScriptSession::Surroundings, private Yi
   ScriptSession session_{game_, clock_, *this};
 
   PlayPosition position_;
+  // The recording read on from the next block, and the block that runs.
+  std::optional<Timeline::Reader> reader_;
+  ScriptBlock block_;
+  Block parsed_;
   int speed_ = kNormalSpeed;
   bool paused_ = false;
   bool stepping_ = false;
@@ -111,6 +114,8 @@ class Playback : public QObject, private ScriptSession::Surroundings, private Yi
   std::int64_t anchorMs_ = 0;
   QElapsedTimer anchorClock_;
   QEventLoop* sleeping_ = nullptr;
+  // Ends a sleep; one timer for them all, as a live game's timers are made once.
+  QTimer wake_;
   // While a wait passes: when it ends.
   std::optional<std::int64_t> waitingUntil_;
 

@@ -12,30 +12,14 @@ repaint="$build/bench/window/board_repaint_bench"
 runs=${RUNS:-9}
 play_seconds=${PLAY_SECONDS:-30}
 
-# The virtual display, the game's window and the cleanup on exit.
-# shellcheck source-path=SCRIPTDIR source=../../scripts/xvfb.sh
-source "$(dirname "$0")/../../scripts/xvfb.sh"
-work=$(mktemp -d)
-xvfb_pid=""
-game_pid=""
-trap cleanup EXIT
+# The virtual display, the scratch directory and the figures' helpers.
+# shellcheck source-path=SCRIPTDIR source=figures.sh
+source "$(dirname "$0")/figures.sh"
 
-for program in "$game" "$minimal" "$repaint"; do
-  [[ -x "$program" ]] || { echo "missing $program: build first" >&2; exit 1; }
-done
+need "$game" "$minimal" "$repaint"
 
 start_xvfb "$work" 1280x1024x24 || { echo "Xvfb did not start" >&2; exit 1; }
 export QT_QPA_PLATFORM=xcb
-
-# One start: nanoseconds from launch to the first painted frame, and peak resident kB.
-start_once() {
-  local before line
-  before=$(date +%s%N)
-  line=$(STONEWICK_EXIT_AFTER_FIRST_PAINT=1 timeout 30 "$1" 2>/dev/null | grep '^first-paint-ns')
-  echo "$(( $(awk '{print $2}' <<<"$line") - before )) $(awk '{print $4}' <<<"$line")"
-}
-
-median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
 # The two programs take turns, so a busy machine slows both alike.
 start_once "$game" >/dev/null  # warm the file cache
@@ -58,16 +42,7 @@ awk -v g="$game_kb" -v m="$minimal_kb" 'BEGIN {
   printf "  stonewick %d kB, minimal window %d kB, ratio %.2f (target at most 1.15)\n", g, m, g / m }'
 
 # Level 5 playing by itself: Skip four times, then Auto, through the menu's accelerators.
-timeout $((play_seconds + 60)) "$game" >/dev/null 2>&1 &
-game_pid=$!
-# The game itself is the child of timeout.
-player=""
-for _ in $(seq 50); do
-  player=$(pgrep -P "$game_pid" | head -n1 || true)
-  [[ -n "$player" ]] && break
-  sleep 0.1
-done
-[[ -n "$player" ]] || { echo "the game did not start" >&2; exit 1; }
+launch $((play_seconds + 60)) "$game" || exit 1
 window=$(wait_for_game_window 10) || { echo "the game's window did not appear" >&2; exit 1; }
 xdotool windowfocus "$window"
 sleep 0.5
@@ -78,15 +53,8 @@ done
 xdotool key alt+a
 sleep 2
 
-ticks_per_second=$(getconf CLK_TCK)
-# utime and stime, fields 14 and 15; the command name in field 2 has no blanks here.
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$player/stat"; }
-before=$(cpu_ticks)
-sleep "$play_seconds"
-after=$(cpu_ticks)
-awk -v t=$((after - before)) -v hz="$ticks_per_second" -v s="$play_seconds" 'BEGIN {
-  printf "CPU while level 5 plays for %d s: %.2f%% of one core (target under 2%%)\n",
-         s, 100 * t / hz / s }'
+echo "CPU while level 5 plays for $play_seconds s: $(cpu_percent "$player" "$play_seconds")% of one" \
+  "core (target under 2%)"
 kill "$game_pid" 2>/dev/null || true
 wait "$game_pid" 2>/dev/null || true
 game_pid=""

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <memory>
 
+#include "bench/window/offscreen_program.h"
 #include "ui/program.h"
 
 using namespace stonewick;
@@ -52,14 +53,5 @@ BENCHMARK(RedrawBoardCellByCell)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  auto owned = std::make_unique<Program>();
-  program = owned.get();
-  program->mainWindow.show();
-  QCoreApplication::processEvents();
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return RunWithProgram(argc, argv, program);
 }

@@ -1,0 +1,49 @@
+// How long a jump takes in a recording watched in the window (Qt's offscreen platform): to its
+// end, its middle and its start, each replaying the rules from the start and showing the state.
+// The recording is the file named by STONEWICK_RECORDING.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "bench/window/offscreen_program.h"
+#include "ui/program.h"
+
+using namespace stonewick;
+
+namespace {
+
+Program* program = nullptr;
+
+void Jump(benchmark::State& state, double part) {
+  Playback& playback = *program->playback;
+  const PlayPosition to = playback.Recording().PositionAt(
+      static_cast<std::int64_t>(static_cast<double>(playback.Recording().EndMs()) * part));
+  for (auto _ : state) {
+    playback.JumpTo(to);
+    QCoreApplication::processEvents();
+  }
+}
+BENCHMARK_CAPTURE(Jump, ToTheEnd, 1.0)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Jump, ToTheMiddle, 0.5)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Jump, ToTheStart, 0.0)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  const char* path = std::getenv("STONEWICK_RECORDING");
+  std::ifstream file(path != nullptr ? path : "");
+  Timeline recording;
+  std::ostringstream errors;
+  if (!file || recording.Read(file, errors) != 0) {
+    std::fprintf(stderr, "set STONEWICK_RECORDING to a recording: %s\n", errors.str().c_str());
+    return 2;
+  }
+  return RunWithProgram(argc, argv, program, [&recording](Program& started) {
+    started.StartPlayback(std::move(recording), "bench.rec");
+  });
+}
