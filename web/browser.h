@@ -33,6 +33,8 @@ int page_open_box(int question, const char* message);
 int page_box_answer(int box);
 
 void page_show_about();
+// The Instructions window's text, once as the page opens; then the window shown on a pastel.
+void page_set_instructions_text(const char* text);
 void page_show_instructions(std::uint32_t rgb);
 // The main window closes, taking the About and Instructions windows with it.
 void page_close();

@@ -358,6 +358,9 @@ var Page = (function () {
       about.style.width = Math.max(310, 2 * address.offsetLeft + address.offsetWidth + 8) + 'px';
       showWindow(about, pointer.x + 1, pointer.y + 1);
     },
+    setInstructionsText(text) {
+      $('.memo', instructions).textContent = text;
+    },
     showInstructions(rgb) {
       $('.memo', instructions).style.background = '#' + rgb.toString(16).padStart(6, '0');
       if (instructions.hidden) {

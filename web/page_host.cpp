@@ -9,6 +9,7 @@
 
 #include "game/game.h"
 #include "lib/instructions_colour.h"
+#include "lib/instructions_text.h"
 #include "lib/pause.h"
 #include "ui/tile_pictures.h"
 #include "web/browser.h"
@@ -70,6 +71,7 @@ void PageHost::Run(Game& game) {
   for (int i = 0; i < kReadoutCount; ++i) {
     page_show_readout(i + 1, kInitialLabelCaptions[i]);
   }
+  page_set_instructions_text(InstructionsText().c_str());
   // As on the desktop: creating the window gives the first Power, showing it lays out level 1.
   game.GiveFirstPower();
   game.LayOutFirstLevel();

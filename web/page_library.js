@@ -49,6 +49,9 @@ mergeInto(LibraryManager.library, {
   page_show_about: function () {
     Page.showAbout();
   },
+  page_set_instructions_text: function (text) {
+    Page.setInstructionsText(UTF8ToString(text));
+  },
   page_show_instructions: function (rgb) {
     Page.showInstructions(rgb);
   },
