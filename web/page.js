@@ -323,7 +323,7 @@ var Page = (function () {
       link.href = $('#about .header canvas').toDataURL();
     },
     showReadout(readout, text) {
-      readouts[readout - 1].textContent = text;
+      readouts[readout].textContent = text;
     },
     addCommand(command, caption, visible) {
       const button = document.createElement('button');

@@ -17,11 +17,6 @@
 namespace stonewick::page {
 namespace {
 
-// In the order of the menu bar; '&' marks the Alt accelerator.
-constexpr std::array<const char*, kMenuCommandCount> kCommandCaptions = {
-    "&Exit",  "&Instructions", "&Start", kPauseCaption, "Ra&ndomise",
-    "&Cheat", "S&kip",         "&Auto",  "A&bout"};
-
 // The kinds of input the page queues, as the first number page_take_input gives.
 enum class InputKind { Key = 1, Click = 2, Menu = 3, InstructionsClosed = 4, CloseBox = 5 };
 
@@ -65,11 +60,12 @@ void PageHost::Run(Game& game) {
   game_ = &game;
   const Picture icon = DecodeXpm(kProgramIconPicture);
   page_set_icon(icon.pixels.data(), icon.width, icon.height);
-  for (int i = 0; i < kMenuCommandCount; ++i) {
-    page_add_command(i, kCommandCaptions[i], static_cast<MenuCommand>(i) != MenuCommand::Cheat);
+  for (const MenuItem& item : kMenuItems) {
+    page_add_command(static_cast<int>(item.command), item.caption,
+                     item.command != MenuCommand::Cheat);
   }
   for (int i = 0; i < kReadoutCount; ++i) {
-    page_show_readout(i + 1, kInitialLabelCaptions[i]);
+    page_show_readout(i, kInitialLabelCaptions[i]);
   }
   page_set_instructions_text(InstructionsText().c_str());
   // As on the desktop: creating the window gives the first Power, showing it lays out level 1.
@@ -81,93 +77,27 @@ void PageHost::Run(Game& game) {
   }
 }
 
-void PageHost::DeliverEvent(const Event& event) {
+void PageHost::Deliver(const Event& event) {
   if (closed_) {
     return;
   }
-  if (watcher_ != nullptr) {
-    watcher_->EventStarting(event);
-  }
-  // The one place where events reach the rules.
-  std::visit([this](const auto& kind) { Apply(kind); }, event);
-  if (watcher_ != nullptr) {
-    watcher_->EventEnded();
-  }
+  game_->Apply(event);
+  // The rules keep nothing of the close box: the window closes once it has been delivered.
   if (std::holds_alternative<CloseBoxUsed>(event)) {
     CloseMainWindow();
   }
 }
 
-void PageHost::Apply(const KeyPress& key) {
-  game_->KeyPressed(key.key);
-}
-
-void PageHost::Apply(const BoardClick& click) {
-  game_->CellClicked(click.col, click.row);
-}
-
-void PageHost::Apply(const MenuChoice& choice) {
-  if (choice.command == MenuCommand::Instructions) {
-    // Opening the window draws its colour; choosing it while it is open brings it to the
-    // front as it is.
-    if (!instructionsOpen_) {
-      instructionsColour_ = DrawInstructionsColour(game_->random, ClockReading());
-    }
-    ShowInstructions(instructionsColour_);
-  } else if (choice.command == MenuCommand::About) {
-    ShowAbout();
-  } else {
-    game_->RunCommand(choice.command);
-  }
-}
-
-// A tick that finds the rules busy is dropped by the rules themselves.
-void PageHost::Apply(const TimerTick& tick) {
-  switch (tick.timer) {
-    case GameTimer::Main:
-      game_->MainTick();
-      break;
-    case GameTimer::Slow:
-      game_->MarkSlowTickDue();
-      break;
-    case GameTimer::BadStep:
-      game_->BadStepTick();
-      break;
-  }
-}
-
-void PageHost::Apply(const InstructionsClosed&) {
-  instructionsOpen_ = false;
-}
-
-// The rules keep nothing of it; the window closes once it has been delivered.
-void PageHost::Apply(const CloseBoxUsed&) {}
-
-void PageHost::ShowInstructions(int colourNumber) {
-  instructionsOpen_ = true;
-  page_show_instructions(kInstructionsColours[static_cast<std::size_t>(colourNumber - 1)]);
-}
-
-void PageHost::ShowAbout() {
-  page_show_about();
-}
-
 void PageHost::RunWaitingEvents() {
   while (!closed_) {
     if (const std::optional<Event> input = TakeInput()) {
-      DeliverEvent(*input);
+      Deliver(*input);
     } else if (const std::optional<GameTimer> timer = timers_.TakeDue(ClockMs())) {
-      DeliverEvent(TimerTick{*timer});
+      Deliver(TimerTick{*timer});
       timers_.TickEnded(*timer);
     } else {
       return;
     }
-  }
-}
-
-void PageHost::ReachYieldPoint() {
-  if (watcher_ != nullptr) {
-    watcher_->YieldPoint();
   }
 }
 
@@ -213,24 +143,21 @@ void PageHost::ShowReadout(Readout readout, const std::string& text) {
 
 // Each of these three is a yield point: other events may run inside it.
 void PageHost::RunPendingEvents() {
-  ReachYieldPoint();
   Present();
   page_yield();
-  RunWaitingEvents();
+  // Outside any event (while the window starts) nothing runs inside: no replay could put it
+  // there. The input waits for the event loop.
+  if (game_->nesting.Depth() > 0) {
+    RunWaitingEvents();
+  }
 }
 
 void PageHost::ShowMessage(const std::string& message) {
-  ReachYieldPoint();
   RunBox(false, message);
 }
 
 char PageHost::AskYesNoCancel(const std::string& message) {
-  ReachYieldPoint();
-  const char answer = RunBox(true, message);
-  if (watcher_ != nullptr) {
-    watcher_->Answered(answer);
-  }
-  return answer;
+  return RunBox(true, message);
 }
 
 char PageHost::RunBox(bool question, const std::string& message) {
@@ -260,11 +187,7 @@ double PageHost::Now() {
 }
 
 std::uint32_t PageHost::ClockReading() {
-  const auto reading = static_cast<std::uint32_t>(static_cast<std::uint64_t>(ClockMs() * 1e6));
-  if (watcher_ != nullptr) {
-    watcher_->ClockRead(reading);
-  }
-  return reading;
+  return static_cast<std::uint32_t>(static_cast<std::uint64_t>(ClockMs() * 1e6));
 }
 
 // A real pause that lets the browser show the frame but runs no event.
@@ -289,6 +212,16 @@ void PageHost::CloseMainWindow() {
   closed_ = true;
   timers_.SetRunning(false, ClockMs());
   page_close();
+}
+
+void PageHost::ShowInstructions(int colour) {
+  if (colour >= 1 && colour <= static_cast<int>(kInstructionsColours.size())) {
+    page_show_instructions(kInstructionsColours[static_cast<std::size_t>(colour - 1)]);
+  }
+}
+
+void PageHost::ShowAbout() {
+  page_show_about();
 }
 
 }  // namespace stonewick::page
