@@ -280,6 +280,34 @@ var Page = (function () {
     }
   }
 
+  // ---- The recording, when the address asks for one (?record): the program hands over its
+  // lines as each block ends; once the game has closed the player is offered the file.
+  const recording = new URLSearchParams(location.search).has('record') ? [] : null;
+  const started = new Date();
+  // "yyyy-mm-dd hh:mm:ss" in local time.
+  function localDate(date) {
+    const two = (n) => String(n).padStart(2, '0');
+    return `${date.getFullYear()}-${two(date.getMonth() + 1)}-${two(date.getDate())} ` +
+           `${two(date.getHours())}:${two(date.getMinutes())}:${two(date.getSeconds())}`;
+  }
+  // Leaving the page would lose the recording: the browser asks first while the game runs.
+  window.addEventListener('beforeunload', (e) => {
+    if (recording && !$('#closed .download').href) {
+      e.preventDefault();
+      e.returnValue = '';
+    }
+  });
+  function offerRecording() {
+    const link = $('#closed .download');
+    if (!recording || link.href) {
+      return;
+    }
+    link.href = URL.createObjectURL(new Blob(recording, { type: 'text/plain' }));
+    link.download = `stonewick-${localDate(started).replace(' ', '-').replace(/:/g, '')}.rec`;
+    link.hidden = false;
+    link.click();
+  }
+
   // The desktop opens the game window at (482, 249) and the Instructions at (377, 140).
   placeAt(main, 482, 249);
   let firstBoard = true;
@@ -377,9 +405,28 @@ var Page = (function () {
       modal.hidden = true;
       $('#closed').hidden = false;
     },
+    wantsRecording() {
+      return recording !== null;
+    },
+    localDate() {
+      return localDate(started);
+    },
+    record(lines) {
+      recording.push(lines);
+    },
+    // gzip's trailer: the CRC-32 of the input, then its length, both little-endian.
+    async crc32(bytes) {
+      const gzip = new Blob([bytes]).stream().pipeThrough(new CompressionStream('gzip'));
+      const out = new Uint8Array(await new Response(gzip).arrayBuffer());
+      return new DataView(out.buffer).getUint32(out.length - 8, true);
+    },
+    offerRecording,
   };
 })();
 
 Module.onAbort = function (what) {
   document.body.append('The game stopped: ' + what);
+  // What was recorded up to the last whole block is still worth having.
+  document.querySelector('#closed').hidden = false;
+  Page.offerRecording();
 };

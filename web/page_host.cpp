@@ -1,16 +1,18 @@
 // The page host: the board's pixels, the event loop and its yield points, the boxes, the
-// timers and the clock.
+// timers, the clock and the recording.
 #include "web/page_host.h"
 
 #include <emscripten.h>
 
 #include <algorithm>
 #include <optional>
+#include <sstream>
 
 #include "game/game.h"
 #include "lib/instructions_colour.h"
 #include "lib/instructions_text.h"
 #include "lib/pause.h"
+#include "lib/play_clock.h"
 #include "ui/tile_pictures.h"
 #include "web/browser.h"
 
@@ -54,6 +56,7 @@ PageHost::PageHost() {
   for (int code = 0; code < kCellCodeCount; ++code) {
     tiles_[code] = DecodeXpm(kTilePictures[code]);
   }
+  std::copy(kInitialLabelCaptions.begin(), kInitialLabelCaptions.end(), readouts_.begin());
 }
 
 void PageHost::Run(Game& game) {
@@ -65,9 +68,12 @@ void PageHost::Run(Game& game) {
                      item.command != MenuCommand::Cheat);
   }
   for (int i = 0; i < kReadoutCount; ++i) {
-    page_show_readout(i, kInitialLabelCaptions[i]);
+    page_show_readout(i, readouts_[i].c_str());
   }
   page_set_instructions_text(InstructionsText().c_str());
+  if (page_wants_recording() != 0) {
+    recorder_ = std::make_unique<PageRecorder>(game.nesting);
+  }
   // As on the desktop: creating the window gives the first Power, showing it lays out level 1.
   game.GiveFirstPower();
   game.LayOutFirstLevel();
@@ -81,11 +87,31 @@ void PageHost::Deliver(const Event& event) {
   if (closed_) {
     return;
   }
-  game_->Apply(event);
+  if (recorder_ == nullptr) {
+    game_->Apply(event);
+  } else if (EndsTheGame(event) && game_->nesting.Depth() == 0) {
+    // The recording ends with the state the game is left in.
+    recorder_->EndWithState(StateText());
+    game_->Apply(event);
+  } else {
+    recorder_->BeginEvent(event);
+    game_->Apply(event);
+    recorder_->EndEvent([this] { return StateText(); });
+  }
   // The rules keep nothing of the close box: the window closes once it has been delivered.
   if (std::holds_alternative<CloseBoxUsed>(event)) {
     CloseMainWindow();
   }
+}
+
+WindowItems PageHost::ShownItems() const {
+  return {timers_.Running(), timers_.BadStepInterval(), pauseCaption_, readouts_};
+}
+
+std::string PageHost::StateText() const {
+  std::ostringstream dump;
+  WriteDump(dump, *game_, ShownItems());
+  return dump.str();
 }
 
 void PageHost::RunWaitingEvents() {
@@ -138,6 +164,7 @@ void PageHost::Present() {
 }
 
 void PageHost::ShowReadout(Readout readout, const std::string& text) {
+  readouts_[static_cast<std::size_t>(readout)] = text;
   page_show_readout(static_cast<int>(readout), text.c_str());
 }
 
@@ -157,7 +184,11 @@ void PageHost::ShowMessage(const std::string& message) {
 }
 
 char PageHost::AskYesNoCancel(const std::string& message) {
-  return RunBox(true, message);
+  const char answer = RunBox(true, message);
+  if (recorder_ != nullptr) {
+    recorder_->Answer(answer);
+  }
+  return answer;
 }
 
 char PageHost::RunBox(bool question, const std::string& message) {
@@ -183,11 +214,19 @@ void PageHost::SetBadStepInterval(std::int32_t ms) {
 }
 
 double PageHost::Now() {
+  if (recorder_ != nullptr) {
+    // Days since the recording started, exactly as the replay counts them.
+    return static_cast<double>(recorder_->ClockMs()) / static_cast<double>(kMsPerDay);
+  }
   return page_now_days();
 }
 
 std::uint32_t PageHost::ClockReading() {
-  return static_cast<std::uint32_t>(static_cast<std::uint64_t>(ClockMs() * 1e6));
+  const auto reading = static_cast<std::uint32_t>(static_cast<std::uint64_t>(ClockMs() * 1e6));
+  if (recorder_ != nullptr) {
+    recorder_->Reading(reading);
+  }
+  return reading;
 }
 
 // A real pause that lets the browser show the frame but runs no event.
@@ -197,6 +236,7 @@ void PageHost::PauseMs(std::int32_t ms) {
 }
 
 void PageHost::ShowPauseCommand(const std::string& caption) {
+  pauseCaption_ = caption;
   page_set_caption(static_cast<int>(MenuCommand::Pause), caption.c_str());
 }
 
@@ -212,6 +252,9 @@ void PageHost::CloseMainWindow() {
   closed_ = true;
   timers_.SetRunning(false, ClockMs());
   page_close();
+  if (recorder_ != nullptr) {
+    recorder_->WindowClosed();
+  }
 }
 
 void PageHost::ShowInstructions(int colour) {

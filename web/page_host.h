@@ -7,12 +7,15 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "game/board.h"
 #include "game/cells.h"
+#include "game/dump.h"
 #include "game/event.h"
 #include "game/host.h"
+#include "web/page_recorder.h"
 #include "web/page_timers.h"
 #include "web/tile_pixels.h"
 
@@ -30,9 +33,11 @@ class PageHost final : public Host {
   PageHost();
 
   // Opens the window on the game and runs it until the page closes: the menu and read-outs
-  // as the window starts, the first Power, level 1, then every event as it comes.
+  // as the window starts, the recording when the address asks for one, the first Power,
+  // level 1, then every event as it comes.
   void Run(Game& game);
-  // Every event from outside reaches the rules through here.
+  // Every event from outside reaches the rules through here, and is written down while a
+  // recording runs.
   void Deliver(const Event& event);
 
   // Draws into the board's pixels at once; the canvas shows them whenever the page lets
@@ -54,6 +59,9 @@ class PageHost final : public Host {
   void ShowAbout() override;
 
  private:
+  // What the window shows of the game, and the whole state with it as a dump.
+  WindowItems ShownItems() const;
+  std::string StateText() const;
   // Runs what waits: the input the page queued, oldest first, and the ticks that are due.
   void RunWaitingEvents();
   // Lets the browser run until there is something to do or the box is answered.
@@ -66,6 +74,9 @@ class PageHost final : public Host {
   // Picture N shows cell code N.
   std::array<Picture, kCellCodeCount> tiles_;
   PageTimers timers_;
+  std::array<std::string, kReadoutCount> readouts_;  // as shown, by Readout
+  std::string pauseCaption_ = kPauseCaption;
+  std::unique_ptr<PageRecorder> recorder_;  // null: not recording
   // The board's pixels, row by row; the part drawn since the last Present, in cells.
   std::array<std::uint32_t, kBoardPixels * kBoardPixels> pixels_{};
   int dirtyLeft_ = kBoardSize;
