@@ -70,14 +70,10 @@ inline constexpr std::int32_t kFirstBadStepMs = 400;
 
 enum class Direction { Up, Down, Left, Right };
 
-class Game {
- public:
-  // The board blank, the five queues empty, the counters cleared; nothing is drawn yet.
-  explicit Game(Host& host);
-  Game(const Game&) = delete;
-  Game& operator=(const Game&) = delete;
-
-  Host& host;
+// Everything the rules keep between events: a plain value, so a game's whole state can be
+// taken over at once (a recording played in the window jumps by taking over the state that a
+// replay reached).
+struct PlayState {
   Random random;
   Board board;
 
@@ -118,6 +114,16 @@ class Game {
   // The Instructions window's pastel (1 to 6) while it is open, 0 while it is closed: each
   // opening draws a new one from the clock.
   int instructionsColour = 0;
+};
+
+class Game : public PlayState {
+ public:
+  // The board blank, the five queues empty, the counters cleared; nothing is drawn yet.
+  explicit Game(Host& host);
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  Host& host;
 
   // The events running now, and the yield points each has reached.
   EventNesting nesting;

@@ -21,8 +21,15 @@ class Queue {
  public:
   Queue() { Create(list_, "", sizeof(Record), 'Q'); }
   ~Queue() { Clear(); }
-  Queue(const Queue&) = delete;
-  Queue& operator=(const Queue&) = delete;
+  // A copy holds copies of the same records in the same order.
+  Queue(const Queue& other) : Queue() { AddAllOf(other); }
+  Queue& operator=(const Queue& other) {
+    if (this != &other) {
+      Clear();
+      AddAllOf(other);
+    }
+    return *this;
+  }
 
   // Appends a copy at the back; false when the queue is full or no memory was left.
   bool Add(const Record& record) { return stonewick::Add(list_, &record); }
@@ -55,6 +62,10 @@ class Queue {
   RecordList& Links() { return list_; }
 
  private:
+  void AddAllOf(const Queue& other) {
+    other.ForEachOldestFirst([this](const Record& record) { Add(record); });
+  }
+
   RecordList list_;
 };
 

@@ -8,7 +8,7 @@ packages=(
   build-essential cmake pkg-config clang-format shellcheck
   libgtest-dev libbenchmark-dev zlib1g-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev fonts-liberation
-  xvfb xauth xdotool x11-utils x11-apps imagemagick
+  xvfb xauth xdotool x11-utils x11-apps imagemagick openbox
   desktop-file-utils appstream
   clang libclang-rt-14-dev valgrind
   dpkg-dev file lintian man-db groff-base

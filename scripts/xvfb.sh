@@ -4,16 +4,21 @@
 # `xvfb_pid` (either empty while nothing runs).
 # start_xvfb WORK_DIR SCREEN: starts Xvfb on a display number it picks itself, sets
 # xvfb_pid and exports DISPLAY; returns non-zero when the server does not come up.
+# start_window_manager: starts openbox on that display, sets wm_pid, and returns once it
+# manages windows; non-zero when it does not within five seconds.
 # wait_for_game_window [SECONDS]: prints the id of the game's main window once it shows
 # (SECONDS at most, 10 by default); returns non-zero when it does not.
-# cleanup: for `trap cleanup EXIT`: stops the game and the X server if they still run, waits
-# for them, and removes the scratch directory.
+# stop_session: stops the game, the window manager (`wm_pid`) and the X server if they still
+# run, and waits for them.
+# cleanup: for `trap cleanup EXIT`: stop_session, then removes the scratch directory.
 
 start_xvfb() {
   local work="$1" screen="$2" display
-  # Xvfb writes the display number it chose to descriptor 3.
+  # Xvfb writes the display number it chose to descriptor 3. A file left by an earlier server
+  # must not be read as this one's number before the new one empties it.
   # -noreset: the server must not restart when its last client leaves, or a game started
   # again at that moment finds no display.
+  rm -f "$work/display"
   Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
   xvfb_pid=$!
   for _ in $(seq 100); do
@@ -24,6 +29,17 @@ start_xvfb() {
   display="$(head -n1 "$work/display")"
   export DISPLAY=":$display"
   export QT_QPA_PLATFORM=xcb
+}
+
+start_window_manager() {
+  openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  wm_pid=$!
+  # A window manager announces itself with a window named on the root window.
+  for _ in $(seq 50); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.1
+  done
+  return 1
 }
 
 wait_for_game_window() {
@@ -39,14 +55,21 @@ wait_for_game_window() {
 
 # Under `set -e` a command failing here would replace the status the script leaves with, so
 # nothing here may fail: a process that is already gone is no error.
-cleanup() {
+stop_session() {
   local pid
-  for pid in "${game_pid:-}" "${xvfb_pid:-}"; do
+  for pid in "${game_pid:-}" "${wm_pid:-}" "${xvfb_pid:-}"; do
     if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
       kill "$pid" 2>/dev/null || true
       wait "$pid" 2>/dev/null || true
     fi
   done
+  game_pid=""
+  wm_pid=""
+  xvfb_pid=""
+}
+
+cleanup() {
+  stop_session
   if [ -n "${work:-}" ]; then
     rm -rf "$work"
   fi

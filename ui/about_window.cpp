@@ -64,11 +64,13 @@ QString FileStampText(const QDateTime& stamp, const QString& longTimeFormat) {
   const QDate date = stamp.date();
   const QString text =
       QString::fromStdString(TheCalendar().ShortDate(date.year(), date.month(), date.day()));
-  const QTime time = stamp.time();
-  if (time.hour() == 0 && time.minute() == 0 && time.second() == 0) {
+  // File times are told in two-second steps: the fraction and an odd second are dropped.
+  const QTime exact = stamp.time();
+  const QTime time(exact.hour(), exact.minute(), exact.second() - exact.second() % 2);
+  if (time == QTime(0, 0)) {
     return text;
   }
-  return text + ' ' + QLocale::system().toString(stamp, longTimeFormat);
+  return text + ' ' + QLocale::system().toString(time, longTimeFormat);
 }
 
 int AboutClientWidth(int labelLeft, int labelWidth, int clientWidth) {

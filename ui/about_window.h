@@ -15,7 +15,8 @@ namespace stonewick {
 // Letters A to Z become a to z; every other character stays as it is.
 QString LowerCaseAsciiLetters(const QString& text);
 // The date in the program's short date format; then a blank and the time in longTimeFormat,
-// unless the stamp (taken in whole seconds) is exactly midnight.
+// unless the stamp is exactly midnight. The stamp is taken in two-second steps, rounded down:
+// the seconds shown are always even.
 QString FileStampText(const QDateTime& stamp, const QString& longTimeFormat);
 // The client width that keeps a label starting at labelLeft fully inside the window, with
 // the same margin on its right as on its left when the window has to grow.

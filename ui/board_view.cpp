@@ -98,7 +98,7 @@ void BoardView::paintEvent(QPaintEvent* event) {
 
 void BoardView::keyPressEvent(QKeyEvent* event) {
   event->accept();
-  emit KeyDown(VirtualKeyOf(event->key()));
+  emit KeyDown(VirtualKeyOf(event->key(), event->modifiers()));
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {

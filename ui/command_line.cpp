@@ -33,6 +33,16 @@ constexpr std::array<std::string_view, 15> kQtOptionsWithValue = {"platform",
 constexpr std::array<std::string_view, 6> kQtFlags = {"reverse", "widgetcount", "testability",
                                                       "nograb",  "dograb",      "qmljsdebugger"};
 
+// "--record" or "--play" when `arg` is that option, alone or with "=FILE"; else empty.
+std::string_view FileOption(std::string_view arg) {
+  for (const std::string_view option : {"--record", "--play"}) {
+    if (arg == option || (arg.starts_with(option) && arg.substr(option.size()).starts_with('='))) {
+      return option;
+    }
+  }
+  return {};
+}
+
 bool Contains(const auto& names, std::string_view name) {
   for (const std::string_view known : names) {
     if (known == name) {
@@ -64,17 +74,20 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
       line.request = CommandLine::Request::ShowVersion;
       return line;
     }
-    if (arg == "--record" || arg.starts_with("--record=")) {
+    if (const std::string_view option = FileOption(arg); !option.empty()) {
       std::string_view path;
-      if (arg != "--record") {
-        path = arg.substr(std::string_view("--record=").size());
+      if (arg != option) {
+        path = arg.substr(option.size() + 1);
       } else if (i + 1 < argc) {
         path = argv[++i];
       }
       if (path.empty()) {
-        return mistake("option '--record' needs a FILE");
+        return mistake("option '" + std::string(option) + "' needs a FILE");
       }
-      line.recordPath = std::string(path);
+      (option == "--record" ? line.recordPath : line.playPath) = std::string(path);
+      if (line.recordPath && line.playPath) {
+        return mistake("a game is either recorded or played back: not both --record and --play");
+      }
       continue;
     }
     if (arg.size() < 2 || arg.front() != '-') {
@@ -104,18 +117,22 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
 }
 
 std::string UsageText() {
-  return "Usage: stonewick [--record FILE]\n"
+  return "Usage: stonewick [--record FILE | --play FILE]\n"
          "An arcade puzzle game: wall in the roaming baddies with bricks before they catch\n"
          "you.\n"
          "\n"
          "  --record FILE  write a recording of the game to FILE as it is played;\n"
          "                 stonewick-replay --check FILE plays it again\n"
+         "  --play FILE    watch a recording in the window: Space pauses, Right steps one\n"
+         "                 event while paused, + and - change the speed, Page Down and\n"
+         "                 Page Up jump 10 seconds, Home and End jump to the start and end\n"
          "  -h, --help     show this help and exit\n"
          "  --version      show the version and exit\n"
          "\n"
          "Qt's own options, such as -platform NAME or -style NAME, are passed on to Qt.\n"
-         "Exit status: 0 when the game was closed; 1 when no display could be opened; 2 for\n"
-         "bad usage, with one line on standard error.\n"
+         "Exit status: 0 when the game was closed; 1 when no display could be opened, or\n"
+         "when a recording played back differently from what it recorded; 2 for bad usage\n"
+         "or a recording that cannot be read, with one line on standard error.\n"
          "The keys, the rules and the menu are described in the manual page stonewick(6).\n";
 }
 

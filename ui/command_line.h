@@ -1,5 +1,6 @@
-// The game's command line: --help, --version and --record FILE, read before Qt starts so
-// that the first two work with no display at all. Qt's own options pass through to Qt.
+// The game's command line: --help, --version, --record FILE and --play FILE, read before Qt
+// starts so that the first two work with no display at all. Qt's own options pass through to
+// Qt.
 #pragma once
 
 #include <optional>
@@ -13,6 +14,8 @@ struct CommandLine {
   Request request = Request::Play;
   // --record FILE or --record=FILE: where the game is to be recorded.
   std::optional<std::string> recordPath;
+  // --play FILE or --play=FILE: the recording to watch.
+  std::optional<std::string> playPath;
   // The program name and Qt's own options with their values, in their order, then a null:
   // what the application object is given.
   std::vector<char*> qtArguments;

@@ -1,10 +1,12 @@
 // Message boxes anchored at the mouse cursor, and showing a window at the cursor.
 #include "ui/cursor_dialogs.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
@@ -12,6 +14,8 @@
 #include <QShowEvent>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
+#include <memory>
 
 namespace stonewick {
 
@@ -26,8 +30,10 @@ QSize ScreenSize() {
   return screen != nullptr ? screen->geometry().size() : QSize();
 }
 
-// A message box that moves itself to its anchor once it knows its final size, which the
-// box works out only as it is shown, and before it appears on the screen.
+// A message box that puts its outer corner at its anchor, pulled back onto the screen. It
+// moves there once it knows its final size, which the box works out only as it is shown,
+// before it appears; and once more when it first appears, if the window manager framed it
+// elsewhere.
 class AnchoredBox : public QMessageBox {
  public:
   AnchoredBox(Icon icon, const std::string& message, QPoint anchor) : anchor_(anchor) {
@@ -37,23 +43,45 @@ class AnchoredBox : public QMessageBox {
     setText(QString::fromStdString(message));
     setWindowTitle(dialogCaption.empty() ? ApplicationTitle()
                                          : " " + QString::fromStdString(dialogCaption));
+    // Asked for a place before it is shown, the box is not first centred over the main window.
+    move(anchor_);
   }
 
  protected:
   void showEvent(QShowEvent* event) override {
+    // Plain captions: many desktop styles would give OK, Yes, No and Cancel stock icons.
+    for (QAbstractButton* button : buttons()) {
+      button->setIcon(QIcon());
+    }
     QMessageBox::showEvent(event);
     FitToMessage();
     ClampToScreen(*this, anchor_);
     PutFrameCornerAtPosition();
+    if (QWindow* handle = windowHandle(); handle != nullptr) {
+      handle->installEventFilter(this);  // once only, however often it is shown
+    }
+    placed_ = false;
   }
 
   bool event(QEvent* event) override {
-    const bool handled = QMessageBox::event(event);
-    // Qt's box sizes itself again on every layout request, breaking long lines once more.
-    if (event->type() == QEvent::LayoutRequest && isVisible()) {
-      FitToMessage();
+    // Qt's box sizes itself again on every layout request, and requests keep coming after it
+    // is shown. Each new size goes to the window manager with the position Qt last heard of,
+    // which while the window manager is still framing the box is an old one (where the box
+    // was created, or a place asked for on the way there), and the box would be moved there.
+    // So the box keeps the size it was given as it was shown.
+    if (event->type() == QEvent::LayoutRequest) {
+      return QDialog::event(event);
     }
-    return handled;
+    return QMessageBox::event(event);
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (!placed_ && watched == windowHandle() && event->type() == QEvent::Expose &&
+        windowHandle()->isExposed()) {
+      placed_ = true;
+      PutFrameCornerAtAnchor();
+    }
+    return QMessageBox::eventFilter(watched, event);
   }
 
  private:
@@ -92,13 +120,51 @@ class AnchoredBox : public QMessageBox {
     }
   }
 
+  // By the time the box first appears the window manager has framed and placed it. A window
+  // manager slower than the game may have carried out the moves Qt asked for before the box
+  // was shown only after framing it, or placed it by the size hints of one of them; so the
+  // box looks where it landed and, if that is not its anchor, moves its client area to the
+  // place that puts the outer corner there, now that the frame is known.
+  void PutFrameCornerAtAnchor() {
+    QWindow* handle = windowHandle();
+    const QSize screen = ScreenSize();
+    if (handle == nullptr || !screen.isValid()) {
+      return;
+    }
+    const QMargins frame = handle->frameMargins();
+    const QRect outer = handle->frameGeometry();
+    const QPoint corner = ClampedTopLeft(anchor_, outer.size(), QRect(QPoint(0, 0), screen));
+    if (outer.topLeft() != corner) {
+      setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
+    }
+  }
+
   QPoint anchor_;
+  // Looked at where it landed, with its frame known, since it was last shown.
+  bool placed_ = false;
 };
 
 int RunAnchored(AnchoredBox& box) {
   const int result = box.exec();
   lastClosePos = QCursor::pos();
   return result;
+}
+
+std::unique_ptr<AnchoredBox> MakeInfoBox(const std::string& message) {
+  auto box = std::make_unique<AnchoredBox>(QMessageBox::Information, message, DialogAnchor());
+  box->setStandardButtons(QMessageBox::Ok);
+  box->setDefaultButton(QMessageBox::Ok);
+  box->setEscapeButton(QMessageBox::Ok);
+  return box;
+}
+
+std::unique_ptr<AnchoredBox> MakeQuestionBox(const std::string& message) {
+  auto box = std::make_unique<AnchoredBox>(QMessageBox::Question, message, DialogAnchor());
+  box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  box->setDefaultButton(QMessageBox::Yes);
+  // The close box answers like Esc, and Esc like Cancel.
+  box->setEscapeButton(QMessageBox::Cancel);
+  return box;
 }
 
 }  // namespace
@@ -157,26 +223,22 @@ QPoint ClampedTopLeft(QPoint p, QSize size, const QRect& area) {
   return {left, top};
 }
 
+QPoint KeptOnArea(QPoint p, QSize size, const QRect& area) {
+  const QPoint clamped = ClampedTopLeft(p, size, area);
+  return {std::max(clamped.x(), area.x()), std::max(clamped.y(), area.y())};
+}
+
 void ClampToScreen(QWidget& window, QPoint p) {
   const QSize screen = ScreenSize();
   window.move(screen.isValid() ? ClampedTopLeft(p, window.size(), QRect(QPoint(0, 0), screen)) : p);
 }
 
 void InfoDialog(const std::string& message) {
-  AnchoredBox box(QMessageBox::Information, message, DialogAnchor());
-  box.setStandardButtons(QMessageBox::Ok);
-  box.setDefaultButton(QMessageBox::Ok);
-  box.setEscapeButton(QMessageBox::Ok);
-  RunAnchored(box);
+  RunAnchored(*MakeInfoBox(message));
 }
 
 char ConfirmDialog(const std::string& message) {
-  AnchoredBox box(QMessageBox::Question, message, DialogAnchor());
-  box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-  box.setDefaultButton(QMessageBox::Yes);
-  // The close box answers like Esc, and Esc like Cancel.
-  box.setEscapeButton(QMessageBox::Cancel);
-  switch (RunAnchored(box)) {
+  switch (RunAnchored(*MakeQuestionBox(message))) {
     case QMessageBox::Yes:
       return 'Y';
     case QMessageBox::No:
@@ -186,6 +248,23 @@ char ConfirmDialog(const std::string& message) {
     default:
       return ' ';
   }
+}
+
+std::unique_ptr<QMessageBox> OpenInfoBox(const std::string& message) {
+  std::unique_ptr<QMessageBox> box = MakeInfoBox(message);
+  box->show();
+  return box;
+}
+
+std::unique_ptr<QMessageBox> OpenQuestionBox(const std::string& message) {
+  std::unique_ptr<QMessageBox> box = MakeQuestionBox(message);
+  box->show();
+  return box;
+}
+
+void CloseOpenedBox(QMessageBox& box) {
+  box.close();
+  lastClosePos = QCursor::pos();
 }
 
 void ShowAtCursor(QWidget& window) {

@@ -6,8 +6,10 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <memory>
 #include <string>
 
+class QMessageBox;
 class QWidget;
 
 namespace stonewick {
@@ -38,6 +40,9 @@ QPoint DialogAnchor();
 // left and up so that it ends on the area's right and bottom edges when it would pass them.
 // There is no lower bound: a point left of or above the area stays where it is.
 QPoint ClampedTopLeft(QPoint p, QSize size, const QRect& area);
+// The same, but never past the area's left and top edges: a window larger than the area keeps
+// its title bar and menu on it and lets its right and bottom run over.
+QPoint KeptOnArea(QPoint p, QSize size, const QRect& area);
 // Moves the window's top-left corner to p, clamped to the primary screen's full size.
 void ClampToScreen(QWidget& window, QPoint p);
 
@@ -45,6 +50,13 @@ void ClampToScreen(QWidget& window, QPoint p);
 void InfoDialog(const std::string& message);
 // A modal question with Yes, No and Cancel: 'Y', 'N', 'C' (also Esc and the close box) or ' '.
 char ConfirmDialog(const std::string& message);
+
+// The boxes of InfoDialog and ConfirmDialog, shown without waiting for an answer: a recording
+// played back shows the boxes it met and closes them itself, with the answers it recorded.
+std::unique_ptr<QMessageBox> OpenInfoBox(const std::string& message);
+std::unique_ptr<QMessageBox> OpenQuestionBox(const std::string& message);
+// Closes such a box, remembering where the pointer was as an answered box does.
+void CloseOpenedBox(QMessageBox& box);
 
 // Shows the window just below and right of the cursor, kept on the screen, not modal, and
 // brings it to the front. The modal boxes' anchor is left alone.

@@ -36,12 +36,16 @@ QColor InstructionsWindow::TextColour() const {
   return instructionsText->palette().color(QPalette::Base);
 }
 
-void InstructionsWindow::Open(int colour) {
+void InstructionsWindow::Paint(int colour) {
   if (colour >= 1 && colour <= static_cast<int>(kInstructionsColours.size())) {
     QPalette palette = instructionsText->palette();
     palette.setColor(QPalette::Base, QColor::fromRgb(kInstructionsColours[colour - 1]));
     instructionsText->setPalette(palette);
   }
+}
+
+void InstructionsWindow::Open(int colour) {
+  Paint(colour);
   show();
   raise();
   activateWindow();

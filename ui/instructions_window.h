@@ -18,6 +18,8 @@ class InstructionsWindow : public QWidget {
 
   // Shows the window, or brings it to the front, with its text on pastel `colour` (1 to 6).
   void Open(int colour);
+  // Puts the text on pastel `colour` (1 to 6).
+  void Paint(int colour);
   QColor TextColour() const;
 
   QPlainTextEdit* instructionsText;

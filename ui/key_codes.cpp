@@ -1,39 +1,49 @@
 // Qt key numbers to the virtual key codes of the board's key handler.
 #include "ui/key_codes.h"
 
-#include <Qt>
+#include <array>
+#include <utility>
 
 #include "game/game.h"
 
 namespace stonewick {
 
-std::uint16_t VirtualKeyOf(int qtKey) {
-  switch (qtKey) {
-    case Qt::Key_Left:
-      return kKeyLeft;
-    case Qt::Key_Up:
-      return kKeyUp;
-    case Qt::Key_Right:
-      return kKeyRight;
-    case Qt::Key_Down:
-      return kKeyDown;
-    case Qt::Key_Space:
-      return kKeySpace;
-    case Qt::Key_Backspace:
-      return 8;
-    case Qt::Key_Tab:
-      return 9;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return 13;
-    case Qt::Key_Escape:
-      return 27;
-    default:
-      break;
+namespace {
+
+// The keys without a character of their own, and their standard virtual key codes.
+constexpr std::array<std::pair<int, std::uint16_t>, 19> kNamedKeys = {{
+    {Qt::Key_Backspace, 8},     {Qt::Key_Tab, 9},         {Qt::Key_Return, 13},
+    {Qt::Key_Enter, 13},        {Qt::Key_Shift, 16},      {Qt::Key_Control, 17},
+    {Qt::Key_Alt, 18},          {Qt::Key_Escape, 27},     {Qt::Key_Space, kKeySpace},
+    {Qt::Key_PageUp, 33},       {Qt::Key_PageDown, 34},   {Qt::Key_End, 35},
+    {Qt::Key_Home, 36},         {Qt::Key_Left, kKeyLeft}, {Qt::Key_Up, kKeyUp},
+    {Qt::Key_Right, kKeyRight}, {Qt::Key_Down, kKeyDown}, {Qt::Key_Insert, 45},
+    {Qt::Key_Delete, 46},
+}};
+constexpr std::uint16_t kKeyPad0 = 96;
+constexpr std::uint16_t kKeyF1 = 112;
+
+}  // namespace
+
+std::uint16_t VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers) {
+  for (const auto& [key, code] : kNamedKeys) {
+    if (key == qtKey) {
+      return code;
+    }
   }
-  // Qt numbers letters and digits by their upper-case ASCII codes, as virtual keys do.
-  if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9)) {
+  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) {
+    // Qt numbers the digits of the keypad and of the row above the letters alike; only the
+    // latter have their ASCII codes as virtual keys.
+    const int digit = qtKey - Qt::Key_0;
+    return static_cast<std::uint16_t>(modifiers.testFlag(Qt::KeypadModifier) ? kKeyPad0 + digit
+                                                                             : qtKey);
+  }
+  // Qt numbers letters by their upper-case ASCII codes, as virtual keys do.
+  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) {
     return static_cast<std::uint16_t>(qtKey);
+  }
+  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) {
+    return static_cast<std::uint16_t>(kKeyF1 + (qtKey - Qt::Key_F1));
   }
   return 0;
 }

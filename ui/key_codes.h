@@ -1,12 +1,15 @@
 // The virtual key codes that the rules read, from Qt's key numbers.
 #pragma once
 
+#include <Qt>
 #include <cstdint>
 
 namespace stonewick {
 
-// Arrows 37 to 40, space 32, letters and digits their upper-case ASCII code, a few common
-// control keys their usual codes, and 0 (no action) for everything else.
-std::uint16_t VirtualKeyOf(int qtKey);
+// Arrows 37 to 40, space 32, letters and digits their upper-case ASCII code, the keypad's
+// digits 96 to 105 (told apart by Qt::KeypadModifier), the common control, editing and
+// function keys their standard codes (Shift 16, Control 17, Alt 18, Page Up 33 to Home 36,
+// Insert 45, Delete 46, F1 to F12 112 to 123), and 0 (no such key) for everything else.
+std::uint16_t VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
 }  // namespace stonewick

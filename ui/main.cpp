@@ -2,8 +2,14 @@
 // application, the modules and windows in start-up order, then the event loop, which shows
 // the main window and runs until it is closed.
 #include <QApplication>
+#include <QFileInfo>
+#include <QTimer>
 #include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <utility>
 
+#include "tools/timeline.h"
 #include "ui/command_line.h"
 #include "ui/first_paint.h"
 #include "ui/platform.h"
@@ -27,6 +33,16 @@ int main(int argc, char* argv[]) {
     case CommandLine::Request::Play:
       break;
   }
+  // A recording to watch is read and replayed whole before any window opens: a bad one is
+  // refused as stonewick-replay refuses it.
+  Timeline recording;
+  if (commandLine.playPath) {
+    std::ifstream file;
+    std::istream* script = OpenScript(commandLine.playPath->c_str(), std::cin, file, std::cerr);
+    if (script == nullptr || recording.Read(*script, std::cerr) != 0) {
+      return 2;
+    }
+  }
   ChoosePlatformFromEnvironment(commandLine.platformArgument);
   // Whole-number scaling keeps the pixel-art tiles sharp on high-density screens.
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
@@ -45,6 +61,14 @@ int main(int argc, char* argv[]) {
   if (commandLine.recordPath) {
     program.StartRecording(*commandLine.recordPath);
   }
+  if (commandLine.playPath) {
+    program.StartPlayback(std::move(recording),
+                          QFileInfo(QString::fromStdString(*commandLine.playPath)).fileName());
+  }
   program.mainWindow.show();
-  return QApplication::exec();
+  if (program.playback) {
+    QTimer::singleShot(0, program.playback.get(), [&program] { program.playback->Run(); });
+  }
+  const int status = QApplication::exec();
+  return program.playback ? program.playback->ExitStatus() : status;
 }

@@ -14,6 +14,7 @@
 #include "ui/cursor_dialogs.h"
 #include "ui/fonts.h"
 #include "ui/instructions_window.h"
+#include "ui/playback.h"
 #include "ui/qt_host.h"
 #include "ui/recorder.h"
 #include "ui/tile_set.h"
@@ -82,7 +83,7 @@ MainWindow::MainWindow(Game& game, QtHost& host, QWidget* parent)
   resize(outer - QSize(8, 27));
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QPoint place(482, 249);
-  move(screen != nullptr ? ClampedTopLeft(place, outer, screen->availableGeometry()) : place);
+  move(screen != nullptr ? KeptOnArea(place, outer, screen->availableGeometry()) : place);
 
   host_.Attach(this);
   game_.GiveFirstPower();
@@ -129,6 +130,13 @@ void MainWindow::RunCommand(MenuCommand command) {
 }
 
 void MainWindow::Deliver(const Event& event) {
+  if (playback_ != nullptr) {
+    // Exit ends the program; the close box is closing the window already.
+    if (EndsTheGame(event) && std::holds_alternative<MenuChoice>(event)) {
+      close();
+    }
+    return;
+  }
   if (recorder_ == nullptr) {
     game_.Apply(event);
     return;
@@ -162,11 +170,18 @@ void MainWindow::WireTimers() {
 
 WindowItems MainWindow::ShownItems() const {
   WindowItems items;
-  items.timersOn = true;
-  for (const QTimer& timer : timers_) {
-    items.timersOn = items.timersOn && timer.isActive();
+  if (playback_ != nullptr) {
+    // A recording's timers are its own: the window's never run while it plays back.
+    const ScriptedClock& clock = playback_->Clock();
+    items.timersOn = clock.timers.AllEnabled();
+    items.badStepInterval = clock.timers[GameTimer::BadStep].interval;
+  } else {
+    items.timersOn = true;
+    for (const QTimer& timer : timers_) {
+      items.timersOn = items.timersOn && timer.isActive();
+    }
+    items.badStepInterval = Timer(GameTimer::BadStep).interval();
   }
-  items.badStepInterval = Timer(GameTimer::BadStep).interval();
   items.pauseCaption =
       commands_[static_cast<std::size_t>(MenuCommand::Pause)]->text().toStdString();
   for (std::size_t i = 0; i < items.labels.size(); ++i) {
@@ -182,6 +197,20 @@ void MainWindow::PrepareShow() {
   }
   boardView_.resize(BoardView::kBoardPixels, BoardView::kBoardPixels);
   game_.LayOutFirstLevel();
+}
+
+void MainWindow::ShowState(const WindowItems& items, bool skipEnabled, int instructionsColour) {
+  for (std::size_t i = 0; i < items.labels.size(); ++i) {
+    ShowReadout(static_cast<Readout>(i), QString::fromStdString(items.labels[i]));
+  }
+  ShowPauseCommand(QString::fromStdString(items.pauseCaption));
+  EnableSkipCommand(skipEnabled);
+  // The Instructions window as the state has it, without taking the keyboard from this one.
+  if (instructions_ != nullptr) {
+    instructions_->Paint(instructionsColour);
+    instructions_->setVisible(instructionsColour != 0);
+  }
+  boardView_.update();
 }
 
 void MainWindow::ShowInstructions(int colour) {
@@ -254,6 +283,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   if (recorder_ != nullptr) {
     recorder_->WindowClosed();
+  }
+  if (playback_ != nullptr) {
+    playback_->WindowClosed();
   }
   // The main window takes the other windows with it and ends the program.
   for (QWidget* other : {static_cast<QWidget*>(about_), static_cast<QWidget*>(instructions_)}) {

@@ -23,6 +23,7 @@ class TileSet;
 class AboutWindow;
 class InstructionsWindow;
 class Recorder;
+class Playback;
 
 class MainWindow : public QWidget, public GameScreen {
   Q_OBJECT
@@ -41,6 +42,12 @@ class MainWindow : public QWidget, public GameScreen {
   void Deliver(const Event& event);
   // nullptr: not recording.
   void SetRecorder(Recorder* recorder) { recorder_ = recorder; }
+  // While a recording plays back in the window, the player's events never reach the game: Exit
+  // and the close box still end the program. nullptr: the player plays.
+  void SetPlayback(Playback* playback) { playback_ = playback; }
+  // Shows a state the game took over whole (a recording played back jumps so): the read-outs,
+  // the Pause caption, Skip, the Instructions window and the whole board.
+  void ShowState(const WindowItems& items, bool skipEnabled, int instructionsColour);
   // What the window shows of the game: its timers, the Pause caption and the read-outs.
   WindowItems ShownItems() const;
   // The whole state as the window shows it, as a dump.
@@ -98,6 +105,7 @@ class MainWindow : public QWidget, public GameScreen {
   AboutWindow* about_ = nullptr;
   InstructionsWindow* instructions_ = nullptr;
   Recorder* recorder_ = nullptr;
+  Playback* playback_ = nullptr;
   // The rules are closing the window, for Exit or at the end of the game.
   bool closedByRules_ = false;
 };

@@ -1,6 +1,8 @@
 // Start-up of the helper library and the hand-over between the windows.
 #include "ui/program.h"
 
+#include <utility>
+
 #include "lib/calendar.h"
 #include "ui/cursor_dialogs.h"
 
@@ -20,6 +22,12 @@ bool Program::StartRecording(const std::string& path) {
   host.SetRecorder(recorder.get());
   mainWindow.SetRecorder(recorder.get());
   return recorder != nullptr;
+}
+
+void Program::StartPlayback(Timeline recording, const QString& name) {
+  playback = std::make_unique<Playback>(std::move(recording), name, game, mainWindow);
+  host.SetPlayback(playback.get());
+  mainWindow.SetPlayback(playback.get());
 }
 
 }  // namespace stonewick

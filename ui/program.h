@@ -7,10 +7,12 @@
 
 #include "game/game.h"
 #include "lists/spare_lists.h"
+#include "tools/timeline.h"
 #include "ui/about_window.h"
 #include "ui/input_dialog.h"
 #include "ui/instructions_window.h"
 #include "ui/main_window.h"
+#include "ui/playback.h"
 #include "ui/qt_host.h"
 #include "ui/recorder.h"
 #include "ui/tile_set.h"
@@ -32,8 +34,15 @@ struct Program {
   // (said on standard error); the game then plays on without recording.
   bool StartRecording(const std::string& path);
 
+  // Plays `recording` in the main window instead of letting the player play: call it before the
+  // main window is first shown, then Playback::Run once it shows. `name` is what the title
+  // calls the recording.
+  void StartPlayback(Timeline recording, const QString& name);
+
   // Empty unless recording; first, so that it outlives everything that writes to it.
   std::unique_ptr<Recorder> recorder;
+  // Empty unless a recording plays back.
+  std::unique_ptr<Playback> playback;
   HelperStartUp helpers;
   SpareLists spareLists;
   QtHost host;

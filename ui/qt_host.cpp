@@ -11,6 +11,7 @@
 #include "ui/clock_text.h"
 #include "ui/cursor_dialogs.h"
 #include "ui/game_screen.h"
+#include "ui/playback.h"
 #include "ui/recorder.h"
 
 namespace stonewick {
@@ -31,13 +32,23 @@ void QtHost::ShowReadout(Readout readout, const std::string& text) {
 // Each of these three is a yield point: other events may run inside it.
 void QtHost::RunPendingEvents() {
   QCoreApplication::processEvents();
+  if (playback_ != nullptr) {
+    playback_->LetEventsIn();
+  }
 }
 
 void QtHost::ShowMessage(const std::string& message) {
+  if (playback_ != nullptr) {
+    playback_->ShowMessage(message);
+    return;
+  }
   InfoDialog(message);
 }
 
 char QtHost::AskYesNoCancel(const std::string& message) {
+  if (playback_ != nullptr) {
+    return playback_->Ask(message);
+  }
   const char answer = ConfirmDialog(message);
   if (recorder_ != nullptr) {
     recorder_->Answer(answer);
@@ -46,18 +57,25 @@ char QtHost::AskYesNoCancel(const std::string& message) {
 }
 
 void QtHost::SetTimersRunning(bool running) {
-  if (screen_ != nullptr) {
+  if (playback_ != nullptr) {
+    playback_->Clock().SetTimersRunning(running);
+  } else if (screen_ != nullptr) {
     screen_->SetTimersRunning(running);
   }
 }
 
 void QtHost::SetBadStepInterval(std::int32_t ms) {
-  if (screen_ != nullptr) {
+  if (playback_ != nullptr) {
+    playback_->Clock().SetBadStepInterval(ms);
+  } else if (screen_ != nullptr) {
     screen_->SetBadStepInterval(ms);
   }
 }
 
 double QtHost::Now() {
+  if (playback_ != nullptr) {
+    return playback_->Clock().Days();
+  }
   if (recorder_ != nullptr) {
     // Days since the recording started, exactly as the replay counts them.
     return static_cast<double>(recorder_->ClockMs()) / static_cast<double>(kMsPerDay);
@@ -66,6 +84,9 @@ double QtHost::Now() {
 }
 
 std::uint32_t QtHost::ClockReading() {
+  if (playback_ != nullptr) {
+    return playback_->Clock().TakeReading();
+  }
   const auto ns = std::chrono::steady_clock::now().time_since_epoch();
   const auto reading =
       static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::nanoseconds>(ns).count());
@@ -76,6 +97,10 @@ std::uint32_t QtHost::ClockReading() {
 }
 
 void QtHost::PauseMs(std::int32_t ms) {
+  if (playback_ != nullptr) {
+    playback_->PauseMs(ms);
+    return;
+  }
   stonewick::PauseMs(ms);
 }
 
@@ -92,7 +117,9 @@ void QtHost::EnableSkipCommand(bool enabled) {
 }
 
 void QtHost::CloseMainWindow() {
-  if (screen_ != nullptr) {
+  if (playback_ != nullptr) {
+    playback_->RulesClosedWindow();
+  } else if (screen_ != nullptr) {
     screen_->CloseWindow();
   }
 }

@@ -8,6 +8,7 @@ namespace stonewick {
 
 class GameScreen;
 class Recorder;
+class Playback;
 
 class QtHost final : public Host {
  public:
@@ -17,6 +18,10 @@ class QtHost final : public Host {
   // While a recording runs, the rules' clock is the recorder's and what they take from the
   // clock and the dialogs is written down; nullptr when not recording.
   void SetRecorder(Recorder* recorder) { recorder_ = recorder; }
+  // While a recording plays back, the clock, the timers, the answers and the clock readings
+  // are the recording's, the boxes close by themselves, and each yield point lets the events
+  // recorded there run; nullptr when the player plays.
+  void SetPlayback(Playback* playback) { playback_ = playback; }
 
   void DrawCell(int col, int row, std::int32_t code) override;
   void ShowReadout(Readout readout, const std::string& text) override;
@@ -37,6 +42,7 @@ class QtHost final : public Host {
  private:
   GameScreen* screen_ = nullptr;
   Recorder* recorder_ = nullptr;
+  Playback* playback_ = nullptr;
 };
 
 }  // namespace stonewick

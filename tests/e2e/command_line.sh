@@ -38,7 +38,8 @@ no_display="stonewick: cannot open a display; run it on a desktop, or set DISPLA
 run "$game" --help
 usage=$(cat "$work/out")
 expect "--help" 0 "$usage" ""
-[[ $(head -n1 "$work/out") == "Usage: stonewick [--record FILE]" ]] || fail "--help: first line"
+[[ $(head -n1 "$work/out") == "Usage: stonewick [--record FILE | --play FILE]" ]] ||
+  fail "--help: first line"
 grep -q 'stonewick(6)' "$work/out" || fail "--help: no pointer to the manual page"
 (($(wc -l <"$work/out") <= 24)) || fail "--help: more than one screen"
 
@@ -54,6 +55,22 @@ expect "--record without FILE" 2 "" "stonewick: option '--record' needs a FILE $
 run "$game" --record=
 expect "--record= without FILE" 2 "" "stonewick: option '--record' needs a FILE $try_help"
 
+run "$game" --record a.rec --play b.rec
+expect "--record and --play" 2 "" \
+  "stonewick: a game is either recorded or played back: not both --record and --play $try_help"
+
+# A recording that cannot be played is refused before any display is needed, with the line
+# stonewick-replay gives.
+run "$game" --play no-such.rec
+expect "--play a missing file" 2 "" "stonewick-replay: cannot open script 'no-such.rec'"
+printf 'manual\nkey 37\nfrobnicate 3\n' >"$work/bad.rec"
+run "$game" --play=bad.rec
+expect "--play a bad script" 2 "" "stonewick-replay: line 3: unknown command 'frobnicate'"
+printf 'manual\nkey 37\n>4 tick\n' >"$work/unplayable.rec"
+run "$game" --play unplayable.rec
+expect "--play a script a replay stops in" 2 "" \
+  "stonewick-replay: line 3: not run: the event on line 2 ended after 0 yield points, before yield point 4"
+
 # Accepted options, then no display: one line and status 1, no abort.
 run "$game"
 expect "no display" 1 "" "$no_display"
@@ -61,6 +78,9 @@ run "$game" --record game.script
 expect "--record FILE, no display" 1 "" "$no_display"
 run "$game" --record=game.script
 expect "--record=FILE, no display" 1 "" "$no_display"
+printf 'manual\nkey 37\n' >"$work/good.rec"
+run "$game" --play good.rec
+expect "--play FILE, no display" 1 "" "$no_display"
 run DISPLAY=:99999 "$game"
 expect "a display that is not running" 1 "" "$no_display"
 run QT_QPA_PLATFORM=xcb "$game"

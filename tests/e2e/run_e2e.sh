@@ -8,15 +8,9 @@ game_binary=$1
 board_check=$2
 here=$(cd "$(dirname "$0")" && pwd)
 
-# The virtual display, the game's window and the cleanup on exit.
+# The virtual display, the game's window, `fail` and the cleanup on exit.
 # shellcheck source-path=SCRIPTDIR source=session.sh
 source "$here/session.sh"
-
-fail() {
-  echo "FAIL: $*" >&2
-  [[ -s "$work/game.log" ]] && sed 's/^/  game: /' "$work/game.log" >&2
-  exit 1
-}
 
 start_e2e_display
 

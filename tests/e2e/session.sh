@@ -1,8 +1,9 @@
 # shellcheck shell=bash
 # Sourced by the end-to-end tests: the virtual display helpers of scripts/xvfb.sh, a scratch
-# directory in `work` that is removed on exit together with the game and the X server, and
-# start_e2e_display, which starts a 1280x1024 X server for the game (the caller's `fail`
-# reports a server that does not come up).
+# directory in `work` that is removed on exit together with the game and the X server,
+# start_e2e_display, which starts a 1280x1024 X server for the game, and fail MESSAGE, which
+# says what failed with what the game wrote to `$work/game.log` and ends the test (a test
+# that has more to show defines its own after sourcing this).
 e2e_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source-path=SCRIPTDIR source=../../scripts/xvfb.sh
 source "$e2e_dir/../../scripts/xvfb.sh"
@@ -10,6 +11,12 @@ work=$(mktemp -d)
 xvfb_pid=""
 game_pid=""
 trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  [[ -s "$work/game.log" ]] && sed 's/^/  game: /' "$work/game.log" >&2
+  exit 1
+}
 
 start_e2e_display() {
   start_xvfb "$work" 1280x1024x24 || fail "Xvfb did not start"

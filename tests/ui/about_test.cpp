@@ -32,6 +32,16 @@ class AboutTest : public QObject {
     QCOMPARE(FileStampText(stamp, "HH:mm:ss"), QString("2014-09-20 13:05:08"));
   }
 
+  void stampTellsTimeInTwoSecondStepsRoundedDown() {
+    QCOMPARE(FileStampText(QDateTime(QDate(2014, 9, 20), QTime(13, 5, 9, 999)), "HH:mm:ss"),
+             QString("2014-09-20 13:05:08"));
+    QCOMPARE(FileStampText(QDateTime(QDate(2014, 9, 20), QTime(23, 59, 59)), "HH:mm:ss"),
+             QString("2014-09-20 23:59:58"));
+    // One second past midnight is midnight: the date alone.
+    QCOMPARE(FileStampText(QDateTime(QDate(2014, 9, 20), QTime(0, 0, 1, 500)), "HH:mm:ss"),
+             QString("2014-09-20"));
+  }
+
   void stampAtExactlyMidnightShowsTheDateAlone() {
     QCOMPARE(FileStampText(QDateTime(QDate(2014, 9, 20), QTime(0, 0)), "HH:mm:ss"),
              QString("2014-09-20"));

@@ -1,11 +1,13 @@
-// Message boxes at the cursor: the anchor memory, clamping to the screen, the caption, the
-// answer characters, showing a window at the cursor and the ampersand doubling.
+// Message boxes at the cursor: the anchor memory, clamping to the screen (and keeping a large
+// window's corner on it), the caption, plain button captions, the answer characters, showing
+// a window at the cursor and the ampersand doubling.
 #include "ui/cursor_dialogs.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QTest>
 
@@ -89,6 +91,50 @@ class DialogsTest : public QObject {
     // No lower bound: a point left of and above the screen stays where it is.
     stonewick::ClampToScreen(window, QPoint(-50, -40));
     QCOMPARE(window.pos(), QPoint(-50, -40));
+  }
+
+  void windowLargerThanTheAreaKeepsItsTopLeftCornerOnIt() {
+    const QPoint place(482, 249);
+    const QSize outer(395, 480);
+    // 640 by 400: too short and too narrow for the place; the bottom runs over.
+    QCOMPARE(stonewick::KeptOnArea(place, outer, QRect(0, 0, 640, 400)), QPoint(245, 0));
+    // A panel along the top and one along the left edge, on a screen too small either way.
+    QCOMPARE(stonewick::KeptOnArea(place, outer, QRect(48, 24, 300, 400)), QPoint(48, 24));
+    // Where it fits it is pulled back only as far as the edges it would pass.
+    QCOMPARE(stonewick::KeptOnArea(place, outer, QRect(0, 24, 800, 576)), QPoint(405, 120));
+  }
+
+  void boxButtonsShowPlainCaptionsUnderAStyleThatGivesThemIcons() {
+    // A style that puts stock icons on dialog buttons, as several desktops' styles do.
+    class StockIcons : public QProxyStyle {
+     public:
+      int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                    QStyleHintReturn* data) const override {
+        return hint == SH_DialogButtonBox_ButtonsHaveIcons
+                   ? 1
+                   : QProxyStyle::styleHint(hint, option, widget, data);
+      }
+    };
+    const QString oldStyle = QApplication::style()->name();
+    QApplication::setStyle(new StockIcons);
+    QStringList withIcons;
+    int buttons = 0;
+    const auto look = [&](QMessageBox& box) {
+      for (const QAbstractButton* button : box.buttons()) {
+        buttons += 1;
+        if (!button->icon().isNull()) {
+          withIcons << button->text();
+        }
+      }
+      QTest::keyClick(&box, Qt::Key_Escape);
+    };
+    AnswerNextBox(look);
+    stonewick::InfoDialog("plain OK");
+    AnswerNextBox(look);
+    stonewick::ConfirmDialog("plain Yes, No and Cancel?");
+    QApplication::setStyle(oldStyle);
+    QCOMPARE(buttons, 4);
+    QCOMPARE(withIcons, QStringList());
   }
 
   void infoDialogOpensAtCursorWithTitleOkButtonAndTextAsWritten() {
