@@ -9,9 +9,12 @@ var Page = (function () {
   const CELL = 16;
   // The kinds of queued input, as web/page_host.cpp reads them.
   const KEY = 1, CLICK = 2, MENU = 3, INSTRUCTIONS_CLOSED = 4, CLOSE_BOX = 5;
-  // Virtual key codes of the keys that have no character of their own.
-  const NAMED_KEYS = { ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40, ' ': 32,
-                       Backspace: 8, Tab: 9, Enter: 13, Escape: 27 };
+  // Virtual key codes of the keys that have no character of their own, as the window gives
+  // them.
+  const NAMED_KEYS = { Backspace: 8, Tab: 9, Enter: 13, Shift: 16, Control: 17, Alt: 18,
+                       Escape: 27, ' ': 32, PageUp: 33, PageDown: 34, End: 35, Home: 36,
+                       ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40, Insert: 45,
+                       Delete: 46 };
 
   const $ = (selector, from) => (from || document).querySelector(selector);
   const main = $('#main');
@@ -114,11 +117,18 @@ var Page = (function () {
       queueInput(CLICK, Math.floor(x / CELL), Math.floor(y / CELL));
     }
   });
-  // Letters and digits are their upper-case character's code, as on the desktop; other
-  // keys without a code of their own are 0, which still counts as a key.
+  // Letters and digits are their upper-case character's code, the keypad's digits 96 to 105
+  // and F1 to F12 112 to 123, as on the desktop; other keys without a code of their own are
+  // 0, which still counts as a key.
   function virtualKey(e) {
+    if (/^\d$/.test(e.key) && e.code.startsWith('Numpad')) {
+      return 96 + Number(e.key);
+    }
     if (e.key in NAMED_KEYS) {
       return NAMED_KEYS[e.key];
+    }
+    if (/^F([1-9]|1[0-2])$/.test(e.key)) {
+      return 111 + Number(e.key.slice(1));
     }
     return /^[a-z0-9]$/i.test(e.key) ? e.key.toUpperCase().charCodeAt(0) : 0;
   }
