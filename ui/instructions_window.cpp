@@ -7,41 +7,12 @@
 #include <QVBoxLayout>
 
 #include "lib/instructions_colour.h"
+#include "lib/instructions_text.h"
 #include "ui/fonts.h"
 
 namespace stonewick {
 
-// Blanks at the ends of lines are part of the text.
-const QString InstructionsWindow::kText =
-    QStringList{
-        "",
-        "Use the arrow keys to move. Avoid the baddies. ",
-        "",
-        "Use spacebar to push bricks. ",
-        "",
-        "Use red bricks to block the baddies. ",
-        "",
-        "Push red & yellow bricks together to make a wall of red bricks.",
-        "Pushing red bricks is more effective than pushing yellow.",
-        "",
-        "Do not create square blocks of 4! These turn into nests which ",
-        "hatch into more baddies. ",
-        "",
-        "Use the \"B\" key  to smash bricks or nests. You need Powers for ",
-        "this. You have 1 free Power to start. ",
-        "",
-        "Wall up the baddies. Eat their remains to get Powers. ",
-        "But hurry, they do not remain edible for long. ",
-        "",
-        "Good luck! And watch out - it's not very advanced, but still quite ",
-        "addictive, can you last more than an hour? Haven't you got better ",
-        "things to do?",
-        "",
-        "Have fun!",
-        "The Stonewick developers",
-        "",
-    }
-        .join('\n');
+const QString InstructionsWindow::kText = QString::fromStdString(InstructionsText());
 
 InstructionsWindow::InstructionsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setWindowTitle("Stonewick - instructions");

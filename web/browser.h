@@ -33,8 +33,21 @@ int page_open_box(int question, const char* message);
 int page_box_answer(int box);
 
 void page_show_about();
+// The Instructions window's text, once as the page opens; then the window shown on a pastel.
+void page_set_instructions_text(const char* text);
 void page_show_instructions(std::uint32_t rgb);
 // The main window closes, taking the About and Instructions windows with it.
 void page_close();
+
+// Whether the page's address asks for a recording of the game (?record).
+int page_wants_recording();
+// Now in local time as "yyyy-mm-dd hh:mm:ss", into text of size bytes.
+void page_local_date(char* text, int size);
+// The next lines of the recording, kept by the page; once it has ended, the page offers the
+// player the file.
+void page_record(const char* lines);
+void page_recording_ended();
+// The CRC-32 of the bytes, as the browser's gzip computes it. Waits like page_wait.
+std::uint32_t page_crc32(const char* bytes, int length);
 
 }  // extern "C"

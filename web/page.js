@@ -9,9 +9,12 @@ var Page = (function () {
   const CELL = 16;
   // The kinds of queued input, as web/page_host.cpp reads them.
   const KEY = 1, CLICK = 2, MENU = 3, INSTRUCTIONS_CLOSED = 4, CLOSE_BOX = 5;
-  // Virtual key codes of the keys that have no character of their own.
-  const NAMED_KEYS = { ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40, ' ': 32,
-                       Backspace: 8, Tab: 9, Enter: 13, Escape: 27 };
+  // Virtual key codes of the keys that have no character of their own, as the window gives
+  // them.
+  const NAMED_KEYS = { Backspace: 8, Tab: 9, Enter: 13, Shift: 16, Control: 17, Alt: 18,
+                       Escape: 27, ' ': 32, PageUp: 33, PageDown: 34, End: 35, Home: 36,
+                       ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40, Insert: 45,
+                       Delete: 46 };
 
   const $ = (selector, from) => (from || document).querySelector(selector);
   const main = $('#main');
@@ -114,11 +117,18 @@ var Page = (function () {
       queueInput(CLICK, Math.floor(x / CELL), Math.floor(y / CELL));
     }
   });
-  // Letters and digits are their upper-case character's code, as on the desktop; other
-  // keys without a code of their own are 0, which still counts as a key.
+  // Letters and digits are their upper-case character's code, the keypad's digits 96 to 105
+  // and F1 to F12 112 to 123, as on the desktop; other keys without a code of their own are
+  // 0, which still counts as a key.
   function virtualKey(e) {
+    if (/^\d$/.test(e.key) && e.code.startsWith('Numpad')) {
+      return 96 + Number(e.key);
+    }
     if (e.key in NAMED_KEYS) {
       return NAMED_KEYS[e.key];
+    }
+    if (/^F([1-9]|1[0-2])$/.test(e.key)) {
+      return 111 + Number(e.key.slice(1));
     }
     return /^[a-z0-9]$/i.test(e.key) ? e.key.toUpperCase().charCodeAt(0) : 0;
   }
@@ -280,6 +290,34 @@ var Page = (function () {
     }
   }
 
+  // ---- The recording, when the address asks for one (?record): the program hands over its
+  // lines as each block ends; once the game has closed the player is offered the file.
+  const recording = new URLSearchParams(location.search).has('record') ? [] : null;
+  const started = new Date();
+  // "yyyy-mm-dd hh:mm:ss" in local time.
+  function localDate(date) {
+    const two = (n) => String(n).padStart(2, '0');
+    return `${date.getFullYear()}-${two(date.getMonth() + 1)}-${two(date.getDate())} ` +
+           `${two(date.getHours())}:${two(date.getMinutes())}:${two(date.getSeconds())}`;
+  }
+  // Leaving the page would lose the recording: the browser asks first while the game runs.
+  window.addEventListener('beforeunload', (e) => {
+    if (recording && !$('#closed .download').href) {
+      e.preventDefault();
+      e.returnValue = '';
+    }
+  });
+  function offerRecording() {
+    const link = $('#closed .download');
+    if (!recording || link.href) {
+      return;
+    }
+    link.href = URL.createObjectURL(new Blob(recording, { type: 'text/plain' }));
+    link.download = `stonewick-${localDate(started).replace(' ', '-').replace(/:/g, '')}.rec`;
+    link.hidden = false;
+    link.click();
+  }
+
   // The desktop opens the game window at (482, 249) and the Instructions at (377, 140).
   placeAt(main, 482, 249);
   let firstBoard = true;
@@ -323,7 +361,7 @@ var Page = (function () {
       link.href = $('#about .header canvas').toDataURL();
     },
     showReadout(readout, text) {
-      readouts[readout - 1].textContent = text;
+      readouts[readout].textContent = text;
     },
     addCommand(command, caption, visible) {
       const button = document.createElement('button');
@@ -358,6 +396,9 @@ var Page = (function () {
       about.style.width = Math.max(310, 2 * address.offsetLeft + address.offsetWidth + 8) + 'px';
       showWindow(about, pointer.x + 1, pointer.y + 1);
     },
+    setInstructionsText(text) {
+      $('.memo', instructions).textContent = text;
+    },
     showInstructions(rgb) {
       $('.memo', instructions).style.background = '#' + rgb.toString(16).padStart(6, '0');
       if (instructions.hidden) {
@@ -374,9 +415,28 @@ var Page = (function () {
       modal.hidden = true;
       $('#closed').hidden = false;
     },
+    wantsRecording() {
+      return recording !== null;
+    },
+    localDate() {
+      return localDate(started);
+    },
+    record(lines) {
+      recording.push(lines);
+    },
+    // gzip's trailer: the CRC-32 of the input, then its length, both little-endian.
+    async crc32(bytes) {
+      const gzip = new Blob([bytes]).stream().pipeThrough(new CompressionStream('gzip'));
+      const out = new Uint8Array(await new Response(gzip).arrayBuffer());
+      return new DataView(out.buffer).getUint32(out.length - 8, true);
+    },
+    offerRecording,
   };
 })();
 
 Module.onAbort = function (what) {
   document.body.append('The game stopped: ' + what);
+  // What was recorded up to the last whole block is still worth having.
+  document.querySelector('#closed').hidden = false;
+  Page.offerRecording();
 };

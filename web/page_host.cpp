@@ -1,25 +1,23 @@
 // The page host: the board's pixels, the event loop and its yield points, the boxes, the
-// timers and the clock.
+// timers, the clock and the recording.
 #include "web/page_host.h"
 
 #include <emscripten.h>
 
 #include <algorithm>
 #include <optional>
+#include <sstream>
 
 #include "game/game.h"
 #include "lib/instructions_colour.h"
+#include "lib/instructions_text.h"
 #include "lib/pause.h"
+#include "lib/play_clock.h"
 #include "ui/tile_pictures.h"
 #include "web/browser.h"
 
 namespace stonewick::page {
 namespace {
-
-// In the order of the menu bar; '&' marks the Alt accelerator.
-constexpr std::array<const char*, kMenuCommandCount> kCommandCaptions = {
-    "&Exit",  "&Instructions", "&Start", kPauseCaption, "Ra&ndomise",
-    "&Cheat", "S&kip",         "&Auto",  "A&bout"};
 
 // The kinds of input the page queues, as the first number page_take_input gives.
 enum class InputKind { Key = 1, Click = 2, Menu = 3, InstructionsClosed = 4, CloseBox = 5 };
@@ -58,17 +56,23 @@ PageHost::PageHost() {
   for (int code = 0; code < kCellCodeCount; ++code) {
     tiles_[code] = DecodeXpm(kTilePictures[code]);
   }
+  std::copy(kInitialLabelCaptions.begin(), kInitialLabelCaptions.end(), readouts_.begin());
 }
 
 void PageHost::Run(Game& game) {
   game_ = &game;
   const Picture icon = DecodeXpm(kProgramIconPicture);
   page_set_icon(icon.pixels.data(), icon.width, icon.height);
-  for (int i = 0; i < kMenuCommandCount; ++i) {
-    page_add_command(i, kCommandCaptions[i], static_cast<MenuCommand>(i) != MenuCommand::Cheat);
+  for (const MenuItem& item : kMenuItems) {
+    page_add_command(static_cast<int>(item.command), item.caption,
+                     item.command != MenuCommand::Cheat);
   }
   for (int i = 0; i < kReadoutCount; ++i) {
-    page_show_readout(i + 1, kInitialLabelCaptions[i]);
+    page_show_readout(i, readouts_[i].c_str());
+  }
+  page_set_instructions_text(InstructionsText().c_str());
+  if (page_wants_recording() != 0) {
+    recorder_ = std::make_unique<PageRecorder>(game.nesting);
   }
   // As on the desktop: creating the window gives the first Power, showing it lays out level 1.
   game.GiveFirstPower();
@@ -79,93 +83,47 @@ void PageHost::Run(Game& game) {
   }
 }
 
-void PageHost::DeliverEvent(const Event& event) {
+void PageHost::Deliver(const Event& event) {
   if (closed_) {
     return;
   }
-  if (watcher_ != nullptr) {
-    watcher_->EventStarting(event);
+  if (recorder_ == nullptr) {
+    game_->Apply(event);
+  } else if (EndsTheGame(event) && game_->nesting.Depth() == 0) {
+    // The recording ends with the state the game is left in.
+    recorder_->EndWithState(StateText());
+    game_->Apply(event);
+  } else {
+    recorder_->BeginEvent(event);
+    game_->Apply(event);
+    recorder_->EndEvent([this] { return StateText(); });
   }
-  // The one place where events reach the rules.
-  std::visit([this](const auto& kind) { Apply(kind); }, event);
-  if (watcher_ != nullptr) {
-    watcher_->EventEnded();
-  }
+  // The rules keep nothing of the close box: the window closes once it has been delivered.
   if (std::holds_alternative<CloseBoxUsed>(event)) {
     CloseMainWindow();
   }
 }
 
-void PageHost::Apply(const KeyPress& key) {
-  game_->KeyPressed(key.key);
+WindowItems PageHost::ShownItems() const {
+  return {timers_.Running(), timers_.BadStepInterval(), pauseCaption_, readouts_};
 }
 
-void PageHost::Apply(const BoardClick& click) {
-  game_->CellClicked(click.col, click.row);
-}
-
-void PageHost::Apply(const MenuChoice& choice) {
-  if (choice.command == MenuCommand::Instructions) {
-    // Opening the window draws its colour; choosing it while it is open brings it to the
-    // front as it is.
-    if (!instructionsOpen_) {
-      instructionsColour_ = DrawInstructionsColour(game_->random, ClockReading());
-    }
-    ShowInstructions(instructionsColour_);
-  } else if (choice.command == MenuCommand::About) {
-    ShowAbout();
-  } else {
-    game_->RunCommand(choice.command);
-  }
-}
-
-// A tick that finds the rules busy is dropped by the rules themselves.
-void PageHost::Apply(const TimerTick& tick) {
-  switch (tick.timer) {
-    case GameTimer::Main:
-      game_->MainTick();
-      break;
-    case GameTimer::Slow:
-      game_->MarkSlowTickDue();
-      break;
-    case GameTimer::BadStep:
-      game_->BadStepTick();
-      break;
-  }
-}
-
-void PageHost::Apply(const InstructionsClosed&) {
-  instructionsOpen_ = false;
-}
-
-// The rules keep nothing of it; the window closes once it has been delivered.
-void PageHost::Apply(const CloseBoxUsed&) {}
-
-void PageHost::ShowInstructions(int colourNumber) {
-  instructionsOpen_ = true;
-  page_show_instructions(kInstructionsColours[static_cast<std::size_t>(colourNumber - 1)]);
-}
-
-void PageHost::ShowAbout() {
-  page_show_about();
+std::string PageHost::StateText() const {
+  std::ostringstream dump;
+  WriteDump(dump, *game_, ShownItems());
+  return dump.str();
 }
 
 void PageHost::RunWaitingEvents() {
   while (!closed_) {
     if (const std::optional<Event> input = TakeInput()) {
-      DeliverEvent(*input);
+      Deliver(*input);
     } else if (const std::optional<GameTimer> timer = timers_.TakeDue(ClockMs())) {
-      DeliverEvent(TimerTick{*timer});
+      Deliver(TimerTick{*timer});
       timers_.TickEnded(*timer);
     } else {
       return;
     }
-  }
-}
-
-void PageHost::ReachYieldPoint() {
-  if (watcher_ != nullptr) {
-    watcher_->YieldPoint();
   }
 }
 
@@ -206,27 +164,29 @@ void PageHost::Present() {
 }
 
 void PageHost::ShowReadout(Readout readout, const std::string& text) {
+  readouts_[static_cast<std::size_t>(readout)] = text;
   page_show_readout(static_cast<int>(readout), text.c_str());
 }
 
 // Each of these three is a yield point: other events may run inside it.
 void PageHost::RunPendingEvents() {
-  ReachYieldPoint();
   Present();
   page_yield();
-  RunWaitingEvents();
+  // Outside any event (while the window starts) nothing runs inside: no replay could put it
+  // there. The input waits for the event loop.
+  if (game_->nesting.Depth() > 0) {
+    RunWaitingEvents();
+  }
 }
 
 void PageHost::ShowMessage(const std::string& message) {
-  ReachYieldPoint();
   RunBox(false, message);
 }
 
 char PageHost::AskYesNoCancel(const std::string& message) {
-  ReachYieldPoint();
   const char answer = RunBox(true, message);
-  if (watcher_ != nullptr) {
-    watcher_->Answered(answer);
+  if (recorder_ != nullptr) {
+    recorder_->Answer(answer);
   }
   return answer;
 }
@@ -254,13 +214,17 @@ void PageHost::SetBadStepInterval(std::int32_t ms) {
 }
 
 double PageHost::Now() {
+  if (recorder_ != nullptr) {
+    // Days since the recording started, exactly as the replay counts them.
+    return static_cast<double>(recorder_->ClockMs()) / static_cast<double>(kMsPerDay);
+  }
   return page_now_days();
 }
 
 std::uint32_t PageHost::ClockReading() {
   const auto reading = static_cast<std::uint32_t>(static_cast<std::uint64_t>(ClockMs() * 1e6));
-  if (watcher_ != nullptr) {
-    watcher_->ClockRead(reading);
+  if (recorder_ != nullptr) {
+    recorder_->Reading(reading);
   }
   return reading;
 }
@@ -272,6 +236,7 @@ void PageHost::PauseMs(std::int32_t ms) {
 }
 
 void PageHost::ShowPauseCommand(const std::string& caption) {
+  pauseCaption_ = caption;
   page_set_caption(static_cast<int>(MenuCommand::Pause), caption.c_str());
 }
 
@@ -287,6 +252,19 @@ void PageHost::CloseMainWindow() {
   closed_ = true;
   timers_.SetRunning(false, ClockMs());
   page_close();
+  if (recorder_ != nullptr) {
+    recorder_->WindowClosed();
+  }
+}
+
+void PageHost::ShowInstructions(int colour) {
+  if (colour >= 1 && colour <= static_cast<int>(kInstructionsColours.size())) {
+    page_show_instructions(kInstructionsColours[static_cast<std::size_t>(colour - 1)]);
+  }
+}
+
+void PageHost::ShowAbout() {
+  page_show_about();
 }
 
 }  // namespace stonewick::page

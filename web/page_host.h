@@ -7,13 +7,15 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "game/board.h"
 #include "game/cells.h"
-#include "game/commands.h"
+#include "game/dump.h"
+#include "game/event.h"
 #include "game/host.h"
-#include "web/page_event.h"
+#include "web/page_recorder.h"
 #include "web/page_timers.h"
 #include "web/tile_pixels.h"
 
@@ -23,20 +25,6 @@ class Game;
 
 namespace stonewick::page {
 
-// Told of every event as it starts and ends, of every yield point of a running event, and
-// of what the rules take from the player and the clock: where a recording hooks in.
-class EventWatcher {
- public:
-  virtual void EventStarting(const Event& event) = 0;
-  virtual void EventEnded() = 0;
-  virtual void YieldPoint() = 0;
-  virtual void Answered(char answer) = 0;
-  virtual void ClockRead(std::uint32_t reading) = 0;
-
- protected:
-  ~EventWatcher() = default;
-};
-
 class PageHost final : public Host {
  public:
   static constexpr int kCellPixels = 16;
@@ -45,12 +33,12 @@ class PageHost final : public Host {
   PageHost();
 
   // Opens the window on the game and runs it until the page closes: the menu and read-outs
-  // as the window starts, the first Power, level 1, then every event as it comes.
+  // as the window starts, the recording when the address asks for one, the first Power,
+  // level 1, then every event as it comes.
   void Run(Game& game);
-  // Every event from outside reaches the rules through here.
-  void DeliverEvent(const Event& event);
-  // nullptr: nobody watches.
-  void SetWatcher(EventWatcher* watcher) { watcher_ = watcher; }
+  // Every event from outside reaches the rules through here, and is written down while a
+  // recording runs.
+  void Deliver(const Event& event);
 
   // Draws into the board's pixels at once; the canvas shows them whenever the page lets
   // the browser run.
@@ -67,22 +55,15 @@ class PageHost final : public Host {
   void ShowPauseCommand(const std::string& caption) override;
   void EnableSkipCommand(bool enabled) override;
   void CloseMainWindow() override;
+  void ShowInstructions(int colour) override;
+  void ShowAbout() override;
 
  private:
-  // What each kind of event does; the Instructions and About commands are the page's own.
-  void Apply(const KeyPress& key);
-  void Apply(const BoardClick& click);
-  void Apply(const MenuChoice& choice);
-  void Apply(const TimerTick& tick);
-  void Apply(const InstructionsClosed& closed);
-  void Apply(const CloseBoxUsed& used);
-  // The two windows the menu opens: Instructions on a pastel of colour number 1 to 6, About
-  // at the pointer.
-  void ShowInstructions(int colourNumber);
-  void ShowAbout();
+  // What the window shows of the game, and the whole state with it as a dump.
+  WindowItems ShownItems() const;
+  std::string StateText() const;
   // Runs what waits: the input the page queued, oldest first, and the ticks that are due.
   void RunWaitingEvents();
-  void ReachYieldPoint();
   // Lets the browser run until there is something to do or the box is answered.
   void WaitForInput();
   char RunBox(bool question, const std::string& message);
@@ -93,15 +74,15 @@ class PageHost final : public Host {
   // Picture N shows cell code N.
   std::array<Picture, kCellCodeCount> tiles_;
   PageTimers timers_;
-  EventWatcher* watcher_ = nullptr;
+  std::array<std::string, kReadoutCount> readouts_;  // as shown, by Readout
+  std::string pauseCaption_ = kPauseCaption;
+  std::unique_ptr<PageRecorder> recorder_;  // null: not recording
   // The board's pixels, row by row; the part drawn since the last Present, in cells.
   std::array<std::uint32_t, kBoardPixels * kBoardPixels> pixels_{};
   int dirtyLeft_ = kBoardSize;
   int dirtyTop_ = kBoardSize;
   int dirtyRight_ = -1;
   int dirtyBottom_ = -1;
-  bool instructionsOpen_ = false;
-  int instructionsColour_ = 1;
   bool closed_ = false;
 };
 

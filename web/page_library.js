@@ -1,6 +1,6 @@
 // The program's calls into the page (web/browser.h), handed on to the page script's Page
-// object (page.js). The two waits are Asyncify imports: the program unwinds to the browser
-// and is woken where it left off.
+// object (page.js). The two waits and the CRC-32 are Asyncify imports: the program unwinds
+// to the browser and is woken where it left off.
 mergeInto(LibraryManager.library, {
   page_yield__deps: ['$Asyncify'],
   page_yield: function () {
@@ -49,10 +49,31 @@ mergeInto(LibraryManager.library, {
   page_show_about: function () {
     Page.showAbout();
   },
+  page_set_instructions_text: function (text) {
+    Page.setInstructionsText(UTF8ToString(text));
+  },
   page_show_instructions: function (rgb) {
     Page.showInstructions(rgb);
   },
   page_close: function () {
     Page.close();
+  },
+  page_wants_recording: function () {
+    return Page.wantsRecording() ? 1 : 0;
+  },
+  page_local_date: function (text, size) {
+    stringToUTF8(Page.localDate(), text, size);
+  },
+  page_record: function (lines) {
+    Page.record(UTF8ToString(lines));
+  },
+  page_recording_ended: function () {
+    Page.offerRecording();
+  },
+  page_crc32__deps: ['$Asyncify'],
+  page_crc32: function (bytes, length) {
+    return Asyncify.handleSleep(function (wakeUp) {
+      Page.crc32(HEAPU8.slice(bytes, bytes + length)).then(wakeUp);
+    });
   },
 });

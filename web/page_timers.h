@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "web/page_event.h"
+#include "game/event.h"
 
 namespace stonewick::page {
 
@@ -41,7 +41,7 @@ class PageTimers {
     double due = 0;        // ms on the page's clock, while running
   };
   Timer& Of(GameTimer timer) { return timers_[static_cast<std::size_t>(timer)]; }
-  std::array<Timer, kTimerCount> timers_;
+  std::array<Timer, kGameTimerCount> timers_;
 };
 
 }  // namespace stonewick::page

@@ -1,4 +1,5 @@
-// The page's figures, printed: gzipped size, navigation to first board, CPU while playing.
+// The page's figures, printed: gzipped size, navigation to first board, CPU while playing
+// and while recording.
 //   node bench/web/figures.mjs SITE_FOLDER    (RUNS and PLAY_SECONDS from the environment)
 import { readdirSync, readFileSync } from 'node:fs';
 import path from 'node:path';
@@ -36,23 +37,28 @@ try {
               `${Math.min(...times).toFixed(1)} to ${Math.max(...times).toFixed(1)} ms ` +
               `over ${runs} cold loads`);
 
-  // Level 5 playing by itself (Skip four times, then Auto), as the window's figures have it.
-  const page = await openGame(browser, served.address);
-  for (const level of [2, 3, 4, 5]) {
-    await page.click('#menu button:nth-child(7)');
-    await page.waitForFunction((text) => document.body.textContent.includes(text), {}, `Level : ${level}`);
+  // Level 5 playing by itself (Skip four times, then Auto), as the window's figures have it;
+  // once as it plays and once while it records.
+  for (const [query, how] of [['', 'plays'], ['?record', 'plays and records']]) {
+    const page = await openGame(browser, served.address + query);
+    for (const level of [2, 3, 4, 5]) {
+      await page.click('#menu button:nth-child(7)');
+      await page.waitForFunction((text) => document.body.textContent.includes(text), {},
+                                 `Level : ${level}`);
+    }
+    await page.click('#menu button:nth-child(8)');
+    const session = await page.createCDPSession();
+    await session.send('Performance.enable');
+    const taskSeconds = async () => (await session.send('Performance.getMetrics')).metrics
+        .find((m) => m.name === 'TaskDuration').value;
+    const before = await taskSeconds();
+    await new Promise((resolve) => setTimeout(resolve, playSeconds * 1000));
+    const busy = (await taskSeconds()) - before;
+    const atLarge = await page.$eval('#client .readout:nth-of-type(5)', (e) => e.textContent);
+    console.log(`CPU while level 5 ${how} by itself: ${(100 * busy / playSeconds).toFixed(1)}% ` +
+                `of one core on the page's main thread over ${playSeconds} s (${atLarge})`);
+    await page.close();
   }
-  await page.click('#menu button:nth-child(8)');
-  const session = await page.createCDPSession();
-  await session.send('Performance.enable');
-  const taskSeconds = async () => (await session.send('Performance.getMetrics')).metrics
-      .find((m) => m.name === 'TaskDuration').value;
-  const before = await taskSeconds();
-  await new Promise((resolve) => setTimeout(resolve, playSeconds * 1000));
-  const busy = (await taskSeconds()) - before;
-  const atLarge = await page.$eval('#client .readout:nth-of-type(5)', (e) => e.textContent);
-  console.log(`CPU while level 5 plays by itself: ${(100 * busy / playSeconds).toFixed(1)}% ` +
-              `of one core on the page's main thread over ${playSeconds} s (${atLarge})`);
 } finally {
   await browser.close();
   served.server.close();

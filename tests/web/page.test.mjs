@@ -1,11 +1,13 @@
 // The page in a real browser: it opens on the level-1 board that the replay tool lays out, its
-// keys move and smash as the rules say while the smash's frames let further keys in, and its
-// boxes open at the pointer, hold play and take their answers.
+// keys move and smash as the rules say while the smash's frames let further keys in, its
+// boxes open at the pointer, hold play and take their answers, and a game it records replays
+// to the very states it checkpointed.
 //   STONEWICK_SITE=build-web/site STONEWICK_REPLAY=build/tools/stonewick-replay \
 //     node --test tests/web/page.test.mjs
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { readFileSync } from 'node:fs';
+import { mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
 import { fileURLToPath } from 'node:url';
@@ -46,8 +48,8 @@ const codeOf = (picture) => pictures.indexOf(picture);
 
 // Opens the game with cellPicture(col, row) in the page: that cell of the canvas as
 // hexadecimal RGB.
-async function openBoard() {
-  const page = await openGame(browser, served.address);
+async function openBoard(query = '') {
+  const page = await openGame(browser, served.address + query);
   await page.evaluate(() => {
     const context = document.querySelector('#board').getContext('2d');
     window.cellPicture = (col, row) => {
@@ -74,6 +76,39 @@ const waitForReadout = (page, n, text) => page.waitForFunction(
     (n, text) => document.querySelector(`#client .readout:nth-of-type(${n})`).textContent === text,
     { timeout: 5000 }, n, text);
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+const altKey = async (page, key) => {
+  await page.keyboard.down('Alt');
+  await page.keyboard.press(key);
+  await page.keyboard.up('Alt');
+};
+
+// Level 5 puts the player below a crowd of baddies: Skip three times on the menu bar and
+// once with its accelerator.
+async function skipToLevelFive(page) {
+  const skip = await page.$$eval('#menu button', (buttons) =>
+    buttons.findIndex((b) => b.textContent === 'Skip'));
+  for (const level of [2, 3, 4]) {
+    await page.click(`#menu button:nth-child(${skip + 1})`);
+    await waitForReadout(page, 3, `Level : ${level}`);
+  }
+  await altKey(page, 'k');
+  await waitForReadout(page, 3, 'Level : 5');
+}
+
+// Walks up into the baddies until a box opens; returns what it shows and where.
+async function walkIntoBox(page) {
+  for (let step = 0; step < 100; ++step) {
+    const box = await page.$('.box');
+    if (box) {
+      return box.evaluate((e) => ({ left: e.offsetLeft, top: e.offsetTop,
+        text: e.querySelector('.text').textContent,
+        buttons: [...e.querySelectorAll('.buttons button')].map((b) => b.textContent) }));
+    }
+    await page.keyboard.press('ArrowUp');
+    await sleep(30);
+  }
+  assert.fail('no box opened');
+}
 
 let browser;
 let served;
@@ -156,36 +191,11 @@ test('keys move the player, the clock runs, and a smash shows its frames with ke
 
 test('boxes open at the pointer, hold play, and take their answers', async () => {
   const page = await openBoard();
-  // Level 5 puts the player below a crowd of baddies: Skip three times on the menu bar and
-  // once with its accelerator.
-  const skip = await page.$$eval('#menu button', (buttons) =>
-    buttons.findIndex((b) => b.textContent === 'Skip'));
-  for (const level of [2, 3, 4]) {
-    await page.click(`#menu button:nth-child(${skip + 1})`);
-    await waitForReadout(page, 3, `Level : ${level}`);
-  }
-  await page.keyboard.down('Alt');
-  await page.keyboard.press('k');
-  await page.keyboard.up('Alt');
-  await waitForReadout(page, 3, 'Level : 5');
+  await skipToLevelFive(page);
 
   const anchor = { x: 120, y: 90 };
   await page.mouse.move(anchor.x, anchor.y);
-  // Walks up into the baddies until a box opens; returns what it shows and where.
-  async function walkIntoBox() {
-    for (let step = 0; step < 100; ++step) {
-      const box = await page.$('.box');
-      if (box) {
-        return box.evaluate((e) => ({ left: e.offsetLeft, top: e.offsetTop,
-          text: e.querySelector('.text').textContent,
-          buttons: [...e.querySelectorAll('.buttons button')].map((b) => b.textContent) }));
-      }
-      await page.keyboard.press('ArrowUp');
-      await sleep(30);
-    }
-    assert.fail('no box opened');
-  }
-  const secondChance = await walkIntoBox();
+  const secondChance = await walkIntoBox(page);
   assert.deepEqual(secondChance, { left: anchor.x, top: anchor.y, buttons: ['OK'],
     text: 'You have hit a baddie, but your powers will be exchanged for a 2nd chance' });
   // The rules stopped the timers for the box: the clock stands while it is open.
@@ -196,17 +206,69 @@ test('boxes open at the pointer, hold play, and take their answers', async () =>
   await waitForReadout(page, 1, 'Powers : 0');
 
   // The pointer stayed on OK since that box closed, so the next box opens where it did.
-  const gameOver = await walkIntoBox();
+  const gameOver = await walkIntoBox(page);
   assert.deepEqual(gameOver, { left: anchor.x, top: anchor.y, buttons: ['Yes', 'No', 'Cancel'],
     text: 'Aaagh you have been eaten, game over - play again?' });
   await page.click('.box .buttons button:first-child');
   await waitForReadout(page, 3, 'Level : 1');
   assert.equal(await page.$('.box'), null);
 
-  await page.keyboard.down('Alt');
-  await page.keyboard.press('e');
-  await page.keyboard.up('Alt');
+  await altKey(page, 'e');
   await page.waitForSelector('#closed:not([hidden])', { timeout: 2000 });
   assert.deepEqual(page.errors, []);
   await page.close();
+});
+
+test('a game recorded with ?record is offered at its end and passes stonewick-replay --check',
+     async () => {
+  const downloads = mkdtempSync(path.join(os.tmpdir(), 'stonewick-downloads-'));
+  try {
+    const page = await openBoard('?record');
+    const session = await page.createCDPSession();
+    await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+    // Keys, a click on cell (3, 4), and a smash with Up pressed while its frames show.
+    await page.keyboard.press('ArrowLeft');
+    await page.keyboard.press('ArrowRight');
+    const board = await page.$eval('#board', (e) => e.getBoundingClientRect().toJSON());
+    await page.mouse.click(board.left + 3 * 16 + 8, board.top + 4 * 16 + 8);
+    const { player } = replayState('key 37\nkey 39');
+    await page.keyboard.press('b');
+    await page.keyboard.press('ArrowUp');
+    // The smash has ended once the brick beside the player is gone.
+    await page.waitForFunction((col, row, blank) => window.cellPicture(col, row) === blank,
+                               { timeout: 3000 }, player.col + 1, player.row, pictures[0]);
+    // Skip to level 5 and walk into the baddies: a second chance, then the game-over
+    // question, where Yes plays again; then Exit.
+    await skipToLevelFive(page);
+    for (const answer of ['OK', 'Yes']) {
+      assert.equal((await walkIntoBox(page)).buttons[0], answer);
+      await page.click('.box .buttons button:first-child');
+    }
+    await waitForReadout(page, 3, 'Level : 1');
+    // The answer's event lays out level 1 after showing its number: let it end, so that Exit
+    // comes while no event runs and the recording ends with the state it left.
+    await sleep(300);
+    await altKey(page, 'e');
+    await page.waitForSelector('#closed .download:not([hidden])', { timeout: 5000 });
+    assert.deepEqual(page.errors, []);
+    await page.close();
+
+    let file;
+    for (let wait = 0; !file && wait < 100; ++wait) {
+      file = readdirSync(downloads).find((name) => name.endsWith('.rec'));
+      await sleep(50);
+    }
+    assert.ok(file, 'the recording was downloaded');
+    const recording = readFileSync(path.join(downloads, file), 'utf8');
+    assert.match(recording, /^# Recorded by stonewick on \d{4}-\d\d-\d\d \d\d:\d\d:\d\d\nmanual\n/);
+    // Alt is a key of its own before its letter runs the command, as in the window.
+    for (const line of [/^click 3 4$/m, /^>\d+ key 38$/m, /^key 18$/m, /^answer Y$/m,
+                        /^#~ [0-9a-f]{8}$/m, /^#= end\nmenu exit\n$/m]) {
+      assert.match(recording, line);
+    }
+    // Exit status 0: every checkpoint and the final state matched, and there were some.
+    execFileSync(replayTool, ['--check', path.join(downloads, file)], { stdio: 'pipe' });
+  } finally {
+    rmSync(downloads, { recursive: true, force: true });
+  }
 });
