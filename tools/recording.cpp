@@ -74,4 +74,73 @@ std::string Recording::FinalState(std::string_view dump, std::int64_t nowMs) {
   return lines;
 }
 
+bool GameRecorder::Start(std::string_view date) {
+  Write(Recording::Heading(date));
+  return writing_;
+}
+
+void GameRecorder::BeginEvent(const Event& event, std::int64_t nowMs) {
+  if (!Taking()) {
+    // The clock moves on even once nothing is written: the rules keep reading it.
+    recording_.SkipEvent(nowMs);
+  } else if (!recording_.BeginEvent(event, nowMs)) {
+    Stop("an event ran outside the places a replay can put it");
+  }
+}
+
+void GameRecorder::EndEvent(const std::function<std::string()>& state) {
+  if (!recording_.EndEvent()) {
+    return;
+  }
+  if (!writing_) {
+    recording_.TakeBlock({});
+    return;
+  }
+  // A window that has closed leaves no state to check.
+  Write(recording_.TakeBlock(windowClosed_ ? std::string() : state()));
+  if (windowClosed_) {
+    Stop({});
+  }
+}
+
+void GameRecorder::EndWithState(const std::string& dump, std::int64_t nowMs) {
+  if (!Taking() || nesting_.Depth() > 0) {
+    return;
+  }
+  Write(recording_.FinalState(dump, nowMs));
+  Stop({});
+}
+
+void GameRecorder::Answer(char answer) {
+  if (Taking()) {
+    recording_.Answer(answer);
+  }
+}
+
+void GameRecorder::Reading(std::uint32_t reading) {
+  if (Taking()) {
+    recording_.Reading(reading);
+  }
+}
+
+void GameRecorder::WindowClosed() {
+  windowClosed_ = true;
+  if (nesting_.Depth() == 0) {
+    Stop({});
+  }
+}
+
+void GameRecorder::Write(const std::string& text) {
+  if (writing_ && !sink_.Write(text)) {
+    writing_ = false;
+  }
+}
+
+void GameRecorder::Stop(const std::string& why) {
+  if (writing_) {
+    writing_ = false;
+    sink_.Stopped(why);
+  }
+}
+
 }  // namespace stonewick

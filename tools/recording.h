@@ -1,11 +1,13 @@
 // The text of a recording, written as the game is played: each event that reached the rules,
 // as a block with the events that ran inside it, preceded by the wait that brings the clock to
-// its time and by the answers and clock readings it took. The window writes the text to a
-// file; any host that records does the same with it.
+// its time and by the answers and clock readings it took, and followed by the checkpoint of
+// the state it left. GameRecorder decides what is written when; the window sends the text to
+// a file, the web page keeps it for the player to download.
 #pragma once
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -59,6 +61,64 @@ class Recording {
   // The block under way: its clock, answer and reading lines, then the event and those in it.
   std::string lead_;
   std::string block_;
+};
+
+// Where a recording goes.
+class RecordingSink {
+ public:
+  // Writes the text whole. False when it could not, having said why; the recording then stops.
+  virtual bool Write(const std::string& text) = 0;
+  // The recording is over: it ended with the game (`why` empty) or stopped early (`why` says
+  // why, for the sink to tell).
+  virtual void Stopped(const std::string& why) = 0;
+
+ protected:
+  ~RecordingSink() = default;
+};
+
+// A game recorded as it is played, for any host: each block is written as soon as its event
+// has ended, so a recording cut short by a crash replays up to the event that crashed.
+class GameRecorder {
+ public:
+  // `nesting` is the game's.
+  GameRecorder(const EventNesting& nesting, RecordingSink& sink)
+      : nesting_(nesting), sink_(sink), recording_(nesting) {}
+
+  // Writes the heading, with the date the recording is made. False when it cannot be written.
+  bool Start(std::string_view date);
+
+  // An event is about to reach the rules, `nowMs` after the start; the clock moves to its time
+  // and stands there while it runs.
+  void BeginEvent(const Event& event, std::int64_t nowMs);
+  // The event has ended; once the block's own event has, the block is written, with the
+  // checkpoint of the state it left (`state` gives the text of the dump).
+  void EndEvent(const std::function<std::string()>& state);
+  // The player ends the game while no event runs: the state (the lines of a dump) and
+  // `menu exit` end the recording.
+  void EndWithState(const std::string& dump, std::int64_t nowMs);
+
+  // What a question was answered, and a clock reading that seeds the generator.
+  void Answer(char answer);
+  void Reading(std::uint32_t reading);
+  // The main window has closed: nothing after this is written, and the recording ends once
+  // the running events have ended.
+  void WindowClosed();
+
+  // Whole milliseconds since the start, as the rules see the clock.
+  std::int64_t ClockMs() const { return recording_.ClockMs(); }
+  // False once the recording is over, by the end of the game or by a failed write.
+  bool Writing() const { return writing_; }
+
+ private:
+  bool Taking() const { return writing_ && !windowClosed_; }
+  void Write(const std::string& text);
+  void Stop(const std::string& why);
+
+  const EventNesting& nesting_;
+  RecordingSink& sink_;
+  Recording recording_;
+  bool writing_ = true;
+  bool windowClosed_ = false;
 };
 
 }  // namespace stonewick

@@ -12,32 +12,6 @@ constexpr std::uint64_t kUnreachableYieldPoint = 1'000'000'000'000'000'000;
 
 }  // namespace
 
-LineRead ReadLine(std::istream& script, std::string& line) {
-  line.clear();
-  std::streambuf* source = script.rdbuf();
-  if (source == nullptr) {
-    return LineRead::Unreadable;
-  }
-  try {
-    for (;;) {
-      const auto next = source->sbumpc();
-      if (std::char_traits<char>::eq_int_type(next, std::char_traits<char>::eof())) {
-        return line.empty() ? LineRead::End : LineRead::Line;
-      }
-      const char ch = std::char_traits<char>::to_char_type(next);
-      if (ch == '\n') {
-        return LineRead::Line;
-      }
-      if (line.size() == kLongestLine) {
-        return LineRead::TooLong;
-      }
-      line.push_back(ch);
-    }
-  } catch (...) {
-    return LineRead::Unreadable;
-  }
-}
-
 bool IsCommandLine(std::string_view line) {
   if (!line.empty() && line.back() == '\r') {
     line.remove_suffix(1);  // as SplitWords takes it

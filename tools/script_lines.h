@@ -1,26 +1,16 @@
-// The text of a script, below the level of commands: lines read with a cap on their length,
-// split into words, numbers, the nesting marks of events that ran inside others, and words
-// made printable for error lines.
+// The text of a script, below the level of commands: lines split into words, numbers, the
+// nesting marks of events that ran inside others, and words made printable for error lines.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
-#include <istream>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace stonewick {
-
-// No script needs a longer line; a longer one is refused rather than read on without bound.
-inline constexpr std::size_t kLongestLine = std::size_t{4} << 20;
-
-enum class LineRead { Line, End, TooLong, Unreadable };
-
-// Reads one line without its end of line. A read error is reported, not taken for the end.
-LineRead ReadLine(std::istream& script, std::string& line);
 
 // Blank lines and comments carry no command.
 bool IsCommandLine(std::string_view line);

@@ -14,6 +14,14 @@
 
 namespace stonewick {
 
+// No script needs a longer line; a longer one is refused rather than read on without bound.
+inline constexpr std::size_t kLongestLine = std::size_t{4} << 20;
+
+enum class LineRead { Line, End, TooLong, Unreadable };
+
+// Reads one line without its end of line. A read error is reported, not taken for the end.
+LineRead ReadLine(std::istream& script, std::string& line);
+
 // A comment line that says what state the game was in: "#= " and a line of a dump, or "#~ "
 // and the checkpoint of the whole state.
 struct StateLine {

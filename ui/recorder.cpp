@@ -39,8 +39,7 @@ std::unique_ptr<Recorder> Recorder::Open(const std::string& path, const EventNes
   // with EPIPE instead of raising the signal.
   std::signal(SIGPIPE, SIG_IGN);
   std::unique_ptr<Recorder> recorder(new Recorder(fd, path, nesting));
-  recorder->Write(Recording::Heading(LocalDate()));
-  if (!recorder->Writing()) {
+  if (!recorder->game_.Start(LocalDate())) {
     return nullptr;
   }
   return recorder;
@@ -49,63 +48,11 @@ std::unique_ptr<Recorder> Recorder::Open(const std::string& path, const EventNes
 Recorder::Recorder(int fd, std::string path, const EventNesting& nesting)
     : fd_(fd),
       path_(std::move(path)),
-      nesting_(nesting),
-      recording_(nesting),
-      start_(std::chrono::steady_clock::now()) {}
+      start_(std::chrono::steady_clock::now()),
+      game_(nesting, *this) {}
 
 Recorder::~Recorder() {
   Close();
-}
-
-void Recorder::BeginEvent(const Event& event) {
-  if (!Taking()) {
-    // The clock moves on even once nothing is written: the rules keep reading it.
-    recording_.SkipEvent(RealMs());
-  } else if (!recording_.BeginEvent(event, RealMs())) {
-    Stop("an event ran outside the places a replay can put it");
-  }
-}
-
-void Recorder::EndEvent(const std::function<std::string()>& state) {
-  if (!recording_.EndEvent()) {
-    return;
-  }
-  if (fd_ < 0) {
-    recording_.TakeBlock({});
-    return;
-  }
-  // A window that has closed leaves no state to check.
-  Write(recording_.TakeBlock(windowClosed_ ? std::string() : state()));
-  if (windowClosed_) {
-    Close();
-  }
-}
-
-void Recorder::EndWithState(const std::string& dump) {
-  if (!Taking() || nesting_.Depth() > 0) {
-    return;
-  }
-  Write(recording_.FinalState(dump, RealMs()));
-  Close();
-}
-
-void Recorder::Answer(char answer) {
-  if (Taking()) {
-    recording_.Answer(answer);
-  }
-}
-
-void Recorder::Reading(std::uint32_t reading) {
-  if (Taking()) {
-    recording_.Reading(reading);
-  }
-}
-
-void Recorder::WindowClosed() {
-  windowClosed_ = true;
-  if (nesting_.Depth() == 0) {
-    Close();
-  }
 }
 
 std::int64_t Recorder::RealMs() const {
@@ -113,7 +60,7 @@ std::int64_t Recorder::RealMs() const {
   return std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count();
 }
 
-void Recorder::Write(const std::string& text) {
+bool Recorder::Write(const std::string& text) {
   std::size_t done = 0;
   while (done < text.size()) {
     const ssize_t wrote = ::write(fd_, text.data() + done, text.size() - done);
@@ -126,18 +73,21 @@ void Recorder::Write(const std::string& text) {
       if (::ftruncate(fd_, written_) != 0) {
         // Not a plain file (a pipe, a device): there is nothing to cut.
       }
-      Stop(std::strerror(error));
-      return;
+      Stopped(std::strerror(error));
+      return false;
     }
     done += static_cast<std::size_t>(wrote);
   }
   written_ += static_cast<long long>(text.size());
+  return true;
 }
 
-void Recorder::Stop(const std::string& why) {
-  std::fprintf(stderr, "stonewick: %s %s: %s; the game goes on without recording\n",
-               written_ == 0 ? "cannot record to" : "stopped recording to", path_.c_str(),
-               why.c_str());
+void Recorder::Stopped(const std::string& why) {
+  if (!why.empty()) {
+    std::fprintf(stderr, "stonewick: %s %s: %s; the game goes on without recording\n",
+                 written_ == 0 ? "cannot record to" : "stopped recording to", path_.c_str(),
+                 why.c_str());
+  }
   Close();
 }
 

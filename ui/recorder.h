@@ -1,6 +1,7 @@
-// Writes the game as it is played into a file that stonewick-replay plays back to the very
-// same state (see tools/recording.h for what goes into it). Each block is on disk as soon as
-// its event has ended, so a recording cut short by a crash replays up to that event.
+// Records the game in the window into a file that stonewick-replay plays back to the very same
+// state (see tools/recording.h for what is written when). The file takes each block whole: a
+// write that fails cuts the file back to its last whole block and ends the recording, and the
+// game plays on.
 #pragma once
 
 #include <chrono>
@@ -15,7 +16,7 @@
 
 namespace stonewick {
 
-class Recorder {
+class Recorder final : private RecordingSink {
  public:
   // Creates (or empties) the file at `path` and writes its heading; the clock starts at 0 now.
   // `nesting` is the game's. When the file cannot be written, says so in one line on standard
@@ -25,46 +26,31 @@ class Recorder {
   Recorder(const Recorder&) = delete;
   Recorder& operator=(const Recorder&) = delete;
 
-  // An event is about to reach the rules; the clock moves to its time and stands there while
-  // it runs.
-  void BeginEvent(const Event& event);
-  // The event has ended; once the block's own event has, the block is written at once, with
-  // the checkpoint of the state it left (`state` gives the text of the dump).
-  void EndEvent(const std::function<std::string()>& state);
-  // The player ends the game while no event runs: writes the state (the lines of a dump) and
-  // `menu exit`, and closes the file.
-  void EndWithState(const std::string& dump);
-
-  // What a question was answered, and a clock reading that seeds the generator.
-  void Answer(char answer);
-  void Reading(std::uint32_t reading);
-  // The main window has closed: nothing after this is written, and the file is closed once
-  // the running events have ended.
-  void WindowClosed();
-
-  // Whole milliseconds since the start, as the rules see the clock.
-  std::int64_t ClockMs() const { return recording_.ClockMs(); }
+  // See GameRecorder; the clock is whole milliseconds since the file was opened.
+  void BeginEvent(const Event& event) { game_.BeginEvent(event, RealMs()); }
+  void EndEvent(const std::function<std::string()>& state) { game_.EndEvent(state); }
+  void EndWithState(const std::string& dump) { game_.EndWithState(dump, RealMs()); }
+  void Answer(char answer) { game_.Answer(answer); }
+  void Reading(std::uint32_t reading) { game_.Reading(reading); }
+  void WindowClosed() { game_.WindowClosed(); }
+  std::int64_t ClockMs() const { return game_.ClockMs(); }
   // False once the file is closed, by the end of the game or by a failed write.
   bool Writing() const { return fd_ >= 0; }
 
  private:
   Recorder(int fd, std::string path, const EventNesting& nesting);
-  bool Taking() const { return fd_ >= 0 && !windowClosed_; }
-  // Whole milliseconds since the start on the real clock.
   std::int64_t RealMs() const;
-  // Writes everything, or stops recording with one line on standard error.
-  void Write(const std::string& text);
-  void Stop(const std::string& why);
+  // RecordingSink: the file.
+  bool Write(const std::string& text) override;
+  void Stopped(const std::string& why) override;
   void Close();
 
   int fd_;
   std::string path_;
-  const EventNesting& nesting_;
-  Recording recording_;
   std::chrono::steady_clock::time_point start_;
-  bool windowClosed_ = false;
   // The length of the file up to its last whole block, to cut a half-written one off.
   long long written_ = 0;
+  GameRecorder game_;
 };
 
 }  // namespace stonewick

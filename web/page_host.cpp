@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <optional>
-#include <sstream>
 
 #include "game/game.h"
 #include "lib/instructions_colour.h"
@@ -109,9 +108,7 @@ WindowItems PageHost::ShownItems() const {
 }
 
 std::string PageHost::StateText() const {
-  std::ostringstream dump;
-  WriteDump(dump, *game_, ShownItems());
-  return dump.str();
+  return DumpText(*game_, ShownItems());
 }
 
 void PageHost::RunWaitingEvents() {

@@ -12,77 +12,28 @@
 namespace stonewick::page {
 
 PageRecorder::PageRecorder(const EventNesting& nesting)
-    : nesting_(nesting), recording_(nesting), startMs_(emscripten_get_now()) {
+    : startMs_(emscripten_get_now()), game_(nesting, *this) {
   std::array<char, 32> date{};
   page_local_date(date.data(), static_cast<int>(date.size()));
-  page_record(Recording::Heading(date.data()).c_str());
-}
-
-void PageRecorder::BeginEvent(const Event& event) {
-  if (!Taking()) {
-    // The clock moves on even once nothing is written: the rules keep reading it.
-    recording_.SkipEvent(RealMs());
-  } else if (!recording_.BeginEvent(event, RealMs())) {
-    // The page lets events in only at yield points, so this would be a fault of the page.
-    std::fputs(
-        "stonewick: an event ran outside the places a replay can put it; the game goes "
-        "on without recording\n",
-        stderr);
-    End();
-  }
-}
-
-void PageRecorder::EndEvent(const std::function<std::string()>& state) {
-  if (!recording_.EndEvent()) {
-    return;
-  }
-  if (ended_) {
-    recording_.TakeBlock({});
-    return;
-  }
-  // A window that has closed leaves no state to check.
-  page_record(recording_.TakeBlock(windowClosed_ ? std::string() : state()).c_str());
-  if (windowClosed_) {
-    End();
-  }
-}
-
-void PageRecorder::EndWithState(const std::string& dump) {
-  if (!Taking() || nesting_.Depth() > 0) {
-    return;
-  }
-  page_record(recording_.FinalState(dump, RealMs()).c_str());
-  End();
-}
-
-void PageRecorder::Answer(char answer) {
-  if (Taking()) {
-    recording_.Answer(answer);
-  }
-}
-
-void PageRecorder::Reading(std::uint32_t reading) {
-  if (Taking()) {
-    recording_.Reading(reading);
-  }
-}
-
-void PageRecorder::WindowClosed() {
-  windowClosed_ = true;
-  if (nesting_.Depth() == 0) {
-    End();
-  }
+  game_.Start(date.data());
 }
 
 std::int64_t PageRecorder::RealMs() const {
   return static_cast<std::int64_t>(std::floor(emscripten_get_now() - startMs_));
 }
 
-void PageRecorder::End() {
-  if (!ended_) {
-    ended_ = true;
-    page_recording_ended();
+bool PageRecorder::Write(const std::string& text) {
+  page_record(text.c_str());
+  return true;
+}
+
+void PageRecorder::Stopped(const std::string& why) {
+  // The page lets events in only at yield points, so an early stop would be a fault of the
+  // page; the game goes on, and what was recorded up to it is still offered.
+  if (!why.empty()) {
+    std::fprintf(stderr, "stonewick: %s; the game goes on without recording\n", why.c_str());
   }
+  page_recording_ended();
 }
 
 }  // namespace stonewick::page

@@ -13,42 +13,28 @@
 
 namespace stonewick::page {
 
-class PageRecorder {
+class PageRecorder final : private RecordingSink {
  public:
   // Writes the heading; the clock starts at 0 now. `nesting` is the game's.
   explicit PageRecorder(const EventNesting& nesting);
 
-  // An event is about to reach the rules; the clock moves to its time and stands there while
-  // it runs.
-  void BeginEvent(const Event& event);
-  // The event has ended; once the block's own event has, the block goes to the page with the
-  // checkpoint of the state it left (`state` gives the text of the dump).
-  void EndEvent(const std::function<std::string()>& state);
-  // The player ends the game while no event runs: the state (the lines of a dump) and
-  // `menu exit` end the recording.
-  void EndWithState(const std::string& dump);
-
-  // What a question was answered, and a clock reading that seeds the generator.
-  void Answer(char answer);
-  void Reading(std::uint32_t reading);
-  // The main window has closed: nothing after this is written, and the recording ends once
-  // the running events have ended.
-  void WindowClosed();
-
-  // Whole milliseconds since the start, as the rules see the clock.
-  std::int64_t ClockMs() const { return recording_.ClockMs(); }
+  // See GameRecorder; the clock is whole milliseconds since the page started recording.
+  void BeginEvent(const Event& event) { game_.BeginEvent(event, RealMs()); }
+  void EndEvent(const std::function<std::string()>& state) { game_.EndEvent(state); }
+  void EndWithState(const std::string& dump) { game_.EndWithState(dump, RealMs()); }
+  void Answer(char answer) { game_.Answer(answer); }
+  void Reading(std::uint32_t reading) { game_.Reading(reading); }
+  void WindowClosed() { game_.WindowClosed(); }
+  std::int64_t ClockMs() const { return game_.ClockMs(); }
 
  private:
-  bool Taking() const { return !ended_ && !windowClosed_; }
-  // Whole milliseconds since the start on the page's clock.
   std::int64_t RealMs() const;
-  void End();
+  // RecordingSink: the page script, which keeps the text.
+  bool Write(const std::string& text) override;
+  void Stopped(const std::string& why) override;
 
-  const EventNesting& nesting_;
-  Recording recording_;
   double startMs_;
-  bool windowClosed_ = false;
-  bool ended_ = false;
+  GameRecorder game_;
 };
 
 }  // namespace stonewick::page
