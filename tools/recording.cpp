@@ -79,11 +79,11 @@ bool GameRecorder::Start(std::string_view date) {
   return writing_;
 }
 
-void GameRecorder::BeginEvent(const Event& event, std::int64_t nowMs) {
+void GameRecorder::BeginEvent(const Event& event) {
   if (!Taking()) {
     // The clock moves on even once nothing is written: the rules keep reading it.
-    recording_.SkipEvent(nowMs);
-  } else if (!recording_.BeginEvent(event, nowMs)) {
+    recording_.SkipEvent(clock_());
+  } else if (!recording_.BeginEvent(event, clock_())) {
     Stop("an event ran outside the places a replay can put it");
   }
 }
@@ -103,11 +103,11 @@ void GameRecorder::EndEvent(const std::function<std::string()>& state) {
   }
 }
 
-void GameRecorder::EndWithState(const std::string& dump, std::int64_t nowMs) {
+void GameRecorder::EndWithState(const std::string& dump) {
   if (!Taking() || nesting_.Depth() > 0) {
     return;
   }
-  Write(recording_.FinalState(dump, nowMs));
+  Write(recording_.FinalState(dump, clock_()));
   Stop({});
 }
 

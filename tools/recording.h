@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "game/event.h"
 #include "game/event_nesting.h"
@@ -80,22 +81,24 @@ class RecordingSink {
 // has ended, so a recording cut short by a crash replays up to the event that crashed.
 class GameRecorder {
  public:
-  // `nesting` is the game's.
-  GameRecorder(const EventNesting& nesting, RecordingSink& sink)
-      : nesting_(nesting), sink_(sink), recording_(nesting) {}
+  // `nesting` is the game's; `clock` reads the host's clock: whole milliseconds since the
+  // recording started.
+  GameRecorder(const EventNesting& nesting, RecordingSink& sink,
+               std::function<std::int64_t()> clock)
+      : nesting_(nesting), sink_(sink), clock_(std::move(clock)), recording_(nesting) {}
 
   // Writes the heading, with the date the recording is made. False when it cannot be written.
   bool Start(std::string_view date);
 
-  // An event is about to reach the rules, `nowMs` after the start; the clock moves to its time
-  // and stands there while it runs.
-  void BeginEvent(const Event& event, std::int64_t nowMs);
+  // An event is about to reach the rules; the clock moves to its time and stands there while
+  // it runs.
+  void BeginEvent(const Event& event);
   // The event has ended; once the block's own event has, the block is written, with the
   // checkpoint of the state it left (`state` gives the text of the dump).
   void EndEvent(const std::function<std::string()>& state);
   // The player ends the game while no event runs: the state (the lines of a dump) and
   // `menu exit` end the recording.
-  void EndWithState(const std::string& dump, std::int64_t nowMs);
+  void EndWithState(const std::string& dump);
 
   // What a question was answered, and a clock reading that seeds the generator.
   void Answer(char answer);
@@ -109,6 +112,9 @@ class GameRecorder {
   // False once the recording is over, by the end of the game or by a failed write.
   bool Writing() const { return writing_; }
 
+ protected:
+  ~GameRecorder() = default;
+
  private:
   bool Taking() const { return writing_ && !windowClosed_; }
   void Write(const std::string& text);
@@ -116,6 +122,7 @@ class GameRecorder {
 
   const EventNesting& nesting_;
   RecordingSink& sink_;
+  std::function<std::int64_t()> clock_;
   Recording recording_;
   bool writing_ = true;
   bool windowClosed_ = false;

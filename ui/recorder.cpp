@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -39,25 +40,24 @@ std::unique_ptr<Recorder> Recorder::Open(const std::string& path, const EventNes
   // with EPIPE instead of raising the signal.
   std::signal(SIGPIPE, SIG_IGN);
   std::unique_ptr<Recorder> recorder(new Recorder(fd, path, nesting));
-  if (!recorder->game_.Start(LocalDate())) {
+  if (!recorder->Start(LocalDate())) {
     return nullptr;
   }
   return recorder;
 }
 
 Recorder::Recorder(int fd, std::string path, const EventNesting& nesting)
-    : fd_(fd),
-      path_(std::move(path)),
-      start_(std::chrono::steady_clock::now()),
-      game_(nesting, *this) {}
+    : GameRecorder(nesting, *this,
+                   [start = std::chrono::steady_clock::now()] {
+                     return std::chrono::duration_cast<std::chrono::milliseconds>(
+                                std::chrono::steady_clock::now() - start)
+                         .count();
+                   }),
+      fd_(fd),
+      path_(std::move(path)) {}
 
 Recorder::~Recorder() {
   Close();
-}
-
-std::int64_t Recorder::RealMs() const {
-  const auto elapsed = std::chrono::steady_clock::now() - start_;
-  return std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count();
 }
 
 bool Recorder::Write(const std::string& text) {

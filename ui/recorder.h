@@ -4,7 +4,6 @@
 // game plays on.
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -16,7 +15,7 @@
 
 namespace stonewick {
 
-class Recorder final : private RecordingSink {
+class Recorder final : private RecordingSink, public GameRecorder {
  public:
   // Creates (or empties) the file at `path` and writes its heading; the clock starts at 0 now.
   // `nesting` is the game's. When the file cannot be written, says so in one line on standard
@@ -26,20 +25,8 @@ class Recorder final : private RecordingSink {
   Recorder(const Recorder&) = delete;
   Recorder& operator=(const Recorder&) = delete;
 
-  // See GameRecorder; the clock is whole milliseconds since the file was opened.
-  void BeginEvent(const Event& event) { game_.BeginEvent(event, RealMs()); }
-  void EndEvent(const std::function<std::string()>& state) { game_.EndEvent(state); }
-  void EndWithState(const std::string& dump) { game_.EndWithState(dump, RealMs()); }
-  void Answer(char answer) { game_.Answer(answer); }
-  void Reading(std::uint32_t reading) { game_.Reading(reading); }
-  void WindowClosed() { game_.WindowClosed(); }
-  std::int64_t ClockMs() const { return game_.ClockMs(); }
-  // False once the file is closed, by the end of the game or by a failed write.
-  bool Writing() const { return fd_ >= 0; }
-
  private:
   Recorder(int fd, std::string path, const EventNesting& nesting);
-  std::int64_t RealMs() const;
   // RecordingSink: the file.
   bool Write(const std::string& text) override;
   void Stopped(const std::string& why) override;
@@ -47,10 +34,8 @@ class Recorder final : private RecordingSink {
 
   int fd_;
   std::string path_;
-  std::chrono::steady_clock::time_point start_;
   // The length of the file up to its last whole block, to cut a half-written one off.
   long long written_ = 0;
-  GameRecorder game_;
 };
 
 }  // namespace stonewick

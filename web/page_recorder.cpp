@@ -12,14 +12,12 @@
 namespace stonewick::page {
 
 PageRecorder::PageRecorder(const EventNesting& nesting)
-    : startMs_(emscripten_get_now()), game_(nesting, *this) {
+    : GameRecorder(nesting, *this, [start = emscripten_get_now()] {
+        return static_cast<std::int64_t>(std::floor(emscripten_get_now() - start));
+      }) {
   std::array<char, 32> date{};
   page_local_date(date.data(), static_cast<int>(date.size()));
-  game_.Start(date.data());
-}
-
-std::int64_t PageRecorder::RealMs() const {
-  return static_cast<std::int64_t>(std::floor(emscripten_get_now() - startMs_));
+  Start(date.data());
 }
 
 bool PageRecorder::Write(const std::string& text) {
