@@ -59,8 +59,7 @@ class Playback : public QObject, private ScriptSession::Surroundings, private Yi
   static constexpr int kSpeedCount = 7;
   static constexpr int kNormalSpeed = 2;
 
-  // For the tests: the next block to run, and a jump carried out at once.
-  std::size_t NextBlock() const { return position_.block; }
+  // A jump carried out at once (the tests and the figures jump so).
   void JumpTo(PlayPosition position);
   const Timeline& Recording() const { return timeline_; }
 
