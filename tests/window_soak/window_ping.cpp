@@ -1,6 +1,7 @@
 // window_ping WINDOW [TIMEOUT_MS]: asks a window's program whether its event loop still
 // runs, with the _NET_WM_PING message that desktops use to spot a hung program. Exit 0: it
-// answered; 1: no answer in time; 2: no display or bad arguments; 3: it takes no pings.
+// answered; 1: no answer in time; 2: no display or bad arguments; 3: it takes no pings;
+// 4: there is no such window (its program closed it, or closed).
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -11,6 +12,15 @@
 #include <cstdlib>
 
 namespace {
+
+// Xlib's own handler ends the program on any error; a window that closes while it is pinged
+// must instead give its own exit status.
+bool windowGone = false;
+
+int NoteError(Display*, XErrorEvent* error) {
+  windowGone = windowGone || error->error_code == BadWindow;
+  return 0;
+}
 
 bool TakesPings(Display* display, Window window, Atom ping) {
   Atom* protocols = nullptr;
@@ -39,10 +49,18 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "window_ping: cannot open the display\n");
     return 2;
   }
+  XSetErrorHandler(NoteError);
   const Window root = DefaultRootWindow(display);
   const Atom protocols = XInternAtom(display, "WM_PROTOCOLS", False);
   const Atom ping = XInternAtom(display, "_NET_WM_PING", False);
-  if (!TakesPings(display, window, ping)) {
+  const bool takesPings = TakesPings(display, window, ping);
+  XSync(display, False);
+  if (windowGone) {
+    std::fprintf(stderr, "window_ping: there is no window %s\n", argv[1]);
+    XCloseDisplay(display);
+    return 4;
+  }
+  if (!takesPings) {
     std::fprintf(stderr, "window_ping: window %s takes no pings\n", argv[1]);
     XCloseDisplay(display);
     return 3;
@@ -61,7 +79,7 @@ int main(int argc, char** argv) {
   message.xclient.data.l[1] = stamp;
   message.xclient.data.l[2] = static_cast<long>(window);
   XSendEvent(display, window, False, NoEventMask, &message);
-  XFlush(display);
+  XSync(display, False);
 
   const int fd = ConnectionNumber(display);
   for (;;) {
@@ -77,6 +95,10 @@ int main(int argc, char** argv) {
     const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(
                             std::chrono::steady_clock::now() - start)
                             .count();
+    if (windowGone) {
+      XCloseDisplay(display);
+      return 4;
+    }
     if (waited >= timeoutMs) {
       XCloseDisplay(display);
       return 1;
