@@ -6,8 +6,9 @@
 # xvfb_pid and exports DISPLAY; returns non-zero when the server does not come up.
 # start_window_manager: starts openbox on that display, sets wm_pid, and returns once it
 # manages windows; non-zero when it does not within five seconds.
-# wait_for_game_window [SECONDS]: prints the id of the game's main window once it shows
-# (SECONDS at most, 10 by default); returns non-zero when it does not.
+# wait_for_window NAME [SECONDS]: prints the id of a visible window whose name matches the
+# pattern NAME once one shows (SECONDS at most, 10 by default); non-zero when none does.
+# wait_for_game_window [SECONDS]: the same for the game's main window.
 # stop_session: stops the game, the window manager (`wm_pid`) and the X server if they still
 # run, and waits for them.
 # cleanup: for `trap cleanup EXIT`: stop_session, then removes the scratch directory.
@@ -42,15 +43,19 @@ start_window_manager() {
   return 1
 }
 
-wait_for_game_window() {
-  local seconds="${1:-10}" window=""
+wait_for_window() {
+  local name="$1" seconds="${2:-10}" window=""
   for _ in $(seq $((seconds * 10))); do
-    window=$(xdotool search --onlyvisible --name '^Stonewick$' 2>/dev/null | head -n1 || true)
+    window=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | head -n1 || true)
     [ -n "$window" ] && break
     sleep 0.1
   done
   [ -n "$window" ] || return 1
   echo "$window"
+}
+
+wait_for_game_window() {
+  wait_for_window '^Stonewick$' "${1:-10}"
 }
 
 # Under `set -e` a command failing here would replace the status the script leaves with, so

@@ -2,6 +2,7 @@
 # Where the real program's windows land, under a window manager (openbox) or with none.
 # - On a screen shorter than the window (640 by 400, and 1280 by 800 at a scale factor of 2)
 #   the main window keeps its title bar and menu on the screen and lets its bottom run over.
+# - The About window opens by the pointer, its frame kept on the screen.
 # - Over BOXES games the player walks into a baddie with the Power the game starts with, so
 #   the rules open the second-chance box from inside the key's step while the timers run. Its
 #   outer corner must be at the mouse pointer, or pulled back onto the screen near the right
@@ -105,6 +106,24 @@ for screen in 640x400x24:1 1280x800x24:2; do
   ex=$((245 * ${screen#*:}))
   [[ "$x $y" == "$ex 0" ]] ||
     fail "on ${screen%x*} at scale ${screen#*:} the window's corner is at ($x, $y), not ($ex, 0)"
+done
+
+# The About window: its outer corner one pixel right of and below the pointer, or pulled
+# back onto the screen by its outer size, the frame included, near the right and bottom edges.
+start_display 1280x1024x24
+for pointer in "300 200" "1270 1015"; do
+  read -r px py <<<"$pointer"
+  start_game
+  xdotool mousemove "$px" "$py" key alt+b
+  about=$(wait_for_window '^About$' 5) || fail "About did not open"
+  read -r x y w h <<<"$(settled_geometry "$about")"
+  stop_game
+  ex=$((px + 1))
+  ey=$((py + 1))
+  ((ex + w > 1280)) && ex=$((1280 - w))
+  ((ey + h > 1024)) && ey=$((1024 - h))
+  [[ "$x $y" == "$ex $ey" ]] ||
+    fail "About opened at ($px, $py) has its outer corner at ($x, $y), size ${w}x$h, not ($ex, $ey)"
 done
 
 # The second-chance boxes. From level 1's start these keys walk the player into the baddie
