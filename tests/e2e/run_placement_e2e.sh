@@ -168,5 +168,5 @@ if [[ ${#wrong[@]} -gt 0 ]]; then
   printf '  %s\n' "${wrong[@]}" >&2
   fail "under $manager, $right of $shown second-chance boxes placed right"
 fi
-echo "PASS ($manager): small screens keep the title bar on them;" \
+echo "PASS ($manager): small screens keep the title bar on them; About opens by the pointer;" \
   "$right of $shown second-chance boxes placed right"
