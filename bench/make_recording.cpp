@@ -11,8 +11,8 @@
 #include <sstream>
 #include <string>
 
-#include "tools/checkpoint.h"
-#include "tools/replay.h"
+#include "recording_format/checkpoint.h"
+#include "session/replay.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
       now = at;
     }
     // A question answered Yes whenever one comes: play goes on at level 1.
-    if (replay.host.answers.empty()) {
+    if (replay.script().clock.answers.empty()) {
       run("answer Y");
     }
     if (at == nextMain) {
@@ -68,7 +68,7 @@ int main(int argc, char** argv) {
       nextSlow += 400;
     } else if (at == nextBad) {
       run("bad");
-      nextBad += replay.host.timers[stonewick::GameTimer::BadStep].interval;
+      nextBad += replay.session().Timers().BadStepInterval();
     } else if (at == nextKey) {
       run(kKeys[random() % kKeys.size()]);
       nextKey += 400 + static_cast<std::int64_t>(random() % 600);

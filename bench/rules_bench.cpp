@@ -3,8 +3,10 @@
 #include <benchmark/benchmark.h>
 
 #include <ostream>
+#include <string>
 
-#include "tools/replay.h"
+#include "session/replay.h"
+#include "tests/support/session_access.h"
 
 namespace {
 
@@ -17,17 +19,18 @@ std::ostream& Discard() {
 
 // A game on level 5 with play started by a key press.
 void StartLevelFive(Replay& replay) {
+  std::string error;
   for (int skip = 0; skip < 4; ++skip) {
-    replay.game.SkipCommand();
+    replay.RunLine("menu skip", error);
   }
-  replay.game.KeyPressed(stonewick::kKeyLeft);
+  replay.RunLine("key 37", error);
 }
 
 void BM_MainTickLevel5(benchmark::State& state) {
   Replay replay(Discard());
   StartLevelFive(replay);
   for (auto _ : state) {
-    replay.game.MainTick();
+    replay.DeliverTimer(stonewick::GameTimer::Main);
   }
 }
 BENCHMARK(BM_MainTickLevel5);
@@ -36,14 +39,15 @@ void BM_BadStepLevel5(benchmark::State& state) {
   Replay replay(Discard());
   StartLevelFive(replay);
   for (auto _ : state) {
-    replay.game.BadStepTick();
+    replay.DeliverTimer(stonewick::GameTimer::BadStep);
   }
 }
 BENCHMARK(BM_BadStepLevel5);
 
 void BM_Layout(benchmark::State& state) {
   Replay replay(Discard());
-  stonewick::Game& game = replay.game;
+  // The layouts alone, straight on the rules.
+  stonewick::Game& game = stonewick::testing::GameOf(replay);
   for (auto _ : state) {
     switch (state.range(0)) {
       case 1:
@@ -74,7 +78,7 @@ void BM_HourOfVirtualPlayLevel5(benchmark::State& state) {
     Replay replay(Discard());
     StartLevelFive(replay);
     replay.Wait(60 * 60 * 1000);
-    benchmark::DoNotOptimize(replay.game.kills);
+    benchmark::DoNotOptimize(replay.game().kills);
   }
 }
 BENCHMARK(BM_HourOfVirtualPlayLevel5)->Unit(benchmark::kMillisecond);
@@ -82,9 +86,10 @@ BENCHMARK(BM_HourOfVirtualPlayLevel5)->Unit(benchmark::kMillisecond);
 void BM_HourOfVirtualPlayLevel1(benchmark::State& state) {
   for (auto _ : state) {
     Replay replay(Discard());
-    replay.game.KeyPressed(stonewick::kKeyUp);
+    std::string error;
+    replay.RunLine("key 38", error);
     replay.Wait(60 * 60 * 1000);
-    benchmark::DoNotOptimize(replay.game.kills);
+    benchmark::DoNotOptimize(replay.game().kills);
   }
 }
 BENCHMARK(BM_HourOfVirtualPlayLevel1)->Unit(benchmark::kMillisecond);

@@ -18,8 +18,8 @@ flags=(-std=c++20 -g -O1 -fno-omit-frame-pointer "-fsanitize=fuzzer-no-link,addr
 cmake -S . -B "$out" -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_BUILD_TYPE=Debug \
   -DSTONEWICK_UI=OFF -DSTONEWICK_TESTS=OFF -DSTONEWICK_BENCH=OFF \
   -DCMAKE_CXX_FLAGS="${flags[*]}" >/dev/null
-cmake --build "$out" -j2 --target stonewick_replay_core
-libs=("$out/tools/libstonewick_replay_core.a" "$out/tools/libstonewick_script.a"
+cmake --build "$out" -j2 --target stonewick_session
+libs=("$out/session/libstonewick_session.a" "$out/recording_format/libstonewick_recording_format.a"
       "$out/game/libstonewick_rules.a"
       "$out/lib/libstonewick_lib.a" "$out/lists/libstonewick_lists.a")
 

@@ -85,9 +85,6 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
         return mistake("option '" + std::string(option) + "' needs a FILE");
       }
       (option == "--record" ? line.recordPath : line.playPath) = std::string(path);
-      if (line.recordPath && line.playPath) {
-        return mistake("a game is either recorded or played back: not both --record and --play");
-      }
       continue;
     }
     if (arg.size() < 2 || arg.front() != '-') {

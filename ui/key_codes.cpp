@@ -22,6 +22,11 @@ constexpr std::array<std::pair<int, std::uint16_t>, 19> kNamedKeys = {{
 }};
 constexpr std::uint16_t kKeyPad0 = 96;
 constexpr std::uint16_t kKeyF1 = 112;
+// + and - on the keypad, and the keys that carry them beside the digits.
+constexpr std::uint16_t kKeyPadPlus = 107;
+constexpr std::uint16_t kKeyPadMinus = 109;
+constexpr std::uint16_t kKeyPlus = 187;
+constexpr std::uint16_t kKeyMinus = 189;
 
 }  // namespace
 
@@ -41,6 +46,13 @@ std::uint16_t VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers) {
   // Qt numbers letters by their upper-case ASCII codes, as virtual keys do.
   if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) {
     return static_cast<std::uint16_t>(qtKey);
+  }
+  const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
+  if (qtKey == Qt::Key_Plus || qtKey == Qt::Key_Equal) {
+    return keypad ? kKeyPadPlus : kKeyPlus;
+  }
+  if (qtKey == Qt::Key_Minus || qtKey == Qt::Key_Underscore) {
+    return keypad ? kKeyPadMinus : kKeyMinus;
   }
   if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) {
     return static_cast<std::uint16_t>(kKeyF1 + (qtKey - Qt::Key_F1));

@@ -1,15 +1,15 @@
 // Starts the game: the command line, a platform that lets the game place its windows, the
 // application, the modules and windows in start-up order, then the event loop, which shows
-// the main window and runs until it is closed.
+// the main window and runs until it is closed. Watching a recording, the program ends with 0
+// when it played back as recorded, 1 when it differed and 2 on trouble, as cmp does.
 #include <QApplication>
 #include <QFileInfo>
-#include <QTimer>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <utility>
 
-#include "tools/timeline.h"
+#include "session/timeline.h"
 #include "ui/command_line.h"
 #include "ui/first_paint.h"
 #include "ui/platform.h"
@@ -33,13 +33,14 @@ int main(int argc, char* argv[]) {
     case CommandLine::Request::Play:
       break;
   }
-  // A recording to watch is read and replayed whole before any window opens: a bad one is
-  // refused as stonewick-replay refuses it.
+  // A recording to watch is read, replayed and checked whole before any window opens: a bad
+  // one is refused as stonewick-replay refuses it.
   Timeline recording;
   if (commandLine.playPath) {
     std::ifstream file;
-    std::istream* script = OpenScript(commandLine.playPath->c_str(), std::cin, file, std::cerr);
-    if (script == nullptr || recording.Read(*script, std::cerr) != 0) {
+    std::istream* script =
+        OpenScript(commandLine.playPath->c_str(), std::cin, file, std::cerr, "stonewick");
+    if (script == nullptr || recording.Read(*script, std::cerr, "stonewick") != 0) {
       return 2;
     }
   }
@@ -48,7 +49,7 @@ int main(int argc, char* argv[]) {
   QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
   // Qt sees only its own options; the game's are read already.
   int qtArgc = static_cast<int>(commandLine.qtArguments.size()) - 1;
-  WatchForMissingDisplay();
+  WatchForMissingDisplay(commandLine.playPath ? 2 : 1);
   QApplication app(qtArgc, commandLine.qtArguments.data());
   DisplayOpened();
   QApplication::setWindowIcon(TileSet::ProgramIcon());
@@ -57,18 +58,18 @@ int main(int argc, char* argv[]) {
     QObject::connect(&program.mainWindow.View(), &BoardView::FirstPainted,
                      &ReportFirstPaintAndQuit);
   }
-  // A recording starts where a replay starts: the clock reads 0 as the main window first shows.
-  if (commandLine.recordPath) {
+  if (commandLine.playPath) {
+    // Taking the controls goes on recording into --record's file, if there is one.
+    program.StartWatching(
+        std::move(recording),
+        QFileInfo(QString::fromStdString(*commandLine.playPath)).fileName().toStdString(),
+        commandLine.recordPath.value_or(""));
+  } else if (commandLine.recordPath) {
+    // A recording starts where a replay starts: the clock reads 0 as the main window first
+    // shows.
     program.StartRecording(*commandLine.recordPath);
   }
-  if (commandLine.playPath) {
-    program.StartPlayback(std::move(recording),
-                          QFileInfo(QString::fromStdString(*commandLine.playPath)).fileName());
-  }
   program.mainWindow.show();
-  if (program.playback) {
-    QTimer::singleShot(0, program.playback.get(), [&program] { program.playback->Run(); });
-  }
   const int status = QApplication::exec();
-  return program.playback ? program.playback->ExitStatus() : status;
+  return commandLine.playPath ? program.session.WatchExitStatus() : status;
 }

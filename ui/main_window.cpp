@@ -9,13 +9,13 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include "session/session.h"
+#include "session/watch_status.h"
 #include "ui/about_window.h"
 #include "ui/cursor_dialogs.h"
 #include "ui/fonts.h"
 #include "ui/instructions_window.h"
-#include "ui/playback.h"
-#include "ui/qt_host.h"
-#include "ui/recorder.h"
+#include "ui/qt_front_end.h"
 #include "ui/tile_set.h"
 
 namespace stonewick {
@@ -39,13 +39,13 @@ constexpr std::array<ReadoutPlace, kReadoutCount> kReadoutPlaces = {{
 
 }  // namespace
 
-MainWindow::MainWindow(Game& game, QtHost& host, QWidget* parent)
+MainWindow::MainWindow(Session& session, QtFrontEnd& frontEnd, QWidget* parent)
     : QWidget(parent),
-      game_(game),
-      host_(host),
+      session_(session),
+      frontEnd_(frontEnd),
       client_(this),
       menuBar_(this),
-      boardView_(game.board, &client_),
+      boardView_(session.board(), &client_),
       glideBox_("glide", &client_) {
   setWindowTitle("Stonewick");
   setWindowIcon(TileSet::ProgramIcon());
@@ -74,7 +74,6 @@ MainWindow::MainWindow(Game& game, QtHost& host, QWidget* parent)
   });
 
   WireMenu();
-  WireTimers();
   // 395 by 480 is the window's outer size, of which the frame takes 8 by 27. It opens with
   // that outer corner at (482, 249), or pulled back onto the screen's free area where it
   // would not fit there.
@@ -84,12 +83,11 @@ MainWindow::MainWindow(Game& game, QtHost& host, QWidget* parent)
   const QPoint place(482, 249);
   move(screen != nullptr ? KeptOnArea(place, outer, screen->availableGeometry()) : place);
 
-  host_.Attach(this);
-  game_.GiveFirstPower();
+  frontEnd_.Attach(this);
 }
 
 MainWindow::~MainWindow() {
-  host_.Attach(nullptr);
+  frontEnd_.Attach(nullptr);
 }
 
 void MainWindow::SetCompanionWindows(TileSet& tileSet, AboutWindow& about,
@@ -129,62 +127,7 @@ void MainWindow::RunCommand(MenuCommand command) {
 }
 
 void MainWindow::Deliver(const Event& event) {
-  if (playback_ != nullptr) {
-    // Exit ends the program; the close box is closing the window already.
-    if (EndsTheGame(event) && std::holds_alternative<MenuChoice>(event)) {
-      close();
-    }
-    return;
-  }
-  if (recorder_ == nullptr) {
-    game_.Apply(event);
-    return;
-  }
-  if (EndsTheGame(event) && game_.nesting.Depth() == 0) {
-    // The recording ends with the state the game is left in.
-    recorder_->EndWithState(StateText());
-    game_.Apply(event);
-    return;
-  }
-  recorder_->BeginEvent(event);
-  game_.Apply(event);
-  recorder_->EndEvent([this] { return StateText(); });
-}
-
-std::string MainWindow::StateText() const {
-  return DumpText(game_, ShownItems());
-}
-
-void MainWindow::WireTimers() {
-  TimerOf(GameTimer::Main).setInterval(kMainTickMs);
-  TimerOf(GameTimer::Slow).setInterval(kSlowTickMs);
-  TimerOf(GameTimer::BadStep).setInterval(kFirstBadStepMs);
-  for (const GameTimer timer : kGameTimers) {
-    // A tick that finds the rules busy is dropped by the rules themselves.
-    connect(&TimerOf(timer), &QTimer::timeout, this, [this, timer] { Deliver(TimerTick{timer}); });
-  }
-}
-
-WindowItems MainWindow::ShownItems() const {
-  WindowItems items;
-  if (playback_ != nullptr) {
-    // A recording's timers are its own: the window's never run while it plays back.
-    const ScriptedClock& clock = playback_->Clock();
-    items.timersOn = clock.timers.AllEnabled();
-    items.badStepInterval = clock.timers[GameTimer::BadStep].interval;
-  } else {
-    items.timersOn = true;
-    for (const QTimer& timer : timers_) {
-      items.timersOn = items.timersOn && timer.isActive();
-    }
-    items.badStepInterval = Timer(GameTimer::BadStep).interval();
-  }
-  items.pauseCaption =
-      commands_[static_cast<std::size_t>(MenuCommand::Pause)]->text().toStdString();
-  for (std::size_t i = 0; i < items.labels.size(); ++i) {
-    items.labels[i] = readoutLabels_[i].text().toStdString();
-  }
-  return items;
+  session_.Deliver(event);
 }
 
 void MainWindow::PrepareShow() {
@@ -193,32 +136,44 @@ void MainWindow::PrepareShow() {
     boardView_.SetImageList(&tileSet_->imageList);
   }
   boardView_.resize(BoardView::kBoardPixels, BoardView::kBoardPixels);
-  game_.LayOutFirstLevel();
-}
-
-void MainWindow::ShowState(const WindowItems& items, bool skipEnabled, int instructionsColour) {
-  for (std::size_t i = 0; i < items.labels.size(); ++i) {
-    ShowReadout(static_cast<Readout>(i), QString::fromStdString(items.labels[i]));
-  }
-  ShowPauseCommand(QString::fromStdString(items.pauseCaption));
-  EnableSkipCommand(skipEnabled);
-  // The Instructions window as the state has it, without taking the keyboard from this one.
-  if (instructions_ != nullptr) {
-    instructions_->Paint(instructionsColour);
-    instructions_->setVisible(instructionsColour != 0);
-  }
-  boardView_.update();
+  session_.Start();
 }
 
 void MainWindow::ShowInstructions(int colour) {
-  if (instructions_ != nullptr) {
+  if (instructions_ == nullptr) {
+    return;
+  }
+  if (colour != 0) {
     instructions_->Open(colour);
+  } else {
+    instructions_->hide();
   }
 }
 
-void MainWindow::ShowAbout() {
-  if (about_ != nullptr) {
+void MainWindow::ShowAbout(bool shown) {
+  if (about_ == nullptr) {
+    return;
+  }
+  if (shown) {
     ShowAtCursor(*about_);
+  } else {
+    about_->hide();
+  }
+}
+
+void MainWindow::ShowWatching(const WatchStatus& status) {
+  QString title = "Stonewick";
+  if (status.watching) {
+    title +=
+        QString(" - playing %1 - %2 - %3")
+            .arg(QString::fromStdString(status.name), QString::fromStdString(PositionText(status)),
+                 QString::fromStdString(status.speed));
+    if (status.paused) {
+      title += " - paused";
+    }
+  }
+  if (title != windowTitle()) {
+    setWindowTitle(title);
   }
 }
 
@@ -232,36 +187,18 @@ void MainWindow::ShowReadout(Readout readout, const QString& text) {
   label.adjustSize();
 }
 
-void MainWindow::SetTimersRunning(bool running) {
-  for (QTimer& timer : timers_) {
-    // Starting a running timer again would push back its next tick.
-    if (running && !timer.isActive()) {
-      timer.start();
-    } else if (!running) {
-      timer.stop();
-    }
-  }
-}
-
-void MainWindow::SetBadStepInterval(int ms) {
-  QTimer& timer = TimerOf(GameTimer::BadStep);
-  if (ms >= 0 && timer.interval() != ms) {
-    timer.setInterval(ms);
-  }
-}
-
 void MainWindow::ShowPauseCommand(const QString& caption) {
   Command(MenuCommand::Pause).setText(caption);
 }
 
-void MainWindow::EnableSkipCommand(bool enabled) {
-  Command(MenuCommand::Skip).setEnabled(enabled);
+void MainWindow::EnableCommand(MenuCommand command, bool enabled) {
+  Command(command).setEnabled(enabled);
 }
 
 void MainWindow::CloseWindow() {
-  closedByRules_ = true;
+  closedBySession_ = true;
   close();
-  closedByRules_ = false;
+  closedBySession_ = false;
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -275,14 +212,8 @@ void MainWindow::showEvent(QShowEvent* event) {
 void MainWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
   // Not Exit nor the end of the game: the player used the close box.
-  if (!closedByRules_) {
+  if (!closedBySession_) {
     Deliver(CloseBoxUsed{});
-  }
-  if (recorder_ != nullptr) {
-    recorder_->WindowClosed();
-  }
-  if (playback_ != nullptr) {
-    playback_->WindowClosed();
   }
   // The main window takes the other windows with it and ends the program.
   for (QWidget* other : {static_cast<QWidget*>(about_), static_cast<QWidget*>(instructions_)}) {

@@ -29,6 +29,7 @@ struct HeldMessage {
 QtMessageHandler qtHandler = nullptr;
 std::vector<HeldMessage> held;
 bool displayRefused = false;
+int noDisplayStatus = 1;
 
 void HoldBackStartUpMessage(QtMsgType type, const QMessageLogContext& context,
                             const QString& text) {
@@ -45,7 +46,7 @@ void HoldBackStartUpMessage(QtMsgType type, const QMessageLogContext& context,
         "WAYLAND_DISPLAY\n",
         stderr);
     // Qt would abort and leave a core dump behind; nothing is running yet that needs ending.
-    _exit(1);
+    _exit(noDisplayStatus);
   }
   if (type == QtFatalMsg) {
     // Some other failure: Qt says what it has to say, and aborts as it always does.
@@ -100,7 +101,8 @@ void ChoosePlatformFromEnvironment(bool platformArgument) {
   }
 }
 
-void WatchForMissingDisplay() {
+void WatchForMissingDisplay(int status) {
+  noDisplayStatus = status;
   held.clear();
   displayRefused = false;
   qtHandler = qInstallMessageHandler(HoldBackStartUpMessage);

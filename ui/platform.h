@@ -36,9 +36,9 @@ bool XDisplayReachable(std::string_view display,
 void ChoosePlatformFromEnvironment(bool platformArgument);
 
 // From here until DisplayOpened Qt's messages are held back. When the platform cannot open a
-// display the program says so in one line and ends with status 1; any other message is passed
+// display the program says so in one line and ends with `status`; any other message is passed
 // on unchanged when the display has opened.
-void WatchForMissingDisplay();
+void WatchForMissingDisplay(int status = 1);
 void DisplayOpened();
 
 }  // namespace stonewick

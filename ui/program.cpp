@@ -1,9 +1,12 @@
 // Start-up of the helper library and the hand-over between the windows.
 #include "ui/program.h"
 
+#include <QTimer>
+#include <ctime>
 #include <utility>
 
 #include "lib/calendar.h"
+#include "session/watching.h"
 #include "ui/cursor_dialogs.h"
 
 namespace stonewick {
@@ -14,20 +17,43 @@ HelperStartUp::HelperStartUp() {
 }
 
 Program::Program() {
+  frontEnd.SetSession(&session);
   mainWindow.SetCompanionWindows(tileSet, aboutWindow, instructionsWindow);
 }
 
-bool Program::StartRecording(const std::string& path) {
-  recorder = Recorder::Open(path, game.nesting);
-  host.SetRecorder(recorder.get());
-  mainWindow.SetRecorder(recorder.get());
-  return recorder != nullptr;
+Program::~Program() {
+  frontEnd.SetSession(nullptr);
 }
 
-void Program::StartPlayback(Timeline recording, const QString& name) {
-  playback = std::make_unique<Playback>(std::move(recording), name, game, mainWindow);
-  host.SetPlayback(playback.get());
-  mainWindow.SetPlayback(playback.get());
+bool Program::StartRecording(const std::string& path) {
+  recordingFile = RecordingFile::Open(path);
+  if (recordingFile == nullptr || !session.Record(*recordingFile, LocalDateText())) {
+    recordingFile.reset();
+    return false;
+  }
+  return true;
+}
+
+void Program::StartWatching(Timeline recording, const std::string& name,
+                            const std::string& continueInto) {
+  WatchOptions options;
+  options.name = name;
+  if (!continueInto.empty()) {
+    recordingFile = RecordingFile::OpenWhenWritten(continueInto);
+    options.continueInto = recordingFile.get();
+    options.date = LocalDateText();
+  }
+  session.Watch(std::move(recording), options);
+  QTimer::singleShot(0, &mainWindow, [this] { session.RunWatching(); });
+}
+
+std::string LocalDateText() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char date[32];
+  std::strftime(date, sizeof date, "%Y-%m-%d %H:%M:%S", &local);
+  return date;
 }
 
 }  // namespace stonewick

@@ -1,20 +1,20 @@
-// Everything the running game is made of, built in start-up order: the modules' own start-up
-// (calendar and dialog state, the list module, the rules), then the five windows.
+// Everything the running game is made of, built in start-up order: the helper library's own
+// start-up (calendar and dialog state), the session (the list module, then the rules), then
+// the five windows.
 #pragma once
 
+#include <QString>
 #include <memory>
 #include <string>
 
-#include "game/game.h"
-#include "lists/spare_lists.h"
-#include "tools/timeline.h"
+#include "session/session.h"
+#include "session/timeline.h"
 #include "ui/about_window.h"
 #include "ui/input_dialog.h"
 #include "ui/instructions_window.h"
 #include "ui/main_window.h"
-#include "ui/playback.h"
-#include "ui/qt_host.h"
-#include "ui/recorder.h"
+#include "ui/qt_front_end.h"
+#include "ui/recording_file.h"
 #include "ui/tile_set.h"
 
 namespace stonewick {
@@ -26,6 +26,7 @@ struct HelperStartUp {
 
 struct Program {
   Program();
+  ~Program();
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
@@ -34,25 +35,27 @@ struct Program {
   // (said on standard error); the game then plays on without recording.
   bool StartRecording(const std::string& path);
 
-  // Plays `recording` in the main window instead of letting the player play: call it before the
-  // main window is first shown, then Playback::Run once it shows. `name` is what the title
-  // calls the recording.
-  void StartPlayback(Timeline recording, const QString& name);
+  // Plays `recording` in the main window instead of letting the player play, from when the
+  // event loop runs: call it before the main window is first shown. `name` is what the window
+  // calls the recording; `continueInto`, when not empty, is the file the game goes on being
+  // recorded into once the player takes the controls.
+  void StartWatching(Timeline recording, const std::string& name,
+                     const std::string& continueInto = {});
 
-  // Empty unless recording; first, so that it outlives everything that writes to it.
-  std::unique_ptr<Recorder> recorder;
-  // Empty unless a recording plays back.
-  std::unique_ptr<Playback> playback;
+  // First, so that it outlives everything that writes to it; empty unless recording.
+  std::unique_ptr<RecordingFile> recordingFile;
   HelperStartUp helpers;
-  SpareLists spareLists;
-  QtHost host;
-  Game game{host};
-  // The first window created is the main window; creating it gives the first Power.
-  MainWindow mainWindow{game, host};
+  QtFrontEnd frontEnd;
+  Session session{frontEnd};
+  // The first window created is the main window.
+  MainWindow mainWindow{session, frontEnd};
   TileSet tileSet;
   InputDialog inputDialog;
   AboutWindow aboutWindow;
   InstructionsWindow instructionsWindow;
 };
+
+// Now in local time as "yyyy-mm-dd hh:mm:ss", as a recording's first line gives it.
+std::string LocalDateText();
 
 }  // namespace stonewick

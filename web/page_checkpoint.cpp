@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "tools/checkpoint.h"
+#include "recording_format/checkpoint.h"
 #include "web/browser.h"
 
 namespace stonewick {

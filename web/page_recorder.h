@@ -1,6 +1,6 @@
 // The game written down as it is played, when the page's address asks for it (?record): the
-// recording the window writes with --record (see tools/recording.h), handed to the page block
-// by block as each event ends, and offered to the player as a file once the game has closed.
+// recording the window writes with --record (see recording_format/recording.h), handed to the page
+// block by block as each event ends, and offered to the player as a file once the game has closed.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +9,7 @@
 
 #include "game/event.h"
 #include "game/event_nesting.h"
-#include "tools/recording.h"
+#include "recording_format/recording.h"
 
 namespace stonewick::page {
 

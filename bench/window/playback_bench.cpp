@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "bench/window/offscreen_program.h"
+#include "session/watching.h"
 #include "ui/program.h"
 
 using namespace stonewick;
@@ -20,7 +21,7 @@ namespace {
 Program* program = nullptr;
 
 void Jump(benchmark::State& state, double part) {
-  Playback& playback = *program->playback;
+  Watching& playback = *program->session.CurrentWatching();
   const PlayPosition to = playback.Recording().PositionAt(
       static_cast<std::int64_t>(static_cast<double>(playback.Recording().EndMs()) * part));
   for (auto _ : state) {
@@ -39,11 +40,14 @@ int main(int argc, char* argv[]) {
   std::ifstream file(path != nullptr ? path : "");
   Timeline recording;
   std::ostringstream errors;
-  if (!file || recording.Read(file, errors) != 0) {
+  if (!file || recording.Read(file, errors, "playback_jump_bench") != 0) {
     std::fprintf(stderr, "set STONEWICK_RECORDING to a recording: %s\n", errors.str().c_str());
     return 2;
   }
   return RunWithProgram(argc, argv, program, [&recording](Program& started) {
-    started.StartPlayback(std::move(recording), "bench.rec");
+    // Watched but not played: the benchmarks jump in it.
+    WatchOptions options;
+    options.name = "bench.rec";
+    started.session.Watch(std::move(recording), options);
   });
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "bench/window/offscreen_program.h"
+#include "tests/support/session_access.h"
 #include "ui/program.h"
 
 using namespace stonewick;
@@ -25,7 +26,8 @@ BENCHMARK(FullRepaint)->Unit(benchmark::kMicrosecond);
 // A repaint after the whole tile layer changed without draws: every exposed cell is fetched.
 void FullRepaintOfChangedBoard(benchmark::State& state) {
   BoardView& grid = program->mainWindow.View();
-  stonewick::Board& board = program->game.board;
+  // The tile layer changed behind the window's back, straight on the rules.
+  stonewick::Board& board = testing::GameOf(program->session).board;
   const stonewick::Board original = board;
   stonewick::Board flipped = board;
   for (auto& column : flipped.tiles) {
@@ -44,7 +46,7 @@ BENCHMARK(FullRepaintOfChangedBoard)->Unit(benchmark::kMicrosecond);
 
 void RedrawBoardCellByCell(benchmark::State& state) {
   for (auto _ : state) {
-    program->game.RedrawBoard();
+    testing::GameOf(program->session).RedrawBoard();
     QCoreApplication::processEvents();
   }
 }

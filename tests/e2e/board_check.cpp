@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "game/game.h"
-#include "ui/qt_host.h"
+#include "session/replay.h"
 #include "ui/tile_set.h"
 
 using namespace stonewick;
@@ -153,13 +153,13 @@ int main(int argc, char* argv[]) {
   // The expected board: the rules' own level-1 layout, with no window attached.
   TileSet core;
   core.LoadTileSet();
-  QtHost host;
-  stonewick::Game game(host);
-  game.GiveFirstPower();
-  game.LayOutFirstLevel();
+  std::ostream nowhere(nullptr);
+  stonewick::Replay replay(nowhere);
+  std::string error;
   if (turned) {
-    game.KeyPressed(stonewick::kKeyRight);
+    replay.RunLine("key 39", error);
   }
+  const stonewick::Game& game = replay.game();
 
   int wrong = 0;
   for (int col = 0; col < 22; ++col) {

@@ -55,23 +55,29 @@ expect "--record without FILE" 2 "" "stonewick: option '--record' needs a FILE $
 run "$game" --record=
 expect "--record= without FILE" 2 "" "stonewick: option '--record' needs a FILE $try_help"
 
-run "$game" --record a.rec --play b.rec
-expect "--record and --play" 2 "" \
-  "stonewick: a game is either recorded or played back: not both --record and --play $try_help"
-
 # A recording that cannot be played is refused before any display is needed, with the line
-# stonewick-replay gives.
-run "$game" --play no-such.rec
-expect "--play a missing file" 2 "" "stonewick-replay: cannot open script 'no-such.rec'"
+# stonewick-replay --check gives, under the game's own name; a file --record would take over
+# is left alone.
+echo "an old recording" >"$work/b.rec"
+run "$game" --record b.rec --play no-such.rec
+expect "--play a missing file" 2 "" "stonewick: cannot open script 'no-such.rec'"
+[[ $(cat "$work/b.rec") == "an old recording" ]] || fail "--record's file emptied before use"
+run "$game" --play "$work"
+expect "--play a directory" 2 "" "stonewick: '$work' is a directory, not a script"
 printf 'manual\nkey 37\nfrobnicate 3\n' >"$work/bad.rec"
 run "$game" --play=bad.rec
-expect "--play a bad script" 2 "" "stonewick-replay: line 3: unknown command 'frobnicate'"
+expect "--play a bad script" 2 "" "stonewick: line 3: unknown command 'frobnicate'"
 printf 'manual\nkey 37\n>4 tick\n' >"$work/unplayable.rec"
 run "$game" --play unplayable.rec
 expect "--play a script a replay stops in" 2 "" \
-  "stonewick-replay: line 3: not run: the event on line 2 ended after 0 yield points, before yield point 4"
+  "stonewick: line 3: not run: the event on line 2 ended after 0 yield points, before yield point 4"
+printf 'manual\nkey 37\n#~ 1234\n' >"$work/badcheckpoint.rec"
+run "$game" --play badcheckpoint.rec
+expect "--play a bad checkpoint" 2 "" \
+  "stonewick: line 3: a checkpoint is eight lower-case hexadecimal digits, not '1234'"
 
-# Accepted options, then no display: one line and status 1, no abort.
+# Accepted options, then no display: one line and status 1, no abort; 2 when watching, where 1
+# would say the recording differed.
 run "$game"
 expect "no display" 1 "" "$no_display"
 run "$game" --record game.script
@@ -80,7 +86,7 @@ run "$game" --record=game.script
 expect "--record=FILE, no display" 1 "" "$no_display"
 printf 'manual\nkey 37\n' >"$work/good.rec"
 run "$game" --play good.rec
-expect "--play FILE, no display" 1 "" "$no_display"
+expect "--play FILE, no display" 2 "" "$no_display"
 run DISPLAY=:99999 "$game"
 expect "a display that is not running" 1 "" "$no_display"
 run QT_QPA_PLATFORM=xcb "$game"

@@ -6,8 +6,8 @@
 #include <iostream>
 #include <string>
 
+#include "session/replay.h"
 #include "tests/support/event_source.h"
-#include "tools/replay.h"
 
 int main(int argc, char** argv) {
   if (argc < 2 || argc > 3) {
@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
   std::string error;
   std::cout << "# " << events << " pseudo-random events, seed " << seed << '\n';
   for (std::uint64_t i = 0; i < events; ++i) {
-    std::string line = stonewick::testing::NextEvent(bytes, replay.game);
+    std::string line = stonewick::testing::NextEvent(bytes, replay.game());
     if (line == "menu exit" || line == "answer N") {
       line = "tick";
     }

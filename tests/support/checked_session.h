@@ -11,8 +11,8 @@
 #include <string_view>
 
 #include "lib/play_clock.h"
+#include "session/replay.h"
 #include "tests/support/invariants.h"
-#include "tools/replay.h"
 
 namespace stonewick::testing {
 
@@ -26,7 +26,7 @@ inline std::uint64_t Fingerprint(const Replay& replay) {
   auto mix = [&hash](std::int64_t value) {
     hash = (hash ^ static_cast<std::uint64_t>(value)) * 1099511628211u;
   };
-  const Game& game = replay.game;
+  const Game& game = replay.game();
   for (int col = 0; col < kBoardSize; ++col) {
     for (int row = 0; row < kBoardSize; ++row) {
       mix(game.board.tiles[col][row]);
@@ -44,10 +44,10 @@ inline std::uint64_t Fingerprint(const Replay& replay) {
         std::int64_t{game.powers}, std::int64_t{game.level}, std::int64_t{game.kills},
         std::int64_t{game.slowTicks}, std::int64_t{game.smashing},
         std::int64_t{game.random.randomSeed}, std::int64_t{game.scanCol},
-        std::int64_t{game.scanRow}, replay.host.nowMs, std::int64_t{replay.game.glide},
-        static_cast<std::int64_t>(replay.host.answers.size()),
-        static_cast<std::int64_t>(replay.host.readings.size()), std::int64_t{replay.host.manual},
-        std::int64_t{replay.game.instructionsColour}}) {
+        std::int64_t{game.scanRow}, replay.script().clock.nowMs, std::int64_t{game.glide},
+        static_cast<std::int64_t>(replay.script().clock.answers.size()),
+        static_cast<std::int64_t>(replay.script().clock.readings.size()),
+        std::int64_t{replay.script().clock.manual}, std::int64_t{game.instructionsColour}}) {
     mix(value);
   }
   return hash;
@@ -123,7 +123,7 @@ class CheckedSession {
   // Counts the milliseconds of well-formed waits against the budget. After `manual` a wait
   // only moves the clock, which costs nothing.
   bool OverBudget(std::string_view line) {
-    if (waitBudgetMs_ < 0 || replay.host.manual) {
+    if (waitBudgetMs_ < 0 || replay.script().clock.manual) {
       return false;
     }
     const std::size_t start = line.find_first_not_of(" \t");

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "game/game.h"
-#include "tools/replay.h"
+#include "session/replay.h"
+#include "tests/support/session_access.h"
 
 namespace stonewick::testing {
 
@@ -96,8 +97,11 @@ inline std::string Expect(const std::string& label, const std::string& wanted, c
 // otherwise one description per broken rule.
 inline std::string CheckState(const Replay& replay) {
   using namespace invariants_detail;
-  const Game& game = replay.game;
-  const ReplayHost& host = replay.host;
+  const Game& game = replay.game();
+  const TimerSchedule& timers = replay.session().Timers();
+  const ScriptedClock& clock = replay.script().clock;
+  const WindowItems shown = replay.session().Shown();
+  const SpareLists& spareLists = SessionTestAccess::Lists(replay.session());
   std::ostringstream faults;
 
   for (int col = 0; col < kBoardSize; ++col) {
@@ -117,7 +121,7 @@ inline std::string CheckState(const Replay& replay) {
   CheckList(game.veryBadQueue.Links(), "verybad", sizeof(Baddie), nodes, faults);
   // The list module's own lists are set up at start-up and never used by the game.
   for (const RecordList* list :
-       {&replay.spareLists.filenames, &replay.spareLists.folders, &replay.spareLists.integers}) {
+       {&spareLists.filenames, &spareLists.folders, &spareLists.integers}) {
     if (list->count != 0 || list->newest != nullptr || list->oldest != nullptr) {
       faults << "the list module's own list '" << Name(*list) << "' holds records; ";
     }
@@ -144,26 +148,26 @@ inline std::string CheckState(const Replay& replay) {
   if (state < 0 || state > 4) {
     faults << "state " << state << "; ";
   }
-  const bool timersOn = host.timers.AllEnabled();
-  const bool timersOff = host.timers.NoneEnabled();
+  const bool timersOn = timers.AllEnabled();
+  const bool timersOff = timers.NoneEnabled();
   if (!(timersOn || timersOff) || game.running != timersOn) {
-    faults << "running " << game.running << " with timers " << host.timers[GameTimer::Main].enabled
-           << host.timers[GameTimer::Slow].enabled << host.timers[GameTimer::BadStep].enabled
-           << "; ";
+    faults << "running " << game.running << " with timers " << timers[GameTimer::Main].enabled
+           << timers[GameTimer::Slow].enabled << timers[GameTimer::BadStep].enabled << "; ";
   }
-  for (const VirtualTimer& timer : host.timers) {
-    // A close ends the run where it stands: timers due at that instant never fire.
-    if (timer.enabled && timer.due <= host.nowMs && !host.closed) {
-      faults << "a timer is overdue: due " << timer.due << " at " << host.nowMs << "; ";
+  for (const ScheduledTimer& timer : timers) {
+    // A close ends the run where it stands: timers due at that instant never fire. After
+    // `manual` no timer fires by itself.
+    if (timer.enabled && timer.due <= clock.nowMs && !clock.manual && !replay.Closed()) {
+      faults << "a timer is overdue: due " << timer.due << " at " << clock.nowMs << "; ";
     }
   }
-  const std::int32_t interval3 = host.timers[GameTimer::BadStep].interval;
-  if (host.timers[GameTimer::Main].interval != kMainTickMs ||
-      host.timers[GameTimer::Slow].interval != kSlowTickMs ||
+  const std::int32_t interval3 = timers[GameTimer::BadStep].interval;
+  if (timers[GameTimer::Main].interval != kMainTickMs ||
+      timers[GameTimer::Slow].interval != kSlowTickMs ||
       (interval3 != 100 && interval3 != 200 && interval3 != 300 && interval3 != 600 &&
        interval3 != kFirstBadStepMs)) {
-    faults << "timer intervals " << host.timers[GameTimer::Main].interval << ' '
-           << host.timers[GameTimer::Slow].interval << ' ' << interval3 << "; ";
+    faults << "timer intervals " << timers[GameTimer::Main].interval << ' '
+           << timers[GameTimer::Slow].interval << ' ' << interval3 << "; ";
   }
   if (game.tickBusy) {
     faults << "tickBusy left set; ";
@@ -189,13 +193,13 @@ inline std::string CheckState(const Replay& replay) {
   if (game.powers > 0 ? !powered : !plain) {
     faults << "player tiles do not match " << game.powers << " powers; ";
   }
-  if (host.pauseCaption != kPauseCaption && host.pauseCaption != kResumeCaption) {
-    faults << "pause caption '" << host.pauseCaption << "'; ";
+  if (shown.pauseCaption != kPauseCaption && shown.pauseCaption != kResumeCaption) {
+    faults << "pause caption '" << shown.pauseCaption << "'; ";
   }
-  faults << Expect(host.labels[0], "Powers : " + std::to_string(game.powers), "Powers")
-         << Expect(host.labels[2], "Level : " + std::to_string(game.level), "Level")
-         << Expect(host.labels[3], "Kills : " + std::to_string(game.kills), "Kills")
-         << Expect(host.labels[5], "Ivl " + std::to_string(interval3), "Interval");
+  faults << Expect(shown.labels[0], "Powers : " + std::to_string(game.powers), "Powers")
+         << Expect(shown.labels[2], "Level : " + std::to_string(game.level), "Level")
+         << Expect(shown.labels[3], "Kills : " + std::to_string(game.kills), "Kills")
+         << Expect(shown.labels[5], "Ivl " + std::to_string(interval3), "Interval");
   return faults.str();
 }
 
@@ -204,7 +208,7 @@ inline std::string CheckState(const Replay& replay) {
 // is not compared until it is written again.
 class InvariantChecker {
  public:
-  void Before(const Replay& replay) { atLargeBefore_ = replay.host.labels[4]; }
+  void Before(const Replay& replay) { atLargeBefore_ = replay.session().Shown().labels[4]; }
 
   // Call after each event; `skipped` says the event was the Skip command.
   std::string After(const Replay& replay, bool skipped) {
@@ -212,8 +216,8 @@ class InvariantChecker {
     if (!faults.empty()) {
       return faults;
     }
-    const Game& game = replay.game;
-    const std::string& label = replay.host.labels[4];
+    const Game& game = replay.game();
+    const std::string label = replay.session().Shown().labels[4];
     const std::int32_t atLarge =
         std::int32_t{game.badQueue.count()} + std::int32_t{game.veryBadQueue.count()};
     if (skipped && game.level > 5) {

@@ -6,6 +6,7 @@
 
 #include "lib/calendar.h"
 #include "lib/play_clock.h"
+#include "tests/support/session_access.h"
 #include "ui/about_window.h"
 #include "ui/program.h"
 
@@ -22,9 +23,9 @@ class LocaleTextsTest : public QObject {
 
   void playClockShowsElapsedTimeAsTwentyFourHourSpan() {
     Program program;
-    Game& game = program.game;
+    Game& game = testing::GameOf(program.session);
     // Two and a half seconds of play, then the slow tick's clock update.
-    game.startTime = program.host.Now() - 2'500.0 / static_cast<double>(kMsPerDay);
+    game.startTime = program.frontEnd.LocalDays() - 2'500.0 / static_cast<double>(kMsPerDay);
     game.slowTickDue = true;
     game.MainTick();
     QCOMPARE(program.mainWindow.ReadoutLabel(Readout::Clock).text(), QString("00:00:02"));

@@ -8,6 +8,7 @@
 #include <memory>
 #include <set>
 
+#include "tests/support/session_access.h"
 #include "ui/cursor_dialogs.h"
 #include "ui/fonts.h"
 #include "ui/program.h"
@@ -71,13 +72,13 @@ class MainWindowTest : public QObject {
   }
 
   void startUpLeavesTimersOffWithTheirIntervals() {
-    QVERIFY(!board().Timer(GameTimer::Main).isActive());
-    QVERIFY(!board().Timer(GameTimer::Slow).isActive());
-    QVERIFY(!board().Timer(GameTimer::BadStep).isActive());
-    QCOMPARE(board().Timer(GameTimer::Main).interval(), 150);
-    QCOMPARE(board().Timer(GameTimer::Slow).interval(), 400);
+    QVERIFY(!timers()[GameTimer::Main].enabled);
+    QVERIFY(!timers()[GameTimer::Slow].enabled);
+    QVERIFY(!timers()[GameTimer::BadStep].enabled);
+    QCOMPARE(timers()[GameTimer::Main].interval, 150);
+    QCOMPARE(timers()[GameTimer::Slow].interval, 400);
     // The level-1 layout has set the bad step for its two baddies.
-    QCOMPARE(board().Timer(GameTimer::BadStep).interval(), 600);
+    QCOMPARE(timers()[GameTimer::BadStep].interval, 600);
   }
 
   void gridSitsInItsPlaceWithCellsOnlyAndHoldsFocus() {
@@ -146,7 +147,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(game().board.tiles[9][10], stonewick::Blank);
     QTest::keyClick(&board().View(), Qt::Key_Left);
     QCOMPARE(game().state, GameState::Running);
-    QVERIFY(board().Timer(GameTimer::Main).isActive());
+    QVERIFY(timers()[GameTimer::Main].enabled);
     QCOMPARE(game().playerCol, 9);
     QCOMPARE(game().playerRow, 10);
     QCOMPARE(game().board.tiles[9][10], stonewick::PoweredLeft);
@@ -267,16 +268,16 @@ class MainWindowTest : public QObject {
     const QPoint start = board().MenuBar().ItemRect(&board().Command(MenuCommand::Start)).center();
     QTest::mouseClick(&board().MenuBar(), Qt::LeftButton, {}, start);
     QCOMPARE(game().state, GameState::Running);
-    QVERIFY(board().Timer(GameTimer::Main).isActive());
+    QVERIFY(timers()[GameTimer::Main].enabled);
   }
 
   void startRunsAllThreeTimers() {
     board().Command(MenuCommand::Start).trigger();
     QCOMPARE(game().state, GameState::Running);
     QVERIFY(game().running);
-    QVERIFY(board().Timer(GameTimer::Main).isActive());
-    QVERIFY(board().Timer(GameTimer::Slow).isActive());
-    QVERIFY(board().Timer(GameTimer::BadStep).isActive());
+    QVERIFY(timers()[GameTimer::Main].enabled);
+    QVERIFY(timers()[GameTimer::Slow].enabled);
+    QVERIFY(timers()[GameTimer::BadStep].enabled);
   }
 
   void pauseStopsTimersAndResumeRunsThemWithCaptionToggling() {
@@ -284,14 +285,12 @@ class MainWindowTest : public QObject {
     board().Command(MenuCommand::Pause).trigger();
     QCOMPARE(board().Command(MenuCommand::Pause).text(), QString("&Resume"));
     QCOMPARE(game().state, GameState::Paused);
-    QVERIFY(!board().Timer(GameTimer::Main).isActive() &&
-            !board().Timer(GameTimer::Slow).isActive() &&
-            !board().Timer(GameTimer::BadStep).isActive());
+    QVERIFY(!timers()[GameTimer::Main].enabled && !timers()[GameTimer::Slow].enabled &&
+            !timers()[GameTimer::BadStep].enabled);
     board().Command(MenuCommand::Pause).trigger();
     QCOMPARE(board().Command(MenuCommand::Pause).text(), QString("&Pause"));
-    QVERIFY(board().Timer(GameTimer::Main).isActive() &&
-            board().Timer(GameTimer::Slow).isActive() &&
-            board().Timer(GameTimer::BadStep).isActive());
+    QVERIFY(timers()[GameTimer::Main].enabled && timers()[GameTimer::Slow].enabled &&
+            timers()[GameTimer::BadStep].enabled);
   }
 
   void hiddenCheatAddsTenPowersEachTime() {
@@ -315,7 +314,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(game().board.tiles[10][10], stonewick::Blank);
     QCOMPARE(CellOf(board().View().Backbuffer(), 10, 10), tile(stonewick::Blank));
     QCOMPARE(game().state, GameState::Running);
-    QVERIFY(board().Timer(GameTimer::BadStep).isActive());
+    QVERIFY(timers()[GameTimer::BadStep].enabled);
   }
 
   void randomiseLeavesGameAsItWas() {
@@ -323,7 +322,7 @@ class MainWindowTest : public QObject {
     board().Command(MenuCommand::Randomise).trigger();
     QVERIFY(game().board.tiles == before.tiles);
     QCOMPARE(game().state, GameState::Ready);
-    QVERIFY(!board().Timer(GameTimer::Main).isActive());
+    QVERIFY(!timers()[GameTimer::Main].enabled);
   }
 
   void instructionsShowsTheOneWindowWhereItStands() {
@@ -358,7 +357,8 @@ class MainWindowTest : public QObject {
 
  private:
   MainWindow& board() { return program->mainWindow; }
-  stonewick::Game& game() { return program->game; }
+  stonewick::Game& game() { return testing::GameOf(program->session); }
+  const TimerSchedule& timers() { return program->session.Timers(); }
   const QImage& tile(int code) {
     return program->tileSet.imageList[static_cast<std::size_t>(code)];
   }

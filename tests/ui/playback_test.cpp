@@ -1,12 +1,14 @@
 // A recording watched in the window: a jump, forward or back, lands on the very state a replay
-// reaches at that point, the read-outs, Pause caption and timers the window shows included.
+// reaches at that point, the read-outs, Pause caption and timers the window shows included;
+// and a recording that differs anywhere is judged so, whatever was watched of it.
 #include <QTest>
 #include <fstream>
 #include <memory>
 #include <sstream>
 
-#include "tools/replay.h"
-#include "tools/timeline.h"
+#include "session/replay.h"
+#include "session/timeline.h"
+#include "session/watching.h"
 #include "ui/program.h"
 
 using namespace stonewick;
@@ -15,20 +17,11 @@ class PlaybackTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void init() {
-    std::ifstream file(STONEWICK_SOURCE_DIR "/tests/replay/check_recording_matches.script");
-    Timeline recording;
-    std::ostringstream errors;
-    QCOMPARE(recording.Read(file, errors), 0);
-    program = std::make_unique<Program>();
-    program->StartPlayback(std::move(recording), "game.rec");
-    program->mainWindow.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&program->mainWindow));
-  }
   void cleanup() { program.reset(); }
 
   void jumpsForwardAndBackLandOnTheStateAReplayReaches() {
-    Playback& playback = *program->playback;
+    Watch("check_recording_matches.script");
+    Watching& playback = *program->session.CurrentWatching();
     const Timeline& recording = playback.Recording();
     const std::int64_t end = recording.EndMs();
     for (const PlayPosition to :
@@ -38,11 +31,37 @@ class PlaybackTest : public QObject {
       std::ostream nowhere(nullptr);
       Replay replay(nowhere);
       recording.ReplayTo(to, replay);
-      QCOMPARE(program->mainWindow.StateText(), replay.StateText());
+      QCOMPARE(program->session.StateText(), replay.StateText());
     }
   }
 
+  void aRecordingThatDiffersAnywhereIsJudgedSoWhateverIsWatched() {
+    Watch("check_recording_altered.script");
+    Watching& playback = *program->session.CurrentWatching();
+    playback.JumpTo(playback.Recording().LastEvent());
+    QCOMPARE(playback.ExitStatus(), 1);
+    QVERIFY(playback.Status().differs);
+    // Once found, the difference stays told.
+    playback.JumpTo({});
+    QCOMPARE(playback.ExitStatus(), 1);
+    QVERIFY(playback.Status().differs);
+  }
+
  private:
+  // Watches a recording of tests/replay without playing it: the test jumps in it.
+  void Watch(const char* name) {
+    std::ifstream file(std::string(STONEWICK_SOURCE_DIR "/tests/replay/") + name);
+    Timeline recording;
+    std::ostringstream errors;
+    QCOMPARE(recording.Read(file, errors, "stonewick"), 0);
+    program = std::make_unique<Program>();
+    program->mainWindow.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&program->mainWindow));
+    WatchOptions options;
+    options.name = "game.rec";
+    program->session.Watch(std::move(recording), options);
+  }
+
   std::unique_ptr<Program> program;
 };
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <initializer_list>
@@ -14,7 +15,8 @@
 
 #include "game/game.h"
 #include "lib/play_clock.h"
-#include "tools/replay_host.h"
+#include "session/scripted_clock.h"
+#include "session/timer_schedule.h"
 
 namespace stonewick::testing {
 
@@ -43,18 +45,48 @@ struct Drawn {
   std::int32_t code;
 };
 
-// The headless host, also noting every cell drawn and every pause asked for.
-class RecordingHost : public ReplayHost {
+// A host for the rules alone, as the replay prints them: virtual time, the three timers'
+// schedule, labels kept as text, boxes that print and take queued answers, and every cell
+// drawn and every pause asked for noted.
+class RecordingHost : public Host, public ScriptedClock {
  public:
-  using ReplayHost::ReplayHost;
-  void DrawCell(int col, int row, std::int32_t code) override {
-    drawn.push_back({col, row, code});
-    ReplayHost::DrawCell(col, row, code);
+  explicit RecordingHost(std::ostream& out_) : out(out_) {
+    std::copy(kInitialLabelCaptions.begin(), kInitialLabelCaptions.end(), labels.begin());
   }
-  void PauseMs(std::int32_t ms) override {
-    pauses.push_back(ms);
-    ReplayHost::PauseMs(ms);
+  void DrawCell(int col, int row, std::int32_t code) override { drawn.push_back({col, row, code}); }
+  void ShowReadout(Readout readout, const std::string& text) override {
+    labels[static_cast<std::size_t>(readout)] = text;
   }
+  void RunPendingEvents() override {}
+  void ShowMessage(const std::string& message) override {
+    if (!closed) {
+      out << "info \"" << message << "\"\n";
+    }
+  }
+  char AskYesNoCancel(const std::string& message) override {
+    if (closed) {
+      return ' ';
+    }
+    const char answer = TakeAnswer();
+    out << "confirm \"" << message << "\" " << AnswerWord(answer) << '\n';
+    return answer;
+  }
+  void SetTimersRunning(bool running) override { timers.SetRunning(running, nowMs); }
+  void SetBadStepInterval(std::int32_t ms) override { timers.SetBadStepInterval(ms, nowMs); }
+  double Now() override { return Days(); }
+  std::uint32_t ClockReading() override { return TakeReading(); }
+  void PauseMs(std::int32_t ms) override { pauses.push_back(ms); }
+  void ShowPauseCommand(const std::string& caption) override { pauseCaption = caption; }
+  void EnableSkipCommand(bool enabled) override { skipEnabled = enabled; }
+  void CloseMainWindow() override {
+    if (!closed) {
+      out << "closed\n";
+    }
+    closed = true;
+  }
+  void ShowInstructions(int) override {}
+  void ShowAbout() override {}
+
   // The codes drawn at one cell, oldest first.
   std::vector<std::int32_t> DrawnAt(int col, int row) const {
     std::vector<std::int32_t> codes;
@@ -65,6 +97,13 @@ class RecordingHost : public ReplayHost {
     }
     return codes;
   }
+
+  std::ostream& out;
+  TimerSchedule timers;
+  std::array<std::string, kReadoutCount> labels;  // by Readout
+  std::string pauseCaption = kPauseCaption;
+  bool skipEnabled = true;
+  bool closed = false;
   std::vector<Drawn> drawn;
   std::vector<std::int32_t> pauses;
 };

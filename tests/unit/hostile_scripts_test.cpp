@@ -9,7 +9,7 @@
 #include <streambuf>
 #include <string>
 
-#include "tools/replay.h"
+#include "session/replay.h"
 
 namespace stonewick {
 namespace {

@@ -19,7 +19,7 @@ class InvariantsTest : public ::testing::Test {
 
   std::ostream sink{nullptr};
   Replay replay{sink};
-  Game& game = replay.game;
+  Game& game = GameOf(replay);
 };
 
 TEST_F(InvariantsTest, GameAtItsStartingPointHoldsThemAll) {
@@ -63,7 +63,7 @@ TEST_F(InvariantsTest, CursorLeftOnANodeIsFlagged) {
 
 TEST_F(InvariantsTest, RecordInTheListModulesOwnListIsFlagged) {
   const std::int32_t number = 7;
-  Add(replay.spareLists.integers, &number);
+  Add(SessionTestAccess::Lists(replay.MutableSession()).integers, &number);
   EXPECT_TRUE(Flags("the list module's own list 'integers' holds records"));
 }
 
@@ -104,7 +104,8 @@ TEST_F(InvariantsTest, TickGuardLeftSetIsFlagged) {
 TEST_F(InvariantsTest, AtLargeLabelMustFollowAKill) {
   InvariantChecker checker;
   checker.Before(replay);
-  replay.host.labels[4] = "At large : 7";  // written during the event, but wrong
+  SessionTestAccess::Readouts(replay.MutableSession())[4] =
+      "At large : 7";  // written during the event, but wrong
   EXPECT_EQ(checker.After(replay, false),
             "At large label reads 'At large : 7', not 'At large : 2'; ");
 }
@@ -117,7 +118,7 @@ TEST_F(InvariantsTest, AtLargeLabelKeepsItsFigureAfterSkipPastTheLastLevel) {
     ASSERT_TRUE(replay.RunLine(line, error));
     ASSERT_EQ(checker.After(replay, true), "");
   }
-  EXPECT_EQ(replay.host.labels[4], "At large : 100");
+  EXPECT_EQ(replay.session().Shown().labels[4], "At large : 100");
   EXPECT_EQ(game.badQueue.count(), 0);
 }
 
@@ -132,7 +133,7 @@ TEST_F(InvariantsTest, WaitsPastTheBudgetArePassedOver) {
   CheckedSession session(sink, 1000);
   EXPECT_TRUE(session.Play("wait 600"));
   EXPECT_TRUE(session.Play("wait 600"));
-  EXPECT_EQ(session.replay.host.nowMs, 600);
+  EXPECT_EQ(session.replay.script().clock.nowMs, 600);
   EXPECT_TRUE(session.skippedWaits);
 }
 

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "lib/play_clock.h"
-#include "tools/replay.h"
+#include "session/replay.h"
 
 namespace stonewick {
 namespace {
@@ -26,52 +26,70 @@ std::string RunText(const std::string& script, int* status = nullptr) {
   return out.str() + err.str();
 }
 
-TEST(ReplayTimers, EnablingAnEnabledTimerKeepsItsDueTime) {
-  std::ostringstream out;
-  ReplayHost host(out);
-  host.SetTimersRunning(true);
-  host.nowMs = 100;
-  host.SetTimersRunning(true);
-  EXPECT_EQ(host.timers[GameTimer::Main].due, 150);
-  EXPECT_EQ(host.timers[GameTimer::Slow].due, 400);
-  EXPECT_EQ(host.timers[GameTimer::BadStep].due, 400);
+TEST(TimerSchedule, StartingRunningTimersKeepsTheirDueTimes) {
+  TimerSchedule timers;
+  timers.SetRunning(true, 0);
+  timers.SetRunning(true, 100);
+  EXPECT_EQ(timers[GameTimer::Main].due, 150);
+  EXPECT_EQ(timers[GameTimer::Slow].due, 400);
+  EXPECT_EQ(timers[GameTimer::BadStep].due, 400);
 }
 
-TEST(ReplayTimers, ANewIntervalRestartsAnEnabledTimerAndTheSameOneDoesNot) {
-  std::ostringstream out;
-  ReplayHost host(out);
-  host.SetTimersRunning(true);
-  host.nowMs = 250;
-  host.SetBadStepInterval(400);
-  EXPECT_EQ(host.timers[GameTimer::BadStep].due, 400);
-  host.SetBadStepInterval(100);
-  EXPECT_EQ(host.timers[GameTimer::BadStep].due, 350);
-  EXPECT_EQ(host.timers[GameTimer::BadStep].interval, 100);
+TEST(TimerSchedule, ANewIntervalRestartsARunningTimerAndTheSameOrNoneDoesNot) {
+  TimerSchedule timers;
+  timers.SetRunning(true, 0);
+  timers.SetBadStepInterval(400, 250);
+  EXPECT_EQ(timers[GameTimer::BadStep].due, 400);
+  timers.SetBadStepInterval(100, 250);
+  EXPECT_EQ(timers[GameTimer::BadStep].due, 350);
+  EXPECT_EQ(timers[GameTimer::BadStep].interval, 100);
+  // An interval of no length would fire without end.
+  timers.SetBadStepInterval(0, 300);
+  timers.SetBadStepInterval(-5, 300);
+  EXPECT_EQ(timers[GameTimer::BadStep].interval, 100);
+  EXPECT_EQ(timers[GameTimer::BadStep].due, 350);
 }
 
-TEST(ReplayTimers, ADisabledTimerTakesItsNewIntervalWhenEnabled) {
-  std::ostringstream out;
-  ReplayHost host(out);
-  host.SetBadStepInterval(600);
-  host.nowMs = 1000;
-  host.SetTimersRunning(true);
-  EXPECT_EQ(host.timers[GameTimer::BadStep].due, 1600);
+TEST(TimerSchedule, AStoppedTimerTakesItsNewIntervalWhenStarted) {
+  TimerSchedule timers;
+  timers.SetBadStepInterval(600, 0);
+  timers.SetRunning(true, 1000);
+  EXPECT_EQ(timers[GameTimer::BadStep].due, 1600);
+}
+
+TEST(TimerSchedule, ALateTickFiresOnceAndNeverInsideItself) {
+  TimerSchedule timers;
+  timers.SetRunning(true, 0);
+  // At 1000 ms every timer is late: the first in timer order fires, and the beat goes on
+  // from now rather than making up the missed ticks.
+  ASSERT_EQ(timers.NextDue(1000), GameTimer::Main);
+  timers.Fire(GameTimer::Main, 1000);
+  EXPECT_EQ(timers[GameTimer::Main].due, 1150);
+  EXPECT_EQ(timers.NextDue(2000), GameTimer::Slow);
+  timers.Fire(GameTimer::Slow, 1000);
+  timers.Fire(GameTimer::BadStep, 1000);
+  EXPECT_EQ(timers.NextDue(5000), std::nullopt);
+  EXPECT_EQ(timers.MsUntilDue(1000), -1);
+  timers.TickEnded(GameTimer::Main);
+  EXPECT_EQ(timers.MsUntilDue(1000), 150);
 }
 
 TEST(ReplayTimers, TimersDueTogetherFireInTimerOrderAndKeepTheirRhythm) {
   std::ostringstream out;
   Replay replay(out);
-  replay.game.StartCommand();
+  std::string error;
+  ASSERT_TRUE(replay.RunLine("menu start", error));
   replay.Wait(1200);
   // 1200 ms: eight main ticks, three slow ticks, two bad steps (every 600 ms).
-  EXPECT_EQ(replay.game.scanCol, 16);
+  EXPECT_EQ(replay.game().scanCol, 16);
   // At 1200 the main tick fires before the slow timer, so that slow tick waits for 1350.
-  EXPECT_EQ(replay.game.slowTicks, 2u);
-  EXPECT_TRUE(replay.game.slowTickDue);
-  EXPECT_EQ(replay.host.timers[GameTimer::Main].due, 1350);
-  EXPECT_EQ(replay.host.timers[GameTimer::Slow].due, 1600);
-  EXPECT_EQ(replay.host.timers[GameTimer::BadStep].due, 1800);
-  EXPECT_EQ(replay.host.nowMs, 1200);
+  EXPECT_EQ(replay.game().slowTicks, 2u);
+  EXPECT_TRUE(replay.game().slowTickDue);
+  const TimerSchedule& timers = replay.session().Timers();
+  EXPECT_EQ(timers[GameTimer::Main].due, 1350);
+  EXPECT_EQ(timers[GameTimer::Slow].due, 1600);
+  EXPECT_EQ(timers[GameTimer::BadStep].due, 1800);
+  EXPECT_EQ(replay.script().clock.nowMs, 1200);
 }
 
 TEST(ReplayTimers, SingleEventsAreIgnoredWhileTheTimersAreOff) {
@@ -79,14 +97,15 @@ TEST(ReplayTimers, SingleEventsAreIgnoredWhileTheTimersAreOff) {
   Replay replay(out);
   replay.DeliverTimer(GameTimer::Main);
   replay.DeliverTimer(GameTimer::Slow);
-  EXPECT_EQ(replay.game.scanCol, 0);
-  EXPECT_FALSE(replay.game.slowTickDue);
-  replay.game.StartCommand();
+  EXPECT_EQ(replay.game().scanCol, 0);
+  EXPECT_FALSE(replay.game().slowTickDue);
+  std::string error;
+  ASSERT_TRUE(replay.RunLine("menu start", error));
   replay.DeliverTimer(GameTimer::Slow);
   replay.DeliverTimer(GameTimer::Main);
-  EXPECT_EQ(replay.game.scanCol, 2);
-  EXPECT_EQ(replay.game.slowTicks, 1u);
-  EXPECT_EQ(replay.host.timers[GameTimer::Main].due, 150);
+  EXPECT_EQ(replay.game().scanCol, 2);
+  EXPECT_EQ(replay.game().slowTicks, 1u);
+  EXPECT_EQ(replay.session().Timers()[GameTimer::Main].due, 150);
 }
 
 TEST(PlayClock, ElapsedTimeShowsAsATimeOfDayThatWrapsAfterADay) {
@@ -97,21 +116,13 @@ TEST(PlayClock, ElapsedTimeShowsAsATimeOfDayThatWrapsAfterADay) {
   EXPECT_EQ(PlayClockText((kMsPerDay + 61'000.0) / kMsPerDay), "00:01:01");
 }
 
-TEST(ReplayClock, SeedFromClockTakesTheVirtualMilliseconds) {
-  std::ostringstream out;
-  ReplayHost host(out);
-  host.nowMs = kMsPerDay * 50 + 7;
-  EXPECT_EQ(host.ClockReading(), static_cast<std::uint32_t>(kMsPerDay * 50 + 7));
-}
-
-TEST(ReplayClock, QueuedReadingsAreTakenOldestFirstThenTheVirtualClock) {
-  std::ostringstream out;
-  ReplayHost host(out);
-  host.nowMs = 77;
-  host.readings = {5, 4'294'967'295u};
-  EXPECT_EQ(host.ClockReading(), 5u);
-  EXPECT_EQ(host.ClockReading(), 4'294'967'295u);
-  EXPECT_EQ(host.ClockReading(), 77u);
+TEST(ReplayClock, QueuedReadingsAreTakenOldestFirstThenTheVirtualMilliseconds) {
+  ScriptedClock clock;
+  clock.nowMs = kMsPerDay * 50 + 7;
+  clock.readings = {5, 4'294'967'295u};
+  EXPECT_EQ(clock.TakeReading(), 5u);
+  EXPECT_EQ(clock.TakeReading(), 4'294'967'295u);
+  EXPECT_EQ(clock.TakeReading(), static_cast<std::uint32_t>(kMsPerDay * 50 + 7));
 }
 
 TEST(ReplayTimers, AfterManualWaitOnlyMovesTheClockAndTimerEventsStillCome) {
@@ -121,34 +132,35 @@ TEST(ReplayTimers, AfterManualWaitOnlyMovesTheClockAndTimerEventsStillCome) {
   for (const char* line : {"menu start", "manual", "wait 5000"}) {
     ASSERT_TRUE(replay.RunLine(line, error)) << line;
   }
-  EXPECT_EQ(replay.host.nowMs, 5000);
-  EXPECT_EQ(replay.game.scanCol, 0);
+  EXPECT_EQ(replay.script().clock.nowMs, 5000);
+  EXPECT_EQ(replay.game().scanCol, 0);
   ASSERT_TRUE(replay.RunLine("tick", error));
-  EXPECT_EQ(replay.game.scanCol, 2);
-  // Timers started or restarted after `manual` are never due either.
-  ASSERT_TRUE(replay.RunLine("menu pause", error));
-  ASSERT_TRUE(replay.RunLine("menu pause", error));
-  for (const VirtualTimer& timer : replay.host.timers) {
-    EXPECT_TRUE(timer.enabled);
-    EXPECT_EQ(timer.due, kNeverDue);
+  EXPECT_EQ(replay.game().scanCol, 2);
+  // Timers started or restarted after `manual` never fire by themselves either.
+  for (const char* line : {"menu pause", "menu pause", "wait 5000"}) {
+    ASSERT_TRUE(replay.RunLine(line, error)) << line;
   }
+  EXPECT_TRUE(replay.session().Timers().AllEnabled());
+  EXPECT_EQ(replay.game().scanCol, 2);
 }
 
-TEST(ReplayDialogs, ConfirmTakesQueuedAnswersOldestFirstThenCancel) {
+TEST(ReplayDialogs, QuestionsTakeQueuedAnswersOldestFirstThenCancelAndPrintAsTheyClose) {
+  ScriptedClock clock;
+  clock.answers = {'Y', ' '};
   std::ostringstream out;
-  ReplayHost host(out);
-  host.answers = {'Y', ' '};
-  EXPECT_EQ(host.AskYesNoCancel("one?"), 'Y');
-  EXPECT_EQ(host.AskYesNoCancel("two?"), ' ');
-  EXPECT_EQ(host.AskYesNoCancel("three?"), 'C');
-  EXPECT_EQ(out.str(), "confirm \"one?\" Y\nconfirm \"two?\" none\nconfirm \"three?\" C\n");
-}
-
-TEST(ReplayDialogs, InfoPrintsTheMessageAsGivenWithoutEscaping) {
-  std::ostringstream out;
-  ReplayHost host(out);
-  host.ShowMessage("red & \"yellow\"");
-  EXPECT_EQ(out.str(), "info \"red & \"yellow\"\"\n");
+  HeadlessFrontEnd frontEnd(out);
+  for (const char* question : {"one?", "two?", "three?"}) {
+    frontEnd.OpenScriptedBox(BoxKind::Question, question);
+    frontEnd.CloseScriptedBox(true, clock.TakeAnswer());
+  }
+  // A box the run ended inside prints nothing; a message prints as given, unescaped.
+  frontEnd.OpenScriptedBox(BoxKind::Question, "four?");
+  frontEnd.CloseScriptedBox(false, ' ');
+  frontEnd.OpenScriptedBox(BoxKind::Message, "red & \"yellow\"");
+  frontEnd.CloseScriptedBox(true, ' ');
+  EXPECT_EQ(out.str(),
+            "confirm \"one?\" Y\nconfirm \"two?\" none\nconfirm \"three?\" C\n"
+            "info \"red & \"yellow\"\"\n");
 }
 
 TEST(ReplayScript, ExitEndsTheRunAndTheRestIsNotRead) {
@@ -194,12 +206,12 @@ TEST(ReplayScript, InstructionsLeaveTheGeneratorWhereItWas) {
   Replay replay(out);
   std::string error;
   ASSERT_TRUE(replay.RunLine("wait 12345", error));
-  const std::uint32_t seed = replay.game.random.randomSeed;
+  const std::uint32_t seed = replay.game().random.randomSeed;
   ASSERT_TRUE(replay.RunLine("menu instructions", error));
-  EXPECT_NE(replay.game.instructionsColour, 0);
+  EXPECT_NE(replay.game().instructionsColour, 0);
   ASSERT_TRUE(replay.RunLine("close instructions", error));
-  EXPECT_EQ(replay.game.instructionsColour, 0);
-  EXPECT_EQ(replay.game.random.randomSeed, seed);
+  EXPECT_EQ(replay.game().instructionsColour, 0);
+  EXPECT_EQ(replay.game().random.randomSeed, seed);
 }
 
 // Reading c seeds c * 134775813 + 1, and the pastel is 1 + the top part of that times 6.
@@ -210,13 +222,13 @@ TEST(ReplayScript, InstructionsDrawTheirPastelFromTheClockOnlyAsTheyOpen) {
   for (const char* line : {"reading 0", "reading 2147483648", "menu instructions"}) {
     ASSERT_TRUE(replay.RunLine(line, error)) << line;
   }
-  EXPECT_EQ(replay.game.instructionsColour, 1);
+  EXPECT_EQ(replay.game().instructionsColour, 1);
   ASSERT_TRUE(replay.RunLine("menu instructions", error));
-  EXPECT_EQ(replay.game.instructionsColour, 1);
-  EXPECT_EQ(replay.host.readings.size(), 1u);
+  EXPECT_EQ(replay.game().instructionsColour, 1);
+  EXPECT_EQ(replay.script().clock.readings.size(), 1u);
   ASSERT_TRUE(replay.RunLine("close instructions", error));
   ASSERT_TRUE(replay.RunLine("menu instructions", error));
-  EXPECT_EQ(replay.game.instructionsColour, 4);
+  EXPECT_EQ(replay.game().instructionsColour, 4);
 }
 
 // The walk of the game_over goldens, which ends next to the bad baddie at (3, 12) with the
@@ -303,15 +315,15 @@ TEST(ReplayNesting, ALineOfDepthDBelongsToTheNearestLineOfDepthDMinusOneAboveIt)
   ASSERT_TRUE(replay.RunLine("manual", error));
   ScriptError bad;
   EXPECT_EQ(replay.RunBlock(block, bad), BlockOutcome::Ran) << bad.message;
-  EXPECT_EQ(replay.game.powers, 41);
-  EXPECT_EQ(replay.host.nowMs, 7);
+  EXPECT_EQ(replay.game().powers, 41);
+  EXPECT_EQ(replay.script().clock.nowMs, 7);
 }
 
 TEST(ReplayCheck, DumpsWithoutStateLinesAfterThemAreNotChecked) {
   std::istringstream in("dump\n# a comment\ndump\n#= end\n");
   std::ostringstream out;
   std::ostringstream err;
-  EXPECT_EQ(RunScript(in, out, err, true), 1);
+  EXPECT_EQ(RunScript(in, out, err, {.check = true}), 1);
   EXPECT_EQ(err.str(),
             "stonewick-replay: line 4: dump line 1 of the dump on line 3 differs: expected "
             "\"end\", seen \"state 0 running 0 level 1 powers 1 kills 0 slowticks 0\"\n");
@@ -319,7 +331,7 @@ TEST(ReplayCheck, DumpsWithoutStateLinesAfterThemAreNotChecked) {
 
 TEST(ReplayCheck, ADumpOfOtherLengthNamesTheFirstLinePastTheShorterOne) {
   std::ostringstream dumped;
-  Replay(dumped).Dump();
+  dumped << Replay(dumped).StateText();
   std::string allButEnd;
   std::istringstream lines(dumped.str());
   for (std::string line; std::getline(lines, line) && line != "end";) {
@@ -335,7 +347,7 @@ TEST(ReplayCheck, ADumpOfOtherLengthNamesTheFirstLinePastTheShorterOne) {
     std::istringstream in("dump\n" + allButEnd + extra + "menu exit\n");
     std::ostringstream out;
     std::ostringstream err;
-    EXPECT_EQ(RunScript(in, out, err, true), 1);
+    EXPECT_EQ(RunScript(in, out, err, {.check = true}), 1);
     EXPECT_EQ(err.str(), "stonewick-replay: " + expected + "\n");
     EXPECT_EQ(out.str(), dumped.str());
   }

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "tools/script_command.h"
-#include "tools/script_lines.h"
+#include "recording_format/script_command.h"
+#include "recording_format/script_lines.h"
 
 using namespace stonewick;
 

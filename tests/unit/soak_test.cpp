@@ -71,15 +71,15 @@ SoakFigures Soak(std::uint64_t events, std::uint32_t seed) {
     const bool walledIn = figures.sessions % kWalledInEvery == kWalledInEvery - 1;
     const std::uint64_t skips = walledIn ? 0 : figures.sessions % kStartingLevels;
     if (walledIn) {
-      WallInTheBaddies(session.replay.game);
+      WallInTheBaddies(GameOf(session.replay));
     }
     ++figures.sessions;
     bool wasCleared = false;
     for (std::uint64_t i = 0; i < kSessionEvents && figures.events < events; ++i) {
       const bool going = session.Play(i < skips ? std::string("menu skip")
-                                                : NextEvent(bytes, session.replay.game));
+                                                : NextEvent(bytes, session.replay.game()));
       ++figures.events;
-      const Game& game = session.replay.game;
+      const Game& game = session.replay.game();
       const bool clearedNow = game.state == GameState::LevelCleared;
       figures.levelsCleared += clearedNow && !wasCleared ? 1 : 0;
       wasCleared = clearedNow;
@@ -96,7 +96,7 @@ SoakFigures Soak(std::uint64_t events, std::uint32_t seed) {
         break;
       }
     }
-    figures.virtualMs += session.replay.host.nowMs;
+    figures.virtualMs += session.replay.script().clock.nowMs;
   }
   return figures;
 }

@@ -1,0 +1,49 @@
+// The front end of a game with no screen: the replay tool's. Nothing is drawn; a box prints
+// what it said as it closes, `dump` prints the state, and closing the main window prints
+// `closed`. Its clock is never read: a script gives the time.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "session/front_end.h"
+
+namespace stonewick {
+
+class HeadlessFrontEnd : public FrontEnd {
+ public:
+  explicit HeadlessFrontEnd(std::ostream& out) : out_(out) {}
+
+  void DrawCell(int, int, std::int32_t) override {}
+  void ShowReadout(Readout, const std::string&) override {}
+  void ShowPauseCommand(const std::string&) override {}
+  void EnableCommand(MenuCommand, bool) override {}
+  void ShowInstructions(int) override {}
+  void ShowAbout(bool) override {}
+  void CloseMainWindow() override;
+  void ShowDump(const std::string& dump) override;
+  char RunModalBox(BoxKind, const std::string&) override { return ' '; }
+  void OpenScriptedBox(BoxKind kind, const std::string& message) override;
+  void CloseScriptedBox(bool answered, char answer) override;
+  double LocalDays() override { return 0; }
+  std::int64_t SteadyMs() override { return 0; }
+  std::uint32_t ClockReading() override { return 0; }
+  void Sleep(std::int32_t) override {}
+  void LetEventsIn() override {}
+  void WakeAfter(std::int64_t) override {}
+  void Idle(std::int64_t) override {}
+  void EndIdle() override {}
+  void ShowWatching(const WatchStatus&) override {}
+  bool TellVerdict(const std::string&, bool) override { return false; }
+
+ private:
+  struct OpenBox {
+    BoxKind kind;
+    std::string message;
+  };
+  std::ostream& out_;
+  std::vector<OpenBox> boxes_;  // open, innermost last
+};
+
+}  // namespace stonewick

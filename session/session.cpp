@@ -1,0 +1,202 @@
+// The session: start-up, delivering events, the timers, and the rules' requests passed on to
+// the world the game is in and to the front end.
+#include "session/session.h"
+
+#include <algorithm>
+
+#include "session/watching.h"
+
+namespace stonewick {
+
+Session::Session(FrontEnd& frontEnd) : frontEnd_(frontEnd) {
+  std::copy(kInitialLabelCaptions.begin(), kInitialLabelCaptions.end(), readouts_.begin());
+}
+
+Session::~Session() = default;
+
+void Session::Start() {
+  game_.GiveFirstPower();
+  game_.LayOutFirstLevel();
+  ShowCommands();
+}
+
+bool Session::Record(RecordingSink& sink, std::string_view date) {
+  return live_.StartRecording(sink, date);
+}
+
+void Session::Deliver(const Event& event) {
+  if (closed_) {
+    return;
+  }
+  if (!Live() && watching_ != nullptr) {
+    watching_->Input(event);
+    return;
+  }
+  live_.Deliver(event);
+  // The rules keep nothing of the close box: the window closes once it has been delivered.
+  if (std::holds_alternative<CloseBoxUsed>(event)) {
+    Close();
+  }
+}
+
+void Session::WakeUp() {
+  if (closed_ || !Live()) {
+    return;
+  }
+  // Each timer fires at most once a wake-up, so that waiting input gets its turn between.
+  for (int fired = 0; fired < kGameTimerCount && !closed_; ++fired) {
+    const std::int64_t now = frontEnd_.SteadyMs();
+    const std::optional<GameTimer> timer = timers_.NextDue(now);
+    if (!timer) {
+      break;
+    }
+    timers_.Fire(*timer, now);
+    live_.Deliver(TimerTick{*timer});
+    timers_.TickEnded(*timer);
+  }
+  AskForWakeUp();
+}
+
+void Session::AskForWakeUp() {
+  if (!closed_ && Live()) {
+    frontEnd_.WakeAfter(timers_.MsUntilDue(frontEnd_.SteadyMs()));
+  }
+}
+
+void Session::Close() {
+  if (closed_) {
+    return;
+  }
+  closed_ = true;
+  live_.WindowClosed();
+  frontEnd_.WakeAfter(-1);
+  frontEnd_.CloseMainWindow();
+}
+
+void Session::ShowCommands() {
+  for (const MenuItem& item : kMenuItems) {
+    const bool enabled = !Live() ? item.command == MenuCommand::Exit
+                                 : item.command != MenuCommand::Skip || skipEnabled_;
+    frontEnd_.EnableCommand(item.command, enabled);
+  }
+}
+
+WindowItems Session::Shown() const {
+  return {timers_.AllEnabled(), timers_.BadStepInterval(), pauseCaption_, readouts_};
+}
+
+std::string Session::StateText() const {
+  return DumpText(game_, Shown());
+}
+
+void Session::Watch(Timeline recording, const WatchOptions& options) {
+  watching_ = std::make_unique<Watching>(*this, std::move(recording), options);
+  ShowCommands();
+}
+
+void Session::RunWatching() {
+  if (watching_ == nullptr) {
+    return;
+  }
+  watching_->Run();
+  watchExitStatus_ = watching_->ExitStatus();
+  world_ = &live_;
+  watching_.reset();
+}
+
+void Session::StopWatching() {
+  // The recording's clock gives way to the host's: the timers start a new interval from now.
+  timers_.Restart(frontEnd_.SteadyMs());
+  world_ = &live_;
+  ShowCommands();
+  AskForWakeUp();
+}
+
+void Session::TakeOver(const Session& other) {
+  static_cast<PlayState&>(game_) = other.game_;
+  timers_ = other.timers_;
+  readouts_ = other.readouts_;
+  pauseCaption_ = other.pauseCaption_;
+  skipEnabled_ = other.skipEnabled_;
+  for (int i = 0; i < kReadoutCount; ++i) {
+    frontEnd_.ShowReadout(static_cast<Readout>(i), readouts_[static_cast<std::size_t>(i)]);
+  }
+  frontEnd_.ShowPauseCommand(pauseCaption_);
+  ShowCommands();
+  frontEnd_.ShowInstructions(game_.instructionsColour);
+  game_.RedrawBoard();
+}
+
+// ---- The rules' requests.
+
+void Session::DrawCell(int col, int row, std::int32_t code) {
+  frontEnd_.DrawCell(col, row, code);
+}
+
+void Session::ShowReadout(Readout readout, const std::string& text) {
+  readouts_[static_cast<std::size_t>(readout)] = text;
+  frontEnd_.ShowReadout(readout, text);
+}
+
+void Session::RunPendingEvents() {
+  // Outside any event (while the window starts) nothing may run inside: no replay could put
+  // it there. Input waits for the event loop.
+  if (game_.nesting.Depth() > 0) {
+    world_->YieldPoint();
+  }
+}
+
+void Session::ShowMessage(const std::string& message) {
+  world_->Box(BoxKind::Message, message);
+}
+
+char Session::AskYesNoCancel(const std::string& message) {
+  return world_->Box(BoxKind::Question, message);
+}
+
+void Session::SetTimersRunning(bool running) {
+  timers_.SetRunning(running, world_->TimerClockMs());
+  world_->TimersChanged();
+}
+
+void Session::SetBadStepInterval(std::int32_t ms) {
+  timers_.SetBadStepInterval(ms, world_->TimerClockMs());
+  world_->TimersChanged();
+}
+
+double Session::Now() {
+  return world_->Now();
+}
+
+std::uint32_t Session::ClockReading() {
+  return world_->ClockReading();
+}
+
+void Session::PauseMs(std::int32_t ms) {
+  world_->Pause(ms);
+}
+
+void Session::ShowPauseCommand(const std::string& caption) {
+  pauseCaption_ = caption;
+  frontEnd_.ShowPauseCommand(caption);
+}
+
+void Session::EnableSkipCommand(bool enabled) {
+  skipEnabled_ = enabled;
+  ShowCommands();
+}
+
+void Session::CloseMainWindow() {
+  world_->Closing();
+}
+
+void Session::ShowInstructions(int colour) {
+  frontEnd_.ShowInstructions(colour);
+}
+
+void Session::ShowAbout() {
+  frontEnd_.ShowAbout(true);
+  world_->AboutShown();
+}
+
+}  // namespace stonewick

@@ -1,0 +1,202 @@
+// Reading a recording into timed blocks, and finding the state at any time in it.
+#include "session/timeline.h"
+
+#include <algorithm>
+#include <array>
+
+#include "recording_format/check.h"
+
+namespace stonewick {
+namespace {
+
+// Hands the script on to the reader a piece at a time, keeping a copy of it all. A read error
+// reaches the reader as it would without the copy.
+class KeepingBuffer : public std::streambuf {
+ public:
+  KeepingBuffer(std::streambuf* source, std::string& kept) : source_(source), kept_(kept) {}
+
+ protected:
+  int_type underflow() override {
+    const std::streamsize got =
+        source_ == nullptr ? 0 : source_->sgetn(piece_.data(), std::ssize(piece_));
+    if (got <= 0) {
+      return traits_type::eof();
+    }
+    kept_.append(piece_.data(), static_cast<std::size_t>(got));
+    setg(piece_.data(), piece_.data(), piece_.data() + got);
+    return traits_type::to_int_type(piece_[0]);
+  }
+
+ private:
+  std::streambuf* source_;
+  std::string& kept_;
+  std::array<char, 1 << 16> piece_{};
+};
+
+}  // namespace
+
+// Keeps where each block begins, its times and what it showed, and checks the state after
+// it, as the whole script runs. Unlike --check, it goes on after a difference: the rest of
+// the recording can still be watched.
+class TimelineKeeper final : public ScriptWatcher {
+ public:
+  explicit TimelineKeeper(Timeline& timeline) : timeline_(timeline) {}
+
+  void Opening(const std::vector<StateLine>& checkpoints, const Replay& replay) override {
+    if (!checkpoints.empty()) {
+      Judge(check_.CompareStart(checkpoints, replay.StateText(), error_));
+    }
+    level_ = replay.game().level;
+  }
+
+  void BlockRan(const ScriptBlock& block, Block&& parsed, std::string_view printed,
+                std::int64_t startedMs, const Replay& replay) override {
+    if (parsed.empty()) {
+      return;  // only comments
+    }
+    const Command& command = parsed.front().command;
+    const bool box = printed.starts_with("info ") || printed.starts_with("confirm ") ||
+                     printed.find("\ninfo ") != std::string_view::npos ||
+                     printed.find("\nconfirm ") != std::string_view::npos;
+    const std::int32_t level = replay.game().level;
+    timeline_.blocks_.push_back({block.offset, block.lines.front().number, startedMs,
+                                 replay.script().clock.nowMs, IsEvent(command),
+                                 std::holds_alternative<WaitMs>(command), box, level != level_});
+    level_ = level;
+    if (!replay.Closed() && !bad_) {
+      const std::string state = block.checkpoints.empty() ? std::string() : replay.StateText();
+      Judge(check_.CompareBlock(block, printed, state, error_));
+    }
+    timeline_.blocks_.back().compared = check_.CheckpointsCompared() + check_.StatesCompared();
+  }
+
+  // 2 after the error line when a checkpoint line is no checkpoint.
+  int Finish(int status, std::ostream& err, std::string_view program) {
+    RecordingVerdict& verdict = timeline_.verdict_;
+    verdict.checkpoints = check_.CheckpointsCompared();
+    verdict.states = check_.StatesCompared();
+    if (status == 0 && bad_) {
+      err << program << ": line " << badLine_.line << ": " << badLine_.message << '\n';
+      return 2;
+    }
+    return status;
+  }
+
+ private:
+  void Judge(RecordingCheck::Verdict verdict) {
+    RecordingVerdict& kept = timeline_.verdict_;
+    if (verdict == RecordingCheck::Verdict::Bad && !bad_) {
+      bad_ = true;
+      badLine_ = error_;
+    } else if (verdict == RecordingCheck::Verdict::Differs && !kept.difference) {
+      kept.difference = error_;
+      kept.differenceAfter = timeline_.blocks_.size();
+    }
+  }
+
+  Timeline& timeline_;
+  RecordingCheck check_;
+  ScriptError error_;
+  bool bad_ = false;
+  ScriptError badLine_;
+  std::int32_t level_ = 0;
+};
+
+int Timeline::Read(std::istream& script, std::ostream& err, std::string_view program) {
+  text_.clear();
+  blocks_.clear();
+  verdict_ = {};
+  KeepingBuffer keeping(script.rdbuf(), text_);
+  std::istream kept(&keeping);
+  std::ostream nowhere(nullptr);
+  TimelineKeeper keeper(*this);
+  const int status = RunScript(kept, nowhere, err, {false, &keeper, program});
+  return keeper.Finish(status, err, program);
+}
+
+PlayPosition Timeline::PositionAt(std::int64_t ms) const {
+  ms = std::clamp<std::int64_t>(ms, 0, EndMs());
+  // The first block that has not ended by then.
+  const auto next = std::find_if(blocks_.begin(), blocks_.end(),
+                                 [ms](const TimedBlock& block) { return block.endMs > ms; });
+  if (next == blocks_.end()) {
+    return {blocks_.size(), EndMs()};
+  }
+  return {static_cast<std::size_t>(next - blocks_.begin()), next->wait ? ms : next->startMs};
+}
+
+std::optional<PlayPosition> Timeline::BeforeDifference() const {
+  if (!verdict_.difference) {
+    return std::nullopt;
+  }
+  // The block whose state differed is the last one run when the difference showed.
+  return Before(verdict_.differenceAfter == 0 ? 0 : verdict_.differenceAfter - 1);
+}
+
+PlayPosition Timeline::Before(std::size_t block) const {
+  if (block >= blocks_.size()) {
+    return {blocks_.size(), EndMs()};
+  }
+  return {block, blocks_[block].startMs};
+}
+
+std::string_view Timeline::TextBefore(std::size_t block, std::uint64_t& lastLine) const {
+  if (block >= blocks_.size()) {
+    lastLine = static_cast<std::uint64_t>(std::count(text_.begin(), text_.end(), '\n'));
+    if (!text_.empty() && text_.back() != '\n') {
+      ++lastLine;
+    }
+    return text_;
+  }
+  lastLine = blocks_[block].line - 1;
+  return std::string_view(text_).substr(0, blocks_[block].offset);
+}
+
+PlayPosition Timeline::LastEvent() const {
+  for (std::size_t i = blocks_.size(); i-- > 0;) {
+    if (blocks_[i].event) {
+      return {i, blocks_[i].startMs};
+    }
+  }
+  return {0, 0};
+}
+
+Timeline::Reader::TextBuffer::TextBuffer(const std::string& text, std::uint64_t from) {
+  // Read only: the characters are never written through the buffer.
+  char* begin = const_cast<char*>(text.data());
+  setg(begin, begin + std::min<std::uint64_t>(from, text.size()), begin + text.size());
+}
+
+Timeline::Reader::Reader(const Timeline& timeline, std::size_t first)
+    : left_(timeline.blocks_.size() - std::min(first, timeline.blocks_.size())),
+      buffer_(timeline.text_, left_ > 0 ? timeline.blocks_[first].offset : timeline.text_.size()),
+      stream_(&buffer_),
+      reader_(stream_, left_ > 0 ? timeline.blocks_[first].line : 1,
+              left_ > 0 ? timeline.blocks_[first].offset : 0) {}
+
+bool Timeline::Reader::Next(ScriptBlock& block, Block& parsed) {
+  ScriptError error;
+  ScriptError stray;
+  // The whole script has run once already: every kept block reads and parses.
+  if (left_ == 0 || reader_.Read(block, error) != ScriptReader::Next::Block ||
+      ParseBlock(block.lines, true, parsed, error, stray) != BlockParse::Block) {
+    return false;
+  }
+  --left_;
+  return true;
+}
+
+void Timeline::ReplayTo(PlayPosition position, Replay& replay) const {
+  Reader reader(*this, 0);
+  ScriptBlock block;
+  Block parsed;
+  for (std::size_t i = 0; i < position.block && reader.Next(block, parsed); ++i) {
+    replay.RunParsedBlock(parsed);
+  }
+  // Inside a wait: the part of it that has passed.
+  if (position.clockMs > replay.script().clock.nowMs) {
+    replay.Wait(position.clockMs - replay.script().clock.nowMs);
+  }
+}
+
+}  // namespace stonewick

@@ -1,0 +1,54 @@
+// The keys that steer a recording, and how its time is written.
+#include "session/watch_status.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <utility>
+
+namespace stonewick {
+
+std::optional<WatchCommand> WatchCommandOfKey(std::uint16_t virtualKey) {
+  // By virtual key code: + and - on the main keys and on the keypad alike.
+  static constexpr std::array<std::pair<std::uint16_t, WatchCommand>, 13> kKeys = {{
+      {32, WatchCommand::PauseOrGoOn},
+      {39, WatchCommand::StepForward},
+      {37, WatchCommand::StepBack},
+      {187, WatchCommand::Faster},
+      {107, WatchCommand::Faster},
+      {189, WatchCommand::Slower},
+      {109, WatchCommand::Slower},
+      {34, WatchCommand::JumpForward},
+      {33, WatchCommand::JumpBack},
+      {36, WatchCommand::ToStart},
+      {35, WatchCommand::ToEnd},
+      {68, WatchCommand::ToDifference},
+      {84, WatchCommand::TakeControls},
+  }};
+  for (const auto& [key, command] : kKeys) {
+    if (key == virtualKey) {
+      return command;
+    }
+  }
+  return std::nullopt;
+}
+
+std::string PlayTimeText(std::int64_t ms, bool hours) {
+  const std::int64_t seconds = std::max<std::int64_t>(ms, 0) / 1000;
+  char text[32];
+  if (hours) {
+    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
+                  static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
+  } else {
+    std::snprintf(text, sizeof text, "%02lld:%02lld", static_cast<long long>(seconds / 60),
+                  static_cast<long long>(seconds % 60));
+  }
+  return text;
+}
+
+std::string PositionText(const WatchStatus& status) {
+  const bool hours = status.lengthMs >= 3'600'000;
+  return PlayTimeText(status.positionMs, hours) + " / " + PlayTimeText(status.lengthMs, hours);
+}
+
+}  // namespace stonewick

@@ -1,0 +1,55 @@
+// What a host shows of a recording being watched, and the keys that steer it.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace stonewick {
+
+// What the player can ask of a recording that plays.
+enum class WatchCommand {
+  PauseOrGoOn,   // Space
+  StepForward,   // Right, while paused: one block
+  StepBack,      // Left, while paused: back to before the last block played
+  Faster,        // +
+  Slower,        // -
+  JumpForward,   // Page Down: ten seconds of play
+  JumpBack,      // Page Up
+  ToStart,       // Home
+  ToEnd,         // End: to the last block
+  ToDifference,  // D: to just before the first difference
+  TakeControls,  // T: stop watching and play on from here
+};
+
+// The command of a key, by its virtual key code: the same keys in every host.
+std::optional<WatchCommand> WatchCommandOfKey(std::uint16_t virtualKey);
+
+// A place on the recording's track worth marking.
+struct WatchMark {
+  enum class Kind { Box, Level, Difference };
+  Kind kind;
+  std::int64_t ms;
+};
+
+struct WatchStatus {
+  bool watching = false;  // false once the player has taken the controls
+  std::string name;       // of the recording
+  std::int64_t positionMs = 0;
+  std::int64_t lengthMs = 0;
+  std::string speed;  // "1/4x" to "16x"
+  bool paused = false;
+  bool finished = false;
+  // The verdict so far: how much matched, or the first difference.
+  std::string verdict;
+  bool differs = false;
+  const std::vector<WatchMark>* marks = nullptr;
+};
+
+// "mm:ss", or "h:mm:ss" when `hours`.
+std::string PlayTimeText(std::int64_t ms, bool hours);
+// "01:23 / 05:40".
+std::string PositionText(const WatchStatus& status);
+
+}  // namespace stonewick

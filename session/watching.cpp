@@ -1,0 +1,420 @@
+// Watching a recording: the blocks run one after another through the session's game, waits
+// pass in real time at the chosen speed, boxes show while what ran inside them plays, and the
+// state after each block is compared with the one the recording wrote.
+#include "session/watching.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <utility>
+
+#include "lib/pause.h"
+#include "recording_format/check.h"
+#include "session/session.h"
+
+namespace stonewick {
+namespace {
+
+constexpr std::array<double, Watching::kSpeedCount> kSpeeds = {0.25, 0.5, 1, 2, 4, 8, 16};
+constexpr std::array<const char*, Watching::kSpeedCount> kSpeedNames = {"1/4x", "1/2x", "1x", "2x",
+                                                                        "4x",   "8x",   "16x"};
+// Page Down and Page Up jump this far in the recording's time.
+constexpr std::int64_t kJumpMs = 10'000;
+// A box, or the About window, stays open at least this long at 1x, however soon the
+// recording closed it.
+constexpr std::int64_t kBoxShownMs = 1'000;
+
+}  // namespace
+
+Watching::Watching(Session& session, Timeline timeline, WatchOptions options)
+    : session_(session),
+      timeline_(std::move(timeline)),
+      options_(std::move(options)),
+      world_(session, this) {
+  for (const TimedBlock& block : timeline_.Blocks()) {
+    if (block.box) {
+      marks_.push_back({WatchMark::Kind::Box, block.startMs});
+    }
+    if (block.levelChanged) {
+      marks_.push_back({WatchMark::Kind::Level, block.endMs});
+    }
+  }
+  if (const auto before = timeline_.BeforeDifference()) {
+    marks_.push_back({WatchMark::Kind::Difference, before->clockMs});
+  }
+}
+
+void Watching::Run() {
+  // The game starts exactly where a replay starts.
+  JumpTo({});
+  while (!session_.Closed() && !takenOver_) {
+    if (jump_) {
+      const PlayPosition to = *jump_;
+      jump_.reset();
+      JumpTo(to);
+    } else if (takeOver_) {
+      TakeControls();
+    } else if (verdictDue_) {
+      verdictDue_ = false;
+      TellVerdict(true);
+    } else if (world_.Closed() || position_.block >= timeline_.Blocks().size()) {
+      if (!toldTheEnd_) {
+        toldTheEnd_ = true;
+        Show();
+        TellTheEnd();
+      } else {
+        session_.frontEnd_.Idle(-1);
+      }
+    } else if (paused_ && !stepping_) {
+      session_.frontEnd_.Idle(-1);
+    } else {
+      RunNextBlock();
+    }
+  }
+}
+
+void Watching::RunNextBlock() {
+  const TimedBlock& timed = timeline_.Blocks()[position_.block];
+  if (!reader_->Next(block_, parsed_)) {
+    position_.block = timeline_.Blocks().size();  // the text ran out before its blocks
+    return;
+  }
+  if (timed.event) {
+    CloseAbout();
+  }
+  if (timed.wait && world_.clock.nowMs > timed.startMs) {
+    world_.Wait(timed.endMs - world_.clock.nowMs);  // the rest of a wait a jump landed in
+  } else {
+    world_.RunBlock(parsed_);
+  }
+  ++position_.block;
+  position_.clockMs = world_.clock.nowMs;
+  if (!session_.Closed()) {
+    Compare(block_, parsed_);
+    RevealDifference();
+  }
+  if (stepping_ && timed.event) {
+    stepping_ = false;
+    Anchor(world_.clock.nowMs);
+  }
+  Show();
+}
+
+void Watching::Compare(const ScriptBlock& block, const Block& parsed) {
+  if (ownDifference_ || world_.Closed() ||
+      (block.checkpoints.empty() && block.stateLines.empty())) {
+    return;
+  }
+  const std::string state = session_.StateText();
+  const bool dump = std::holds_alternative<DumpState>(parsed.front().command);
+  RecordingCheck check;
+  ScriptError difference;
+  if (check.CompareAfter(parsed.front().number, dump, block.stateLines, block.checkpoints, state,
+                         state, difference) == RecordingCheck::Verdict::Differs) {
+    ownDifference_ = difference;
+    ownDifferenceBlockLine_ = parsed.front().number;
+  }
+}
+
+void Watching::RevealDifference() {
+  const RecordingVerdict& verdict = timeline_.Verdict();
+  const bool reached = (verdict.difference && position_.block >= verdict.differenceAfter) ||
+                       ownDifference_.has_value();
+  if (!reached || differenceTold_) {
+    return;
+  }
+  differenceTold_ = true;
+  verdictDue_ = true;
+  paused_ = true;
+  anchorMs_ = world_.clock.nowMs;
+  Show();
+}
+
+void Watching::TellTheEnd() {
+  TellVerdict(differenceTold_);
+}
+
+void Watching::TellVerdict(bool differs) {
+  if (session_.frontEnd_.TellVerdict(VerdictText(), differs)) {
+    Steer(WatchCommand::ToDifference);
+  }
+}
+
+std::string Watching::VerdictText() const {
+  const RecordingVerdict& verdict = timeline_.Verdict();
+  if (differenceTold_) {
+    const ScriptError& difference = verdict.difference ? *verdict.difference : *ownDifference_;
+    const std::uint64_t blockLine = verdict.difference && verdict.differenceAfter > 0
+                                        ? timeline_.Blocks()[verdict.differenceAfter - 1].line
+                                        : ownDifferenceBlockLine_;
+    return "The game played back differently from the recording after line " +
+           std::to_string(blockLine) + ".\nLine " + std::to_string(difference.line) + ": " +
+           difference.message + ".";
+  }
+  if (verdict.checkpoints + verdict.states == 0) {
+    return "The game played back, but the recording holds no state to compare it with.";
+  }
+  return "The game played back exactly as recorded: " + std::to_string(verdict.checkpoints) +
+         " checkpoints and " + std::to_string(verdict.states) + " states compared.";
+}
+
+int Watching::ExitStatus() const {
+  return timeline_.Verdict().difference || ownDifference_ ? 1 : 0;
+}
+
+void Watching::JumpTo(PlayPosition position) {
+  // The state at that time, reached through the rules alone with nothing drawn on the way,
+  // then taken over whole and shown.
+  std::ostream nowhere(nullptr);
+  Replay replay(nowhere);
+  timeline_.ReplayTo(position, replay);
+  session_.TakeOver(replay.session());
+  world_.TakeOver(replay.script());
+  position_ = {position.block, world_.clock.nowMs};
+  reader_.emplace(timeline_, position.block);
+  toldTheEnd_ = false;
+  CloseAbout();
+  Anchor(world_.clock.nowMs);
+  RevealDifference();
+  Show();
+}
+
+void Watching::JumpToTime(std::int64_t ms) {
+  jump_ = timeline_.PositionAt(ms);
+  session_.frontEnd_.EndIdle();
+}
+
+void Watching::Input(const Event& event) {
+  if (const auto* key = std::get_if<KeyPress>(&event)) {
+    if (const std::optional<WatchCommand> command = WatchCommandOfKey(key->key)) {
+      Steer(*command);
+    }
+  } else if (EndsTheGame(event)) {
+    session_.Close();
+    session_.frontEnd_.EndIdle();
+  }
+}
+
+void Watching::Steer(WatchCommand command) {
+  switch (command) {
+    case WatchCommand::PauseOrGoOn:
+      if (paused_) {
+        paused_ = false;
+        anchorRealMs_ = session_.frontEnd_.SteadyMs();
+      } else {
+        anchorMs_ = PlayedMs();
+        paused_ = true;
+      }
+      break;
+    case WatchCommand::StepForward:
+      stepping_ = paused_;
+      break;
+    case WatchCommand::StepBack:
+      if (paused_) {
+        jump_ = timeline_.Before(LastEventBefore(position_.block).value_or(0));
+      }
+      break;
+    case WatchCommand::Faster:
+    case WatchCommand::Slower:
+      Anchor(PlayedMs());
+      speed_ = std::clamp(speed_ + (command == WatchCommand::Slower ? -1 : 1), 0, kSpeedCount - 1);
+      break;
+    case WatchCommand::JumpForward:
+      jump_ = timeline_.PositionAt(ShownMs() + kJumpMs);
+      break;
+    case WatchCommand::JumpBack:
+      jump_ = timeline_.PositionAt(ShownMs() - kJumpMs);
+      break;
+    case WatchCommand::ToStart:
+      jump_ = PlayPosition{};
+      break;
+    case WatchCommand::ToEnd:
+      jump_ = timeline_.LastEvent();
+      break;
+    case WatchCommand::ToDifference:
+      if (const auto before = timeline_.BeforeDifference()) {
+        jump_ = *before;
+        paused_ = true;
+      }
+      break;
+    case WatchCommand::TakeControls:
+      takeOver_ = !world_.Closed();
+      break;
+  }
+  Show();
+  session_.frontEnd_.EndIdle();
+}
+
+std::optional<std::size_t> Watching::LastEventBefore(std::size_t block) const {
+  const std::vector<TimedBlock>& blocks = timeline_.Blocks();
+  for (std::size_t i = std::min(block, blocks.size()); i-- > 0;) {
+    if (blocks[i].event) {
+      return i;
+    }
+  }
+  return std::nullopt;
+}
+
+void Watching::TakeControls() {
+  takeOver_ = false;
+  CloseAbout();
+  if (options_.continueInto != nullptr) {
+    // The new recording holds the old one's lines up to here, checkpoints and all, and goes
+    // on with the live game: one recording from its first line.
+    std::uint64_t lastLine = 0;
+    const std::string_view kept = timeline_.TextBefore(position_.block, lastLine);
+    std::string opening = Recording::Comment(options_.date) + "# Continued from " + options_.name +
+                          " at line " + std::to_string(lastLine) + "\n" + std::string(kept);
+    if (!opening.ends_with('\n')) {
+      opening += '\n';
+    }
+    const std::int64_t keptMs = timeline_.Before(position_.block).clockMs;
+    if (world_.clock.nowMs > keptMs) {
+      opening += "wait " + std::to_string(world_.clock.nowMs - keptMs) + "\n";
+    }
+    if (!world_.clock.manual) {
+      opening += "manual\n";
+    }
+    session_.live_.StartRecording(*options_.continueInto, opening, world_.clock.nowMs);
+  } else {
+    session_.live_.ContinueClock(world_.clock.nowMs);
+  }
+  takenOver_ = true;
+  session_.StopWatching();
+  Show();
+}
+
+// ---- Pacing.
+
+double Watching::Speed() const {
+  return kSpeeds[static_cast<std::size_t>(speed_)];
+}
+
+std::int64_t Watching::PlayedMs() const {
+  if (paused_) {
+    return anchorMs_;
+  }
+  const auto real = static_cast<double>(session_.frontEnd_.SteadyMs() - anchorRealMs_);
+  return anchorMs_ + static_cast<std::int64_t>(real * Speed());
+}
+
+void Watching::Anchor(std::int64_t ms) {
+  anchorMs_ = ms;
+  anchorRealMs_ = session_.frontEnd_.SteadyMs();
+}
+
+bool Watching::Hurrying() const {
+  return stepping_ || jump_.has_value() || takeOver_ || verdictDue_ || session_.Closed();
+}
+
+bool Watching::Ended() const {
+  return session_.Closed();
+}
+
+void Watching::PassTime(std::int64_t ms) {
+  waitingUntil_ = ms;
+  while (!Hurrying()) {
+    const std::int64_t played = PlayedMs();
+    if (played >= ms) {
+      break;
+    }
+    Show();
+    if (paused_) {
+      session_.frontEnd_.Idle(-1);
+      continue;
+    }
+    // Awake again when the shown second changes, when the About window is due to close, or
+    // when the wait is over.
+    const std::int64_t until = std::min(ms, (played / 1000 + 1) * 1000);
+    auto real = static_cast<std::int64_t>(std::ceil(static_cast<double>(until - played) / Speed()));
+    if (aboutOpenedRealMs_) {
+      const std::int64_t left = AboutLeftMs();
+      if (left <= 0) {
+        CloseAbout();
+      } else {
+        real = std::min(real, left);
+      }
+    }
+    session_.frontEnd_.Idle(std::max<std::int64_t>(real, 1));
+  }
+  waitingUntil_.reset();
+}
+
+void Watching::YieldPoint() {
+  if (!Hurrying()) {
+    session_.frontEnd_.LetEventsIn();
+  }
+}
+
+void Watching::HoldBox() {
+  const std::int64_t opened = session_.frontEnd_.SteadyMs();
+  while (!Hurrying()) {
+    const auto shownFor = static_cast<std::int64_t>(static_cast<double>(kBoxShownMs) / Speed());
+    const std::int64_t left = shownFor - (session_.frontEnd_.SteadyMs() - opened);
+    if (left <= 0) {
+      break;
+    }
+    session_.frontEnd_.Idle(paused_ ? -1 : left);
+  }
+  // The time the box stood open is the box's own, not the recording's.
+  Anchor(world_.clock.nowMs);
+}
+
+void Watching::Pause(std::int32_t ms) {
+  if (!Hurrying()) {
+    session_.frontEnd_.Sleep(
+        CappedPauseMs(static_cast<std::int32_t>(static_cast<double>(ms) / Speed())));
+  }
+}
+
+void Watching::AboutShown() {
+  aboutOpenedRealMs_ = session_.frontEnd_.SteadyMs();
+}
+
+std::int64_t Watching::AboutLeftMs() const {
+  const auto shownFor = static_cast<std::int64_t>(static_cast<double>(kBoxShownMs) / Speed());
+  return shownFor - (session_.frontEnd_.SteadyMs() - *aboutOpenedRealMs_);
+}
+
+void Watching::CloseAbout() {
+  if (aboutOpenedRealMs_) {
+    aboutOpenedRealMs_.reset();
+    session_.frontEnd_.ShowAbout(false);
+  }
+}
+
+std::int64_t Watching::ShownMs() const {
+  if (!waitingUntil_) {
+    return world_.clock.nowMs;
+  }
+  return std::clamp(PlayedMs(), world_.clock.nowMs, std::max(world_.clock.nowMs, *waitingUntil_));
+}
+
+WatchStatus Watching::Status() const {
+  WatchStatus status;
+  status.watching = !takenOver_;
+  status.name = options_.name;
+  status.positionMs = ShownMs();
+  status.lengthMs = timeline_.EndMs();
+  status.speed = kSpeedNames[static_cast<std::size_t>(speed_)];
+  status.paused = paused_;
+  status.finished = world_.Closed() || position_.block >= timeline_.Blocks().size();
+  status.differs = differenceTold_;
+  status.marks = &marks_;
+  if (differenceTold_) {
+    const RecordingVerdict& verdict = timeline_.Verdict();
+    const std::uint64_t line = verdict.difference ? verdict.difference->line : ownDifference_->line;
+    status.verdict = "differs at line " + std::to_string(line);
+  } else {
+    const std::uint64_t compared =
+        position_.block == 0 ? 0 : timeline_.Blocks()[position_.block - 1].compared;
+    status.verdict = std::to_string(compared) + " checked, as recorded";
+  }
+  return status;
+}
+
+void Watching::Show() {
+  session_.frontEnd_.ShowWatching(Status());
+}
+
+}  // namespace stonewick

@@ -1,0 +1,197 @@
+// Passes what the session shows on to the main window, and gives it Qt's boxes, clock and
+// event loop.
+#include "ui/qt_front_end.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <chrono>
+#include <cstdio>
+
+#include "lib/pause.h"
+#include "session/session.h"
+#include "session/watch_status.h"
+#include "ui/clock_text.h"
+#include "ui/cursor_dialogs.h"
+#include "ui/game_screen.h"
+#include "ui/key_codes.h"
+
+namespace stonewick {
+
+QtFrontEnd::QtFrontEnd() {
+  steady_.start();
+  wake_.setSingleShot(true);
+  wake_.setTimerType(Qt::PreciseTimer);
+  connect(&wake_, &QTimer::timeout, this, [this] {
+    if (session_ != nullptr) {
+      session_->WakeUp();
+    }
+  });
+  idleEnd_.setSingleShot(true);
+  idleEnd_.setTimerType(Qt::PreciseTimer);
+  connect(&idleEnd_, &QTimer::timeout, this, &QtFrontEnd::EndIdle);
+}
+
+QtFrontEnd::~QtFrontEnd() {
+  if (steering_ && qApp != nullptr) {
+    qApp->removeEventFilter(this);
+  }
+}
+
+// The board view reads the code from the board itself when it paints.
+void QtFrontEnd::DrawCell(int col, int row, std::int32_t) {
+  if (screen_ != nullptr) {
+    screen_->CellChanged(col, row);
+  }
+}
+
+void QtFrontEnd::ShowReadout(Readout readout, const std::string& text) {
+  if (screen_ != nullptr) {
+    screen_->ShowReadout(readout, QString::fromStdString(text));
+  }
+}
+
+void QtFrontEnd::ShowPauseCommand(const std::string& caption) {
+  if (screen_ != nullptr) {
+    screen_->ShowPauseCommand(QString::fromStdString(caption));
+  }
+}
+
+void QtFrontEnd::EnableCommand(MenuCommand command, bool enabled) {
+  if (screen_ != nullptr) {
+    screen_->EnableCommand(command, enabled);
+  }
+}
+
+void QtFrontEnd::ShowInstructions(int colour) {
+  if (screen_ != nullptr) {
+    screen_->ShowInstructions(colour);
+  }
+}
+
+void QtFrontEnd::ShowAbout(bool shown) {
+  if (screen_ != nullptr) {
+    screen_->ShowAbout(shown);
+  }
+}
+
+void QtFrontEnd::CloseMainWindow() {
+  wake_.stop();
+  EndIdle();
+  if (screen_ != nullptr) {
+    screen_->CloseWindow();
+  }
+}
+
+char QtFrontEnd::RunModalBox(BoxKind kind, const std::string& message) {
+  if (kind == BoxKind::Message) {
+    InfoDialog(message);
+    return ' ';
+  }
+  return ConfirmDialog(message);
+}
+
+void QtFrontEnd::OpenScriptedBox(BoxKind kind, const std::string& message) {
+  scriptedBoxes_.push_back(kind == BoxKind::Message ? OpenInfoBox(message)
+                                                    : OpenQuestionBox(message));
+}
+
+void QtFrontEnd::CloseScriptedBox(bool, char) {
+  if (!scriptedBoxes_.empty()) {
+    CloseOpenedBox(*scriptedBoxes_.back());
+    scriptedBoxes_.pop_back();
+  }
+}
+
+double QtFrontEnd::LocalDays() {
+  return DaysSinceEpoch(QDateTime::currentDateTime());
+}
+
+std::int64_t QtFrontEnd::SteadyMs() {
+  return steady_.elapsed();
+}
+
+std::uint32_t QtFrontEnd::ClockReading() {
+  const auto ns = std::chrono::steady_clock::now().time_since_epoch();
+  return static_cast<std::uint32_t>(
+      std::chrono::duration_cast<std::chrono::nanoseconds>(ns).count());
+}
+
+void QtFrontEnd::Sleep(std::int32_t ms) {
+  PauseMs(ms);
+}
+
+void QtFrontEnd::LetEventsIn() {
+  QCoreApplication::processEvents();
+}
+
+void QtFrontEnd::WakeAfter(std::int64_t ms) {
+  if (ms < 0) {
+    wake_.stop();
+  } else {
+    wake_.start(std::chrono::milliseconds(ms));
+  }
+}
+
+void QtFrontEnd::Idle(std::int64_t ms) {
+  QEventLoop loop;
+  idling_.push_back(&loop);
+  if (ms >= 0) {
+    idleEnd_.start(std::chrono::milliseconds(std::max<std::int64_t>(ms, 1)));
+  }
+  loop.exec();
+  idling_.pop_back();
+  if (ms >= 0) {
+    idleEnd_.stop();
+  }
+}
+
+void QtFrontEnd::EndIdle() {
+  if (!idling_.empty()) {
+    idling_.back()->quit();
+  }
+}
+
+void QtFrontEnd::ShowWatching(const WatchStatus& status) {
+  if (status.watching != steering_) {
+    steering_ = status.watching;
+    if (steering_) {
+      qApp->installEventFilter(this);
+    } else {
+      qApp->removeEventFilter(this);
+    }
+  }
+  if (screen_ != nullptr) {
+    screen_->ShowWatching(status);
+  }
+}
+
+bool QtFrontEnd::TellVerdict(const std::string& verdict, bool differs) {
+  // Also on standard output, for whoever plays recordings from a script.
+  std::printf("%s\n", verdict.c_str());
+  std::fflush(stdout);
+  std::unique_ptr<QMessageBox> box = OpenInfoBox(verdict);
+  QPushButton* toDifference =
+      differs ? box->addButton("Go to the difference", QMessageBox::ActionRole) : nullptr;
+  tellingVerdict_ = true;
+  box->exec();
+  tellingVerdict_ = false;
+  return toDifference != nullptr && box->clickedButton() == toDifference;
+}
+
+bool QtFrontEnd::eventFilter(QObject* watched, QEvent* event) {
+  // The Alt accelerators are the menu's: Exit stays in reach.
+  if (event->type() == QEvent::KeyPress && steering_ && !tellingVerdict_ && session_ != nullptr) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (!key->modifiers().testFlag(Qt::AltModifier)) {
+      session_->Deliver(KeyPress{VirtualKeyOf(key->key(), key->modifiers())});
+      return true;
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace stonewick
