@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Builds the two fuzz targets with clang (libFuzzer, AddressSanitizer, UndefinedBehavior-
-# Sanitizer) into build-fuzz and runs both side by side for SECONDS (default 120).
+# Installs clang if missing, builds the two fuzz targets with it (libFuzzer, AddressSanitizer,
+# UndefinedBehaviorSanitizer) into build-fuzz and runs both side by side for SECONDS (default
+# 120).
 #   scripts/fuzz.sh 120      # the CI run
 #   scripts/fuzz.sh 14400    # the long run: four hours
 # Any crash, hang (10 s per input) or broken invariant fails the run and leaves the input in
 # build-fuzz/findings/; keep it under tests/fuzz/regressions/ with a name that says what it is.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh fuzz
 
 seconds="${1:-120}"
 out=build-fuzz

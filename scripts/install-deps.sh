@@ -1,28 +1,67 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, playing and testing Stonewick need, for the
-# window and for the page; only what is missing, so a second run is quick. Uses sudo when not
-# run as root.
+# Installs the Debian packages that the jobs named on the command line need; only what is
+# missing, so a second run is quick. Uses sudo when not run as root. Each script names the
+# jobs it does, so a player installs only what playing needs:
+#   play     build the game and start it (scripts/play.sh)
+#   display  drive the window on a virtual X display (the end-to-end tests, the window soak,
+#            scripts/screenshot.sh)
+#   test     the test suite's own tools and the developers' checks (scripts/test.sh)
+#   web      build the page with emscripten and serve it (scripts/build-web.sh, scripts/web.sh)
+#   browser  the page's test in headless chromium on Node (tests/web/run.sh)
+#   package  build and check the Debian package (scripts/package.sh)
+#   fuzz     fuzz with clang's libFuzzer (scripts/fuzz.sh)
+# With no job named it installs every job's packages.
+#   scripts/install-deps.sh JOB...
 set -euo pipefail
 
-packages=(
-  build-essential cmake pkg-config clang-format shellcheck
-  libgtest-dev libbenchmark-dev zlib1g-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev fonts-liberation
-  xvfb xauth xdotool x11-utils x11-apps imagemagick openbox
-  desktop-file-utils appstream
-  clang libclang-rt-14-dev valgrind
-  dpkg-dev file lintian man-db groff-base
-  emscripten chromium
-)
-# The page's browser test runs on Node with npm; a Node from elsewhere brings its own npm,
-# which Debian's npm package would conflict with.
-if ! command -v npm >/dev/null; then
-  packages+=(nodejs npm)
+jobs=(play display test web browser package fuzz)
+
+# packages_of JOB: the packages the job needs, on one line; fails for an unknown job.
+packages_of() {
+  case "$1" in
+    # Qt's development files bring OpenGL's and Qt's build tools; zlib makes the recordings'
+    # checkpoints; the window's text is drawn in Liberation Sans where the designed fonts are
+    # missing.
+    play) echo g++ make cmake qt6-base-dev zlib1g-dev fonts-liberation ;;
+    display) echo xvfb xauth xdotool x11-utils x11-apps imagemagick openbox ;;
+    test)
+      echo pkg-config clang-format shellcheck libgtest-dev libbenchmark-dev libx11-dev \
+        desktop-file-utils appstream valgrind
+      ;;
+    web) echo emscripten cmake make python3 ;;
+    # A Node from elsewhere brings its own npm, which Debian's npm package would conflict with.
+    browser)
+      if command -v npm >/dev/null; then
+        echo chromium
+      else
+        echo chromium nodejs npm
+      fi
+      ;;
+    # dpkg-dev gives the build flags and the libraries' package names; file, man-db and
+    # groff-base serve lintian's checks.
+    package) echo dpkg-dev file lintian man-db groff-base ;;
+    fuzz) echo clang libclang-rt-14-dev cmake make zlib1g-dev ;;
+    *) return 1 ;;
+  esac
+}
+
+if [ $# -eq 0 ]; then
+  set -- "${jobs[@]}"
 fi
+packages=()
+for job in "$@"; do
+  if ! listed=$(packages_of "$job"); then
+    echo "install-deps: no such job '$job'; the jobs are: ${jobs[*]}" >&2
+    exit 2
+  fi
+  read -r -a job_packages <<<"$listed"
+  packages+=("${job_packages[@]}")
+done
 
 missing=()
 for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" &&
+    [[ " ${missing[*]} " != *" $package "* ]]; then
     missing+=("$package")
   fi
 done

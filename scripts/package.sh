@@ -7,10 +7,12 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 build=${1:-build-pkg}
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh play package
 # Debian's hardening flags (stack protector, fortified functions, read-only relocations).
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+# Only what goes into the package: the tests and benchmarks need tools of their own.
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DSTONEWICK_SANITIZE=OFF \
+  -DSTONEWICK_TESTS=OFF -DSTONEWICK_BENCH=OFF \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
 cmake --build "$build" -j"$(nproc)"

@@ -4,7 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh
+# The tools of every job below: the two builds and their tests (the window on a virtual display,
+# the Debian package), the page in the browser, and the fuzzing.
+bash scripts/install-deps.sh play display test package web browser fuzz
 jobs="$(nproc)"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo

@@ -10,15 +10,27 @@ namespace stonewick {
 
 namespace {
 
-// The keys without a character of their own, and their standard virtual key codes.
-constexpr std::array<std::pair<int, std::uint16_t>, 19> kNamedKeys = {{
-    {Qt::Key_Backspace, 8},     {Qt::Key_Tab, 9},         {Qt::Key_Return, 13},
-    {Qt::Key_Enter, 13},        {Qt::Key_Shift, 16},      {Qt::Key_Control, 17},
-    {Qt::Key_Alt, 18},          {Qt::Key_Escape, 27},     {Qt::Key_Space, kKeySpace},
+using KeyCode = std::pair<int, std::uint16_t>;
+
+// The keys without a character of their own, and their standard virtual key codes. Clear is
+// also what the keypad's 5 sends with Num Lock off.
+constexpr std::array<KeyCode, 24> kNamedKeys = {{
+    {Qt::Key_Backspace, 8},     {Qt::Key_Tab, 9},         {Qt::Key_Clear, 12},
+    {Qt::Key_Return, 13},       {Qt::Key_Enter, 13},      {Qt::Key_Shift, 16},
+    {Qt::Key_Control, 17},      {Qt::Key_Alt, 18},        {Qt::Key_Pause, 19},
+    {Qt::Key_CapsLock, 20},     {Qt::Key_Escape, 27},     {Qt::Key_Space, kKeySpace},
     {Qt::Key_PageUp, 33},       {Qt::Key_PageDown, 34},   {Qt::Key_End, 35},
     {Qt::Key_Home, 36},         {Qt::Key_Left, kKeyLeft}, {Qt::Key_Up, kKeyUp},
     {Qt::Key_Right, kKeyRight}, {Qt::Key_Down, kKeyDown}, {Qt::Key_Insert, 45},
-    {Qt::Key_Delete, 46},
+    {Qt::Key_Delete, 46},       {Qt::Key_NumLock, 144},   {Qt::Key_ScrollLock, 145},
+}};
+// The keypad's operators. Qt numbers them like the same characters elsewhere on the
+// keyboard, which sit on keys that differ from layout to layout and stay 0.
+constexpr std::array<KeyCode, 4> kKeypadOperators = {{
+    {Qt::Key_Asterisk, 106},
+    {Qt::Key_Plus, 107},
+    {Qt::Key_Minus, 109},
+    {Qt::Key_Slash, 111},
 }};
 constexpr std::uint16_t kKeyPad0 = 96;
 constexpr std::uint16_t kKeyF1 = 112;
@@ -28,11 +40,26 @@ constexpr std::uint16_t kKeyPadMinus = 109;
 constexpr std::uint16_t kKeyPlus = 187;
 constexpr std::uint16_t kKeyMinus = 189;
 
+// The code of qtKey in table, or 0 when the table has no such key.
+template <std::size_t N>
+std::uint16_t CodeIn(const std::array<KeyCode, N>& table, int qtKey) {
+  for (const auto& [key, code] : table) {
+    if (key == qtKey) {
+      return code;
+    }
+  }
+  return 0;
+}
+
 }  // namespace
 
 std::uint16_t VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers) {
-  for (const auto& [key, code] : kNamedKeys) {
-    if (key == qtKey) {
+  const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
+  if (const std::uint16_t code = CodeIn(kNamedKeys, qtKey); code != 0) {
+    return code;
+  }
+  if (keypad) {
+    if (const std::uint16_t code = CodeIn(kKeypadOperators, qtKey); code != 0) {
       return code;
     }
   }
@@ -40,8 +67,7 @@ std::uint16_t VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers) {
     // Qt numbers the digits of the keypad and of the row above the letters alike; only the
     // latter have their ASCII codes as virtual keys.
     const int digit = qtKey - Qt::Key_0;
-    return static_cast<std::uint16_t>(modifiers.testFlag(Qt::KeypadModifier) ? kKeyPad0 + digit
-                                                                             : qtKey);
+    return static_cast<std::uint16_t>(keypad ? kKeyPad0 + digit : qtKey);
   }
   // Qt numbers letters by their upper-case ASCII codes, as virtual keys do.
   if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) {

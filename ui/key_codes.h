@@ -7,9 +7,11 @@
 namespace stonewick {
 
 // Arrows 37 to 40, space 32, letters and digits their upper-case ASCII code, the keypad's
-// digits 96 to 105 (told apart by Qt::KeypadModifier), the common control, editing and
-// function keys their standard codes (Shift 16, Control 17, Alt 18, Page Up 33 to Home 36,
-// Insert 45, Delete 46, F1 to F12 112 to 123), and 0 (no such key) for everything else.
+// digits 96 to 105 and its * + - / 106, 107, 109 and 111 (told apart by Qt::KeypadModifier),
+// the common control, lock, editing and function keys their standard codes (Clear 12,
+// Shift 16, Control 17, Alt 18, Pause 19, Caps Lock 20, Page Up 33 to Home 36, Insert 45,
+// Delete 46, F1 to F12 112 to 123, Num Lock 144, Scroll Lock 145), and 0 (no such key) for
+// everything else.
 std::uint16_t VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
 }  // namespace stonewick

@@ -10,11 +10,16 @@ var Page = (function () {
   // The kinds of queued input, as web/page_host.cpp reads them.
   const KEY = 1, CLICK = 2, MENU = 3, INSTRUCTIONS_CLOSED = 4, CLOSE_BOX = 5;
   // Virtual key codes of the keys that have no character of their own, as the window gives
-  // them.
-  const NAMED_KEYS = { Backspace: 8, Tab: 9, Enter: 13, Shift: 16, Control: 17, Alt: 18,
-                       Escape: 27, ' ': 32, PageUp: 33, PageDown: 34, End: 35, Home: 36,
-                       ArrowLeft: 37, ArrowUp: 38, ArrowRight: 39, ArrowDown: 40, Insert: 45,
-                       Delete: 46 };
+  // them; Clear is also the keypad's 5 with Num Lock off.
+  const NAMED_KEYS = { Backspace: 8, Tab: 9, Clear: 12, Enter: 13, Shift: 16, Control: 17,
+                       Alt: 18, Pause: 19, CapsLock: 20, Escape: 27, ' ': 32, PageUp: 33,
+                       PageDown: 34, End: 35, Home: 36, ArrowLeft: 37, ArrowUp: 38,
+                       ArrowRight: 39, ArrowDown: 40, Insert: 45, Delete: 46, NumLock: 144,
+                       ScrollLock: 145 };
+  // The keypad's * + - /, told by the key's place: the same characters elsewhere on the
+  // keyboard sit on keys that differ from layout to layout, and stay 0.
+  const KEYPAD_OPERATORS = { NumpadMultiply: 106, NumpadAdd: 107, NumpadSubtract: 109,
+                             NumpadDivide: 111 };
 
   const $ = (selector, from) => (from || document).querySelector(selector);
   const main = $('#main');
@@ -118,11 +123,14 @@ var Page = (function () {
     }
   });
   // Letters and digits are their upper-case character's code, the keypad's digits 96 to 105
-  // and F1 to F12 112 to 123, as on the desktop; other keys without a code of their own are
-  // 0, which still counts as a key.
+  // and its * + - / 106, 107, 109 and 111, and F1 to F12 112 to 123, as on the desktop; other
+  // keys without a code of their own are 0, which still counts as a key.
   function virtualKey(e) {
     if (/^\d$/.test(e.key) && e.code.startsWith('Numpad')) {
       return 96 + Number(e.key);
+    }
+    if (e.code in KEYPAD_OPERATORS) {
+      return KEYPAD_OPERATORS[e.code];
     }
     if (e.key in NAMED_KEYS) {
       return NAMED_KEYS[e.key];

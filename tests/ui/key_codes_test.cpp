@@ -1,5 +1,6 @@
 // Keys as the board hands them to the rules: the standard virtual key codes of the control,
-// editing and function keys and of the keypad's digits, read from a real key press.
+// lock, editing and function keys and of the keypad's digits and operators, read from a real
+// key press.
 #include "ui/key_codes.h"
 
 #include <QSignalSpy>
@@ -36,6 +37,17 @@ class KeyCodesTest : public QObject {
     QTest::newRow("keypad arrow") << int{Qt::Key_Left} << true << 37;
     QTest::newRow("keypad Home") << int{Qt::Key_Home} << true << 36;
     QTest::newRow("keypad Enter") << int{Qt::Key_Enter} << true << 13;
+    QTest::newRow("keypad 5 without Num Lock") << int{Qt::Key_Clear} << true << 12;
+    QTest::newRow("Pause") << int{Qt::Key_Pause} << false << 19;
+    QTest::newRow("Caps Lock") << int{Qt::Key_CapsLock} << false << 20;
+    QTest::newRow("Num Lock") << int{Qt::Key_NumLock} << false << 144;
+    QTest::newRow("Scroll Lock") << int{Qt::Key_ScrollLock} << false << 145;
+    QTest::newRow("keypad *") << int{Qt::Key_Asterisk} << true << 106;
+    QTest::newRow("keypad +") << int{Qt::Key_Plus} << true << 107;
+    QTest::newRow("keypad -") << int{Qt::Key_Minus} << true << 109;
+    QTest::newRow("keypad /") << int{Qt::Key_Slash} << true << 111;
+    // The same character elsewhere has a layout-dependent key, which is not given.
+    QTest::newRow("* elsewhere on the keyboard") << int{Qt::Key_Asterisk} << false << 0;
   }
   void keysGetTheirStandardVirtualKeyCodes() {
     QFETCH(int, key);

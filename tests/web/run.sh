@@ -10,6 +10,7 @@ if [[ ! -x "$replay" ]]; then
   echo "missing $replay: build the plain build first" >&2
   exit 1
 fi
+bash scripts/install-deps.sh browser
 bash scripts/build-web.sh
 bash tests/web/modules.sh
 STONEWICK_SITE=build-web/site STONEWICK_REPLAY="$replay" node --test tests/web/page.test.mjs
