@@ -34,9 +34,7 @@ constexpr std::array<KeyCode, 4> kKeypadOperators = {{
 }};
 constexpr std::uint16_t kKeyPad0 = 96;
 constexpr std::uint16_t kKeyF1 = 112;
-// + and - on the keypad, and the keys that carry them beside the digits.
-constexpr std::uint16_t kKeyPadPlus = 107;
-constexpr std::uint16_t kKeyPadMinus = 109;
+// The keys that carry + and - beside the digits, whatever the layout: the playback's speed.
 constexpr std::uint16_t kKeyPlus = 187;
 constexpr std::uint16_t kKeyMinus = 189;
 
@@ -73,12 +71,11 @@ std::uint16_t VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers) {
   if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) {
     return static_cast<std::uint16_t>(qtKey);
   }
-  const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
   if (qtKey == Qt::Key_Plus || qtKey == Qt::Key_Equal) {
-    return keypad ? kKeyPadPlus : kKeyPlus;
+    return kKeyPlus;
   }
   if (qtKey == Qt::Key_Minus || qtKey == Qt::Key_Underscore) {
-    return keypad ? kKeyPadMinus : kKeyMinus;
+    return kKeyMinus;
   }
   if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) {
     return static_cast<std::uint16_t>(kKeyF1 + (qtKey - Qt::Key_F1));

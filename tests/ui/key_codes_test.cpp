@@ -46,8 +46,12 @@ class KeyCodesTest : public QObject {
     QTest::newRow("keypad +") << int{Qt::Key_Plus} << true << 107;
     QTest::newRow("keypad -") << int{Qt::Key_Minus} << true << 109;
     QTest::newRow("keypad /") << int{Qt::Key_Slash} << true << 111;
-    // The same character elsewhere has a layout-dependent key, which is not given.
+    // The same character elsewhere has a layout-dependent key, which is not given; but +
+    // and -, which steer a playback's speed, have keys of their own in every layout.
     QTest::newRow("* elsewhere on the keyboard") << int{Qt::Key_Asterisk} << false << 0;
+    QTest::newRow("+ beside the digits") << int{Qt::Key_Plus} << false << 187;
+    QTest::newRow("= on the same key") << int{Qt::Key_Equal} << false << 187;
+    QTest::newRow("- beside the digits") << int{Qt::Key_Minus} << false << 189;
   }
   void keysGetTheirStandardVirtualKeyCodes() {
     QFETCH(int, key);
