@@ -104,6 +104,12 @@ void Session::RunWatching() {
   watching_.reset();
 }
 
+void Session::JumpInRecording(std::int64_t ms) {
+  if (IsWatching()) {
+    watching_->JumpToTime(ms);
+  }
+}
+
 void Session::StopWatching() {
   // The recording's clock gives way to the host's: the timers start a new interval from now.
   timers_.Restart(frontEnd_.SteadyMs());

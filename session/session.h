@@ -54,7 +54,10 @@ class Session final : private Host {
   void Watch(Timeline recording, const WatchOptions& options);
   // Plays the recording until the main window closes or the player takes the controls.
   void RunWatching();
-  bool IsWatching() const { return watching_ != nullptr; }
+  bool IsWatching() const { return watching_ != nullptr && !Live(); }
+  // The player jumps in the recording that plays: to `ms` after its start (a click on the
+  // playback bar's track).
+  void JumpInRecording(std::int64_t ms);
   Watching* CurrentWatching() { return watching_.get(); }
   // 0 when what was watched played back as recorded (or nothing was watched), 1 when it
   // differed.

@@ -25,6 +25,22 @@ enum class WatchCommand {
 
 // The command of a key, by its virtual key code: the same keys in every host.
 std::optional<WatchCommand> WatchCommandOfKey(std::uint16_t virtualKey);
+// F1 shows what every key does while a recording plays.
+inline constexpr std::uint16_t kWatchHelpKey = 112;
+
+// The keys in one short line for the playback bar, and what each does, for F1.
+inline constexpr const char* kWatchKeysLine =
+    "Space pause   \u2190 \u2192 step   + \u2212 speed   T play on   F1 all keys";
+inline constexpr const char* kWatchKeysHelp =
+    "Space\tpause, or go on\n"
+    "\u2192\twhile paused: one event forward\n"
+    "\u2190\twhile paused: one event back\n"
+    "+  \u2212\tfaster, slower: 1/4x to 16x\n"
+    "PgDn  PgUp\tten seconds forward, back\n"
+    "Home  End\tto the start, to the last event\n"
+    "D\tto just before the first difference\n"
+    "T\ttake the controls and play on from here\n"
+    "Alt+E\tExit";
 
 // A place on the recording's track worth marking.
 struct WatchMark {

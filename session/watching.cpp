@@ -408,7 +408,7 @@ WatchStatus Watching::Status() const {
   } else {
     const std::uint64_t compared =
         position_.block == 0 ? 0 : timeline_.Blocks()[position_.block - 1].compared;
-    status.verdict = std::to_string(compared) + " checked, as recorded";
+    status.verdict = std::to_string(compared) + " checked, all as recorded";
   }
   return status;
 }

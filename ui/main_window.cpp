@@ -46,6 +46,7 @@ MainWindow::MainWindow(Session& session, QtFrontEnd& frontEnd, QWidget* parent)
       client_(this),
       menuBar_(this),
       boardView_(session.board(), &client_),
+      playbackBar_(this),
       glideBox_("glide", &client_) {
   setWindowTitle("Stonewick");
   setWindowIcon(TileSet::ProgramIcon());
@@ -74,6 +75,9 @@ MainWindow::MainWindow(Session& session, QtFrontEnd& frontEnd, QWidget* parent)
   });
 
   WireMenu();
+  playbackBar_.hide();
+  connect(&playbackBar_, &PlaybackBar::JumpRequested, this,
+          [this](std::int64_t ms) { session_.JumpInRecording(ms); });
   // 395 by 480 is the window's outer size, of which the frame takes 8 by 27. It opens with
   // that outer corner at (482, 249), or pulled back onto the screen's free area where it
   // would not fit there.
@@ -162,18 +166,19 @@ void MainWindow::ShowAbout(bool shown) {
 }
 
 void MainWindow::ShowWatching(const WatchStatus& status) {
-  QString title = "Stonewick";
-  if (status.watching) {
-    title +=
-        QString(" - playing %1 - %2 - %3")
-            .arg(QString::fromStdString(status.name), QString::fromStdString(PositionText(status)),
-                 QString::fromStdString(status.speed));
-    if (status.paused) {
-      title += " - paused";
-    }
+  // The window grows by the bar while a recording plays, and is as ever once it no longer does.
+  if (status.watching != playbackBar_.isVisible()) {
+    playbackBar_.setVisible(status.watching);
+    resize(width(), height() + (status.watching ? 1 : -1) * PlaybackBar::kHeight);
+    PlaceBarAndClient();
   }
+  const QString title =
+      status.watching ? "Stonewick - " + QString::fromStdString(status.name) : "Stonewick";
   if (title != windowTitle()) {
     setWindowTitle(title);
+  }
+  if (status.watching) {
+    playbackBar_.Show(status);
   }
 }
 
@@ -225,9 +230,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 void MainWindow::PlaceBarAndClient() {
-  const int barHeight = menuBar_.heightForWidth(width());
-  menuBar_.setGeometry(0, 0, width(), barHeight);
-  client_.setGeometry(0, barHeight, width(), height() - barHeight);
+  const int menuHeight = menuBar_.heightForWidth(width());
+  const int playbackHeight = playbackBar_.isVisible() ? PlaybackBar::kHeight : 0;
+  menuBar_.setGeometry(0, 0, width(), menuHeight);
+  client_.setGeometry(0, menuHeight, width(), height() - menuHeight - playbackHeight);
+  playbackBar_.setGeometry(0, height() - playbackHeight, width(), playbackHeight);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

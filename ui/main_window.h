@@ -13,6 +13,7 @@
 #include "ui/board_view.h"
 #include "ui/game_screen.h"
 #include "ui/menu_bar.h"
+#include "ui/playback_bar.h"
 
 namespace stonewick {
 
@@ -46,6 +47,8 @@ class MainWindow : public QWidget, public GameScreen {
   QCheckBox& GlideBox() { return glideBox_; }
   // Everything below the menu bar; the board and read-outs sit at fixed places in it.
   const QWidget& Client() const { return client_; }
+  // Under the client area while a recording plays.
+  const PlaybackBar& Bar() const { return playbackBar_; }
 
   // GameScreen.
   void CellChanged(int col, int row) override;
@@ -65,7 +68,8 @@ class MainWindow : public QWidget, public GameScreen {
 
  private:
   void PlaceReadouts();
-  // The menu bar takes the rows its commands need; the client area fills the rest.
+  // The menu bar takes the rows its commands need, the playback bar its own at the bottom
+  // while a recording plays; the client area fills the rest.
   void PlaceBarAndClient();
   void WireMenu();
   // Each time the program shows the window (in practice once, as it starts): tiles loaded, the
@@ -79,6 +83,7 @@ class MainWindow : public QWidget, public GameScreen {
   std::array<QAction*, kMenuCommandCount> commands_{};
   BoardView boardView_;
   std::array<QLabel, kReadoutCount> readoutLabels_;  // by Readout
+  PlaybackBar playbackBar_;
   QCheckBox glideBox_;
   TileSet* tileSet_ = nullptr;
   AboutWindow* about_ = nullptr;

@@ -162,6 +162,7 @@ void QtFrontEnd::ShowWatching(const WatchStatus& status) {
       qApp->installEventFilter(this);
     } else {
       qApp->removeEventFilter(this);
+      keysBox_.reset();
     }
   }
   if (screen_ != nullptr) {
@@ -182,12 +183,27 @@ bool QtFrontEnd::TellVerdict(const std::string& verdict, bool differs) {
   return toDifference != nullptr && box->clickedButton() == toDifference;
 }
 
+void QtFrontEnd::ShowWatchKeys() {
+  if (keysBox_ == nullptr) {
+    keysBox_ = OpenInfoBox(kWatchKeysHelp);
+    keysBox_->setWindowTitle("Stonewick - keys");
+    keysBox_->setTextFormat(Qt::PlainText);
+  }
+  keysBox_->show();
+  keysBox_->raise();
+}
+
 bool QtFrontEnd::eventFilter(QObject* watched, QEvent* event) {
   // The Alt accelerators are the menu's: Exit stays in reach.
   if (event->type() == QEvent::KeyPress && steering_ && !tellingVerdict_ && session_ != nullptr) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (!key->modifiers().testFlag(Qt::AltModifier)) {
-      session_->Deliver(KeyPress{VirtualKeyOf(key->key(), key->modifiers())});
+      const std::uint16_t code = VirtualKeyOf(key->key(), key->modifiers());
+      if (code == kWatchHelpKey) {
+        ShowWatchKeys();
+      } else {
+        session_->Deliver(KeyPress{code});
+      }
       return true;
     }
   }

@@ -61,6 +61,9 @@ class QtFrontEnd final : public QObject, public FrontEnd {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  // F1 while a recording plays: what each key does.
+  void ShowWatchKeys();
+
   GameScreen* screen_ = nullptr;
   Session* session_ = nullptr;
   QElapsedTimer steady_;
@@ -70,6 +73,7 @@ class QtFrontEnd final : public QObject, public FrontEnd {
   std::vector<QEventLoop*> idling_;
   QTimer idleEnd_;
   std::vector<std::unique_ptr<QMessageBox>> scriptedBoxes_;
+  std::unique_ptr<QMessageBox> keysBox_;
   // While a recording plays, every key steers it; not while the verdict is being told.
   bool steering_ = false;
   bool tellingVerdict_ = false;
