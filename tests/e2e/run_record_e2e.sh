@@ -7,7 +7,9 @@
 # on the way must match, and that state's board must be the one on the screen when the game
 # ended. Played back in the window at 16 times the pace, the game must end on the same board
 # and say it played back exactly; jumps to the start and to the end must show the boards of
-# those two states.
+# those two states. Watched once more with --record, T three seconds in gives the controls
+# back: the game plays on, and the new recording begins with the old one's lines up to there
+# and checks whole.
 # Usage: run_record_e2e.sh STONEWICK BOARD_CHECK STONEWICK_REPLAY
 set -euo pipefail
 
@@ -156,7 +158,7 @@ timeout 120 "$game_binary" --play "$recording" >"$work/play.out" 2>"$work/game.l
 game_pid=$!
 window=""
 for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name '^Stonewick - playing game.rec' 2>/dev/null |
+  window=$(xdotool search --onlyvisible --name '^Stonewick - game.rec$' 2>/dev/null |
     head -n1 || true)
   [[ -n "$window" ]] && break
   sleep 0.1
@@ -205,4 +207,41 @@ status=0
 wait "$game_pid" || status=$?
 game_pid=""
 [[ $status -eq 0 ]] || fail "the playback ended with status $status"
-echo "PASS: $(grep -c . "$recording") lines recorded, replayed and played back to the same state and board"
+
+# Watched again, with the controls taken some seconds in: the game plays on from there, and
+# --record's file holds the old recording's lines up to there, then the live game.
+continued="$work/continued.rec"
+timeout 60 "$game_binary" --play "$recording" --record "$continued" >"$work/play.out" \
+  2>"$work/game.log" &
+game_pid=$!
+window=""
+for _ in $(seq 100); do
+  window=$(xdotool search --onlyvisible --name '^Stonewick - game.rec$' 2>/dev/null |
+    head -n1 || true)
+  [[ -n "$window" ]] && break
+  sleep 0.1
+done
+[[ -n "$window" ]] || fail "no window plays the recording again"
+xdotool windowfocus "$window"
+sleep 3
+press t
+for _ in $(seq 30); do
+  [[ $(xdotool getwindowname "$window" 2>/dev/null) == Stonewick ]] && break
+  sleep 0.1
+done
+[[ $(xdotool getwindowname "$window") == Stonewick ]] || fail "T did not give the controls back"
+press Left Up Right
+sleep 1
+xdotool key alt+e
+status=0
+wait "$game_pid" || status=$?
+game_pid=""
+[[ $status -eq 0 ]] || fail "the game played on ended with status $status"
+kept=$(sed -n 's/^# Continued from game.rec at line \([0-9]*\)$/\1/p' "$continued")
+[[ -n "$kept" ]] || fail "the continued recording does not say where it continues from"
+cmp -s <(head -n "$kept" "$recording") <(sed -n "3,$((kept + 2))p" "$continued") ||
+  fail "the continued recording does not begin with the old one's first $kept lines"
+"$replay" --check "$continued" >"$work/continued.out" 2>"$work/continued.err" ||
+  fail "the continued recording does not check: $(cat "$work/continued.err")"
+echo "PASS: $(grep -c . "$recording") lines recorded, replayed and played back to the same state" \
+  "and board; taken over after $kept of them and checked"

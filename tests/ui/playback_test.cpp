@@ -1,6 +1,7 @@
 // A recording watched in the window: a jump, forward or back, lands on the very state a replay
-// reaches at that point, the read-outs, Pause caption and timers the window shows included;
-// and a recording that differs anywhere is judged so, whatever was watched of it.
+// reaches at that point, the read-outs, Pause caption and timers the window shows included,
+// and the playback bar shows that point's time; and a recording that differs anywhere is
+// judged so, whatever was watched of it.
 #include <QTest>
 #include <fstream>
 #include <memory>
@@ -32,6 +33,10 @@ class PlaybackTest : public QObject {
       Replay replay(nowhere);
       recording.ReplayTo(to, replay);
       QCOMPARE(program->session.StateText(), replay.StateText());
+      // The bar says where that is: the replay's clock there.
+      const QString shown = program->mainWindow.Bar().StateLine();
+      const QString time = QString::fromStdString(PlayTimeText(replay.script().clock.nowMs, false));
+      QVERIFY2(shown.startsWith("game.rec   " + time + " / "), qPrintable(shown));
     }
   }
 
