@@ -25,6 +25,11 @@ bool LiveWorld::StartRecording(RecordingSink& sink, std::string_view date) {
   return StartRecording(sink, Recording::Heading(date), 0);
 }
 
+void LiveWorld::StopRecording() {
+  recorder_.reset();
+  clockZero_.reset();
+}
+
 void LiveWorld::ContinueClock(std::int64_t clockMs) {
   clockZero_ = session_.frontEnd_.SteadyMs() - clockMs;
 }

@@ -23,6 +23,8 @@ class LiveWorld final : public World {
   // Records from now on, the clock at `clockMs`: `opening` is the recording's first lines.
   bool StartRecording(RecordingSink& sink, const std::string& opening, std::int64_t clockMs);
   bool StartRecording(RecordingSink& sink, std::string_view date);
+  // The game is no longer recorded, and its clock is the host's again.
+  void StopRecording();
   // Without a recording, the clock the rules see goes on from `clockMs` (where a recording
   // that was watched stood when the player took the controls).
   void ContinueClock(std::int64_t clockMs);

@@ -90,6 +90,9 @@ std::string Session::StateText() const {
 }
 
 void Session::Watch(Timeline recording, const WatchOptions& options) {
+  // The live game gives way: its timers and its recording stop.
+  frontEnd_.WakeAfter(-1);
+  live_.StopRecording();
   watching_ = std::make_unique<Watching>(*this, std::move(recording), options);
   ShowCommands();
 }
@@ -107,6 +110,12 @@ void Session::RunWatching() {
 void Session::JumpInRecording(std::int64_t ms) {
   if (IsWatching()) {
     watching_->JumpToTime(ms);
+  }
+}
+
+void Session::LeaveRecording() {
+  if (IsWatching()) {
+    watching_->Leave();
   }
 }
 

@@ -58,6 +58,8 @@ class Session final : private Host {
   // The player jumps in the recording that plays: to `ms` after its start (a click on the
   // playback bar's track).
   void JumpInRecording(std::int64_t ms);
+  // The recording that plays stops, for another to be watched: RunWatching returns.
+  void LeaveRecording();
   Watching* CurrentWatching() { return watching_.get(); }
   // 0 when what was watched played back as recorded (or nothing was watched), 1 when it
   // differed.

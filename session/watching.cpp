@@ -47,7 +47,7 @@ Watching::Watching(Session& session, Timeline timeline, WatchOptions options)
 void Watching::Run() {
   // The game starts exactly where a replay starts.
   JumpTo({});
-  while (!session_.Closed() && !takenOver_) {
+  while (!session_.Closed() && !takenOver_ && !left_) {
     if (jump_) {
       const PlayPosition to = *jump_;
       jump_.reset();
@@ -179,6 +179,12 @@ void Watching::JumpTo(PlayPosition position) {
   Show();
 }
 
+void Watching::Leave() {
+  left_ = true;
+  CloseAbout();
+  session_.frontEnd_.EndIdle();
+}
+
 void Watching::JumpToTime(std::int64_t ms) {
   jump_ = timeline_.PositionAt(ms);
   session_.frontEnd_.EndIdle();
@@ -304,7 +310,7 @@ void Watching::Anchor(std::int64_t ms) {
 }
 
 bool Watching::Hurrying() const {
-  return stepping_ || jump_.has_value() || takeOver_ || verdictDue_ || session_.Closed();
+  return stepping_ || jump_.has_value() || takeOver_ || verdictDue_ || left_ || session_.Closed();
 }
 
 bool Watching::Ended() const {

@@ -47,6 +47,8 @@ class Watching final : private ScriptWorld::Pacing {
   void JumpToTime(std::int64_t ms);
   // A jump carried out at once (the tests and the figures jump so).
   void JumpTo(PlayPosition position);
+  // The playback stops, for another recording to be watched: Run returns.
+  void Leave();
 
   // 1 when the recording, anywhere in it, differs from the game played back; else 0.
   int ExitStatus() const;
@@ -114,6 +116,7 @@ class Watching final : private ScriptWorld::Pacing {
   std::optional<PlayPosition> jump_;
   bool takeOver_ = false;
   bool takenOver_ = false;
+  bool left_ = false;
   std::int64_t anchorMs_ = 0;
   std::int64_t anchorRealMs_ = 0;
   // While a wait passes: when it ends.

@@ -98,7 +98,7 @@ void PlaybackBar::paintEvent(QPaintEvent*) {
                           : palette().color(QPalette::WindowText));
   painter.drawText(QRect(kMargin, 35, width() - 2 * kMargin, 15), Qt::AlignLeft | Qt::AlignVCenter,
                    verdictLine_);
-  painter.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
+  painter.setPen(QColor(0x50, 0x50, 0x50));
   painter.drawText(QRect(kMargin, 51, width() - 2 * kMargin, 15), Qt::AlignLeft | Qt::AlignVCenter,
                    QString::fromUtf8(kWatchKeysLine));
 }

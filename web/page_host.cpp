@@ -1,17 +1,19 @@
 // The page host: the board's pixels, the event loop and its yield points, the boxes, the
-// timers, the clock and the recording.
+// clock, the recording, and the recordings the player opens to watch.
 #include "web/page_host.h"
 
 #include <emscripten.h>
 
 #include <algorithm>
-#include <optional>
+#include <cmath>
+#include <sstream>
+#include <vector>
 
-#include "game/game.h"
 #include "lib/instructions_colour.h"
 #include "lib/instructions_text.h"
-#include "lib/pause.h"
-#include "lib/play_clock.h"
+#include "session/timeline.h"
+#include "session/watch_status.h"
+#include "session/watching.h"
 #include "ui/tile_pictures.h"
 #include "web/browser.h"
 
@@ -19,34 +21,37 @@ namespace stonewick::page {
 namespace {
 
 // The kinds of input the page queues, as the first number page_take_input gives.
-enum class InputKind { Key = 1, Click = 2, Menu = 3, InstructionsClosed = 4, CloseBox = 5 };
+enum class InputKind {
+  Key = 1,
+  Click = 2,
+  Menu = 3,
+  InstructionsClosed = 4,
+  CloseBox = 5,
+  Recording = 6,  // a recording to watch is ready: page_take_recording hands it over
+  Jump = 7,       // a click on the playback bar's track: milliseconds into the recording
+};
 
-std::optional<Event> TakeInput() {
-  std::array<std::int32_t, 3> fields{};
-  if (page_take_input(fields.data()) == 0) {
-    return std::nullopt;
-  }
-  switch (static_cast<InputKind>(fields[0])) {
-    case InputKind::Key:
-      return KeyPress{static_cast<std::uint16_t>(fields[1])};
-    case InputKind::Click:
-      return BoardClick{fields[1], fields[2]};
-    case InputKind::Menu:
-      if (fields[1] >= 0 && fields[1] < kMenuCommandCount) {
-        return MenuChoice{static_cast<MenuCommand>(fields[1])};
-      }
-      break;
-    case InputKind::InstructionsClosed:
-      return InstructionsClosed{};
-    case InputKind::CloseBox:
-      return CloseBoxUsed{};
-  }
-  return std::nullopt;
-}
+// A verdict box's answer that asks for the first difference.
+constexpr int kToDifference = 'D';
 
-// The page's steady clock in milliseconds: the timers run on it.
-double ClockMs() {
-  return emscripten_get_now();
+// Text for the page script's JSON.
+std::string Quoted(const std::string& text) {
+  std::string quoted = "\"";
+  for (const char ch : text) {
+    if (ch == '"' || ch == '\\') {
+      quoted += '\\';
+      quoted += ch;
+    } else if (ch == '\n') {
+      quoted += "\\n";
+    } else if (ch == '\t') {
+      quoted += "\\t";
+    } else if (static_cast<unsigned char>(ch) < 0x20) {
+      quoted += ' ';
+    } else {
+      quoted += ch;
+    }
+  }
+  return quoted + '"';
 }
 
 }  // namespace
@@ -55,79 +60,127 @@ PageHost::PageHost() {
   for (int code = 0; code < kCellCodeCount; ++code) {
     tiles_[code] = DecodeXpm(kTilePictures[code]);
   }
-  std::copy(kInitialLabelCaptions.begin(), kInitialLabelCaptions.end(), readouts_.begin());
 }
 
-void PageHost::Run(Game& game) {
-  game_ = &game;
+void PageHost::Run() {
   const Picture icon = DecodeXpm(kProgramIconPicture);
   page_set_icon(icon.pixels.data(), icon.width, icon.height);
   for (const MenuItem& item : kMenuItems) {
     page_add_command(static_cast<int>(item.command), item.caption,
                      item.command != MenuCommand::Cheat);
   }
+  const WindowItems shown = session_.Shown();
   for (int i = 0; i < kReadoutCount; ++i) {
-    page_show_readout(i, readouts_[i].c_str());
+    page_show_readout(i, shown.labels[static_cast<std::size_t>(i)].c_str());
   }
   page_set_instructions_text(InstructionsText().c_str());
-  if (page_wants_recording() != 0) {
-    recorder_ = std::make_unique<PageRecorder>(game.nesting);
+  session_.Start();
+  recording_ = page_wants_recording() != 0;
+  // A recording named in the address is fetched by the page: then this recording is the
+  // one it goes on into, should the player take the controls.
+  if (recording_ && page_will_watch() == 0) {
+    std::array<char, 32> date{};
+    page_local_date(date.data(), static_cast<int>(date.size()));
+    session_.Record(*this, date.data());
   }
-  // As on the desktop: creating the window gives the first Power, showing it lays out level 1.
-  game.GiveFirstPower();
-  game.LayOutFirstLevel();
   while (!closed_) {
-    WaitForInput();
-    RunWaitingEvents();
-  }
-}
-
-void PageHost::Deliver(const Event& event) {
-  if (closed_) {
-    return;
-  }
-  if (recorder_ == nullptr) {
-    game_->Apply(event);
-  } else if (EndsTheGame(event) && game_->nesting.Depth() == 0) {
-    // The recording ends with the state the game is left in.
-    recorder_->EndWithState(StateText());
-    game_->Apply(event);
-  } else {
-    recorder_->BeginEvent(event);
-    game_->Apply(event);
-    recorder_->EndEvent([this] { return StateText(); });
-  }
-  // The rules keep nothing of the close box: the window closes once it has been delivered.
-  if (std::holds_alternative<CloseBoxUsed>(event)) {
-    CloseMainWindow();
-  }
-}
-
-WindowItems PageHost::ShownItems() const {
-  return {timers_.Running(), timers_.BadStepInterval(), pauseCaption_, readouts_};
-}
-
-std::string PageHost::StateText() const {
-  return DumpText(*game_, ShownItems());
-}
-
-void PageHost::RunWaitingEvents() {
-  while (!closed_) {
-    if (const std::optional<Event> input = TakeInput()) {
-      Deliver(*input);
-    } else if (const std::optional<GameTimer> timer = timers_.TakeDue(ClockMs())) {
-      Deliver(TimerTick{*timer});
-      timers_.TickEnded(*timer);
+    if (opened_) {
+      WatchOpenedRecording();
+    } else if (session_.IsWatching()) {
+      session_.RunWatching();
+      page_set_watching(0);
     } else {
-      return;
+      WaitForInput(MsUntilWakeUp());
+      session_.WakeUp();
     }
   }
 }
 
-void PageHost::WaitForInput() {
-  Present();
-  page_wait(timers_.MsUntilDue(ClockMs()));
+void PageHost::ReadOpenedRecording() {
+  const int length = page_recording_length();
+  std::string text(static_cast<std::size_t>(std::max(length, 0)), '\0');
+  std::array<char, 256> name{};
+  page_take_recording(text.data(), length, name.data(), static_cast<int>(name.size()));
+  std::istringstream script(text);
+  std::ostringstream errors;
+  Timeline recording;
+  // A bad one is refused as stonewick-replay refuses it, and what plays goes on.
+  if (recording.Read(script, errors, "stonewick") != 0) {
+    page_refuse_recording(errors.str().c_str());
+    return;
+  }
+  opened_.emplace(std::move(recording));
+  openedName_ = name.data();
+  // One recording plays at a time: the one that plays ends, and the event loop watches this.
+  session_.LeaveRecording();
 }
+
+void PageHost::WatchOpenedRecording() {
+  Timeline recording = std::move(*opened_);
+  opened_.reset();
+  WatchOptions options;
+  options.name = openedName_;
+  if (recording_) {
+    // What was recorded of the game until now is offered as it stands; the recording then
+    // goes on from the watched one, should the player take the controls.
+    page_recording_restart();
+    std::array<char, 32> date{};
+    page_local_date(date.data(), static_cast<int>(date.size()));
+    options.continueInto = this;
+    options.date = date.data();
+  }
+  page_set_watching(1);
+  session_.Watch(std::move(recording), options);
+}
+
+void PageHost::TakeInput() {
+  std::array<std::int32_t, 3> fields{};
+  while (!closed_ && page_take_input(fields.data()) != 0) {
+    switch (static_cast<InputKind>(fields[0])) {
+      case InputKind::Key:
+        session_.Deliver(KeyPress{static_cast<std::uint16_t>(fields[1])});
+        break;
+      case InputKind::Click:
+        session_.Deliver(BoardClick{fields[1], fields[2]});
+        break;
+      case InputKind::Menu:
+        if (fields[1] >= 0 && fields[1] < kMenuCommandCount) {
+          session_.Deliver(MenuChoice{static_cast<MenuCommand>(fields[1])});
+        }
+        break;
+      case InputKind::InstructionsClosed:
+        session_.Deliver(InstructionsClosed{});
+        break;
+      case InputKind::CloseBox:
+        session_.Deliver(CloseBoxUsed{});
+        break;
+      case InputKind::Recording:
+        ReadOpenedRecording();
+        break;
+      case InputKind::Jump:
+        session_.JumpInRecording(fields[1]);
+        break;
+    }
+  }
+  page_set_play_running(
+      session_.game().running && !session_.game().pausedByPlayer && !session_.IsWatching() ? 1 : 0,
+      static_cast<int>(MenuCommand::Pause));
+}
+
+std::int64_t PageHost::MsUntilWakeUp() {
+  if (!wakeAtMs_) {
+    return -1;
+  }
+  return std::max<std::int64_t>(0, *wakeAtMs_ - SteadyMs());
+}
+
+void PageHost::WaitForInput(std::int64_t ms) {
+  Present();
+  page_wait(static_cast<int>(std::min<std::int64_t>(ms, 1 << 30)));
+  TakeInput();
+}
+
+// ---- Showing the game.
 
 void PageHost::DrawCell(int col, int row, std::int32_t code) {
   if (!Board::Contains(col, row) || code < 0 || code >= kCellCodeCount) {
@@ -161,84 +214,31 @@ void PageHost::Present() {
 }
 
 void PageHost::ShowReadout(Readout readout, const std::string& text) {
-  readouts_[static_cast<std::size_t>(readout)] = text;
   page_show_readout(static_cast<int>(readout), text.c_str());
 }
 
-// Each of these three is a yield point: other events may run inside it.
-void PageHost::RunPendingEvents() {
-  Present();
-  page_yield();
-  // Outside any event (while the window starts) nothing runs inside: no replay could put it
-  // there. The input waits for the event loop.
-  if (game_->nesting.Depth() > 0) {
-    RunWaitingEvents();
-  }
-}
-
-void PageHost::ShowMessage(const std::string& message) {
-  RunBox(false, message);
-}
-
-char PageHost::AskYesNoCancel(const std::string& message) {
-  const char answer = RunBox(true, message);
-  if (recorder_ != nullptr) {
-    recorder_->Answer(answer);
-  }
-  return answer;
-}
-
-char PageHost::RunBox(bool question, const std::string& message) {
-  if (closed_) {
-    return ' ';
-  }
-  // The box is modal: while it is open only the timers reach the rules.
-  const int box = page_open_box(question ? 1 : 0, message.c_str());
-  int answer = 0;
-  while (!closed_ && (answer = page_box_answer(box)) == 0) {
-    WaitForInput();
-    RunWaitingEvents();
-  }
-  return answer == 0 ? ' ' : static_cast<char>(answer);
-}
-
-void PageHost::SetTimersRunning(bool running) {
-  timers_.SetRunning(running, ClockMs());
-}
-
-void PageHost::SetBadStepInterval(std::int32_t ms) {
-  timers_.SetBadStepInterval(ms, ClockMs());
-}
-
-double PageHost::Now() {
-  if (recorder_ != nullptr) {
-    // Days since the recording started, exactly as the replay counts them.
-    return static_cast<double>(recorder_->ClockMs()) / static_cast<double>(kMsPerDay);
-  }
-  return page_now_days();
-}
-
-std::uint32_t PageHost::ClockReading() {
-  const auto reading = static_cast<std::uint32_t>(static_cast<std::uint64_t>(ClockMs() * 1e6));
-  if (recorder_ != nullptr) {
-    recorder_->Reading(reading);
-  }
-  return reading;
-}
-
-// A real pause that lets the browser show the frame but runs no event.
-void PageHost::PauseMs(std::int32_t ms) {
-  Present();
-  emscripten_sleep(static_cast<unsigned>(CappedPauseMs(ms)));
-}
-
 void PageHost::ShowPauseCommand(const std::string& caption) {
-  pauseCaption_ = caption;
   page_set_caption(static_cast<int>(MenuCommand::Pause), caption.c_str());
 }
 
-void PageHost::EnableSkipCommand(bool enabled) {
-  page_enable_command(static_cast<int>(MenuCommand::Skip), enabled ? 1 : 0);
+void PageHost::EnableCommand(MenuCommand command, bool enabled) {
+  page_enable_command(static_cast<int>(command), enabled ? 1 : 0);
+}
+
+void PageHost::ShowInstructions(int colour) {
+  if (colour >= 1 && colour <= static_cast<int>(kInstructionsColours.size())) {
+    page_show_instructions(kInstructionsColours[static_cast<std::size_t>(colour - 1)]);
+  } else {
+    page_hide_instructions();
+  }
+}
+
+void PageHost::ShowAbout(bool shown) {
+  if (shown) {
+    page_show_about();
+  } else {
+    page_hide_about();
+  }
 }
 
 void PageHost::CloseMainWindow() {
@@ -247,21 +247,122 @@ void PageHost::CloseMainWindow() {
   }
   Present();
   closed_ = true;
-  timers_.SetRunning(false, ClockMs());
   page_close();
-  if (recorder_ != nullptr) {
-    recorder_->WindowClosed();
+}
+
+// ---- Boxes.
+
+char PageHost::RunModalBox(BoxKind kind, const std::string& message) {
+  if (closed_) {
+    return ' ';
+  }
+  // The box is modal: while it is open only the timers reach the rules.
+  const int box = page_open_box(kind == BoxKind::Question ? 1 : 0, message.c_str(), 1);
+  int answer = 0;
+  while (!closed_ && (answer = page_box_answer(box)) == 0) {
+    WaitForInput(MsUntilWakeUp());
+    session_.WakeUp();
+  }
+  return answer == 0 ? ' ' : static_cast<char>(answer);
+}
+
+void PageHost::OpenScriptedBox(BoxKind kind, const std::string& message) {
+  scriptedBoxes_.push_back(page_open_box(kind == BoxKind::Question ? 1 : 0, message.c_str(), 0));
+}
+
+void PageHost::CloseScriptedBox(bool, char) {
+  if (!scriptedBoxes_.empty()) {
+    page_close_box(scriptedBoxes_.back());
+    scriptedBoxes_.pop_back();
   }
 }
 
-void PageHost::ShowInstructions(int colour) {
-  if (colour >= 1 && colour <= static_cast<int>(kInstructionsColours.size())) {
-    page_show_instructions(kInstructionsColours[static_cast<std::size_t>(colour - 1)]);
+// ---- Time.
+
+double PageHost::LocalDays() {
+  return page_now_days();
+}
+
+std::int64_t PageHost::SteadyMs() {
+  return static_cast<std::int64_t>(std::floor(emscripten_get_now()));
+}
+
+std::uint32_t PageHost::ClockReading() {
+  return static_cast<std::uint32_t>(static_cast<std::uint64_t>(emscripten_get_now() * 1e6));
+}
+
+// A real pause that lets the browser show the frame but runs no event.
+void PageHost::Sleep(std::int32_t ms) {
+  Present();
+  emscripten_sleep(static_cast<unsigned>(std::max(ms, 0)));
+}
+
+// ---- The event loop.
+
+void PageHost::LetEventsIn() {
+  Present();
+  page_yield();
+  TakeInput();
+  session_.WakeUp();
+}
+
+void PageHost::WakeAfter(std::int64_t ms) {
+  if (ms < 0) {
+    wakeAtMs_.reset();
+  } else {
+    wakeAtMs_ = SteadyMs() + ms;
   }
 }
 
-void PageHost::ShowAbout() {
-  page_show_about();
+void PageHost::Idle(std::int64_t ms) {
+  WaitForInput(ms);
+}
+
+// ---- Watching a recording.
+
+void PageHost::ShowWatching(const WatchStatus& status) {
+  std::string marks;
+  if (status.marks != nullptr) {
+    for (const WatchMark& mark : *status.marks) {
+      marks += (marks.empty() ? "" : ",") + std::string("[") +
+               std::to_string(static_cast<int>(mark.kind)) + "," + std::to_string(mark.ms) + "]";
+    }
+  }
+  const std::string json =
+      "{\"watching\":" + std::string(status.watching ? "true" : "false") +
+      ",\"name\":" + Quoted(status.name) + ",\"position\":" + Quoted(PositionText(status)) +
+      ",\"positionMs\":" + std::to_string(status.positionMs) +
+      ",\"lengthMs\":" + std::to_string(status.lengthMs) + ",\"speed\":" + Quoted(status.speed) +
+      ",\"paused\":" + (status.paused ? "true" : "false") +
+      ",\"finished\":" + (status.finished ? "true" : "false") +
+      ",\"verdict\":" + Quoted(status.verdict) +
+      ",\"differs\":" + (status.differs ? "true" : "false") +
+      ",\"keys\":" + Quoted(kWatchKeysLine) + ",\"help\":" + Quoted(kWatchKeysHelp) +
+      ",\"marks\":[" + marks + "]}";
+  page_show_watching(json.c_str());
+  if (!status.watching) {
+    page_set_watching(0);
+  }
+}
+
+bool PageHost::TellVerdict(const std::string& verdict, bool differs) {
+  const int box = page_open_verdict(verdict.c_str(), differs ? 1 : 0);
+  int answer = 0;
+  while (!closed_ && (answer = page_box_answer(box)) == 0) {
+    WaitForInput(-1);
+  }
+  return answer == kToDifference;
+}
+
+// ---- The recording.
+
+bool PageHost::Write(const std::string& text) {
+  page_record(text.c_str());
+  return true;
+}
+
+void PageHost::Stopped(const std::string&) {
+  page_recording_ended();
 }
 
 }  // namespace stonewick::page

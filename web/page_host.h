@@ -1,31 +1,28 @@
-// The rules' view of the page: cells go to a canvas, read-outs and commands to the page's
-// window, boxes open at the pointer, and the timers and the clock are the browser's. A page
+// The page's side of the session: cells go to a canvas, read-outs and commands to the page's
+// window, boxes open at the pointer, the clock is the browser's, and a recording the player
+// opens (a button, a file dropped on the page, or ?play=NAME) is watched in the page. A page
 // cannot block, so every wait (the event loop, a yield point, a smash frame, an open box)
 // lets the browser run and comes back where it left off; input that the page queued
-// meanwhile reaches the rules inside the step that waited, as on the desktop.
+// meanwhile reaches the session inside the step that waited, as on the desktop.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "game/board.h"
 #include "game/cells.h"
-#include "game/dump.h"
-#include "game/event.h"
-#include "game/host.h"
-#include "web/page_recorder.h"
-#include "web/page_timers.h"
+#include "recording_format/recording.h"
+#include "session/front_end.h"
+#include "session/session.h"
+#include "session/timeline.h"
 #include "web/tile_pixels.h"
-
-namespace stonewick {
-class Game;
-}
 
 namespace stonewick::page {
 
-class PageHost final : public Host {
+class PageHost final : public FrontEnd, private RecordingSink {
  public:
   static constexpr int kCellPixels = 16;
   static constexpr int kBoardPixels = kBoardSize * kCellPixels;
@@ -33,50 +30,66 @@ class PageHost final : public Host {
   PageHost();
 
   // Opens the window on the game and runs it until the page closes: the menu and read-outs
-  // as the window starts, the recording when the address asks for one, the first Power,
-  // level 1, then every event as it comes.
-  void Run(Game& game);
-  // Every event from outside reaches the rules through here, and is written down while a
-  // recording runs.
-  void Deliver(const Event& event);
+  // as the window starts, level 1, the recording when the address asks for one, then every
+  // event as it comes and every recording the player opens.
+  void Run();
 
-  // Draws into the board's pixels at once; the canvas shows them whenever the page lets
-  // the browser run.
+  // Showing the game.
   void DrawCell(int col, int row, std::int32_t code) override;
   void ShowReadout(Readout readout, const std::string& text) override;
-  void RunPendingEvents() override;
-  void ShowMessage(const std::string& message) override;
-  char AskYesNoCancel(const std::string& message) override;
-  void SetTimersRunning(bool running) override;
-  void SetBadStepInterval(std::int32_t ms) override;
-  double Now() override;
-  std::uint32_t ClockReading() override;
-  void PauseMs(std::int32_t ms) override;
   void ShowPauseCommand(const std::string& caption) override;
-  void EnableSkipCommand(bool enabled) override;
-  void CloseMainWindow() override;
+  void EnableCommand(MenuCommand command, bool enabled) override;
   void ShowInstructions(int colour) override;
-  void ShowAbout() override;
+  void ShowAbout(bool shown) override;
+  void CloseMainWindow() override;
+  void ShowDump(const std::string&) override {}
+  // Boxes.
+  char RunModalBox(BoxKind kind, const std::string& message) override;
+  void OpenScriptedBox(BoxKind kind, const std::string& message) override;
+  void CloseScriptedBox(bool answered, char answer) override;
+  // Time.
+  double LocalDays() override;
+  std::int64_t SteadyMs() override;
+  std::uint32_t ClockReading() override;
+  void Sleep(std::int32_t ms) override;
+  // The event loop.
+  void LetEventsIn() override;
+  void WakeAfter(std::int64_t ms) override;
+  void Idle(std::int64_t ms) override;
+  void EndIdle() override {}
+  // Watching a recording.
+  void ShowWatching(const WatchStatus& status) override;
+  bool TellVerdict(const std::string& verdict, bool differs) override;
 
  private:
-  // What the window shows of the game, and the whole state with it as a dump.
-  WindowItems ShownItems() const;
-  std::string StateText() const;
-  // Runs what waits: the input the page queued, oldest first, and the ticks that are due.
-  void RunWaitingEvents();
-  // Lets the browser run until there is something to do or the box is answered.
-  void WaitForInput();
-  char RunBox(bool question, const std::string& message);
+  // RecordingSink: the page script keeps the recording, and offers it once it has ended.
+  bool Write(const std::string& text) override;
+  void Stopped(const std::string& why) override;
+
+  // Hands the input the page queued to the session, oldest first; a recording to watch waits
+  // for the event loop.
+  void TakeInput();
+  // Reads the recording the player opened, and keeps it for the event loop to watch when it
+  // can be played; says why when it cannot.
+  void ReadOpenedRecording();
+  void WatchOpenedRecording();
+  // Milliseconds until the session's wake-up is due; -1 for none.
+  std::int64_t MsUntilWakeUp();
+  // Lets the browser run for at most `ms` (-1: until input comes), then takes the input.
+  void WaitForInput(std::int64_t ms);
   // Brings the canvas up to date with the cells drawn since the last time.
   void Present();
 
-  Game* game_ = nullptr;
+  Session session_{*this};
   // Picture N shows cell code N.
   std::array<Picture, kCellCodeCount> tiles_;
-  PageTimers timers_;
-  std::array<std::string, kReadoutCount> readouts_;  // as shown, by Readout
-  std::string pauseCaption_ = kPauseCaption;
-  std::unique_ptr<PageRecorder> recorder_;  // null: not recording
+  std::optional<std::int64_t> wakeAtMs_;
+  // A recording the player opened, until the event loop watches it.
+  std::optional<Timeline> opened_;
+  std::string openedName_;
+  bool recording_ = false;  // the address asks for the game to be recorded
+  // The boxes of a recording being watched, while they show, innermost last.
+  std::vector<int> scriptedBoxes_;
   // The board's pixels, row by row; the part drawn since the last Present, in cells.
   std::array<std::uint32_t, kBoardPixels * kBoardPixels> pixels_{};
   int dirtyLeft_ = kBoardSize;
