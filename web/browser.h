@@ -47,7 +47,5 @@ void page_local_date(char* text, int size);
 // player the file.
 void page_record(const char* lines);
 void page_recording_ended();
-// The CRC-32 of the bytes, as the browser's gzip computes it. Waits like page_wait.
-std::uint32_t page_crc32(const char* bytes, int length);
 
 }  // extern "C"

@@ -424,12 +424,6 @@ var Page = (function () {
     record(lines) {
       recording.push(lines);
     },
-    // gzip's trailer: the CRC-32 of the input, then its length, both little-endian.
-    async crc32(bytes) {
-      const gzip = new Blob([bytes]).stream().pipeThrough(new CompressionStream('gzip'));
-      const out = new Uint8Array(await new Response(gzip).arrayBuffer());
-      return new DataView(out.buffer).getUint32(out.length - 8, true);
-    },
     offerRecording,
   };
 })();

@@ -1,6 +1,6 @@
 // The program's calls into the page (web/browser.h), handed on to the page script's Page
-// object (page.js). The two waits and the CRC-32 are Asyncify imports: the program unwinds
-// to the browser and is woken where it left off.
+// object (page.js). The two waits are Asyncify imports: the program unwinds to the browser
+// and is woken where it left off.
 mergeInto(LibraryManager.library, {
   page_yield__deps: ['$Asyncify'],
   page_yield: function () {
@@ -69,11 +69,5 @@ mergeInto(LibraryManager.library, {
   },
   page_recording_ended: function () {
     Page.offerRecording();
-  },
-  page_crc32__deps: ['$Asyncify'],
-  page_crc32: function (bytes, length) {
-    return Asyncify.handleSleep(function (wakeUp) {
-      Page.crc32(HEAPU8.slice(bytes, bytes + length)).then(wakeUp);
-    });
   },
 });

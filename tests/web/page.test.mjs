@@ -48,8 +48,8 @@ const codeOf = (picture) => pictures.indexOf(picture);
 
 // Opens the game with cellPicture(col, row) in the page: that cell of the canvas as
 // hexadecimal RGB.
-async function openBoard(query = '') {
-  const page = await openGame(browser, served.address + query);
+async function openBoard(query = '', prepare = undefined) {
+  const page = await openGame(browser, served.address + query, prepare);
   await page.evaluate(() => {
     const context = document.querySelector('#board').getContext('2d');
     window.cellPicture = (col, row) => {
@@ -219,11 +219,13 @@ test('boxes open at the pointer, hold play, and take their answers', async () =>
   await page.close();
 });
 
-test('a game recorded with ?record is offered at its end and passes stonewick-replay --check',
-     async () => {
+test('a game recorded with ?record, in a browser without CompressionStream, is offered at its ' +
+     'end and passes stonewick-replay --check', async () => {
   const downloads = mkdtempSync(path.join(os.tmpdir(), 'stonewick-downloads-'));
   try {
-    const page = await openBoard('?record');
+    const page = await openBoard('?record', (tab) => tab.evaluateOnNewDocument(() => {
+      delete window.CompressionStream;
+    }));
     const session = await page.createCDPSession();
     await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
     // Keys, a click on cell (3, 4), and a smash with Up pressed while its frames show.
