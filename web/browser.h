@@ -21,6 +21,9 @@ double page_now_days();
 void page_present(const std::uint32_t* pixels, int x, int y, int width, int height);
 void page_set_icon(const std::uint32_t* pixels, int width, int height);
 void page_show_readout(int readout, const char* text);
+// Whether play runs: the timers run and the player has not paused. A page hidden meanwhile
+// pauses it with pause_command, the menu's Pause.
+void page_set_play_running(int running, int pause_command);
 // A menu command, its caption with '&' before its accelerator letter.
 void page_add_command(int command, const char* caption, int visible);
 void page_set_caption(int command, const char* caption);

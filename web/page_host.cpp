@@ -204,6 +204,9 @@ char PageHost::RunBox(bool question, const std::string& message) {
 
 void PageHost::SetTimersRunning(bool running) {
   timers_.SetRunning(running, ClockMs());
+  // Play the player paused would resume by the Pause command: the page must not send it.
+  page_set_play_running(running && !game_->pausedByPlayer ? 1 : 0,
+                        static_cast<int>(MenuCommand::Pause));
 }
 
 void PageHost::SetBadStepInterval(std::int32_t ms) {

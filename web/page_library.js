@@ -31,6 +31,9 @@ mergeInto(LibraryManager.library, {
   page_show_readout: function (readout, text) {
     Page.showReadout(readout, UTF8ToString(text));
   },
+  page_set_play_running: function (running, pauseCommand) {
+    Page.setPlayRunning(running !== 0, pauseCommand);
+  },
   page_add_command: function (command, caption, visible) {
     Page.addCommand(command, UTF8ToString(caption), visible !== 0);
   },

@@ -6,7 +6,8 @@ import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
 
-const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
+const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+                '.png': 'image/png', '.webmanifest': 'application/manifest+json' };
 
 // Serves the files of `folder` on a free port; resolves to the server and the page's address.
 export async function serveFolder(folder) {
