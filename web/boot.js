@@ -62,10 +62,14 @@ async function loadProgram(imports) {
   script.onerror = () => stonewickFailed('Stonewick could not be loaded: the browser could ' +
                                           'not fetch stonewick.js.');
   document.body.append(script);
-  // Keeps the page's files for the next opening, with or without a network.
+  // Keeps the page's files for the next opening, with or without a network; once the first
+  // board shows, so that fetching them again never slows the start.
   if ('serviceWorker' in navigator) {
-    window.addEventListener('load', () => {
-      navigator.serviceWorker.register('service-worker.js').catch(() => {});
-    });
+    new PerformanceObserver((marks, observer) => {
+      if (marks.getEntriesByName('stonewick-first-board').length > 0) {
+        observer.disconnect();
+        navigator.serviceWorker.register('service-worker.js').catch(() => {});
+      }
+    }).observe({ type: 'mark' });
   }
 }());

@@ -35,6 +35,7 @@ var Page = (function () {
 
   // ---- Input for the program, and waking it when it waits.
   const queue = [];
+  let holdFrame = false;  // the next frame may wait for its time (see flush)
   let waker = null;
   let wakeTimer = 0;
   let wakePending = false;
@@ -47,6 +48,8 @@ var Page = (function () {
   }
   function wake() {
     clearTimeout(wakeTimer);
+    // Frames drawn inside the coming step (a smash's, a read-out's) show as they come.
+    holdFrame = false;
     const wakeUp = waker;
     waker = null;
     if (wakeUp) {
@@ -526,9 +529,57 @@ var Page = (function () {
     link.click();
   }
 
+  // ---- Showing the board. The cells drawn since the last frame are copied to the canvas
+  // once the program waits or yields. What the timers changed while the player gave no
+  // input shows at most once a frame time, with the read-outs, so that a busy level costs the
+  // browser fewer frames; what a key, click or command did shows at once.
+  const FRAME_MS = 250;
+  const dirty = { left: BOARD, top: BOARD, right: 0, bottom: 0, pixels: null };
+  const shownReadouts = [];
+  let flushQueued = false;
+  let inputTaken = false;
+  let lastFrame = -Infinity;
+  let frameTimer = 0;
+  let firstBoard = true;
+  function flush() {
+    flushQueued = false;
+    const wait = lastFrame + FRAME_MS - performance.now();
+    if (holdFrame && wait > 0) {
+      frameTimer = frameTimer || setTimeout(() => {
+        frameTimer = 0;
+        flush();
+      }, wait);
+      return;
+    }
+    clearTimeout(frameTimer);
+    frameTimer = 0;
+    holdFrame = false;
+    lastFrame = performance.now();
+    shownReadouts.forEach((text, readout) => {
+      if (readouts[readout].textContent !== text) {
+        readouts[readout].textContent = text;
+      }
+    });
+    if (dirty.pixels && dirty.right > dirty.left) {
+      board.putImageData(new ImageData(dirty.pixels(), BOARD, BOARD), 0, 0, dirty.left,
+                         dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top);
+      Object.assign(dirty, { left: BOARD, top: BOARD, right: 0, bottom: 0 });
+      if (firstBoard) {
+        firstBoard = false;
+        performance.mark('stonewick-first-board');
+      }
+    }
+  }
+  // Runs once the program has handed over what it drew and let the browser run.
+  function queueFlush() {
+    if (!flushQueued) {
+      flushQueued = true;
+      queueMicrotask(flush);
+    }
+  }
+
   fit();
   focusBoard();
-  let firstBoard = true;
 
   return {
     BOARD,
@@ -536,6 +587,9 @@ var Page = (function () {
       afterOneTurn(wakeUp);
     },
     wait(ms, wakeUp) {
+      // The event loop waits again: what only the timers drew may wait for its frame.
+      holdFrame = !inputTaken;
+      inputTaken = false;
       if (queue.length > 0 || wakePending) {
         wakePending = false;
         wakeUp();
@@ -549,27 +603,36 @@ var Page = (function () {
       }
     },
     takeInput() {
-      return queue.shift();
+      const input = queue.shift();
+      if (input) {
+        inputTaken = true;
+        holdFrame = false;
+        if (frameTimer) {
+          flush();
+        }
+      }
+      return input;
     },
     nowDays() {
       const now = new Date();
       return (now.getTime() - now.getTimezoneOffset() * 60000) / 86400000 + 25569;
     },
+    // pixels() views the board's pixels as they stand.
     present(pixels, x, y, width, height) {
-      board.putImageData(new ImageData(pixels, BOARD, BOARD), 0, 0, x, y, width, height);
-      if (firstBoard) {
-        firstBoard = false;
-        performance.mark('stonewick-first-board');
-      }
+      dirty.pixels = pixels;
+      dirty.left = Math.min(dirty.left, x);
+      dirty.top = Math.min(dirty.top, y);
+      dirty.right = Math.max(dirty.right, x + width);
+      dirty.bottom = Math.max(dirty.bottom, y + height);
+      queueFlush();
     },
     setIcon(pixels, width, height) {
       icon = new ImageData(new Uint8ClampedArray(pixels), width, height);
       document.querySelectorAll('.title canvas, #about .header canvas').forEach(drawIcon);
     },
     showReadout(readout, text) {
-      if (readouts[readout].textContent !== text) {
-        readouts[readout].textContent = text;
-      }
+      shownReadouts[readout] = text;
+      queueFlush();
     },
     addCommand(command, caption, visible) {
       const button = document.createElement('button');

@@ -22,8 +22,9 @@ mergeInto(LibraryManager.library, {
     return Page.nowDays();
   },
   page_present: function (pixels, x, y, width, height) {
-    Page.present(new Uint8ClampedArray(HEAPU8.buffer, pixels, Page.BOARD * Page.BOARD * 4),
-                 x, y, width, height);
+    Page.present(function () {
+      return new Uint8ClampedArray(HEAPU8.buffer, pixels, Page.BOARD * Page.BOARD * 4);
+    }, x, y, width, height);
   },
   page_set_icon: function (pixels, width, height) {
     Page.setIcon(HEAPU8.slice(pixels, pixels + width * height * 4), width, height);
