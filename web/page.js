@@ -641,9 +641,10 @@ var Page = (function () {
       // A click on the bar leaves the keyboard with the board.
       button.addEventListener('mousedown', (e) => e.preventDefault());
       button.addEventListener('click', () => {
+        // The keys go back to the board first: the command may open a window that takes them.
         if (modal.hidden) {
-          queueInput(MENU, command);
           focusBoard();
+          queueInput(MENU, command);
         }
       });
       commands[command] = button;

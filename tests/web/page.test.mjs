@@ -363,12 +363,16 @@ test('after a first visit the page plays with no server', async () => {
   await page.close();
 });
 
-test('Esc closes Instructions and the arrows then move the player', async () => {
+test('Esc closes Instructions, opened by the menu or by Alt+I, and the arrows then move the ' +
+     'player', async () => {
   const page = await openBoard();
-  await altKey(page, 'i');
-  await page.waitForSelector('#instructions:not([hidden])');
-  await page.keyboard.press('Escape');
-  await page.waitForSelector('#instructions[hidden]');
+  const open = [() => page.click('#menu button:nth-child(2)'), () => altKey(page, 'i')];
+  for (const opening of open) {
+    await opening();
+    await page.waitForSelector('#instructions:not([hidden])');
+    await page.keyboard.press('Escape');
+    await page.waitForSelector('#instructions[hidden]');
+  }
   await page.keyboard.press('ArrowLeft');
   const { board, player } = replayState('key 37');
   await page.waitForFunction((col, row, want) => window.cellPicture(col, row) === want,
