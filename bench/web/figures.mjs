@@ -24,13 +24,22 @@ console.log(`size of the page, gzipped: ${(total / 1024).toFixed(1)} KB (target 
 
 const served = await serveFolder(site);
 const browser = await launchChromium();
-// Seconds of CPU each kind of process has taken so far, summed over its processes.
+// Seconds of CPU each process has taken so far, by id, with its kind.
 const processes = await browser.target().createCDPSession();
 async function cpuSeconds() {
   const { processInfo } = await processes.send('SystemInfo.getProcessInfo');
-  const sum = (type) => processInfo.filter((p) => p.type === type)
-      .reduce((seconds, p) => seconds + p.cpuTime, 0);
-  return { renderer: sum('renderer'), gpu: sum('GPU') };
+  return new Map(processInfo.map((p) => [p.id, p]));
+}
+// The share of one core that each kind took between two readings: only processes alive at
+// both count, so that a closed tab's renderer leaving in between takes nothing away.
+function percent(before, after, type, seconds) {
+  let busy = 0;
+  for (const [id, p] of after) {
+    if (p.type === type && before.has(id)) {
+      busy += p.cpuTime - before.get(id).cpuTime;
+    }
+  }
+  return 100 * busy / seconds;
 }
 async function runCommand(page, caption) {
   await page.$$eval('#menu button', (buttons, caption) =>
@@ -64,13 +73,13 @@ try {
     const before = await cpuSeconds();
     await new Promise((resolve) => setTimeout(resolve, playSeconds * 1000));
     const after = await cpuSeconds();
-    const percent = (kind) => 100 * (after[kind] - before[kind]) / playSeconds;
+    const renderer = percent(before, after, 'renderer', playSeconds);
+    const gpu = percent(before, after, 'GPU', playSeconds);
     const atLarge = await page.$eval('#client .readout:nth-of-type(5)', (e) => e.textContent);
     const goal = target === undefined ? '' : `, target at most ${target}%`;
     console.log(`CPU while level ${level} ${how} by itself over ${playSeconds} s: renderer ` +
-                `${percent('renderer').toFixed(2)}% + GPU process ${percent('gpu').toFixed(2)}% = ` +
-                `${(percent('renderer') + percent('gpu')).toFixed(2)}% of one core ` +
-                `(${atLarge}${goal})`);
+                `${renderer.toFixed(2)}% + GPU process ${gpu.toFixed(2)}% = ` +
+                `${(renderer + gpu).toFixed(2)}% of one core (${atLarge}${goal})`);
     await page.close();
   }
 } finally {
