@@ -30,41 +30,15 @@ const std::string& TooLongText() {
 
 }  // namespace
 
-LineRead ReadLine(std::istream& script, std::string& line) {
-  line.clear();
-  std::streambuf* source = script.rdbuf();
-  if (source == nullptr) {
-    return LineRead::Unreadable;
-  }
-  try {
-    for (;;) {
-      const auto next = source->sbumpc();
-      if (std::char_traits<char>::eq_int_type(next, std::char_traits<char>::eof())) {
-        return line.empty() ? LineRead::End : LineRead::Line;
-      }
-      const char ch = std::char_traits<char>::to_char_type(next);
-      if (ch == '\n') {
-        return LineRead::Line;
-      }
-      if (line.size() == kLongestLine) {
-        return LineRead::TooLong;
-      }
-      line.push_back(ch);
-    }
-  } catch (...) {
-    return LineRead::Unreadable;
-  }
-}
-
 void ScriptReader::ReadLineInto(Line& line) {
-  line.read = ReadLine(script_, line.text);
+  line.read = source_.Next(line.text);
   line.number = ++number_;
   line.offset = offset_;
   offset_ += line.text.size() + 1;  // and its end of line
 }
 
-ScriptReader::ScriptReader(std::istream& script, std::uint64_t firstLine, std::uint64_t firstOffset)
-    : script_(script), number_(firstLine - 1), offset_(firstOffset) {
+ScriptReader::ScriptReader(LineSource& source, std::uint64_t firstLine, std::uint64_t firstOffset)
+    : source_(source), number_(firstLine - 1), offset_(firstOffset) {
   for (;;) {
     ReadLineInto(pending_);
     if (pending_.read != LineRead::Line || IsCommandLine(pending_.text)) {

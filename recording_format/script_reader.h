@@ -5,22 +5,14 @@
 #pragma once
 
 #include <cstdint>
-#include <istream>
 #include <string>
 #include <vector>
 
 #include "recording_format/block.h"
 #include "recording_format/script_lines.h"
+#include "recording_format/script_source.h"
 
 namespace stonewick {
-
-// No script needs a longer line; a longer one is refused rather than read on without bound.
-inline constexpr std::size_t kLongestLine = std::size_t{4} << 20;
-
-enum class LineRead { Line, End, TooLong, Unreadable };
-
-// Reads one line without its end of line. A read error is reported, not taken for the end.
-LineRead ReadLine(std::istream& script, std::string& line);
 
 // A comment line that says what state the game was in: "#= " and a line of a dump, or "#~ "
 // and the checkpoint of the whole state.
@@ -48,7 +40,7 @@ class ScriptReader {
  public:
   // Reads on to the first command line. A script read from the middle on says where it starts:
   // the number of its first line and how many bytes came before it.
-  explicit ScriptReader(std::istream& script, std::uint64_t firstLine = 1,
+  explicit ScriptReader(LineSource& source, std::uint64_t firstLine = 1,
                         std::uint64_t firstOffset = 0);
 
   enum class Next { Block, End, Bad };
@@ -67,7 +59,7 @@ class ScriptReader {
   };
   void ReadLineInto(Line& line);
 
-  std::istream& script_;
+  LineSource& source_;
   std::uint64_t number_;
   std::uint64_t offset_;
   Line pending_;  // the first line of the next block, read already

@@ -13,7 +13,7 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs" --timeout 600
 # The page, built with emscripten, in headless chromium against the plain build's replay tool.
-bash tests/web/run.sh build/tools/stonewick-replay
+bash tests/web/run.sh build/replay/stonewick-replay
 
 cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DSTONEWICK_SANITIZE=ON -DSTONEWICK_BENCH=OFF
 cmake --build build-sanitize -j"$jobs"

@@ -6,11 +6,11 @@
 namespace stonewick {
 
 void HeadlessFrontEnd::CloseMainWindow() {
-  out_ << "closed\n";
+  out_.Print("closed\n");
 }
 
 void HeadlessFrontEnd::ShowDump(const std::string& dump) {
-  out_ << dump;
+  out_.Print(dump);
 }
 
 void HeadlessFrontEnd::OpenScriptedBox(BoxKind kind, const std::string& message) {
@@ -29,9 +29,9 @@ void HeadlessFrontEnd::CloseScriptedBox(bool answered, char answer) {
     return;
   }
   if (box.kind == BoxKind::Message) {
-    out_ << "info \"" << box.message << "\"\n";
+    out_.Print("info \"" + box.message + "\"\n");
   } else {
-    out_ << "confirm \"" << box.message << "\" " << AnswerWord(answer) << '\n';
+    out_.Print("confirm \"" + box.message + "\" " + std::string(AnswerWord(answer)) + "\n");
   }
 }
 

@@ -3,17 +3,17 @@
 // `closed`. Its clock is never read: a script gives the time.
 #pragma once
 
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include "session/front_end.h"
+#include "session/text_sink.h"
 
 namespace stonewick {
 
 class HeadlessFrontEnd : public FrontEnd {
  public:
-  explicit HeadlessFrontEnd(std::ostream& out) : out_(out) {}
+  explicit HeadlessFrontEnd(TextSink& out) : out_(out) {}
 
   void DrawCell(int, int, std::int32_t) override {}
   void ShowReadout(Readout, const std::string&) override {}
@@ -42,7 +42,7 @@ class HeadlessFrontEnd : public FrontEnd {
     BoxKind kind;
     std::string message;
   };
-  std::ostream& out_;
+  TextSink& out_;
   std::vector<OpenBox> boxes_;  // open, innermost last
 };
 

@@ -3,7 +3,12 @@
 
 namespace stonewick {
 
-Replay::Replay(std::ostream& out) : frontEnd_(out) {
+Replay::Replay() : Replay(std::make_unique<NoText>(), nullptr) {}
+
+Replay::Replay(TextSink& out) : Replay(nullptr, &out) {}
+
+Replay::Replay(std::unique_ptr<TextSink> own, TextSink* out)
+    : ownText_(std::move(own)), frontEnd_(ownText_ != nullptr ? *ownText_ : *out) {
   session_.Start();
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <fstream>
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <span>
 #include <string>
@@ -15,9 +16,11 @@
 
 #include "recording_format/block.h"
 #include "recording_format/script_reader.h"
+#include "recording_format/script_source.h"
 #include "session/headless_front_end.h"
 #include "session/script_world.h"
 #include "session/session.h"
+#include "session/text_sink.h"
 
 namespace stonewick {
 
@@ -29,7 +32,10 @@ enum class BlockOutcome {
 
 class Replay {
  public:
-  // Runs the start-up of the real program: the modules, the first Power, level 1.
+  // Runs the start-up of the real program: the modules, the first Power, level 1. What the
+  // boxes say and `dump` shows goes to `out`, or nowhere.
+  Replay();
+  explicit Replay(TextSink& out);
   explicit Replay(std::ostream& out);
   Replay(const Replay&) = delete;
   Replay& operator=(const Replay&) = delete;
@@ -63,6 +69,9 @@ class Replay {
   const ScriptWorld& script() const { return world_; }
 
  private:
+  Replay(std::unique_ptr<TextSink> own, TextSink* out);
+
+  std::unique_ptr<TextSink> ownText_;  // when the replay made its own
   HeadlessFrontEnd frontEnd_;
   Session session_{frontEnd_};
   ScriptWorld world_{session_};
@@ -91,6 +100,10 @@ struct ScriptRun {
   ScriptWatcher* watcher = nullptr;
   std::string_view program = "stonewick-replay";
 };
+// What the run prints goes to `out`; what it says on standard error (the line that ends a
+// failed run, or what a check compared) is left in `said`, each line with its end of line.
+int RunScript(LineSource& script, TextSink& out, std::string& said, const ScriptRun& run = {});
+// The same between streams (session/script_streams.cpp).
 int RunScript(std::istream& script, std::ostream& out, std::ostream& err,
               const ScriptRun& run = {});
 

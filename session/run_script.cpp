@@ -1,10 +1,6 @@
 // Running a whole script: block after block, each read, checked, run and, when asked,
 // compared with the state the script says it leaves.
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string_view>
-#include <system_error>
 
 #include "recording_format/check.h"
 #include "recording_format/script_reader.h"
@@ -12,17 +8,17 @@
 
 namespace stonewick {
 
-int RunScript(std::istream& script, std::ostream& out, std::ostream& err, const ScriptRun& run) {
+int RunScript(LineSource& script, TextSink& out, std::string& said, const ScriptRun& run) {
   // Each block prints here first, so that a dump can be compared and a watcher told.
-  std::ostringstream printed;
+  StringText printed;
   const bool keepPrinted = run.check || run.watcher != nullptr;
-  Replay replay(keepPrinted ? printed : out);
+  Replay replay(keepPrinted ? static_cast<TextSink&>(printed) : out);
   ScriptReader reader(script);
   RecordingCheck recordingCheck;
   ScriptBlock block;
   auto fail = [&](const ScriptError& error, int status) {
-    out.flush();
-    err << run.program << ": line " << error.line << ": " << error.message << '\n';
+    said += std::string(run.program) + ": line " + std::to_string(error.line) + ": " +
+            error.message + "\n";
     return status;
   };
   auto verdictStatus = [](RecordingCheck::Verdict verdict) {
@@ -30,18 +26,18 @@ int RunScript(std::istream& script, std::ostream& out, std::ostream& err, const 
   };
   // A checked script that compared nothing has not been checked.
   auto finish = [&] {
-    out.flush();
     if (!run.check) {
       return 0;
     }
     if (!recordingCheck.ComparedAny()) {
-      err << run.program
-          << ": nothing to check: no checkpoint (\"#~ \") and no dump line (\"#= \") was "
-             "compared\n";
+      said += std::string(run.program) +
+              ": nothing to check: no checkpoint (\"#~ \") and no dump line (\"#= \") was "
+              "compared\n";
       return 1;
     }
-    err << "checked: " << recordingCheck.CheckpointsCompared() << " checkpoints and "
-        << recordingCheck.StatesCompared() << " states, all as recorded\n";
+    said += "checked: " + std::to_string(recordingCheck.CheckpointsCompared()) +
+            " checkpoints and " + std::to_string(recordingCheck.StatesCompared()) +
+            " states, all as recorded\n";
     return 0;
   };
   if (run.watcher != nullptr) {
@@ -71,10 +67,9 @@ int RunScript(std::istream& script, std::ostream& out, std::ostream& err, const 
     Block parsed;
     const BlockOutcome outcome =
         replay.RunBlock(block.lines, error, run.watcher != nullptr ? &parsed : nullptr);
-    const std::string shown = keepPrinted ? printed.str() : std::string();
+    const std::string shown = keepPrinted ? printed.Take() : std::string();
     if (keepPrinted) {
-      out << shown;
-      printed.str({});
+      out.Print(shown);
     }
     if (run.watcher != nullptr && outcome == BlockOutcome::Ran) {
       run.watcher->BlockRan(block, std::move(parsed), shown, startedMs, replay);
@@ -95,25 +90,6 @@ int RunScript(std::istream& script, std::ostream& out, std::ostream& err, const 
       return finish();
     }
   }
-}
-
-std::istream* OpenScript(const char* path, std::istream& in, std::ifstream& file, std::ostream& err,
-                         std::string_view program) {
-  if (std::string_view(path) == "-") {
-    return &in;
-  }
-  // A directory opens as a file here, and then fails only as it is read.
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error)) {
-    err << program << ": '" << path << "' is a directory, not a script\n";
-    return nullptr;
-  }
-  file.open(path, std::ios::binary);
-  if (!file) {
-    err << program << ": cannot open script '" << path << "'\n";
-    return nullptr;
-  }
-  return &file;
 }
 
 }  // namespace stonewick

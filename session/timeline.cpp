@@ -7,33 +7,6 @@
 #include "recording_format/check.h"
 
 namespace stonewick {
-namespace {
-
-// Hands the script on to the reader a piece at a time, keeping a copy of it all. A read error
-// reaches the reader as it would without the copy.
-class KeepingBuffer : public std::streambuf {
- public:
-  KeepingBuffer(std::streambuf* source, std::string& kept) : source_(source), kept_(kept) {}
-
- protected:
-  int_type underflow() override {
-    const std::streamsize got =
-        source_ == nullptr ? 0 : source_->sgetn(piece_.data(), std::ssize(piece_));
-    if (got <= 0) {
-      return traits_type::eof();
-    }
-    kept_.append(piece_.data(), static_cast<std::size_t>(got));
-    setg(piece_.data(), piece_.data(), piece_.data() + got);
-    return traits_type::to_int_type(piece_[0]);
-  }
-
- private:
-  std::streambuf* source_;
-  std::string& kept_;
-  std::array<char, 1 << 16> piece_{};
-};
-
-}  // namespace
 
 // Keeps where each block begins, its times and what it showed, and checks the state after
 // it, as the whole script runs. Unlike --check, it goes on after a difference: the rest of
@@ -71,12 +44,13 @@ class TimelineKeeper final : public ScriptWatcher {
   }
 
   // 2 after the error line when a checkpoint line is no checkpoint.
-  int Finish(int status, std::ostream& err, std::string_view program) {
+  int Finish(int status, std::string& said, std::string_view program) {
     RecordingVerdict& verdict = timeline_.verdict_;
     verdict.checkpoints = check_.CheckpointsCompared();
     verdict.states = check_.StatesCompared();
     if (status == 0 && bad_) {
-      err << program << ": line " << badLine_.line << ": " << badLine_.message << '\n';
+      said += std::string(program) + ": line " + std::to_string(badLine_.line) + ": " +
+              badLine_.message + "\n";
       return 2;
     }
     return status;
@@ -102,16 +76,15 @@ class TimelineKeeper final : public ScriptWatcher {
   std::int32_t level_ = 0;
 };
 
-int Timeline::Read(std::istream& script, std::ostream& err, std::string_view program) {
+int Timeline::Read(LineSource& script, std::string& said, std::string_view program) {
   text_.clear();
   blocks_.clear();
   verdict_ = {};
-  KeepingBuffer keeping(script.rdbuf(), text_);
-  std::istream kept(&keeping);
-  std::ostream nowhere(nullptr);
+  KeptLines kept(script, text_);
+  NoText nowhere;
   TimelineKeeper keeper(*this);
-  const int status = RunScript(kept, nowhere, err, {false, &keeper, program});
-  return keeper.Finish(status, err, program);
+  const int status = RunScript(kept, nowhere, said, {false, &keeper, program});
+  return keeper.Finish(status, said, program);
 }
 
 PlayPosition Timeline::PositionAt(std::int64_t ms) const {
@@ -161,17 +134,11 @@ PlayPosition Timeline::LastEvent() const {
   return {0, 0};
 }
 
-Timeline::Reader::TextBuffer::TextBuffer(const std::string& text, std::uint64_t from) {
-  // Read only: the characters are never written through the buffer.
-  char* begin = const_cast<char*>(text.data());
-  setg(begin, begin + std::min<std::uint64_t>(from, text.size()), begin + text.size());
-}
-
 Timeline::Reader::Reader(const Timeline& timeline, std::size_t first)
     : left_(timeline.blocks_.size() - std::min(first, timeline.blocks_.size())),
-      buffer_(timeline.text_, left_ > 0 ? timeline.blocks_[first].offset : timeline.text_.size()),
-      stream_(&buffer_),
-      reader_(stream_, left_ > 0 ? timeline.blocks_[first].line : 1,
+      lines_(std::string_view(timeline.text_)
+                 .substr(left_ > 0 ? timeline.blocks_[first].offset : timeline.text_.size())),
+      reader_(lines_, left_ > 0 ? timeline.blocks_[first].line : 1,
               left_ > 0 ? timeline.blocks_[first].offset : 0) {}
 
 bool Timeline::Reader::Next(ScriptBlock& block, Block& parsed) {

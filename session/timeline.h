@@ -7,16 +7,14 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <istream>
 #include <optional>
-#include <ostream>
-#include <streambuf>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "recording_format/block.h"
 #include "recording_format/script_reader.h"
+#include "recording_format/script_source.h"
 #include "session/replay.h"
 
 namespace stonewick {
@@ -52,10 +50,10 @@ struct RecordingVerdict {
 
 class Timeline {
  public:
-  // Reads, runs and checks the whole script. 0 when it can be played; 2 after one line on
-  // `err` beginning with `program`, the one stonewick-replay --check would print, for a bad
-  // script. Blocks after the main window closes are never reached and not kept.
-  int Read(std::istream& script, std::ostream& err, std::string_view program);
+  // Reads, runs and checks the whole script. 0 when it can be played; 2 for a bad script,
+  // with the line stonewick-replay --check would print, beginning with `program`, in `said`.
+  // Blocks after the main window closes are never reached and not kept.
+  int Read(LineSource& script, std::string& said, std::string_view program);
 
   const std::vector<TimedBlock>& Blocks() const { return blocks_; }
   // The clock when the last block has run.
@@ -86,14 +84,8 @@ class Timeline {
     bool Next(ScriptBlock& block, Block& parsed);
 
    private:
-    // The text from the block on, as a stream.
-    class TextBuffer : public std::streambuf {
-     public:
-      TextBuffer(const std::string& text, std::uint64_t from);
-    };
     std::size_t left_;
-    TextBuffer buffer_;
-    std::istream stream_;
+    TextLines lines_;  // the text from the block on
     ScriptReader reader_;
   };
 

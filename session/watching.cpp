@@ -165,8 +165,7 @@ int Watching::ExitStatus() const {
 void Watching::JumpTo(PlayPosition position) {
   // The state at that time, reached through the rules alone with nothing drawn on the way,
   // then taken over whole and shown.
-  std::ostream nowhere(nullptr);
-  Replay replay(nowhere);
+  Replay replay;
   timeline_.ReplayTo(position, replay);
   session_.TakeOver(replay.session());
   world_.TakeOver(replay.script());

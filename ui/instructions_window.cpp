@@ -2,8 +2,10 @@
 // that the game draws each time the window opens.
 #include "ui/instructions_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "lib/instructions_colour.h"
@@ -30,6 +32,9 @@ InstructionsWindow::InstructionsWindow(QWidget* parent) : QWidget(parent, Qt::Wi
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(instructionsText);
+
+  // Closed by Esc as by its close box, so that a keyboard alone gets back to the board.
+  connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
 }
 
 QColor InstructionsWindow::TextColour() const {
@@ -46,6 +51,9 @@ void InstructionsWindow::Paint(int colour) {
 
 void InstructionsWindow::Open(int colour) {
   Paint(colour);
+  if (QApplication::activeWindow() != this) {
+    openedFrom_ = QApplication::activeWindow();
+  }
   show();
   raise();
   activateWindow();
@@ -54,8 +62,14 @@ void InstructionsWindow::Open(int colour) {
 void InstructionsWindow::closeEvent(QCloseEvent* event) {
   QWidget::closeEvent(event);
   // Closing a window that is not open changes nothing.
-  if (isVisible()) {
-    emit Closed();
+  if (!isVisible()) {
+    return;
+  }
+  emit Closed();
+  // The keys go back where they came from (the board of the main window), not wherever the
+  // window manager puts them.
+  if (openedFrom_ != nullptr && openedFrom_->isVisible()) {
+    openedFrom_->activateWindow();
   }
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QPointer>
 #include <QWidget>
 
 class QCloseEvent;
@@ -17,6 +18,7 @@ class InstructionsWindow : public QWidget {
   static const QString kText;
 
   // Shows the window, or brings it to the front, with its text on pastel `colour` (1 to 6).
+  // Esc closes it, and the window that was active when it opened gets the keyboard back.
   void Open(int colour);
   // Puts the text on pastel `colour` (1 to 6).
   void Paint(int colour);
@@ -30,6 +32,9 @@ class InstructionsWindow : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QPointer<QWidget> openedFrom_;
 };
 
 }  // namespace stonewick

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <utility>
 
+#include "recording_format/stream_lines.h"
 #include "session/timeline.h"
 #include "ui/command_line.h"
 #include "ui/first_paint.h"
@@ -40,7 +41,13 @@ int main(int argc, char* argv[]) {
     std::ifstream file;
     std::istream* script =
         OpenScript(commandLine.playPath->c_str(), std::cin, file, std::cerr, "stonewick");
-    if (script == nullptr || recording.Read(*script, std::cerr, "stonewick") != 0) {
+    if (script == nullptr) {
+      return 2;
+    }
+    StreamLines lines(*script);
+    std::string refused;
+    if (recording.Read(lines, refused, "stonewick") != 0) {
+      std::fputs(refused.c_str(), stderr);
       return 2;
     }
   }

@@ -1,14 +1,16 @@
 // The page around the rules: the game window with its menu bar, board canvas and read-outs,
-// the About and Instructions windows and the message boxes. Keys, clicks and commands are
-// queued here for the program to take when it waits; the program calls in through
-// page_library.js and never from here.
+// the About and Instructions windows and the message boxes, scaled to fit the screen, with a
+// touch pad on touch screens. Keys, taps, swipes, clicks and commands are queued here for the
+// program to take when it waits; the program calls in through page_library.js and never from
+// here.
 var Page = (function () {
   'use strict';
 
   const BOARD = 352;
   const CELL = 16;
   // The kinds of queued input, as web/page_host.cpp reads them.
-  const KEY = 1, CLICK = 2, MENU = 3, INSTRUCTIONS_CLOSED = 4, CLOSE_BOX = 5;
+  const KEY = 1, CLICK = 2, MENU = 3, INSTRUCTIONS_CLOSED = 4, CLOSE_BOX = 5, RECORDING = 6,
+        JUMP = 7;
   // Virtual key codes of the keys that have no character of their own, as the window gives
   // them; Clear is also the keypad's 5 with Num Lock off.
   const NAMED_KEYS = { Backspace: 8, Tab: 9, Clear: 12, Enter: 13, Shift: 16, Control: 17,
@@ -20,17 +22,28 @@ var Page = (function () {
   // keyboard sit on keys that differ from layout to layout, and stay 0.
   const KEYPAD_OPERATORS = { NumpadMultiply: 106, NumpadAdd: 107, NumpadSubtract: 109,
                              NumpadDivide: 111 };
+  // + and - beside the digits, whatever the layout: a recording's speed.
+  const PLUS_MINUS = { '+': 187, '=': 187, '-': 189, '_': 189 };
+  const LEFT = 37, UP = 38, RIGHT = 39, DOWN = 40;
+  // A finger moved this far on the board (screen pixels) is a swipe, one arrow key for each
+  // such stretch; less is a tap on the cell.
+  const SWIPE = 24;
+  // A held pad button repeats like a held key.
+  const REPEAT_DELAY_MS = 350, REPEAT_MS = 110;
 
   const $ = (selector, from) => (from || document).querySelector(selector);
+  const desktop = $('#desktop');
   const main = $('#main');
   const about = $('#about');
   const instructions = $('#instructions');
   const board = $('#board').getContext('2d');
   const readouts = document.querySelectorAll('#client .readout');
   const modal = $('#modal');
+  const pausedNotice = $('#paused');
 
   // ---- Input for the program, and waking it when it waits.
   const queue = [];
+  let holdFrame = false;  // the next frame may wait for its time (see flush)
   let waker = null;
   let wakeTimer = 0;
   let wakePending = false;
@@ -43,6 +56,8 @@ var Page = (function () {
   }
   function wake() {
     clearTimeout(wakeTimer);
+    // Frames drawn inside the coming step (a smash's, a read-out's) show as they come.
+    holdFrame = false;
     const wakeUp = waker;
     waker = null;
     if (wakeUp) {
@@ -59,69 +74,220 @@ var Page = (function () {
     wake();
   }
 
-  // ---- Windows: the active one takes the keys; the title bar drags a window.
-  let active = main;
+  // ---- The desktop: the windows' own coordinates, scaled to the viewport by whole factors
+  // where the game fits (crisp tiles) and smoothly below full size. On a touch screen the
+  // pad goes under the game window in portrait and on both sides of it in landscape.
+  const MARGIN = 8;
+  const PAD_GAP = 8;
+  const touchPad = document.querySelectorAll('.pad');
+  let touchScreen = navigator.maxTouchPoints > 0 || matchMedia('(any-pointer: coarse)').matches;
+  let scale = 1;
+  let mainMoved = false;
+  // The game window and the pad together: the pad's reach on each side of the window.
+  function reach(landscape) {
+    if (!touchScreen) {
+      return { left: 0, right: 0, below: 0 };
+    }
+    const arrows = touchPad[0];
+    const actions = touchPad[1];
+    return landscape ? { left: arrows.offsetWidth + PAD_GAP, right: actions.offsetWidth + PAD_GAP,
+                         below: 0 }
+                     : { left: 0, right: 0, below: arrows.offsetHeight + PAD_GAP };
+  }
+  function fitScale(landscape) {
+    const r = reach(landscape);
+    const width = main.offsetWidth + r.left + r.right + 2 * MARGIN;
+    const height = main.offsetHeight + r.below + 2 * MARGIN;
+    const fit = Math.min(window.innerWidth / width, window.innerHeight / height);
+    return fit >= 1 ? Math.floor(fit) : fit;
+  }
+  function fit() {
+    for (const pad of touchPad) {
+      pad.hidden = !touchScreen;
+    }
+    const landscape = touchScreen && fitScale(true) > fitScale(false);
+    main.classList.toggle('landscape', landscape);
+    main.classList.toggle('portrait', !landscape);
+    scale = fitScale(landscape);
+    desktop.style.width = window.innerWidth / scale + 'px';
+    desktop.style.height = window.innerHeight / scale + 'px';
+    desktop.style.transform = scale === 1 ? '' : `scale(${scale})`;
+    desktop.classList.toggle('smooth', scale < 1);
+    if (mainMoved) {
+      moveWindow(main, main.offsetLeft, main.offsetTop);
+    } else {
+      const r = reach(landscape);
+      moveWindow(main, (desktop.clientWidth - main.offsetWidth - r.left - r.right) / 2 + r.left,
+                 (desktop.clientHeight - main.offsetHeight - r.below) / 2);
+    }
+    for (const win of desktop.querySelectorAll('.window:not(#main)')) {
+      moveWindow(win, win.offsetLeft, win.offsetTop);
+    }
+  }
+  // Puts a window at (x, y) on the desktop, pulled back so that it stays on it whole (the
+  // game window with its pad).
+  function moveWindow(win, x, y) {
+    const r = win === main ? reach(main.classList.contains('landscape'))
+                           : { left: 0, right: 0, below: 0 };
+    const right = desktop.clientWidth - win.offsetWidth - r.right;
+    const bottom = desktop.clientHeight - win.offsetHeight - r.below;
+    win.style.left = Math.round(Math.max(r.left, Math.min(x, right))) + 'px';
+    win.style.top = Math.round(Math.max(0, Math.min(y, bottom))) + 'px';
+  }
+  window.addEventListener('resize', fit);
+
+  // ---- Windows: the one with the focus is active; the title bar drags a window.
   let topmost = 10;
   let closed = false;
-  const pointer = { x: 0, y: 0 };
+  const pointer = { x: 0, y: 0 };  // on the desktop
   function activate(win) {
     for (const w of [main, about, instructions]) {
       w.classList.toggle('active', w === win);
     }
-    active = win;
     win.style.zIndex = ++topmost;
   }
-  // Where a window of this size goes when wanted at (x, y): pulled back onto the page.
-  function placeAt(win, x, y) {
-    const left = Math.min(x, window.innerWidth - win.offsetWidth);
-    const top = Math.min(y, window.innerHeight - win.offsetHeight);
-    win.style.left = Math.max(0, left) + 'px';
-    win.style.top = Math.max(0, top) + 'px';
+  // Where each window takes the keys when it is clicked or shown.
+  function focusTarget(win) {
+    if (win === about) {
+      return $('.ok', about);
+    }
+    return win === instructions ? $('.memo', instructions) : board.canvas;
+  }
+  function focusBoard() {
+    board.canvas.focus({ preventScroll: true });
   }
   function showWindow(win, x, y) {
     win.hidden = false;
-    placeAt(win, x, y);
+    moveWindow(win, x, y);
     activate(win);
+    focusTarget(win).focus({ preventScroll: true });
   }
-  let drag = null;
-  document.addEventListener('mousedown', (e) => {
-    pointer.x = e.clientX;
-    pointer.y = e.clientY;
+  document.addEventListener('focusin', (e) => {
     const win = e.target.closest('.window');
     if (win && !win.classList.contains('box')) {
       activate(win);
     }
-    if (win && e.button === 0 && e.target.closest('.title') && !e.target.closest('button')) {
-      drag = { win, dx: e.clientX - win.offsetLeft, dy: e.clientY - win.offsetTop };
-    }
   });
-  document.addEventListener('mousemove', (e) => {
-    pointer.x = e.clientX;
-    pointer.y = e.clientY;
-    if (drag) {
-      drag.win.style.left = (e.clientX - drag.dx) + 'px';
-      drag.win.style.top = (e.clientY - drag.dy) + 'px';
-    }
-  });
-
-  // ---- The board: clicks over a cell, keys as virtual key codes.
-  let pressed = false;
-  board.canvas.addEventListener('mousedown', (e) => {
-    pressed = e.button === 0;
-  });
-  document.addEventListener('mouseup', (e) => {
-    drag = null;
-    if (e.button !== 0 || !pressed) {
+  let drag = null;
+  function trackPointer(e) {
+    pointer.x = e.clientX / scale;
+    pointer.y = e.clientY / scale;
+  }
+  document.addEventListener('pointerdown', (e) => {
+    trackPointer(e);
+    const win = e.target.closest('.window');
+    if (!win || win.classList.contains('box')) {
       return;
     }
-    pressed = false;
+    // A press on what takes no focus of its own gives the window's keys to the window.
+    if (!e.target.closest('button, canvas, [tabindex]')) {
+      e.preventDefault();
+      focusTarget(win).focus({ preventScroll: true });
+    }
+    if (e.button === 0 && e.target.closest('.title') && !e.target.closest('button')) {
+      drag = { win, dx: pointer.x - win.offsetLeft, dy: pointer.y - win.offsetTop };
+      e.target.setPointerCapture(e.pointerId);
+    }
+  });
+  document.addEventListener('pointermove', (e) => {
+    trackPointer(e);
+    if (drag) {
+      mainMoved = mainMoved || drag.win === main;
+      moveWindow(drag.win, pointer.x - drag.dx, pointer.y - drag.dy);
+    }
+  });
+  document.addEventListener('pointerup', () => {
+    drag = null;
+  });
+
+  // ---- The board: a mouse click over a cell, a tap on one, a swipe as an arrow key.
+  let press = null;
+  board.canvas.addEventListener('pointerdown', (e) => {
+    if (e.button !== 0 || !modal.hidden) {
+      return;
+    }
+    if (e.pointerType !== 'mouse') {
+      touchScreen || switchToTouch();
+    }
+    press = { id: e.pointerId, mouse: e.pointerType === 'mouse', x: e.clientX, y: e.clientY,
+              at: e, swiped: false };
+    board.canvas.setPointerCapture(e.pointerId);
+  });
+  board.canvas.addEventListener('pointermove', (e) => {
+    if (!press || press.mouse || e.pointerId !== press.id) {
+      return;
+    }
+    const dx = e.clientX - press.x;
+    const dy = e.clientY - press.y;
+    if (Math.max(Math.abs(dx), Math.abs(dy)) >= SWIPE) {
+      // One arrow for each stretch of the swipe, towards where it mostly went.
+      const horizontal = Math.abs(dx) >= Math.abs(dy);
+      queueInput(KEY, horizontal ? (dx > 0 ? RIGHT : LEFT) : (dy > 0 ? DOWN : UP));
+      press.x = e.clientX;
+      press.y = e.clientY;
+      press.swiped = true;
+    }
+  });
+  board.canvas.addEventListener('pointerup', (e) => {
+    if (!press || e.pointerId !== press.id) {
+      return;
+    }
+    const ended = press;
+    press = null;
+    if (ended.swiped || !modal.hidden) {
+      return;
+    }
+    // The mouse clicks where it is let go, a finger taps where it came down.
+    const where = ended.mouse ? e : ended.at;
     const rect = board.canvas.getBoundingClientRect();
-    const x = Math.floor((e.clientX - rect.left) * BOARD / rect.width);
-    const y = Math.floor((e.clientY - rect.top) * BOARD / rect.height);
-    if (x >= 0 && y >= 0 && x < BOARD && y < BOARD && modal.hidden) {
+    const x = Math.floor((where.clientX - rect.left) * BOARD / rect.width);
+    const y = Math.floor((where.clientY - rect.top) * BOARD / rect.height);
+    if (x >= 0 && y >= 0 && x < BOARD && y < BOARD) {
       queueInput(CLICK, Math.floor(x / CELL), Math.floor(y / CELL));
     }
   });
+  board.canvas.addEventListener('pointercancel', () => {
+    press = null;
+  });
+
+  // ---- The touch pad: each button is the key it names, held down it repeats.
+  let held = null;
+  function release() {
+    if (held) {
+      clearTimeout(held.timer);
+      held.button.classList.remove('pressed');
+      held = null;
+    }
+  }
+  for (const button of document.querySelectorAll('.pad button')) {
+    const key = Number(button.dataset.key);
+    const repeat = () => {
+      queueInput(KEY, key);
+      held.timer = setTimeout(repeat, REPEAT_MS);
+    };
+    button.addEventListener('pointerdown', (e) => {
+      e.preventDefault();
+      release();
+      if (!modal.hidden) {
+        return;
+      }
+      button.setPointerCapture(e.pointerId);
+      button.classList.add('pressed');
+      queueInput(KEY, key);
+      held = { button, timer: setTimeout(repeat, REPEAT_DELAY_MS) };
+    });
+    for (const end of ['pointerup', 'pointercancel', 'lostpointercapture']) {
+      button.addEventListener(end, release);
+    }
+    button.addEventListener('contextmenu', (e) => e.preventDefault());
+  }
+  function switchToTouch() {
+    touchScreen = true;
+    fit();
+  }
+
+  // ---- Keys: to the top box, to the About or Instructions window that has the focus, or to
+  // the game as virtual key codes.
   // Letters and digits are their upper-case character's code, the keypad's digits 96 to 105
   // and its * + - / 106, 107, 109 and 111, and F1 to F12 112 to 123, as on the desktop; other
   // keys without a code of their own are 0, which still counts as a key.
@@ -131,6 +297,9 @@ var Page = (function () {
     }
     if (e.code in KEYPAD_OPERATORS) {
       return KEYPAD_OPERATORS[e.code];
+    }
+    if (e.key in PLUS_MINUS) {
+      return PLUS_MINUS[e.key];
     }
     if (e.key in NAMED_KEYS) {
       return NAMED_KEYS[e.key];
@@ -153,17 +322,54 @@ var Page = (function () {
       box.key(e);
       return;
     }
-    // The browser keeps its own shortcuts (reload, developer tools, ...).
-    const browsers = e.ctrlKey || e.metaKey || /^F\d+$/.test(e.key);
-    if (!browsers) {
-      e.preventDefault();
+    // While a recording plays every key steers it, in any window and over its boxes; the
+    // Alt letters still reach the menu, whose Exit stays usable.
+    if (watching) {
+      if (!(e.ctrlKey || e.metaKey)) {
+        e.preventDefault();
+      }
+      if (e.key === 'F1') {
+        showWatchKeys();
+      } else if (!(e.altKey && runAccelerator(letterOf(e)))) {
+        queueInput(KEY, virtualKey(e));
+      }
+      return;
     }
-    if (active === about) {
+    const focused = document.activeElement;
+    const win = focused && focused.closest('.window');
+    if (win === about) {
       if (e.key === 'Enter' || e.key === 'Escape' || e.key === ' ') {
+        e.preventDefault();
         hideAbout();
       }
-    } else if (active === main && e.key !== 'Tab' &&
-               !(e.altKey && runAccelerator(letterOf(e)))) {
+      return;
+    }
+    if (win === instructions) {
+      if (e.key === 'Escape') {
+        e.preventDefault();
+        closeInstructions();
+      }
+      return;
+    }
+    // Tab moves the focus through the window; Enter and Space press the button it is on,
+    // and Esc leaves the menu for the board.
+    if (e.key === 'Tab') {
+      return;
+    }
+    if (focused && focused.tagName === 'BUTTON' && !e.altKey) {
+      if (e.key === 'Escape') {
+        e.preventDefault();
+        focusBoard();
+      }
+      if (['Enter', ' ', 'Escape'].includes(e.key)) {
+        return;
+      }
+    }
+    // The browser keeps its own shortcuts (reload, developer tools, ...).
+    if (!(e.ctrlKey || e.metaKey || /^F\d+$/.test(e.key))) {
+      e.preventDefault();
+    }
+    if (!(e.altKey && runAccelerator(letterOf(e)))) {
       queueInput(KEY, virtualKey(e));
     }
   });
@@ -191,9 +397,10 @@ var Page = (function () {
     return command >= 0;
   }
 
-  // ---- Message boxes: modal, at the pointer, or where the last one was while the pointer
-  // has not moved since it closed.
+  // ---- Message boxes: modal dialogs at the pointer, or where the last one was while the
+  // pointer has not moved since it closed. Tab goes round their buttons.
   const boxes = [];
+  const shownBoxes = new Map();  // the boxes of a recording being watched, by number
   const answers = new Map();
   let boxCount = 0;
   const lastAnchor = { x: 0, y: 0 };
@@ -204,33 +411,42 @@ var Page = (function () {
     lastAnchor.y = p.y;
     return { x: p.x, y: p.y };
   }
-  function openBox(question, message) {
+  // A box of the program's: `buttons` are its answers, the first pressed by Enter, `escape`
+  // what Esc and the close box answer. A modal box takes the keys and blocks the window; the
+  // boxes of a recording being watched do neither, and close only as the recording does.
+  function makeBox(question, message, buttons, escape, modal) {
     const id = ++boxCount;
     const el = $('#box').content.firstElementChild.cloneNode(true);
     const icon = $('.icon', el);
     icon.textContent = question ? '?' : 'i';
     icon.style.background = question ? '#2f6fbf' : '#2f8fd0';
     $('.text', el).textContent = message;
+    $('.caption', el).id = `box-${id}-caption`;
+    $('.text', el).id = `box-${id}-text`;
+    el.setAttribute('aria-labelledby', `box-${id}-caption`);
+    el.setAttribute('aria-describedby', `box-${id}-text`);
+    el.setAttribute('aria-modal', modal ? 'true' : 'false');
     drawIcon($('.title canvas', el));
-    // Each button: its answer, its caption, and whether Enter presses it.
-    const buttons = question ? [{ code: 'Y', caption: '&Yes', isDefault: true },
-                                { code: 'N', caption: '&No' }, { code: 'C', caption: 'Cancel' }]
-                             : [{ code: ' ', caption: 'OK', isDefault: true }];
-    const escape = question ? 'C' : ' ';
     const box = { id, el, answer: (code) => closeBox(box, code) };
     for (const b of buttons) {
       const button = document.createElement('button');
       button.type = 'button';
       button.append(captionHtml(b.caption));
       button.dataset.answer = b.code;
-      button.classList.toggle('default', !!b.isDefault);
+      button.classList.toggle('default', b === buttons[0]);
+      button.disabled = !modal;
       button.addEventListener('click', () => box.answer(b.code));
       $('.buttons', el).append(button);
     }
+    $('.close', el).disabled = !modal;
     $('.close', el).addEventListener('click', () => box.answer(escape));
     box.key = (e) => {
       const mnemonic = buttons.find((b) => b.caption.includes('&' + e.key.toUpperCase()));
-      if (e.key === 'Escape') {
+      if (e.key === 'Tab') {
+        const all = [...el.querySelectorAll('.buttons button')];
+        const at = all.indexOf(document.activeElement);
+        all[(at + (e.shiftKey ? all.length - 1 : 1)) % all.length].focus();
+      } else if (e.key === 'Escape') {
         box.answer(escape);
       } else if (e.key === 'Enter' || e.key === ' ') {
         const focused = el.contains(document.activeElement) && document.activeElement.dataset.answer;
@@ -239,20 +455,49 @@ var Page = (function () {
         box.answer(mnemonic.code);
       }
     };
+    el.style.zIndex = 100001 + boxCount;
+    desktop.append(el);
+    const anchor = dialogAnchor();
+    moveWindow(el, anchor.x, anchor.y);
+    if (!modal) {
+      shownBoxes.set(id, el);
+      return id;
+    }
     // Input queued for the window that the box now blocks does not reach it.
     for (let i = queue.length - 1; i >= 0; --i) {
       if (queue[i][0] === KEY || queue[i][0] === CLICK || queue[i][0] === MENU) {
         queue.splice(i, 1);
       }
     }
+    release();
     boxes.push(box);
     modal.hidden = false;
-    el.style.zIndex = 100001 + boxes.length;
-    document.body.append(el);
-    const anchor = dialogAnchor();
-    placeAt(el, anchor.x, anchor.y);
-    $('button.default', el).focus();
+    $('button.default', el).focus({ preventScroll: true });
     return id;
+  }
+  function openBox(question, message, modal) {
+    return question
+        ? makeBox(true, message, [{ code: 'Y', caption: '&Yes' }, { code: 'N', caption: '&No' },
+                                  { code: 'C', caption: 'Cancel' }], 'C', modal)
+        : makeBox(false, message, [{ code: ' ', caption: 'OK' }], ' ', modal);
+  }
+  // The verdict on a recording watched; `differs` offers to go to the first difference.
+  function openVerdict(verdict, differs) {
+    const buttons = [{ code: ' ', caption: 'OK' }];
+    if (differs) {
+      buttons.push({ code: 'D', caption: 'Go to the &difference' });
+    }
+    return makeBox(false, verdict, buttons, ' ', true);
+  }
+  // A box of a recording being watched closes as the recording closes it.
+  function closeShownBox(id) {
+    const el = shownBoxes.get(id);
+    if (el) {
+      shownBoxes.delete(id);
+      el.remove();
+      lastClose.x = pointer.x;
+      lastClose.y = pointer.y;
+    }
   }
   function closeBox(box, code) {
     const at = boxes.indexOf(box);
@@ -265,26 +510,29 @@ var Page = (function () {
     lastClose.x = pointer.x;
     lastClose.y = pointer.y;
     answers.set(box.id, code.charCodeAt(0));
+    const next = boxes[boxes.length - 1];
+    next ? $('button.default', next.el).focus() : focusBoard();
     wake();
   }
 
-  // ---- The About and Instructions windows.
+  // ---- The About and Instructions windows: the keys go back to the board as they close.
   function hideAbout() {
     about.hidden = true;
-    activate(main);
+    focusBoard();
+  }
+  function closeInstructions() {
+    if (!instructions.hidden) {
+      instructions.hidden = true;
+      focusBoard();
+      queueInput(INSTRUCTIONS_CLOSED);
+    }
   }
   $('.ok', about).addEventListener('click', hideAbout);
   $('.close', about).addEventListener('click', hideAbout);
   $('.address', about).textContent = location.href.replace(/[A-Z]/g, (c) => c.toLowerCase());
   $('.built', about).textContent =
       document.querySelector('meta[name="stonewick-built"]').content;
-  $('.close', instructions).addEventListener('click', () => {
-    if (!instructions.hidden) {
-      instructions.hidden = true;
-      activate(main);
-      queueInput(INSTRUCTIONS_CLOSED);
-    }
-  });
+  $('.close', instructions).addEventListener('click', closeInstructions);
   $('.close', main).addEventListener('click', () => {
     if (modal.hidden) {
       queueInput(CLOSE_BOX);
@@ -297,6 +545,18 @@ var Page = (function () {
       canvas.getContext('2d').putImageData(icon, 0, 0);
     }
   }
+
+  // ---- A hidden page pauses running play with the Pause command, as a player would, so
+  // that a recording holds it; the page says why play stands until the player resumes.
+  let playRunning = false;
+  let pauseCommand = -1;
+  let pausedWhileHidden = false;
+  document.addEventListener('visibilitychange', () => {
+    if (document.hidden && playRunning && modal.hidden && !closed) {
+      pausedWhileHidden = true;
+      queueInput(MENU, pauseCommand);
+    }
+  });
 
   // ---- The recording, when the address asks for one (?record): the program hands over its
   // lines as each block ends; once the game has closed the player is offered the file.
@@ -326,9 +586,162 @@ var Page = (function () {
     link.click();
   }
 
-  // The desktop opens the game window at (482, 249) and the Instructions at (377, 140).
-  placeAt(main, 482, 249);
+  // ---- Watching a recording: opened with the button, dropped on the page, or named by
+  // ?play=NAME on the same site. The program takes it whole; while it plays, the keys steer
+  // it and the playback bar under the board shows where it stands.
+  let watching = false;
+  let opened = null;  // { bytes, name } until the program takes it
+  const playback = $('#playback');
+  const track = $('.track', playback);
+  let lengthMs = 0;
+  function openRecording(bytes, name) {
+    opened = { bytes, name };
+    queueInput(RECORDING);
+  }
+  function openFile(file) {
+    if (file) {
+      file.arrayBuffer().then((buffer) => openRecording(new Uint8Array(buffer), file.name),
+                              (error) => tell(`Stonewick cannot read ${file.name}: ${error}`));
+    }
+  }
+  // A message of the page's own, answered by the player alone.
+  function tell(message) {
+    makeBox(false, message, [{ code: ' ', caption: 'OK' }], ' ', true);
+  }
+  const chooser = $('#recording-file');
+  $('#opener').addEventListener('click', () => chooser.click());
+  chooser.addEventListener('change', () => {
+    openFile(chooser.files[0]);
+    chooser.value = '';
+  });
+  document.addEventListener('dragover', (e) => e.preventDefault());
+  document.addEventListener('drop', (e) => {
+    e.preventDefault();
+    openFile(e.dataTransfer.files[0]);
+  });
+  const playName = new URLSearchParams(location.search).get('play');
+  if (playName !== null) {
+    const url = new URL(playName, location.href);
+    if (url.origin !== location.origin) {
+      tell(`Stonewick plays recordings of its own site only, not ${playName}`);
+    } else {
+      fetch(url).then((answer) => {
+        if (!answer.ok) {
+          throw new Error(`${answer.status} ${answer.statusText}`);
+        }
+        return answer.arrayBuffer();
+      }).then((buffer) => openRecording(new Uint8Array(buffer), url.pathname.split('/').pop()),
+              (error) => tell(`Stonewick cannot fetch the recording ${playName}: ${error.message}`));
+    }
+  }
+  // A click or a drag on the track jumps there.
+  function jumpTo(e) {
+    const rect = track.getBoundingClientRect();
+    const part = Math.min(1, Math.max(0, (e.clientX - rect.left) / rect.width));
+    queueInput(JUMP, Math.round(part * lengthMs));
+  }
+  track.addEventListener('pointerdown', (e) => {
+    if (e.button === 0) {
+      track.setPointerCapture(e.pointerId);
+      jumpTo(e);
+    }
+  });
+  track.addEventListener('pointermove', (e) => {
+    if (track.hasPointerCapture(e.pointerId)) {
+      jumpTo(e);
+    }
+  });
+  let keysHelp = '';
+  function showWatchKeys() {
+    if (keysHelp) {
+      tell(keysHelp);
+    }
+  }
+  function showWatching(status) {
+    $('.title span', main).textContent =
+        status.watching ? `Stonewick - ${status.name}` : 'Stonewick';
+    if (!status.watching) {
+      return;
+    }
+    lengthMs = status.lengthMs;
+    const state = status.finished ? 'finished' : status.paused ? 'paused' : '';
+    $('.state', playback).textContent = [status.name, status.position, status.speed, state]
+                                            .filter((part) => part).join('   ');
+    const at = (ms) => (lengthMs > 0 ? Math.min(1, ms / lengthMs) * 100 : 0) + '%';
+    $('.played', playback).style.width = at(status.positionMs);
+    $('.handle', playback).style.left = at(status.positionMs);
+    const kinds = ['box', 'level', 'difference'];
+    $('.marks', playback).replaceChildren(...status.marks.map(([kind, ms]) => {
+      const mark = document.createElement('div');
+      mark.className = 'mark ' + kinds[kind];
+      mark.style.left = at(ms);
+      return mark;
+    }));
+    const verdict = $('.verdict', playback);
+    verdict.textContent = status.verdict;
+    verdict.classList.toggle('differs', status.differs);
+    $('.keys', playback).textContent = status.keys;
+    keysHelp = status.help;
+    track.setAttribute('aria-valuetext', status.position);
+  }
+  function setWatching(on) {
+    watching = on;
+    main.classList.toggle('watching', on);
+    playback.hidden = !on;
+    fit();
+  }
+
+  // ---- Showing the board. The cells drawn since the last frame are copied to the canvas
+  // once the program waits or yields. What the timers changed while the player gave no
+  // input shows at most once a frame time, with the read-outs, so that a busy level costs the
+  // browser fewer frames; what a key, click or command did shows at once.
+  const FRAME_MS = 250;
+  const dirty = { left: BOARD, top: BOARD, right: 0, bottom: 0, pixels: null };
+  const shownReadouts = [];
+  let flushQueued = false;
+  let inputTaken = false;
+  let lastFrame = -Infinity;
+  let frameTimer = 0;
   let firstBoard = true;
+  function flush() {
+    flushQueued = false;
+    const wait = lastFrame + FRAME_MS - performance.now();
+    if (holdFrame && wait > 0) {
+      frameTimer = frameTimer || setTimeout(() => {
+        frameTimer = 0;
+        flush();
+      }, wait);
+      return;
+    }
+    clearTimeout(frameTimer);
+    frameTimer = 0;
+    holdFrame = false;
+    lastFrame = performance.now();
+    shownReadouts.forEach((text, readout) => {
+      if (readouts[readout].textContent !== text) {
+        readouts[readout].textContent = text;
+      }
+    });
+    if (dirty.pixels && dirty.right > dirty.left) {
+      board.putImageData(new ImageData(dirty.pixels(), BOARD, BOARD), 0, 0, dirty.left,
+                         dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top);
+      Object.assign(dirty, { left: BOARD, top: BOARD, right: 0, bottom: 0 });
+      if (firstBoard) {
+        firstBoard = false;
+        performance.mark('stonewick-first-board');
+      }
+    }
+  }
+  // Runs once the program has handed over what it drew and let the browser run.
+  function queueFlush() {
+    if (!flushQueued) {
+      flushQueued = true;
+      queueMicrotask(flush);
+    }
+  }
+
+  fit();
+  focusBoard();
 
   return {
     BOARD,
@@ -336,6 +749,9 @@ var Page = (function () {
       afterOneTurn(wakeUp);
     },
     wait(ms, wakeUp) {
+      // The event loop waits again: what only the timers drew may wait for its frame.
+      holdFrame = !inputTaken;
+      inputTaken = false;
       if (queue.length > 0 || wakePending) {
         wakePending = false;
         wakeUp();
@@ -349,36 +765,50 @@ var Page = (function () {
       }
     },
     takeInput() {
-      return queue.shift();
+      const input = queue.shift();
+      if (input) {
+        inputTaken = true;
+        holdFrame = false;
+        if (frameTimer) {
+          flush();
+        }
+      }
+      return input;
     },
     nowDays() {
       const now = new Date();
       return (now.getTime() - now.getTimezoneOffset() * 60000) / 86400000 + 25569;
     },
+    // pixels() views the board's pixels as they stand.
     present(pixels, x, y, width, height) {
-      board.putImageData(new ImageData(pixels, BOARD, BOARD), 0, 0, x, y, width, height);
-      if (firstBoard) {
-        firstBoard = false;
-        performance.mark('stonewick-first-board');
-      }
+      dirty.pixels = pixels;
+      dirty.left = Math.min(dirty.left, x);
+      dirty.top = Math.min(dirty.top, y);
+      dirty.right = Math.max(dirty.right, x + width);
+      dirty.bottom = Math.max(dirty.bottom, y + height);
+      queueFlush();
     },
     setIcon(pixels, width, height) {
       icon = new ImageData(new Uint8ClampedArray(pixels), width, height);
       document.querySelectorAll('.title canvas, #about .header canvas').forEach(drawIcon);
-      const link = document.querySelector('link[rel="icon"]');
-      link.href = $('#about .header canvas').toDataURL();
     },
     showReadout(readout, text) {
-      readouts[readout].textContent = text;
+      shownReadouts[readout] = text;
+      queueFlush();
     },
     addCommand(command, caption, visible) {
       const button = document.createElement('button');
       button.type = 'button';
-      button.tabIndex = -1;
       button.hidden = !visible;
-      // The board keeps the keyboard: a click on the bar does not take the focus.
+      // A click on the bar leaves the keyboard with the board.
       button.addEventListener('mousedown', (e) => e.preventDefault());
-      button.addEventListener('click', () => modal.hidden && queueInput(MENU, command));
+      button.addEventListener('click', () => {
+        // The keys go back to the board first: the command may open a window that takes them.
+        if (modal.hidden) {
+          focusBoard();
+          queueInput(MENU, command);
+        }
+      });
       commands[command] = button;
       $('#menu').append(button);
       this.setCaption(command, caption);
@@ -387,11 +817,14 @@ var Page = (function () {
       const button = commands[command];
       button.replaceChildren(captionHtml(caption));
       button.dataset.accelerator = (caption[caption.indexOf('&') + 1] || '').toUpperCase();
+      button.setAttribute('aria-keyshortcuts', 'Alt+' + button.dataset.accelerator);
     },
     enableCommand(command, enabled) {
       commands[command].disabled = !enabled;
     },
     openBox,
+    closeBox: closeShownBox,
+    openVerdict,
     boxAnswer(id) {
       const answer = answers.get(id) || 0;
       answers.delete(id);
@@ -404,23 +837,42 @@ var Page = (function () {
       about.style.width = Math.max(310, 2 * address.offsetLeft + address.offsetWidth + 8) + 'px';
       showWindow(about, pointer.x + 1, pointer.y + 1);
     },
+    hideAbout() {
+      if (!about.hidden) {
+        hideAbout();
+      }
+    },
+    hideInstructions() {
+      if (!instructions.hidden) {
+        instructions.hidden = true;
+        focusBoard();
+      }
+    },
     setInstructionsText(text) {
       $('.memo', instructions).textContent = text;
     },
     showInstructions(rgb) {
       $('.memo', instructions).style.background = '#' + rgb.toString(16).padStart(6, '0');
       if (instructions.hidden) {
-        showWindow(instructions, 377, 140);
+        // Where the desktop opens it, beside the game window.
+        showWindow(instructions, main.offsetLeft - 105, main.offsetTop - 109);
       } else {
         activate(instructions);
+        focusTarget(instructions).focus({ preventScroll: true });
       }
+    },
+    setPlayRunning(running, command) {
+      playRunning = running;
+      pauseCommand = command;
+      if (running) {
+        pausedWhileHidden = false;
+      }
+      pausedNotice.hidden = running || !pausedWhileHidden;
     },
     close() {
       closed = true;
-      for (const el of document.querySelectorAll('.window')) {
-        el.hidden = true;
-      }
-      modal.hidden = true;
+      release();
+      desktop.hidden = true;
       $('#closed').hidden = false;
     },
     wantsRecording() {
@@ -432,18 +884,39 @@ var Page = (function () {
     record(lines) {
       recording.push(lines);
     },
-    // gzip's trailer: the CRC-32 of the input, then its length, both little-endian.
-    async crc32(bytes) {
-      const gzip = new Blob([bytes]).stream().pipeThrough(new CompressionStream('gzip'));
-      const out = new Uint8Array(await new Response(gzip).arrayBuffer());
-      return new DataView(out.buffer).getUint32(out.length - 8, true);
+    // The recording so far is offered as it stands, and starts anew.
+    restartRecording() {
+      if (recording && recording.length > 0) {
+        const link = document.createElement('a');
+        link.href = URL.createObjectURL(new Blob(recording, { type: 'text/plain' }));
+        link.download = `stonewick-${localDate(new Date()).replace(' ', '-').replace(/:/g, '')}.rec`;
+        link.click();
+        recording.length = 0;
+      }
     },
+    willWatch() {
+      return playName !== null;
+    },
+    // The recording the player opened; `take` lets go of it.
+    openedRecording(take) {
+      const recording = opened;
+      if (take) {
+        opened = null;
+      }
+      return recording;
+    },
+    refuseRecording(why) {
+      tell(why);
+    },
+    setWatching,
+    showWatching,
     offerRecording,
   };
 })();
 
 Module.onAbort = function (what) {
-  document.body.append('The game stopped: ' + what);
+  stonewickFailed('The game stopped: ' +
+                  String(what).replace(/\s*Build with -s ASSERTIONS=1 for more info\.?/, ''));
   // What was recorded up to the last whole block is still worth having.
   document.querySelector('#closed').hidden = false;
   Page.offerRecording();

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <sstream>
 #include <vector>
 
 #include "lib/instructions_colour.h"
@@ -101,12 +100,12 @@ void PageHost::ReadOpenedRecording() {
   std::string text(static_cast<std::size_t>(std::max(length, 0)), '\0');
   std::array<char, 256> name{};
   page_take_recording(text.data(), length, name.data(), static_cast<int>(name.size()));
-  std::istringstream script(text);
-  std::ostringstream errors;
+  TextLines lines(text);
+  std::string refused;
   Timeline recording;
   // A bad one is refused as stonewick-replay refuses it, and what plays goes on.
-  if (recording.Read(script, errors, "stonewick") != 0) {
-    page_refuse_recording(errors.str().c_str());
+  if (recording.Read(lines, refused, "stonewick") != 0) {
+    page_refuse_recording(refused.c_str());
     return;
   }
   opened_.emplace(std::move(recording));

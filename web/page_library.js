@@ -1,6 +1,6 @@
 // The program's calls into the page (web/browser.h), handed on to the page script's Page
-// object (page.js). The two waits and the CRC-32 are Asyncify imports: the program unwinds
-// to the browser and is woken where it left off.
+// object (page.js). The two waits are Asyncify imports: the program unwinds to the browser
+// and is woken where it left off.
 mergeInto(LibraryManager.library, {
   page_yield__deps: ['$Asyncify'],
   page_yield: function () {
@@ -22,14 +22,18 @@ mergeInto(LibraryManager.library, {
     return Page.nowDays();
   },
   page_present: function (pixels, x, y, width, height) {
-    Page.present(new Uint8ClampedArray(HEAPU8.buffer, pixels, Page.BOARD * Page.BOARD * 4),
-                 x, y, width, height);
+    Page.present(function () {
+      return new Uint8ClampedArray(HEAPU8.buffer, pixels, Page.BOARD * Page.BOARD * 4);
+    }, x, y, width, height);
   },
   page_set_icon: function (pixels, width, height) {
     Page.setIcon(HEAPU8.slice(pixels, pixels + width * height * 4), width, height);
   },
   page_show_readout: function (readout, text) {
     Page.showReadout(readout, UTF8ToString(text));
+  },
+  page_set_play_running: function (running, pauseCommand) {
+    Page.setPlayRunning(running !== 0, pauseCommand);
   },
   page_add_command: function (command, caption, visible) {
     Page.addCommand(command, UTF8ToString(caption), visible !== 0);
@@ -40,8 +44,8 @@ mergeInto(LibraryManager.library, {
   page_enable_command: function (command, enabled) {
     Page.enableCommand(command, enabled !== 0);
   },
-  page_open_box: function (question, message) {
-    return Page.openBox(question !== 0, UTF8ToString(message));
+  page_open_box: function (question, message, modal) {
+    return Page.openBox(question !== 0, UTF8ToString(message), modal !== 0);
   },
   page_box_answer: function (box) {
     return Page.boxAnswer(box);
@@ -70,10 +74,42 @@ mergeInto(LibraryManager.library, {
   page_recording_ended: function () {
     Page.offerRecording();
   },
-  page_crc32__deps: ['$Asyncify'],
-  page_crc32: function (bytes, length) {
-    return Asyncify.handleSleep(function (wakeUp) {
-      Page.crc32(HEAPU8.slice(bytes, bytes + length)).then(wakeUp);
-    });
+  page_close_box: function (box) {
+    Page.closeBox(box);
+  },
+  page_open_verdict: function (verdict, differs) {
+    return Page.openVerdict(UTF8ToString(verdict), differs !== 0);
+  },
+  page_hide_about: function () {
+    Page.hideAbout();
+  },
+  page_hide_instructions: function () {
+    Page.hideInstructions();
+  },
+  page_recording_restart: function () {
+    Page.restartRecording();
+  },
+  page_will_watch: function () {
+    return Page.willWatch() ? 1 : 0;
+  },
+  page_recording_length: function () {
+    var recording = Page.openedRecording(false);
+    return recording ? recording.bytes.length : 0;
+  },
+  page_take_recording: function (text, size, name, nameSize) {
+    var recording = Page.openedRecording(true);
+    if (recording) {
+      HEAPU8.set(recording.bytes.subarray(0, size), text);
+      stringToUTF8(recording.name, name, nameSize);
+    }
+  },
+  page_refuse_recording: function (why) {
+    Page.refuseRecording(UTF8ToString(why));
+  },
+  page_set_watching: function (watching) {
+    Page.setWatching(watching !== 0);
+  },
+  page_show_watching: function (status) {
+    Page.showWatching(JSON.parse(UTF8ToString(status)));
   },
 });

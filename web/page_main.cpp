@@ -1,10 +1,8 @@
-// The page's program: the rules and the page host, run until the page closes.
-#include "game/game.h"
+// The page's program: the session and its page host, run until the page closes.
 #include "web/page_host.h"
 
 int main() {
   static stonewick::page::PageHost host;
-  static stonewick::Game game(host);
-  host.Run(game);
+  host.Run();
   return 0;
 }

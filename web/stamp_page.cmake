@@ -1,5 +1,28 @@
-# Writes the page OUT from IN with the link time in place of @BUILD_TIME@.
+# Completes the site in SITE from the sources in SOURCE once the program is linked: the page
+# with the link time in place of @BUILD_TIME@, its loader and manifest as they are, and the
+# service worker with the list of the site's files and a version drawn from their contents.
 string(TIMESTAMP built "%Y-%m-%d %H:%M:%S")
-file(READ ${IN} page)
+file(READ ${SOURCE}/index.html page)
 string(REPLACE "@BUILD_TIME@" "${built}" page "${page}")
-file(WRITE ${OUT} "${page}")
+file(WRITE ${SITE}/index.html "${page}")
+file(COPY ${SOURCE}/boot.js ${SOURCE}/manifest.webmanifest DESTINATION ${SITE})
+
+set(files index.html boot.js stonewick.js stonewick.wasm manifest.webmanifest icon-192.png
+    icon-512.png)
+set(contents "")
+set(quoted "")
+foreach(name IN LISTS files)
+  if(NOT EXISTS ${SITE}/${name})
+    message(FATAL_ERROR "the site lacks ${name}")
+  endif()
+  file(SHA256 ${SITE}/${name} hash)
+  string(APPEND contents "${name} ${hash}\n")
+  list(APPEND quoted "'${name}'")
+endforeach()
+string(SHA256 version "${contents}")
+string(SUBSTRING "${version}" 0 16 version)
+list(JOIN quoted ", " quoted)
+file(READ ${SOURCE}/service-worker.js worker)
+string(REPLACE "@SITE_VERSION@" "${version}" worker "${worker}")
+string(REPLACE "@SITE_FILES@" "${quoted}" worker "${worker}")
+file(WRITE ${SITE}/service-worker.js "${worker}")

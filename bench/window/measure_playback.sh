@@ -8,7 +8,7 @@ set -euo pipefail
 
 build=${1:-build}
 game="$build/ui/stonewick"
-replay="$build/tools/stonewick-replay"
+replay="$build/replay/stonewick-replay"
 make_recording="$build/bench/make_recording"
 jump_bench="$build/bench/window/playback_jump_bench"
 runs=${RUNS:-9}

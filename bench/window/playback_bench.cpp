@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "bench/window/offscreen_program.h"
+#include "recording_format/stream_lines.h"
 #include "session/watching.h"
 #include "ui/program.h"
 
@@ -39,9 +40,10 @@ int main(int argc, char* argv[]) {
   const char* path = std::getenv("STONEWICK_RECORDING");
   std::ifstream file(path != nullptr ? path : "");
   Timeline recording;
-  std::ostringstream errors;
-  if (!file || recording.Read(file, errors, "playback_jump_bench") != 0) {
-    std::fprintf(stderr, "set STONEWICK_RECORDING to a recording: %s\n", errors.str().c_str());
+  std::string errors;
+  StreamLines lines(file);
+  if (!file || recording.Read(lines, errors, "playback_jump_bench") != 0) {
+    std::fprintf(stderr, "set STONEWICK_RECORDING to a recording: %s\n", errors.c_str());
     return 2;
   }
   return RunWithProgram(argc, argv, program, [&recording](Program& started) {

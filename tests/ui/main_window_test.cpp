@@ -339,6 +339,21 @@ class MainWindowTest : public QObject {
     QCOMPARE(windows, 1);
   }
 
+  // Keys go to the active window's focus, as a player's would.
+  void escClosesInstructionsAndTheBoardHasTheKeysAgain() {
+    board().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&board()));
+    QTest::keyClick(board().windowHandle(), Qt::Key_I, Qt::AltModifier);
+    QVERIFY(QTest::qWaitForWindowActive(&program->instructionsWindow));
+    QTest::keyClick(program->instructionsWindow.windowHandle(), Qt::Key_Escape);
+    QVERIFY(!program->instructionsWindow.isVisible());
+    QCOMPARE(game().instructionsColour, 0);
+    QVERIFY(QTest::qWaitForWindowActive(&board()));
+    QCOMPARE(QApplication::focusWidget(), &board().View());
+    QTest::keyClick(board().windowHandle(), Qt::Key_K, Qt::AltModifier);
+    QCOMPARE(board().ReadoutLabel(Readout::Level).text(), QString("Level : 2"));
+  }
+
   void aboutOpensAtCursor() {
     QCursor::setPos(100, 200);
     board().Command(MenuCommand::About).trigger();

@@ -7,6 +7,7 @@
 #include <memory>
 #include <sstream>
 
+#include "recording_format/stream_lines.h"
 #include "session/replay.h"
 #include "session/timeline.h"
 #include "session/watching.h"
@@ -56,9 +57,10 @@ class PlaybackTest : public QObject {
   // Watches a recording of tests/replay without playing it: the test jumps in it.
   void Watch(const char* name) {
     std::ifstream file(std::string(STONEWICK_SOURCE_DIR "/tests/replay/") + name);
+    StreamLines lines(file);
     Timeline recording;
-    std::ostringstream errors;
-    QCOMPARE(recording.Read(file, errors, "stonewick"), 0);
+    std::string errors;
+    QCOMPARE(recording.Read(lines, errors, "stonewick"), 0);
     program = std::make_unique<Program>();
     program->mainWindow.show();
     QVERIFY(QTest::qWaitForWindowExposed(&program->mainWindow));

@@ -147,7 +147,7 @@ TEST(ReplayTimers, AfterManualWaitOnlyMovesTheClockAndTimerEventsStillCome) {
 TEST(ReplayDialogs, QuestionsTakeQueuedAnswersOldestFirstThenCancelAndPrintAsTheyClose) {
   ScriptedClock clock;
   clock.answers = {'Y', ' '};
-  std::ostringstream out;
+  StringText out;
   HeadlessFrontEnd frontEnd(out);
   for (const char* question : {"one?", "two?", "three?"}) {
     frontEnd.OpenScriptedBox(BoxKind::Question, question);
@@ -158,7 +158,7 @@ TEST(ReplayDialogs, QuestionsTakeQueuedAnswersOldestFirstThenCancelAndPrintAsThe
   frontEnd.CloseScriptedBox(false, ' ');
   frontEnd.OpenScriptedBox(BoxKind::Message, "red & \"yellow\"");
   frontEnd.CloseScriptedBox(true, ' ');
-  EXPECT_EQ(out.str(),
+  EXPECT_EQ(out.Take(),
             "confirm \"one?\" Y\nconfirm \"two?\" none\nconfirm \"three?\" C\n"
             "info \"red & \"yellow\"\"\n");
 }

@@ -6,7 +6,8 @@ import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
 
-const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm' };
+const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
+                '.png': 'image/png', '.webmanifest': 'application/manifest+json' };
 
 // Serves the files of `folder` on a free port; resolves to the server and the page's address.
 export async function serveFolder(folder) {
@@ -44,12 +45,14 @@ export async function launchChromium() {
   return browser;
 }
 
-// Opens the page and waits until its board is first drawn.
-export async function openGame(browser, address) {
+// Opens the page and waits until its board is first drawn; `prepare` may set up the browser
+// tab before the page loads.
+export async function openGame(browser, address, prepare = async () => {}) {
   const page = await browser.newPage();
   await page.setViewport({ width: 1000, height: 760 });
   const errors = [];
   page.on('pageerror', (error) => errors.push(error.message));
+  await prepare(page);
   await page.goto(address);
   await page.waitForFunction(
       () => performance.getEntriesByName('stonewick-first-board').length > 0, { timeout: 10000 });

@@ -1,8 +1,9 @@
 // The page in a real browser: it opens on the level-1 board that the replay tool lays out, its
 // keys move and smash as the rules say while the smash's frames let further keys in, its
 // boxes open at the pointer, hold play and take their answers, and a game it records replays
-// to the very states it checkpointed.
-//   STONEWICK_SITE=build-web/site STONEWICK_REPLAY=build/tools/stonewick-replay \
+// to the very states it checkpointed. On a phone it fits and plays by touch; it plays again
+// with no server, lets the keyboard out of Instructions, and says why it cannot start.
+//   STONEWICK_SITE=build-web/site STONEWICK_REPLAY=build/replay/stonewick-replay \
 //     node --test tests/web/page.test.mjs
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
@@ -16,7 +17,7 @@ import { launchChromium, openGame, serveFolder } from './browser.mjs';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 const site = process.env.STONEWICK_SITE || path.join(root, 'build-web/site');
-const replayTool = process.env.STONEWICK_REPLAY || path.join(root, 'build/tools/stonewick-replay');
+const replayTool = process.env.STONEWICK_REPLAY || path.join(root, 'build/replay/stonewick-replay');
 const SIZE = 22;
 const POWERED_RIGHT = 37;
 const SOFT_BRICK = 5;
@@ -48,8 +49,8 @@ const codeOf = (picture) => pictures.indexOf(picture);
 
 // Opens the game with cellPicture(col, row) in the page: that cell of the canvas as
 // hexadecimal RGB.
-async function openBoard(query = '') {
-  const page = await openGame(browser, served.address + query);
+async function openBoard(query = '', prepare = undefined) {
+  const page = await openGame(browser, served.address + query, prepare);
   await page.evaluate(() => {
     const context = document.querySelector('#board').getContext('2d');
     window.cellPicture = (col, row) => {
@@ -219,13 +220,40 @@ test('boxes open at the pointer, hold play, and take their answers', async () =>
   await page.close();
 });
 
-test('a game recorded with ?record is offered at its end and passes stonewick-replay --check',
-     async () => {
+// Opens the game with ?record, its downloads going to a folder of their own; `play` plays it
+// to its end, and the file the page offers then must pass stonewick-replay --check. Returns
+// the recording's text.
+async function recordAndCheck(prepare, play) {
   const downloads = mkdtempSync(path.join(os.tmpdir(), 'stonewick-downloads-'));
   try {
-    const page = await openBoard('?record');
+    const page = await openBoard('?record', prepare);
     const session = await page.createCDPSession();
     await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
+    await play(page);
+    await page.waitForSelector('#closed .download:not([hidden])', { timeout: 5000 });
+    assert.deepEqual(page.errors, []);
+    await page.close();
+
+    let file;
+    for (let wait = 0; !file && wait < 100; ++wait) {
+      file = readdirSync(downloads).find((name) => name.endsWith('.rec'));
+      await sleep(50);
+    }
+    assert.ok(file, 'the recording was downloaded');
+    // Exit status 0: every checkpoint and the final state matched, and there were some.
+    execFileSync(replayTool, ['--check', path.join(downloads, file)], { stdio: 'pipe' });
+    return readFileSync(path.join(downloads, file), 'utf8');
+  } finally {
+    rmSync(downloads, { recursive: true, force: true });
+  }
+}
+
+test('a game recorded with ?record, in a browser without CompressionStream, is offered at its ' +
+     'end and passes stonewick-replay --check', async () => {
+  const withoutCompression = (tab) => tab.evaluateOnNewDocument(() => {
+    delete window.CompressionStream;
+  });
+  const recording = await recordAndCheck(withoutCompression, async (page) => {
     // Keys, a click on cell (3, 4), and a smash with Up pressed while its frames show.
     await page.keyboard.press('ArrowLeft');
     await page.keyboard.press('ArrowRight');
@@ -249,26 +277,114 @@ test('a game recorded with ?record is offered at its end and passes stonewick-re
     // comes while no event runs and the recording ends with the state it left.
     await sleep(300);
     await altKey(page, 'e');
-    await page.waitForSelector('#closed .download:not([hidden])', { timeout: 5000 });
-    assert.deepEqual(page.errors, []);
-    await page.close();
-
-    let file;
-    for (let wait = 0; !file && wait < 100; ++wait) {
-      file = readdirSync(downloads).find((name) => name.endsWith('.rec'));
-      await sleep(50);
-    }
-    assert.ok(file, 'the recording was downloaded');
-    const recording = readFileSync(path.join(downloads, file), 'utf8');
-    assert.match(recording, /^# Recorded by stonewick on \d{4}-\d\d-\d\d \d\d:\d\d:\d\d\nmanual\n/);
-    // Alt is a key of its own before its letter runs the command, as in the window.
-    for (const line of [/^click 3 4$/m, /^>\d+ key 38$/m, /^key 18$/m, /^answer Y$/m,
-                        /^#~ [0-9a-f]{8}$/m, /^#= end\nmenu exit\n$/m]) {
-      assert.match(recording, line);
-    }
-    // Exit status 0: every checkpoint and the final state matched, and there were some.
-    execFileSync(replayTool, ['--check', path.join(downloads, file)], { stdio: 'pipe' });
-  } finally {
-    rmSync(downloads, { recursive: true, force: true });
+  });
+  assert.match(recording, /^# Recorded by stonewick on \d{4}-\d\d-\d\d \d\d:\d\d:\d\d\nmanual\n/);
+  // Alt is a key of its own before its letter runs the command, as in the window.
+  for (const line of [/^click 3 4$/m, /^>\d+ key 38$/m, /^key 18$/m, /^answer Y$/m,
+                      /^#~ [0-9a-f]{8}$/m, /^#= end\nmenu exit\n$/m]) {
+    assert.match(recording, line);
   }
+});
+
+// A phone held upright or sideways, by touch alone.
+const phone = (width, height) => (tab) => tab.setViewport(
+    { width, height, hasTouch: true, isMobile: true, deviceScaleFactor: 1 });
+const centreOf = (page, selector) => page.$eval(selector, (e) => {
+  const r = e.getBoundingClientRect();
+  return { x: r.left + r.width / 2, y: r.top + r.height / 2 };
+});
+async function tapMenu(page, caption) {
+  const index = await page.$$eval('#menu button', (buttons, caption) =>
+    buttons.findIndex((b) => b.textContent === caption), caption);
+  const { x, y } = await centreOf(page, `#menu button:nth-child(${index + 1})`);
+  await page.touchscreen.tap(x, y);
+}
+
+test('on a phone upright and sideways the board and the counters lie on the screen', async () => {
+  for (const [width, height] of [[390, 844], [844, 390]]) {
+    const page = await openBoard('', phone(width, height));
+    const outside = await page.$$eval('#board, #client .readout:not([hidden]), .pad button',
+                                      (elements, width, height) => elements.filter((e) => {
+      const r = e.getBoundingClientRect();
+      return r.left < 0 || r.top < 0 || r.right > width || r.bottom > height || r.width === 0;
+    }).map((e) => e.outerHTML.slice(0, 60)), width, height);
+    assert.deepEqual(outside, [], `at ${width}x${height}`);
+    await page.close();
+  }
+});
+
+test('by touch: a swipe and the pad step and turn, Push and Smash act, the menu runs by tap, ' +
+     'and a hidden page pauses with the Pause command; the recording passes --check',
+     async () => {
+  const recording = await recordAndCheck(phone(390, 844), async (page) => {
+    const board = await page.$eval('#board', (e) => e.getBoundingClientRect().toJSON());
+    const middle = { x: board.left + board.width / 2, y: board.top + board.height / 2 };
+    await page.touchscreen.touchStart(middle.x, middle.y);
+    await page.touchscreen.touchMove(middle.x - 40, middle.y + 5);
+    await page.touchscreen.touchEnd();
+    // Left then Right leave the player facing a soft brick: Smash takes the Power, and Push
+    // then pushes nothing.
+    for (const key of [39, 66, 32]) {
+      const { x, y } = await centreOf(page, `.pad [data-key="${key}"]`);
+      await page.touchscreen.tap(x, y);
+    }
+    await waitForReadout(page, 1, 'Powers : 0');
+    // The page is hidden while play runs: it pauses, says so, and Resume plays on.
+    await page.evaluate(() => {
+      Object.defineProperty(document, 'hidden', { value: true, configurable: true });
+      document.dispatchEvent(new Event('visibilitychange'));
+      delete document.hidden;
+    });
+    await page.waitForSelector('#paused:not([hidden])', { timeout: 2000 });
+    await tapMenu(page, 'Resume');
+    await page.waitForSelector('#paused[hidden]', { timeout: 2000 });
+    await tapMenu(page, 'Exit');
+  });
+  // In order, whether they ran on their own or inside the smash's frames.
+  const events = recording.split('\n').map((line) => line.replace(/^>+\d+ +/, ''))
+      .filter((line) => /^(key|menu|click) /.test(line));
+  assert.deepEqual(events, ['key 37', 'key 39', 'key 66', 'key 32', 'menu pause', 'menu pause',
+                            'menu exit']);
+});
+
+test('after a first visit the page plays with no server', async () => {
+  const own = await serveFolder(site);
+  const page = await openGame(browser, own.address);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 5000 });
+  own.server.closeAllConnections();
+  await new Promise((resolve) => own.server.close(resolve));
+  await page.reload();
+  await page.waitForFunction(
+      () => performance.getEntriesByName('stonewick-first-board').length > 0, { timeout: 5000 });
+  await page.keyboard.press('ArrowLeft');
+  await waitForReadout(page, 2, '00:00:01');
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+test('Esc closes Instructions, opened by the menu or by Alt+I, and the arrows then move the ' +
+     'player', async () => {
+  const page = await openBoard();
+  const open = [() => page.click('#menu button:nth-child(2)'), () => altKey(page, 'i')];
+  for (const opening of open) {
+    await opening();
+    await page.waitForSelector('#instructions:not([hidden])');
+    await page.keyboard.press('Escape');
+    await page.waitForSelector('#instructions[hidden]');
+  }
+  await page.keyboard.press('ArrowLeft');
+  const { board, player } = replayState('key 37');
+  await page.waitForFunction((col, row, want) => window.cellPicture(col, row) === want,
+                             { timeout: 2000 }, player.col, player.row,
+                             pictures[board[player.row][player.col]]);
+  await page.close();
+});
+
+test('opened as a file, the page says that it must be served and how', async () => {
+  const page = await browser.newPage();
+  await page.goto(`file://${path.resolve(site)}/index.html`);
+  const said = await page.$eval('#failure', (e) => (e.hidden ? '' : e.textContent));
+  assert.match(said, /served by a web server.*bash scripts\/web\.sh/s);
+  await page.close();
 });

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The browser test: builds the page, then loads it in headless chromium and checks its board
-# against the replay tool's, its keys, a smash, and its message boxes.
-#   tests/web/run.sh [REPLAY_TOOL]   # default: build/tools/stonewick-replay of the plain build
+# against the replay tool's, its keys, a smash, its message boxes and recordings, a phone's
+# screen and touch, playing with no server, Esc out of Instructions and a page opened as a file.
+#   tests/web/run.sh [REPLAY_TOOL]   # default: build/replay/stonewick-replay of the plain build
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
-replay="${1:-build/tools/stonewick-replay}"
+replay="${1:-build/replay/stonewick-replay}"
 if [[ ! -x "$replay" ]]; then
   echo "missing $replay: build the plain build first" >&2
   exit 1

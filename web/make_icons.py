@@ -1,0 +1,59 @@
+#!/usr/bin/env python3
+"""Draw the page's icons from the program icon's XPM, each pixel a square block.
+
+    python3 web/make_icons.py ICON_XPM OUT_FOLDER SIZE...
+
+Writes OUT_FOLDER/icon-SIZE.png for each SIZE, a whole multiple of the icon's width, as
+palette PNGs: the installed page and the home screen show the game's own 32 by 32 icon
+scaled up with crisp pixels.
+"""
+
+import re
+import struct
+import sys
+import zlib
+from pathlib import Path
+
+
+def read_xpm(path):
+    """The rows of the picture as lists of palette indexes, and the palette as RGB triples."""
+    strings = re.findall(r'"([^"]*)"', Path(path).read_text(encoding="ascii"))
+    width, height, colours, per_pixel = (int(n) for n in strings[0].split()[:4])
+    palette, index = [], {}
+    for line in strings[1:1 + colours]:
+        key, rgb = line[:per_pixel], line.split("#")[1]
+        index[key] = len(palette)
+        palette.append(bytes.fromhex(rgb[:6]))
+    rows = [[index[row[x * per_pixel:(x + 1) * per_pixel]] for x in range(width)]
+            for row in strings[1 + colours:1 + colours + height]]
+    return rows, palette
+
+
+def chunk(kind, data):
+    body = kind + data
+    return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+
+def png(rows, palette, scale):
+    width, height = len(rows[0]) * scale, len(rows) * scale
+    raw = b"".join(b"\0" + bytes(i for i in row for _ in range(scale))
+                   for row in rows for _ in range(scale))
+    return (b"\x89PNG\r\n\x1a\n"
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 3, 0, 0, 0))
+            + chunk(b"PLTE", b"".join(palette))
+            + chunk(b"IDAT", zlib.compress(raw, 9))
+            + chunk(b"IEND", b""))
+
+
+def main(argv):
+    if len(argv) < 4:
+        sys.exit("usage: make_icons.py ICON_XPM OUT_FOLDER SIZE...")
+    rows, palette = read_xpm(argv[1])
+    for size in (int(s) for s in argv[3:]):
+        if size % len(rows[0]) != 0:
+            sys.exit(f"make_icons.py: {size} is not a multiple of the icon's width")
+        Path(argv[2], f"icon-{size}.png").write_bytes(png(rows, palette, size // len(rows[0])))
+
+
+if __name__ == "__main__":
+    main(sys.argv)
