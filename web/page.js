@@ -630,9 +630,15 @@ var Page = (function () {
       icon = new ImageData(new Uint8ClampedArray(pixels), width, height);
       document.querySelectorAll('.title canvas, #about .header canvas').forEach(drawIcon);
     },
+    // The clock is set at every slow tick but changes once a second: only a change needs a
+    // frame.
     showReadout(readout, text) {
-      shownReadouts[readout] = text;
-      queueFlush();
+      const shown = readout in shownReadouts ? shownReadouts[readout]
+                                             : readouts[readout].textContent;
+      if (text !== shown) {
+        shownReadouts[readout] = text;
+        queueFlush();
+      }
     },
     addCommand(command, caption, visible) {
       const button = document.createElement('button');
