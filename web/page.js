@@ -337,6 +337,11 @@ var Page = (function () {
     }
     const focused = document.activeElement;
     const win = focused && focused.closest('.window');
+    if (e.key === 'Tab' && (win === about || win === instructions)) {
+      e.preventDefault();
+      cycleFocus(win, e.shiftKey);
+      return;
+    }
     if (win === about) {
       if (e.key === 'Enter' || e.key === 'Escape' || e.key === ' ') {
         e.preventDefault();
@@ -373,6 +378,15 @@ var Page = (function () {
       queueInput(KEY, virtualKey(e));
     }
   });
+
+  // Tab keeps to a dialog: from its last button to its first, Shift+Tab the other way.
+  function cycleFocus(win, backwards) {
+    const all = [...win.querySelectorAll('button, [tabindex="0"]')];
+    const at = all.indexOf(document.activeElement);
+    const next = at < 0 ? (backwards ? all.length - 1 : 0)
+                        : (at + (backwards ? all.length - 1 : 1)) % all.length;
+    all[next].focus();
+  }
 
   // ---- The menu bar: each command's '&' letter is its Alt accelerator.
   const commands = [];
@@ -443,9 +457,7 @@ var Page = (function () {
     box.key = (e) => {
       const mnemonic = buttons.find((b) => b.caption.includes('&' + e.key.toUpperCase()));
       if (e.key === 'Tab') {
-        const all = [...el.querySelectorAll('.buttons button')];
-        const at = all.indexOf(document.activeElement);
-        all[(at + (e.shiftKey ? all.length - 1 : 1)) % all.length].focus();
+        cycleFocus(el, e.shiftKey);
       } else if (e.key === 'Escape') {
         box.answer(escape);
       } else if (e.key === 'Enter' || e.key === ' ') {
@@ -792,9 +804,15 @@ var Page = (function () {
       icon = new ImageData(new Uint8ClampedArray(pixels), width, height);
       document.querySelectorAll('.title canvas, #about .header canvas').forEach(drawIcon);
     },
+    // The clock is set at every slow tick but changes once a second: only a change needs a
+    // frame.
     showReadout(readout, text) {
-      shownReadouts[readout] = text;
-      queueFlush();
+      const shown = readout in shownReadouts ? shownReadouts[readout]
+                                             : readouts[readout].textContent;
+      if (text !== shown) {
+        shownReadouts[readout] = text;
+        queueFlush();
+      }
     },
     addCommand(command, caption, visible) {
       const button = document.createElement('button');
