@@ -682,7 +682,7 @@ var Page = (function () {
     const at = (ms) => (lengthMs > 0 ? Math.min(1, ms / lengthMs) * 100 : 0) + '%';
     $('.played', playback).style.width = at(status.positionMs);
     $('.handle', playback).style.left = at(status.positionMs);
-    const kinds = ['box', 'level', 'difference'];
+    const kinds = ['opened-box', 'new-level', 'difference'];
     $('.marks', playback).replaceChildren(...status.marks.map(([kind, ms]) => {
       const mark = document.createElement('div');
       mark.className = 'mark ' + kinds[kind];
