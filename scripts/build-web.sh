@@ -6,5 +6,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh web
-emcmake cmake -S web -B build-web -DCMAKE_BUILD_TYPE=Release >/dev/null
+emcmake cmake -S web -B build-web -DCMAKE_BUILD_TYPE=MinSizeRel >/dev/null
 cmake --build build-web -j"$(nproc)"
