@@ -62,7 +62,7 @@ wait "$game_pid" 2>/dev/null || true
 launch $((2 * play_seconds + 60)) "$game" --play "$work/live.rec" || exit 1
 sleep 4.2
 played=$(cpu_percent "$player" "$play_seconds")
-window=$(xdotool search --onlyvisible --name '^Stonewick - playing' | head -n1)
+window=$(xdotool search --onlyvisible --name '^Stonewick - live.rec$' | head -n1)
 xdotool windowfocus "$window"
 xdotool key space
 sleep 1

@@ -154,17 +154,21 @@ grep -qx 'info "Sorry, there are no more levels, you win! "' "$work/replay.out" 
 # Watched in the window: + four times makes 16x. The boxes open at the pointer, which is kept
 # away from the window so that they cover no part of the board.
 xdotool mousemove 0 0
+# The window named after the recording it plays, in `window`, given the keyboard focus.
+find_watching_window() {
+  window=""
+  for _ in $(seq 100); do
+    window=$(xdotool search --onlyvisible --name '^Stonewick - game.rec$' 2>/dev/null |
+      head -n1 || true)
+    [[ -n "$window" ]] && break
+    sleep 0.1
+  done
+  [[ -n "$window" ]] || fail "no window plays the recording"
+  xdotool windowfocus "$window"
+}
 timeout 120 "$game_binary" --play "$recording" >"$work/play.out" 2>"$work/game.log" &
 game_pid=$!
-window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name '^Stonewick - game.rec$' 2>/dev/null |
-    head -n1 || true)
-  [[ -n "$window" ]] && break
-  sleep 0.1
-done
-[[ -n "$window" ]] || fail "no window plays the recording"
-xdotool windowfocus "$window"
+find_watching_window
 press plus plus plus plus
 # The verdict box at the end of the recording.
 wait_for_verdict() {
@@ -214,15 +218,7 @@ continued="$work/continued.rec"
 timeout 60 "$game_binary" --play "$recording" --record "$continued" >"$work/play.out" \
   2>"$work/game.log" &
 game_pid=$!
-window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name '^Stonewick - game.rec$' 2>/dev/null |
-    head -n1 || true)
-  [[ -n "$window" ]] && break
-  sleep 0.1
-done
-[[ -n "$window" ]] || fail "no window plays the recording again"
-xdotool windowfocus "$window"
+find_watching_window
 sleep 3
 press t
 for _ in $(seq 30); do

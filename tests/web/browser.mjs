@@ -1,6 +1,6 @@
 // The page served from a folder on 127.0.0.1 and opened in Debian's chromium, headless; for
 // the browser test and the page's figures.
-import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
 import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
@@ -58,4 +58,16 @@ export async function openGame(browser, address, prepare = async () => {}) {
       () => performance.getEntriesByName('stonewick-first-board').length > 0, { timeout: 10000 });
   page.errors = errors;
   return page;
+}
+
+// The name of the recording a page has offered into `folder`, once the browser has written it.
+export async function downloadedRecording(folder) {
+  for (let wait = 0; wait < 100; ++wait) {
+    const file = readdirSync(folder).find((name) => name.endsWith('.rec'));
+    if (file) {
+      return file;
+    }
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  return undefined;
 }

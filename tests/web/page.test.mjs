@@ -7,13 +7,13 @@
 //     node --test tests/web/page.test.mjs
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
 import { fileURLToPath } from 'node:url';
 
-import { launchChromium, openGame, serveFolder } from './browser.mjs';
+import { downloadedRecording, launchChromium, openGame, serveFolder } from './browser.mjs';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 const site = process.env.STONEWICK_SITE || path.join(root, 'build-web/site');
@@ -234,11 +234,7 @@ async function recordAndCheck(prepare, play) {
     assert.deepEqual(page.errors, []);
     await page.close();
 
-    let file;
-    for (let wait = 0; !file && wait < 100; ++wait) {
-      file = readdirSync(downloads).find((name) => name.endsWith('.rec'));
-      await sleep(50);
-    }
+    const file = await downloadedRecording(downloads);
     assert.ok(file, 'the recording was downloaded');
     // Exit status 0: every checkpoint and the final state matched, and there were some.
     execFileSync(replayTool, ['--check', path.join(downloads, file)], { stdio: 'pipe' });

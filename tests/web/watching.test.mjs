@@ -6,13 +6,13 @@
 //     node --test tests/web/watching.test.mjs
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
-import { copyFileSync, mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
+import { copyFileSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { after, before, test } from 'node:test';
 import { fileURLToPath } from 'node:url';
 
-import { launchChromium, openGame, serveFolder } from './browser.mjs';
+import { downloadedRecording, launchChromium, openGame, serveFolder } from './browser.mjs';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 const site = process.env.STONEWICK_SITE || path.join(root, 'build-web/site');
@@ -111,11 +111,7 @@ test('taken over with T under ?record, the game plays on and the page offers one
     assert.deepEqual(page.errors, []);
     await page.close();
 
-    let file;
-    for (let wait = 0; !file && wait < 100; ++wait) {
-      file = readdirSync(downloads).find((name) => name.endsWith('.rec'));
-      await sleep(50);
-    }
+    const file = await downloadedRecording(downloads);
     assert.ok(file, 'the recording was downloaded');
     const continued = readFileSync(path.join(downloads, file), 'utf8').split('\n');
     const kept = Number(/^# Continued from watched\.rec at line (\d+)$/.exec(continued[1])[1]);
