@@ -3,19 +3,19 @@
 #include "ui/instructions_window.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 #include "lib/instructions_colour.h"
 #include "lib/instructions_text.h"
 #include "ui/fonts.h"
+#include "ui/translations.h"
 
 namespace stonewick {
 
-const QString InstructionsWindow::kText = QString::fromStdString(InstructionsText());
-
 InstructionsWindow::InstructionsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setWindowTitle("Stonewick - instructions");
+  setWindowTitle(QCoreApplication::translate("Instructions", "Stonewick - instructions"));
   setFont(WindowFontInPoints("MS Sans Serif", 8));
   resize(323, 382);
   move(377, 140);
@@ -25,7 +25,7 @@ InstructionsWindow::InstructionsWindow(QWidget* parent) : QWidget(parent, Qt::Wi
   instructionsText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   instructionsText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   instructionsText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  instructionsText->setPlainText(kText);
+  instructionsText->setPlainText(TranslatedText("Instructions", InstructionsText()));
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

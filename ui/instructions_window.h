@@ -14,8 +14,6 @@ class InstructionsWindow : public QWidget {
  public:
   explicit InstructionsWindow(QWidget* parent = nullptr);
 
-  static const QString kText;
-
   // Shows the window, or brings it to the front, with its text on pastel `colour` (1 to 6).
   void Open(int colour);
   // Puts the text on pastel `colour` (1 to 6).
