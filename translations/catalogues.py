@@ -108,8 +108,14 @@ def translated_metainfo(template, out, catalogues):
     write(out, text)
 
 
+# What the page never shows: the desktop's texts and --help.
+NOT_ON_THE_PAGE = ("AppStream", "CommandLine", "DesktopEntry")
+
+
 def page(out, catalogues):
-    tables = {language_of(ts): finished(ts) for ts in catalogues}
+    tables = {language_of(ts): {context: table for context, table in finished(ts).items()
+                                if context not in NOT_ON_THE_PAGE}
+              for ts in catalogues}
     write(out, "// The catalogues of the languages besides English, written at build time from "
                "translations/*.ts.\nvar Catalogues = " +
           json.dumps(tables, ensure_ascii=False, sort_keys=True, separators=(",", ":")) + ";\n")

@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>Buttons</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Ja</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Nein</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: stonewick [--play FILE] [--record FILE]
@@ -247,6 +266,29 @@ Die Stonewick-Entwickler
     <message>
         <source>Sorry, there are no more levels, you win! </source>
         <translation>Tut mir leid, es gibt keine weiteren Level – du hast gewonnen! </translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Stonewick has closed.</source>
+        <translation>Stonewick ist beendet.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Noch mal spielen</translation>
+    </message>
+    <message>
+        <source>Download the recording</source>
+        <translation>Aufzeichnung herunterladen</translation>
+    </message>
+    <message>
+        <source>The game stopped: </source>
+        <translation>Das Spiel ist stehen geblieben: </translation>
     </message>
 </context>
 <context>

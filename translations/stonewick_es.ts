@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>Buttons</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Sí</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: stonewick [--play FILE] [--record FILE]
@@ -248,6 +267,29 @@ Los desarrolladores de Stonewick
     <message>
         <source>Sorry, there are no more levels, you win! </source>
         <translation>Lo siento, no hay más niveles: ¡has ganado! </translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Stonewick has closed.</source>
+        <translation>Stonewick se ha cerrado.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Volver a jugar</translation>
+    </message>
+    <message>
+        <source>Download the recording</source>
+        <translation>Descargar la grabación</translation>
+    </message>
+    <message>
+        <source>The game stopped: </source>
+        <translation>El juego se detuvo: </translation>
     </message>
 </context>
 <context>

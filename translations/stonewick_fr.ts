@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>Buttons</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: stonewick [--play FILE] [--record FILE]
@@ -251,6 +270,29 @@ Les développeurs de Stonewick
     </message>
 </context>
 <context>
+    <name>Page</name>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Stonewick has closed.</source>
+        <translation>Stonewick est fermé.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Rejouer</translation>
+    </message>
+    <message>
+        <source>Download the recording</source>
+        <translation>Télécharger l’enregistrement</translation>
+    </message>
+    <message>
+        <source>The game stopped: </source>
+        <translation>Le jeu s’est arrêté&#xa0;: </translation>
+    </message>
+</context>
+<context>
     <name>Playback</name>
     <message>
         <source>Click or drag on the track to jump there</source>
@@ -333,7 +375,7 @@ Alt+Q	Quitter</translation>
     </message>
     <message>
         <source>Kills : %1</source>
-        <translation>Éliminés&#xa0;: %1</translation>
+        <translation>Vaincus&#xa0;: %1</translation>
     </message>
     <message>
         <source>At large : %1</source>

@@ -52,6 +52,25 @@
     </message>
 </context>
 <context>
+    <name>Buttons</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Да</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Нет</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: stonewick [--play FILE] [--record FILE]
@@ -247,6 +266,29 @@ The Stonewick developers
     <message>
         <source>Sorry, there are no more levels, you win! </source>
         <translation>Увы, уровней больше нет — вы победили! </translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Stonewick has closed.</source>
+        <translation>Stonewick закрыт.</translation>
+    </message>
+    <message>
+        <source>Play again</source>
+        <translation>Сыграть снова</translation>
+    </message>
+    <message>
+        <source>Download the recording</source>
+        <translation>Скачать запись</translation>
+    </message>
+    <message>
+        <source>The game stopped: </source>
+        <translation>Игра остановилась: </translation>
     </message>
 </context>
 <context>

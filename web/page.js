@@ -141,7 +141,7 @@ var Page = (function () {
     return /^[a-z0-9]$/i.test(e.key) ? e.key.toUpperCase().charCodeAt(0) : 0;
   }
   function letterOf(e) {
-    return (/^[a-z]$/i.test(e.key) ? e.key : e.code.replace(/^Key/, '')).toUpperCase();
+    return (/^\p{L}$/u.test(e.key) ? e.key : e.code.replace(/^Key/, '')).toUpperCase();
   }
   document.addEventListener('keydown', (e) => {
     if (closed) {
@@ -210,12 +210,13 @@ var Page = (function () {
     const icon = $('.icon', el);
     icon.textContent = question ? '?' : 'i';
     icon.style.background = question ? '#2f6fbf' : '#2f8fd0';
-    $('.text', el).textContent = message;
+    $('.text', el).textContent = Language.message(message);
     drawIcon($('.title canvas', el));
     // Each button: its answer, its caption, and whether Enter presses it.
-    const buttons = question ? [{ code: 'Y', caption: '&Yes', isDefault: true },
-                                { code: 'N', caption: '&No' }, { code: 'C', caption: 'Cancel' }]
-                             : [{ code: ' ', caption: 'OK', isDefault: true }];
+    const buttons = (question ? [{ code: 'Y', caption: '&Yes', isDefault: true },
+                                 { code: 'N', caption: '&No' }, { code: 'C', caption: 'Cancel' }]
+                              : [{ code: ' ', caption: 'OK', isDefault: true }])
+        .map((b) => Object.assign(b, { caption: Language.button(b.caption) }));
     const escape = question ? 'C' : ' ';
     const box = { id, el, answer: (code) => closeBox(box, code) };
     for (const b of buttons) {
@@ -369,7 +370,7 @@ var Page = (function () {
       link.href = $('#about .header canvas').toDataURL();
     },
     showReadout(readout, text) {
-      readouts[readout].textContent = text;
+      readouts[readout].textContent = Language.readout(text);
     },
     addCommand(command, caption, visible) {
       const button = document.createElement('button');
@@ -383,8 +384,9 @@ var Page = (function () {
       $('#menu').append(button);
       this.setCaption(command, caption);
     },
-    setCaption(command, caption) {
+    setCaption(command, english) {
       const button = commands[command];
+      const caption = Language.caption(english);
       button.replaceChildren(captionHtml(caption));
       button.dataset.accelerator = (caption[caption.indexOf('&') + 1] || '').toUpperCase();
     },
@@ -405,7 +407,7 @@ var Page = (function () {
       showWindow(about, pointer.x + 1, pointer.y + 1);
     },
     setInstructionsText(text) {
-      $('.memo', instructions).textContent = text;
+      $('.memo', instructions).textContent = Language.tr('Instructions', text);
     },
     showInstructions(rgb) {
       $('.memo', instructions).style.background = '#' + rgb.toString(16).padStart(6, '0');
@@ -443,7 +445,7 @@ var Page = (function () {
 })();
 
 Module.onAbort = function (what) {
-  document.body.append('The game stopped: ' + what);
+  document.body.append(Language.stopped(what));
   // What was recorded up to the last whole block is still worth having.
   document.querySelector('#closed').hidden = false;
   Page.offerRecording();

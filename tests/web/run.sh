@@ -13,4 +13,5 @@ fi
 bash scripts/install-deps.sh browser
 bash scripts/build-web.sh
 bash tests/web/modules.sh
-STONEWICK_SITE=build-web/site STONEWICK_REPLAY="$replay" node --test tests/web/page.test.mjs
+STONEWICK_SITE=build-web/site STONEWICK_REPLAY="$replay" node --test tests/web/page.test.mjs \
+  tests/web/language.test.mjs
