@@ -21,8 +21,12 @@ packages_of() {
   case "$1" in
     # Qt's development files bring OpenGL's and Qt's build tools; zlib makes the recordings'
     # checkpoints; the window's text is drawn in Liberation Sans where the designed fonts are
-    # missing.
-    play) echo g++ make cmake qt6-base-dev zlib1g-dev fonts-liberation ;;
+    # missing. lrelease (qt6-l10n-tools) compiles the catalogues, Python writes the menu
+    # entry's translations, and Qt's own translations give its buttons the player's language.
+    play)
+      echo g++ make cmake qt6-base-dev zlib1g-dev fonts-liberation qt6-l10n-tools python3 \
+        qt6-translations-l10n
+      ;;
     display) echo xvfb xauth xdotool x11-utils x11-apps imagemagick openbox ;;
     test)
       echo pkg-config clang-format shellcheck libgtest-dev libbenchmark-dev libx11-dev \

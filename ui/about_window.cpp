@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <array>
 
 #include "lib/calendar.h"
 #include "ui/clock_text.h"
@@ -34,19 +35,28 @@ void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colo
   widget->setPalette(palette);
 }
 
-const QStringList kMemoLines = {
+// Each line in the player's language as the window is made.
+constexpr std::array<const char*, 11> kMemoLines = {
     "",
-    "A primitive but addictive game",
+    QT_TRANSLATE_NOOP("About", "A primitive but addictive game"),
     "",
-    "version 2.07 ( September 2014 )",
+    QT_TRANSLATE_NOOP("About", "version 2.07 ( September 2014 )"),
     "",
-    "simplicity by design, ",
-    "by the Stonewick developers",
+    QT_TRANSLATE_NOOP("About", "simplicity by design, "),
+    QT_TRANSLATE_NOOP("About", "by the Stonewick developers"),
     "",
-    "Copyright (C) 2026 the Stonewick developers",
+    QT_TRANSLATE_NOOP("About", "Copyright (C) 2026 the Stonewick developers"),
     "",
-    "Source: the Stonewick repository",
+    QT_TRANSLATE_NOOP("About", "Source: the Stonewick repository"),
 };
+
+QString MemoText() {
+  QStringList lines;
+  for (const char* line : kMemoLines) {
+    lines << (*line == '\0' ? QString() : QCoreApplication::translate("About", line));
+  }
+  return lines.join(u'\n');
+}
 
 }  // namespace
 
@@ -82,7 +92,7 @@ int AboutClientWidth(int labelLeft, int labelWidth, int clientWidth) {
 }
 
 AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("About");
+  setWindowTitle(QCoreApplication::translate("About", "About"));
   setWindowIcon(TileSet::ProgramIcon());
   QFont systemFont = font();
   systemFont.setPixelSize(14);
@@ -113,7 +123,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   creditsText->setFont(WindowFont("Arial", 11, true));
   SetTextColour(creditsText, QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
   SetTextColour(creditsText, QPalette::Text, Qt::black);
-  creditsText->setPlainText(kMemoLines.join('\n'));
+  creditsText->setPlainText(MemoText());
   QTextCursor all = creditsText->textCursor();
   all.select(QTextCursor::Document);
   QTextBlockFormat centred;
@@ -124,7 +134,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   buttonPanel->setFixedHeight(41);
   okHolder = new QFrame(buttonPanel);
   okHolder->setFixedWidth(72);
-  okButton = new QPushButton("OK", okHolder);
+  okButton = new QPushButton(QCoreApplication::translate("About", "OK"), okHolder);
   okButton->setGeometry(10, 8, 55, 25);
   okButton->setFont(WindowFont("Arial", 11, true));
   SetTextColour(okButton, QPalette::ButtonText, Qt::black);

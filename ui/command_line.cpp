@@ -1,6 +1,7 @@
 // Reads the game's options off the command line and sets Qt's own options aside for Qt.
 #include "ui/command_line.h"
 
+#include <QtGlobal>
 #include <array>
 #include <string_view>
 #include <utility>
@@ -114,25 +115,27 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
 }
 
 std::string UsageText() {
-  return "Usage: stonewick [--play FILE] [--record FILE]\n"
-         "An arcade puzzle game: wall in the roaming baddies with bricks before they catch\n"
-         "you.\n"
-         "\n"
-         "  --record FILE  write a recording of the game to FILE as it is played;\n"
-         "                 stonewick-replay --check FILE plays it again\n"
-         "  --play FILE    watch a recording in the window: Space pauses, Right and Left\n"
-         "                 step while paused, + and - change the speed, Page Down and\n"
-         "                 Page Up jump 10 seconds, Home and End to the start and end, D\n"
-         "                 to the first difference; T takes the controls and plays on,\n"
-         "                 recorded into --record's FILE when one is given\n"
-         "  -h, --help     show this help and exit\n"
-         "  --version      show the version and exit\n"
-         "\n"
-         "Qt's own options, such as -platform NAME or -style NAME, are passed on to Qt.\n"
-         "Exit status: 0 when the game was closed; 1 when no display could be opened;\n"
-         "2 for bad usage, with one line on standard error. With --play, as cmp does: 0\n"
-         "when the recording played back as recorded, 1 when it differed, 2 on trouble.\n"
-         "The keys, the rules and the menu are described in the manual page stonewick(6).\n";
+  return QT_TRANSLATE_NOOP(
+      "CommandLine",
+      "Usage: stonewick [--play FILE] [--record FILE]\n"
+      "An arcade puzzle game: wall in the roaming baddies with bricks before they catch\n"
+      "you.\n"
+      "\n"
+      "  --record FILE  write a recording of the game to FILE as it is played;\n"
+      "                 stonewick-replay --check FILE plays it again\n"
+      "  --play FILE    watch a recording in the window: Space pauses, Right and Left\n"
+      "                 step while paused, + and - change the speed, Page Down and\n"
+      "                 Page Up jump 10 seconds, Home and End to the start and end, D\n"
+      "                 to the first difference; T takes the controls and plays on,\n"
+      "                 recorded into --record's FILE when one is given\n"
+      "  -h, --help     show this help and exit\n"
+      "  --version      show the version and exit\n"
+      "\n"
+      "Qt's own options, such as -platform NAME or -style NAME, are passed on to Qt.\n"
+      "Exit status: 0 when the game was closed; 1 when no display could be opened;\n"
+      "2 for bad usage, with one line on standard error. With --play, as cmp does: 0\n"
+      "when the recording played back as recorded, 1 when it differed, 2 on trouble.\n"
+      "The keys, the rules and the menu are described in the manual page stonewick(6).\n");
 }
 
 std::string VersionText() {

@@ -27,7 +27,8 @@ struct CommandLine {
 
 CommandLine ReadCommandLine(int argc, char* argv[]);
 
-// The text --help prints, and the line --version prints.
+// The text --help prints (in English; the catalogues translate it), and the line --version
+// prints.
 std::string UsageText();
 std::string VersionText();
 

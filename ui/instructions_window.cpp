@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -11,13 +12,12 @@
 #include "lib/instructions_colour.h"
 #include "lib/instructions_text.h"
 #include "ui/fonts.h"
+#include "ui/translations.h"
 
 namespace stonewick {
 
-const QString InstructionsWindow::kText = QString::fromStdString(InstructionsText());
-
 InstructionsWindow::InstructionsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setWindowTitle("Stonewick - instructions");
+  setWindowTitle(QCoreApplication::translate("Instructions", "Stonewick - instructions"));
   setFont(WindowFontInPoints("MS Sans Serif", 8));
   resize(323, 382);
   move(377, 140);
@@ -27,7 +27,7 @@ InstructionsWindow::InstructionsWindow(QWidget* parent) : QWidget(parent, Qt::Wi
   instructionsText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   instructionsText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   instructionsText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  instructionsText->setPlainText(kText);
+  instructionsText->setPlainText(TranslatedText("Instructions", InstructionsText()));
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);

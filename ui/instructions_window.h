@@ -15,8 +15,6 @@ class InstructionsWindow : public QWidget {
  public:
   explicit InstructionsWindow(QWidget* parent = nullptr);
 
-  static const QString kText;
-
   // Shows the window, or brings it to the front, with its text on pastel `colour` (1 to 6).
   // Esc closes it, and the window that was active when it opened gets the keyboard back.
   void Open(int colour);

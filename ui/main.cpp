@@ -16,14 +16,18 @@
 #include "ui/platform.h"
 #include "ui/program.h"
 #include "ui/tile_set.h"
+#include "ui/translations.h"
 
 int main(int argc, char* argv[]) {
   using namespace stonewick;
   // Before Qt starts, so that --help and --version need no display.
   CommandLine commandLine = ReadCommandLine(argc, argv);
+  // The player's language, for --help too; the application reads its texts in it once it runs.
+  Translations translations(LanguagesFromEnvironment());
   switch (commandLine.request) {
     case CommandLine::Request::ShowHelp:
-      std::fputs(UsageText().c_str(), stdout);
+      std::fputs(translations.Translate("CommandLine", UsageText().c_str()).toStdString().c_str(),
+                 stdout);
       return 0;
     case CommandLine::Request::ShowVersion:
       std::fputs(VersionText().c_str(), stdout);
@@ -59,6 +63,7 @@ int main(int argc, char* argv[]) {
   WatchForMissingDisplay(commandLine.playPath ? 2 : 1);
   QApplication app(qtArgc, commandLine.qtArguments.data());
   DisplayOpened();
+  translations.Install();
   QApplication::setWindowIcon(TileSet::ProgramIcon());
   Program program;
   if (FirstPaintProbeRequested()) {

@@ -17,6 +17,7 @@
 #include "ui/instructions_window.h"
 #include "ui/qt_front_end.h"
 #include "ui/tile_set.h"
+#include "ui/translations.h"
 
 namespace stonewick {
 namespace {
@@ -80,8 +81,8 @@ MainWindow::MainWindow(Session& session, QtFrontEnd& frontEnd, QWidget* parent)
           [this](std::int64_t ms) { session_.JumpInRecording(ms); });
   // 395 by 480 is the window's outer size, of which the frame takes 8 by 27. It opens with
   // that outer corner at (482, 249), or pulled back onto the screen's free area where it
-  // would not fit there.
-  const QSize outer(395, 480);
+  // would not fit there. A language whose menu needs more room widens it by whole tiles.
+  const QSize outer(395 + menuBar_.WidthLacking(395 - 8, BoardView::kCellPixels), 480);
   resize(outer - QSize(8, 27));
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QPoint place(482, 249);
@@ -109,7 +110,7 @@ void MainWindow::PlaceReadouts() {
     label.setParent(&client_);
     label.setFont(WindowFont("Arial", 13, kReadoutPlaces[i].bold));
     label.move(kReadoutPlaces[i].left, kReadoutPlaces[i].top);
-    label.setText(kInitialLabelCaptions[i]);
+    label.setText(TranslatedReadout(kInitialLabelCaptions[i]));
     label.adjustSize();
   }
   // The rules write the bad step's interval there, but the window never shows it.
@@ -118,7 +119,7 @@ void MainWindow::PlaceReadouts() {
 
 void MainWindow::WireMenu() {
   for (std::size_t i = 0; i < commands_.size(); ++i) {
-    commands_[i] = new QAction(kMenuItems[i].caption, this);
+    commands_[i] = new QAction(TranslatedCaption(kMenuItems[i].caption), this);
     menuBar_.addAction(commands_[i]);
     const auto command = static_cast<MenuCommand>(i);
     connect(commands_[i], &QAction::triggered, this, [this, command] { RunCommand(command); });

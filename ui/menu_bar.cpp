@@ -112,6 +112,11 @@ int WrappingMenuBar::heightForWidth(int width) const {
   return bottom + Margin();
 }
 
+int WrappingMenuBar::WidthLacking(int width, int step) const {
+  const int lacking = sizeHint().width() - width;
+  return lacking <= 0 ? 0 : (lacking + step - 1) / step * step;
+}
+
 QSize WrappingMenuBar::sizeHint() const {
   int right = 0;
   for (const auto& item : ItemRects(QWIDGETSIZE_MAX)) {

@@ -20,6 +20,10 @@ class WrappingMenuBar : public QWidget {
   std::vector<std::pair<QAction*, QRect>> ItemRects(int width) const;
   QRect ItemRect(const QAction* action) const;
 
+  // How much wider than `width` the bar must be, in whole `step`s, to hold its commands on
+  // one row without narrowing the space around their captions.
+  int WidthLacking(int width, int step) const;
+
   bool hasHeightForWidth() const override { return true; }
   int heightForWidth(int width) const override;
   QSize sizeHint() const override;

@@ -1,11 +1,13 @@
 // Drawing the playback bar and taking jumps from its track.
 #include "ui/playback_bar.h"
 
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
 #include "ui/fonts.h"
+#include "ui/translations.h"
 
 namespace stonewick {
 namespace {
@@ -31,7 +33,7 @@ QColor MarkColour(WatchMark::Kind kind) {
 PlaybackBar::PlaybackBar(QWidget* parent) : QWidget(parent) {
   setFont(WindowFont("Arial", 12));
   setCursor(Qt::ArrowCursor);
-  setToolTip("Click or drag on the track to jump there");
+  setToolTip(QCoreApplication::translate("Playback", "Click or drag on the track to jump there"));
 }
 
 void PlaybackBar::Show(const WatchStatus& status) {
@@ -39,12 +41,12 @@ void PlaybackBar::Show(const WatchStatus& status) {
                   QString::fromStdString(PositionText(status)) + "   " +
                   QString::fromStdString(status.speed);
   if (status.finished) {
-    state += "   finished";
+    state += "   " + QCoreApplication::translate("Playback", "finished");
   } else if (status.paused) {
-    state += "   paused";
+    state += "   " + QCoreApplication::translate("Playback", "paused");
   }
   stateLine_ = state;
-  verdictLine_ = QString::fromStdString(status.verdict);
+  verdictLine_ = TranslatedVerdict(status.verdict);
   differs_ = status.differs;
   positionMs_ = status.positionMs;
   lengthMs_ = status.lengthMs;
@@ -100,7 +102,7 @@ void PlaybackBar::paintEvent(QPaintEvent*) {
                    verdictLine_);
   painter.setPen(QColor(0x50, 0x50, 0x50));
   painter.drawText(QRect(kMargin, 51, width() - 2 * kMargin, 15), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString::fromUtf8(kWatchKeysLine));
+                   TranslatedText("Playback", kWatchKeysLine));
 }
 
 void PlaybackBar::mousePressEvent(QMouseEvent* event) {

@@ -18,6 +18,7 @@
 #include "ui/cursor_dialogs.h"
 #include "ui/game_screen.h"
 #include "ui/key_codes.h"
+#include "ui/translations.h"
 
 namespace stonewick {
 
@@ -50,13 +51,13 @@ void QtFrontEnd::DrawCell(int col, int row, std::int32_t) {
 
 void QtFrontEnd::ShowReadout(Readout readout, const std::string& text) {
   if (screen_ != nullptr) {
-    screen_->ShowReadout(readout, QString::fromStdString(text));
+    screen_->ShowReadout(readout, TranslatedReadout(text));
   }
 }
 
 void QtFrontEnd::ShowPauseCommand(const std::string& caption) {
   if (screen_ != nullptr) {
-    screen_->ShowPauseCommand(QString::fromStdString(caption));
+    screen_->ShowPauseCommand(TranslatedCaption(QString::fromStdString(caption)));
   }
 }
 
@@ -86,7 +87,8 @@ void QtFrontEnd::CloseMainWindow() {
   }
 }
 
-char QtFrontEnd::RunModalBox(BoxKind kind, const std::string& message) {
+char QtFrontEnd::RunModalBox(BoxKind kind, const std::string& english) {
+  const std::string message = TranslatedText("Message", english).toStdString();
   if (kind == BoxKind::Message) {
     InfoDialog(message);
     return ' ';
@@ -94,7 +96,8 @@ char QtFrontEnd::RunModalBox(BoxKind kind, const std::string& message) {
   return ConfirmDialog(message);
 }
 
-void QtFrontEnd::OpenScriptedBox(BoxKind kind, const std::string& message) {
+void QtFrontEnd::OpenScriptedBox(BoxKind kind, const std::string& english) {
+  const std::string message = TranslatedText("Message", english).toStdString();
   scriptedBoxes_.push_back(kind == BoxKind::Message ? OpenInfoBox(message)
                                                     : OpenQuestionBox(message));
 }
@@ -174,9 +177,11 @@ bool QtFrontEnd::TellVerdict(const std::string& verdict, bool differs) {
   // Also on standard output, for whoever plays recordings from a script.
   std::printf("%s\n", verdict.c_str());
   std::fflush(stdout);
-  std::unique_ptr<QMessageBox> box = OpenInfoBox(verdict);
+  std::unique_ptr<QMessageBox> box = OpenInfoBox(TranslatedVerdict(verdict).toStdString());
   QPushButton* toDifference =
-      differs ? box->addButton("Go to the difference", QMessageBox::ActionRole) : nullptr;
+      differs ? box->addButton(QCoreApplication::translate("Playback", "Go to the difference"),
+                               QMessageBox::ActionRole)
+              : nullptr;
   tellingVerdict_ = true;
   box->exec();
   tellingVerdict_ = false;
@@ -185,9 +190,17 @@ bool QtFrontEnd::TellVerdict(const std::string& verdict, bool differs) {
 
 void QtFrontEnd::ShowWatchKeys() {
   if (keysBox_ == nullptr) {
-    keysBox_ = OpenInfoBox(kWatchKeysHelp);
-    keysBox_->setWindowTitle("Stonewick - keys");
-    keysBox_->setTextFormat(Qt::PlainText);
+    keysBox_ = OpenInfoBox({});
+    keysBox_->setWindowTitle(QCoreApplication::translate("Playback", "Stonewick - keys"));
+    // Each line's key and what it does, in two columns.
+    QString table = "<table cellspacing=\"0\" cellpadding=\"1\">";
+    for (const QString& line : TranslatedText("Playback", kWatchKeysHelp).split('\n')) {
+      const QStringList parts = line.split('\t');
+      table += "<tr><td style=\"padding-right: 12px\">" + parts.front().toHtmlEscaped() +
+               "</td><td>" + parts.back().toHtmlEscaped() + "</td></tr>";
+    }
+    keysBox_->setTextFormat(Qt::RichText);
+    keysBox_->setText(table + "</table>");
   }
   keysBox_->show();
   keysBox_->raise();

@@ -310,7 +310,7 @@ var Page = (function () {
     return /^[a-z0-9]$/i.test(e.key) ? e.key.toUpperCase().charCodeAt(0) : 0;
   }
   function letterOf(e) {
-    return (/^[a-z]$/i.test(e.key) ? e.key : e.code.replace(/^Key/, '')).toUpperCase();
+    return (/^\p{L}$/u.test(e.key) ? e.key : e.code.replace(/^Key/, '')).toUpperCase();
   }
   document.addEventListener('keydown', (e) => {
     if (closed) {
@@ -428,13 +428,15 @@ var Page = (function () {
   // A box of the program's: `buttons` are its answers, the first pressed by Enter, `escape`
   // what Esc and the close box answer. A modal box takes the keys and blocks the window; the
   // boxes of a recording being watched do neither, and close only as the recording does.
-  function makeBox(question, message, buttons, escape, modal) {
+  function makeBox(question, message, english, escape, modal) {
     const id = ++boxCount;
+    // The buttons in the player's language, whose Alt letters answer.
+    const buttons = english.map((b) => Object.assign({}, b, { caption: Language.button(b.caption) }));
     const el = $('#box').content.firstElementChild.cloneNode(true);
     const icon = $('.icon', el);
     icon.textContent = question ? '?' : 'i';
     icon.style.background = question ? '#2f6fbf' : '#2f8fd0';
-    $('.text', el).textContent = message;
+    showText($('.text', el), Language.message(message));
     $('.caption', el).id = `box-${id}-caption`;
     $('.text', el).id = `box-${id}-text`;
     el.setAttribute('aria-labelledby', `box-${id}-caption`);
@@ -487,6 +489,21 @@ var Page = (function () {
     $('button.default', el).focus({ preventScroll: true });
     return id;
   }
+  // A text whose lines a tab parts in two shows as two columns.
+  function showText(element, text) {
+    if (!text.includes('\t')) {
+      element.textContent = text;
+      return;
+    }
+    const table = document.createElement('table');
+    for (const line of text.split('\n')) {
+      const row = table.insertRow();
+      for (const part of line.split('\t')) {
+        row.insertCell().textContent = part;
+      }
+    }
+    element.replaceChildren(table);
+  }
   function openBox(question, message, modal) {
     return question
         ? makeBox(true, message, [{ code: 'Y', caption: '&Yes' }, { code: 'N', caption: '&No' },
@@ -497,7 +514,7 @@ var Page = (function () {
   function openVerdict(verdict, differs) {
     const buttons = [{ code: ' ', caption: 'OK' }];
     if (differs) {
-      buttons.push({ code: 'D', caption: 'Go to the &difference' });
+      buttons.push({ code: 'D', caption: Language.tr('Playback', 'Go to the difference') });
     }
     return makeBox(false, verdict, buttons, ' ', true);
   }
@@ -676,7 +693,8 @@ var Page = (function () {
       return;
     }
     lengthMs = status.lengthMs;
-    const state = status.finished ? 'finished' : status.paused ? 'paused' : '';
+    const state = status.finished ? Language.tr('Playback', 'finished')
+                                  : status.paused ? Language.tr('Playback', 'paused') : '';
     $('.state', playback).textContent = [status.name, status.position, status.speed, state]
                                             .filter((part) => part).join('   ');
     const at = (ms) => (lengthMs > 0 ? Math.min(1, ms / lengthMs) * 100 : 0) + '%';
@@ -690,9 +708,9 @@ var Page = (function () {
       return mark;
     }));
     const verdict = $('.verdict', playback);
-    verdict.textContent = status.verdict;
+    verdict.textContent = Language.message(status.verdict);
     verdict.classList.toggle('differs', status.differs);
-    $('.keys', playback).textContent = status.keys;
+    $('.keys', playback).textContent = Language.tr('Playback', status.keys);
     keysHelp = status.help;
     track.setAttribute('aria-valuetext', status.position);
   }
@@ -807,10 +825,11 @@ var Page = (function () {
     // The clock is set at every slow tick but changes once a second: only a change needs a
     // frame.
     showReadout(readout, text) {
+      const translated = Language.readout(text);
       const shown = readout in shownReadouts ? shownReadouts[readout]
                                              : readouts[readout].textContent;
-      if (text !== shown) {
-        shownReadouts[readout] = text;
+      if (translated !== shown) {
+        shownReadouts[readout] = translated;
         queueFlush();
       }
     },
@@ -831,8 +850,9 @@ var Page = (function () {
       $('#menu').append(button);
       this.setCaption(command, caption);
     },
-    setCaption(command, caption) {
+    setCaption(command, english) {
       const button = commands[command];
+      const caption = Language.caption(english);
       button.replaceChildren(captionHtml(caption));
       button.dataset.accelerator = (caption[caption.indexOf('&') + 1] || '').toUpperCase();
       button.setAttribute('aria-keyshortcuts', 'Alt+' + button.dataset.accelerator);
@@ -867,7 +887,7 @@ var Page = (function () {
       }
     },
     setInstructionsText(text) {
-      $('.memo', instructions).textContent = text;
+      $('.memo', instructions).textContent = Language.tr('Instructions', text);
     },
     showInstructions(rgb) {
       $('.memo', instructions).style.background = '#' + rgb.toString(16).padStart(6, '0');
@@ -933,8 +953,8 @@ var Page = (function () {
 })();
 
 Module.onAbort = function (what) {
-  stonewickFailed('The game stopped: ' +
-                  String(what).replace(/\s*Build with -s ASSERTIONS=1 for more info\.?/, ''));
+  stonewickFailed(Language.stopped(
+      String(what).replace(/\s*Build with -s ASSERTIONS=1 for more info\.?/, '')));
   // What was recorded up to the last whole block is still worth having.
   document.querySelector('#closed').hidden = false;
   Page.offerRecording();

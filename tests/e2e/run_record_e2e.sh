@@ -53,13 +53,6 @@ done
 [[ -n "$board_at" ]] || fail "no board on the screen"
 read -r board_x board_y <<<"$board_at"
 
-press() {
-  local key
-  for key in "$@"; do
-    xdotool key --clearmodifiers "$key"
-    sleep 0.2
-  done
-}
 click_cell() {
   xdotool mousemove $((board_x + $1 * 16 + 8)) $((board_y + $2 * 16 + 8)) click 1
   sleep 0.2

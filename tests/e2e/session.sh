@@ -1,9 +1,10 @@
 # shellcheck shell=bash
 # Sourced by the end-to-end tests: the virtual display helpers of scripts/xvfb.sh, a scratch
 # directory in `work` that is removed on exit together with the game and the X server,
-# start_e2e_display, which starts a 1280x1024 X server for the game, and fail MESSAGE, which
+# start_e2e_display, which starts a 1280x1024 X server for the game, fail MESSAGE, which
 # says what failed with what the game wrote to `$work/game.log` and ends the test (a test
-# that has more to show defines its own after sourcing this).
+# that has more to show defines its own after sourcing this), and press KEY..., which types
+# the keys one by one as xdotool names them.
 e2e_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source-path=SCRIPTDIR source=../../scripts/xvfb.sh
 source "$e2e_dir/../../scripts/xvfb.sh"
@@ -23,4 +24,12 @@ start_e2e_display() {
   unset WAYLAND_DISPLAY
   # In a sanitizer build, leaks of the system's session bus library are not the game's.
   export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$e2e_dir/lsan.supp"
+}
+
+press() {
+  local key
+  for key in "$@"; do
+    xdotool key --clearmodifiers "$key"
+    sleep 0.2
+  done
 }

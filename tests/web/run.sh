@@ -14,4 +14,5 @@ fi
 bash scripts/install-deps.sh browser
 bash scripts/build-web.sh
 bash tests/web/modules.sh
-STONEWICK_SITE=build-web/site STONEWICK_REPLAY="$replay" node --test tests/web/page.test.mjs tests/web/watching.test.mjs
+STONEWICK_SITE=build-web/site STONEWICK_REPLAY="$replay" node --test tests/web/page.test.mjs \
+  tests/web/watching.test.mjs tests/web/language.test.mjs

@@ -1,0 +1,185 @@
+#!/usr/bin/env python3
+"""The catalogues (translations/stonewick_LANG.ts) beyond what Qt's tools do with them.
+
+  catalogues.py sources DESKTOP METAINFO OUT   the desktop entry's and the AppStream texts,
+                                               as a source file for lupdate
+  catalogues.py desktop DESKTOP OUT TS...      the desktop entry with its translations
+  catalogues.py metainfo METAINFO OUT TS...    the AppStream metainfo with its translations
+  catalogues.py page OUT TS...                 the page's catalogues, as a script it loads
+  catalogues.py check TS...                    every entry finished, its %1 %2... kept, and
+                                               each menu's Alt letters present and unique
+"""
+import json
+import os
+import re
+import sys
+import xml.etree.ElementTree as ET
+
+DESKTOP_KEYS = ("Name", "GenericName", "Comment", "Keywords")
+PARAGRAPH = re.compile(r"(?P<indent>[ \t]*)<p>(?P<text>.*?)</p>\n", re.S)
+SUMMARY = re.compile(r"(?P<indent>[ \t]*)<summary>(?P<text>.*?)</summary>\n", re.S)
+
+
+def plain(text):
+    """Runs of blanks and line ends as one blank, as AppStream reads a paragraph."""
+    return " ".join(text.split())
+
+
+def language_of(path):
+    root = ET.parse(path).getroot()
+    return re.split(r"[_.@]", root.get("language") or "")[0] or \
+        re.sub(r".*_([a-z]+)\.ts$", r"\1", os.path.basename(path))
+
+
+def messages(path):
+    """(context, source, translation element) for every message of a catalogue."""
+    for context in ET.parse(path).getroot().iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            yield name, message.findtext("source"), message.find("translation")
+
+
+def finished(path):
+    """{context: {source: translation}} of the finished entries."""
+    table = {}
+    for context, source, translation in messages(path):
+        if translation is not None and translation.get("type") is None and translation.text:
+            table.setdefault(context, {})[source] = translation.text
+    return table
+
+
+def literal(text):
+    return json.dumps(text, ensure_ascii=False)
+
+
+def desktop_lines(path):
+    with open(path, encoding="utf-8") as file:
+        return file.read().splitlines()
+
+
+def sources(desktop, metainfo, out):
+    lines = ["// Written by translations/catalogues.py for lupdate: the desktop entry's and "
+             "the AppStream texts."]
+    for line in desktop_lines(desktop):
+        key, _, value = line.partition("=")
+        if key in DESKTOP_KEYS:
+            comment = "Search words, each ending in ';'." if key == "Keywords" else ""
+            if comment:
+                lines.append("//: " + comment)
+            lines.append(f'QT_TRANSLATE_NOOP("DesktopEntry", {literal(value)});')
+    with open(metainfo, encoding="utf-8") as file:
+        text = file.read()
+    for match in list(SUMMARY.finditer(text)) + list(PARAGRAPH.finditer(text)):
+        lines.append(f'QT_TRANSLATE_NOOP("AppStream", {literal(plain(match["text"]))});')
+    write(out, "\n".join(lines) + "\n")
+
+
+def translated_desktop(template, out, catalogues):
+    tables = [(language_of(ts), finished(ts).get("DesktopEntry", {})) for ts in catalogues]
+    lines = []
+    for line in desktop_lines(template):
+        lines.append(line)
+        key, _, value = line.partition("=")
+        if key in DESKTOP_KEYS:
+            for language, table in sorted(tables):
+                if table.get(value, value) != value:
+                    lines.append(f"{key}[{language}]={table[value]}")
+    write(out, "\n".join(lines) + "\n")
+
+
+def translated_metainfo(template, out, catalogues):
+    tables = [(language_of(ts), finished(ts).get("AppStream", {})) for ts in catalogues]
+
+    def add_translations(tag):
+        def add(match):
+            english = plain(match["text"])
+            added = [match[0]]
+            for language, table in sorted(tables):
+                if table.get(english, english) != english:
+                    text = table[english].replace("&", "&amp;").replace("<", "&lt;")
+                    added.append(f'{match["indent"]}<{tag} xml:lang="{language}">{text}</{tag}>\n')
+            return "".join(added)
+        return add
+
+    with open(template, encoding="utf-8") as file:
+        text = file.read()
+    text = SUMMARY.sub(add_translations("summary"), text)
+    text = PARAGRAPH.sub(add_translations("p"), text)
+    write(out, text)
+
+
+# What the page never shows: the desktop's texts and --help.
+NOT_ON_THE_PAGE = ("AppStream", "CommandLine", "DesktopEntry")
+
+
+def page(out, catalogues):
+    tables = {language_of(ts): {context: table for context, table in finished(ts).items()
+                                if context not in NOT_ON_THE_PAGE}
+              for ts in catalogues}
+    write(out, "// The catalogues of the languages besides English, written at build time from "
+               "translations/*.ts.\nvar Catalogues = " +
+          json.dumps(tables, ensure_ascii=False, sort_keys=True, separators=(",", ":")) + ";\n")
+
+
+def alt_letter(caption):
+    """The letter after the caption's single '&', or None."""
+    marks = [i for i, c in enumerate(caption) if c == "&" and i + 1 < len(caption)]
+    return caption[marks[0] + 1].upper() if len(marks) == 1 else None
+
+
+def check(catalogues):
+    faults = []
+    for ts in catalogues:
+        name = os.path.basename(ts)
+        letters = {}
+        for context, source, translation in messages(ts):
+            where = f"{name}: {context}: {source!r}"
+            if translation is None or translation.get("type") in ("unfinished", "vanished",
+                                                                   "obsolete"):
+                faults.append(f"{where}: not finished")
+                continue
+            text = translation.text or ""
+            if not text.strip():
+                faults.append(f"{where}: empty")
+            if sorted(re.findall(r"%\d", source)) != sorted(re.findall(r"%\d", text)):
+                faults.append(f"{where}: the placeholders differ in {text!r}")
+            if context == "Menu":
+                letter = alt_letter(text)
+                if letter is None:
+                    faults.append(f"{where}: {text!r} has no single Alt letter")
+                elif letter in letters:
+                    faults.append(f"{where}: {text!r} takes the Alt letter of {letters[letter]!r}")
+                else:
+                    letters[letter] = text
+        if not letters:
+            faults.append(f"{name}: no menu captions")
+    for fault in faults:
+        print(fault, file=sys.stderr)
+    print(f"{len(catalogues)} catalogues checked, {len(faults)} faults")
+    return 1 if faults else 0
+
+
+def write(path, text):
+    with open(path, "w", encoding="utf-8") as file:
+        file.write(text)
+
+
+def main(argv):
+    if len(argv) >= 4 and argv[0] == "sources":
+        sources(argv[1], argv[2], argv[3])
+    elif len(argv) >= 3 and argv[0] == "desktop":
+        translated_desktop(argv[1], argv[2], argv[3:])
+    elif len(argv) >= 3 and argv[0] == "metainfo":
+        translated_metainfo(argv[1], argv[2], argv[3:])
+    elif len(argv) >= 2 and argv[0] == "page":
+        page(argv[1], argv[2:])
+    elif len(argv) >= 2 and argv[0] == "check":
+        return check(argv[1:])
+    else:
+        print(__doc__, file=sys.stderr)
+        return 2
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))

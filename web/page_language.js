@@ -1,0 +1,162 @@
+// The page in the player's language: the first of the browser's languages that the game
+// speaks, or the one the address asks for with ?lang=de; English, the game's own, for any
+// other. The catalogues (var Catalogues, by language, context and English text) are written
+// at build time from translations/*.ts. The rules and the session keep their English words,
+// so the page translates only what it shows, as the window does: whole texts by context, and
+// the read-outs and verdicts that carry numbers by their pattern.
+var Language = (function () {
+  'use strict';
+
+  // lupdate finds the page's own texts by this mark; the page uses them as they are.
+  function QT_TRANSLATE_NOOP(context, text) {
+    return text;
+  }
+
+  const catalogues = typeof Catalogues === 'undefined' ? {} : Catalogues;
+  function chosen() {
+    const asked = new URLSearchParams(location.search).get('lang');
+    const wanted = asked ? [asked] : (navigator.languages || [navigator.language]);
+    for (const tag of wanted) {
+      const language = String(tag).toLowerCase().split(/[-_]/)[0];
+      if (language === 'en' || language in catalogues) {
+        return language;
+      }
+    }
+    return 'en';
+  }
+  const code = chosen();
+  const table = catalogues[code] || {};
+
+  function tr(context, text) {
+    const translated = (table[context] || {})[text];
+    return translated === undefined ? text : translated;
+  }
+
+  // A text with numbers in it, told by its English pattern: %1, %2... stand for the numbers
+  // and take their places in the translation.
+  const patterns = {};
+  function byPattern(context, text) {
+    if (!patterns[context]) {
+      patterns[context] = Object.keys(table[context] || {}).filter((english) => /%\d/.test(english))
+          .map((english) => {
+            const numbers = [];
+            const source = english.split(/(%\d)/).map((part) => {
+              if (/^%\d$/.test(part)) {
+                numbers.push(part);
+                return '([\\s\\S]*?)';
+              }
+              return part.replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
+            }).join('');
+            return { expression: new RegExp('^' + source + '$'), numbers,
+                     translated: table[context][english] };
+          });
+    }
+    for (const pattern of patterns[context]) {
+      const match = pattern.expression.exec(text);
+      if (match) {
+        return pattern.translated.replace(/%\d/g, (number) => {
+          const at = pattern.numbers.indexOf(number);
+          return at < 0 ? number : match[at + 1];
+        });
+      }
+    }
+    return text;
+  }
+
+  // The words of the page's HTML that a player reads or hears: the names of its controls and
+  // regions, their tips, and the texts marked data-translate.
+  void [QT_TRANSLATE_NOOP('Page', 'Close Stonewick'), QT_TRANSLATE_NOOP('Page', 'Close About'),
+        QT_TRANSLATE_NOOP('Page', 'Close Instructions'), QT_TRANSLATE_NOOP('Page', 'Menu'),
+        QT_TRANSLATE_NOOP('Page', 'Board'), QT_TRANSLATE_NOOP('Page', 'game board'),
+        QT_TRANSLATE_NOOP('Page', 'Playback'), QT_TRANSLATE_NOOP('Page', 'Jump in the recording'),
+        QT_TRANSLATE_NOOP('Page', 'Up'), QT_TRANSLATE_NOOP('Page', 'Left'),
+        QT_TRANSLATE_NOOP('Page', 'Right'), QT_TRANSLATE_NOOP('Page', 'Down'),
+        QT_TRANSLATE_NOOP('Page', 'Smash'), QT_TRANSLATE_NOOP('Page', 'Push'),
+        QT_TRANSLATE_NOOP('Page', 'Paused while the page was hidden: Resume plays on'),
+        QT_TRANSLATE_NOOP('Page', 'Watch a recording…'),
+        QT_TRANSLATE_NOOP('Page', 'Or drop a recording on the page'),
+        QT_TRANSLATE_NOOP('Page', 'Close'),
+        // eslint-disable-next-line max-len
+        QT_TRANSLATE_NOOP('Page', '22 by 22 cells. The arrow keys turn and step the player, Space pushes what stands in front of it, B smashes it with a Power.')];
+  function translateMarked(root) {
+    for (const element of root.querySelectorAll('[aria-label], [aria-roledescription], [title]')) {
+      for (const name of ['aria-label', 'aria-roledescription', 'title']) {
+        if (element.hasAttribute(name)) {
+          element.setAttribute(name, tr('Page', element.getAttribute(name)));
+        }
+      }
+    }
+    for (const element of root.querySelectorAll('[data-translate]')) {
+      element.textContent = tr('Page', element.textContent.trim().replace(/\s+/g, ' '));
+    }
+  }
+
+  // The page's own texts, where the page shows them.
+  function translateThePage() {
+    document.documentElement.lang = code;
+    const $ = (selector) => document.querySelectorAll(selector);
+    const each = (selector, change) => $(selector).forEach(change);
+    translateMarked(document);
+    translateMarked($('#box')[0].content);
+    each('#about > .title span', (span) => { span.textContent = tr('About', 'About'); });
+    each('#about .ok', (button) => { button.textContent = tr('About', 'OK'); });
+    each('#about .memo', (memo) => {
+      memo.textContent = memo.textContent.split('\n')
+          .map((line) => (line ? tr('About', line) : line)).join('\n');
+    });
+    each('#instructions > .title span', (span) => {
+      span.textContent = tr('Instructions', span.textContent);
+    });
+    const closed = $('#closed')[0];
+    if (closed) {
+      closed.firstChild.textContent =
+          tr('Page', QT_TRANSLATE_NOOP('Page', 'Stonewick has closed.')) + ' ';
+      closed.querySelector('a:not(.download)').textContent =
+          tr('Page', QT_TRANSLATE_NOOP('Page', 'Play again'));
+      closed.querySelector('.download').textContent =
+          tr('Page', QT_TRANSLATE_NOOP('Page', 'Download the recording'));
+    }
+  }
+
+  // The window is laid out for the English captions; a language whose menu needs more room
+  // to stay one row widens it by whole tiles.
+  function fitTheMenu() {
+    const main = document.querySelector('#main');
+    const menu = document.querySelector('#menu');
+    if (!main || !menu) {
+      return;
+    }
+    // A caption keeps to one line, so a menu that needs more room shows as wider than its bar.
+    menu.style.whiteSpace = 'nowrap';
+    const fit = () => {
+      const lacking = menu.scrollWidth - menu.clientWidth;
+      if (lacking > 0) {
+        const wider = Math.ceil(lacking / 16) * 16;
+        main.style.width = (main.offsetWidth + wider) + 'px';
+      }
+    };
+    new MutationObserver(fit).observe(menu, { childList: true, subtree: true });
+  }
+
+  // The boxes' buttons (page.js names them), for lupdate.
+  void [QT_TRANSLATE_NOOP('Buttons', '&Yes'), QT_TRANSLATE_NOOP('Buttons', '&No'),
+        QT_TRANSLATE_NOOP('Buttons', 'Cancel'), QT_TRANSLATE_NOOP('Buttons', 'OK')];
+
+  translateThePage();
+  fitTheMenu();
+
+  return {
+    code,
+    tr,
+    caption: (caption) => tr('Menu', caption),
+    readout: (text) => byPattern('Readout', text),
+    // A box's text: one of the game's messages, or what the session says of a recording.
+    message: (text) => {
+      const whole = tr('Message', tr('Playback', text));
+      return whole !== text ? whole : byPattern('Playback', text);
+    },
+    // The boxes' buttons, as Qt's own translations give them in the window.
+    button: (caption) => tr('Buttons', caption),
+    stopped: (what) => tr('Page', QT_TRANSLATE_NOOP('Page', 'The game stopped: ')) + what,
+  };
+})();
