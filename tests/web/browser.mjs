@@ -4,6 +4,7 @@ import { mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
 import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
+import { after, before } from 'node:test';
 import puppeteer from 'puppeteer-core';
 
 const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
@@ -70,4 +71,22 @@ export async function downloadedRecording(folder) {
     await new Promise((resolve) => setTimeout(resolve, 50));
   }
   return undefined;
+}
+
+// The page of `folder` served, and a browser open, for the tests of one file: `web.served` and
+// `web.browser` from before the first test to after the last. `prepare` runs first and
+// `cleanUp` last.
+export function openedForTests(folder, prepare = () => {}, cleanUp = () => {}) {
+  const web = {};
+  before(async () => {
+    prepare();
+    web.served = await serveFolder(folder);
+    web.browser = await launchChromium();
+  });
+  after(async () => {
+    await web.browser?.close();
+    web.served?.server.close();
+    cleanUp();
+  });
+  return web;
 }

@@ -5,25 +5,16 @@
 //   STONEWICK_SITE=build-web/site node --test tests/web/language.test.mjs
 import assert from 'node:assert/strict';
 import path from 'node:path';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import { fileURLToPath } from 'node:url';
 
-import { launchChromium, openGame, serveFolder } from './browser.mjs';
+import { openedForTests, openGame } from './browser.mjs';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 const site = process.env.STONEWICK_SITE || path.join(root, 'build-web/site');
 const NBSP = '\u00a0';
 
-let browser;
-let served;
-before(async () => {
-  served = await serveFolder(site);
-  browser = await launchChromium();
-});
-after(async () => {
-  await browser.close();
-  served.server.close();
-});
+const web = openedForTests(site);
 
 const menu = (page) => page.$$eval('#menu button:not([hidden])', (buttons) =>
   buttons.map((b) => [b.textContent, b.querySelector('u').textContent]));
@@ -36,7 +27,7 @@ async function altKey(page, key) {
 }
 
 test('?lang=fr shows the French menu, read-outs, windows and boxes', async () => {
-  const page = await openGame(browser, `${served.address}?lang=fr`);
+  const page = await openGame(web.browser, `${web.served.address}?lang=fr`);
   assert.deepEqual(await menu(page), [
     ['Quitter', 'Q'], ['Instructions', 'I'], ['Jouer', 'J'], ['Pause', 'P'],
     ['Mélanger', 'M'], ['Sauter', 'S'], ['Auto', 'A'], ['À propos', 'o'],
@@ -71,11 +62,11 @@ test('?lang=fr shows the French menu, read-outs, windows and boxes', async () =>
 
 test('the browser\'s languages choose; English stands in for any other', async () => {
   const open = async (query, languages) => {
-    const page = await browser.newPage();
+    const page = await web.browser.newPage();
     await page.evaluateOnNewDocument((wanted) => {
       Object.defineProperty(navigator, 'languages', { get: () => wanted });
     }, languages);
-    await page.goto(served.address + query);
+    await page.goto(web.served.address + query);
     await page.waitForFunction(() => document.querySelectorAll('#menu button').length > 0);
     const first = (await menu(page))[0][0];
     await page.close();
@@ -89,7 +80,7 @@ test('the browser\'s languages choose; English stands in for any other', async (
 
 test('in every language the menu stays one row and the read-outs apart', async () => {
   for (const language of ['en', 'de', 'es', 'fr', 'ru']) {
-    const page = await openGame(browser, `${served.address}?lang=${language}`);
+    const page = await openGame(web.browser, `${web.served.address}?lang=${language}`);
     const layout = await page.evaluate(() => {
       // Two-digit counts, as a long game reaches them.
       Page.showReadout(3, 'Kills : 99');

@@ -10,10 +10,10 @@ import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import { fileURLToPath } from 'node:url';
 
-import { downloadedRecording, launchChromium, openGame, serveFolder } from './browser.mjs';
+import { downloadedRecording, openedForTests, openGame, serveFolder } from './browser.mjs';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 const site = process.env.STONEWICK_SITE || path.join(root, 'build-web/site');
@@ -50,7 +50,7 @@ const codeOf = (picture) => pictures.indexOf(picture);
 // Opens the game with cellPicture(col, row) in the page: that cell of the canvas as
 // hexadecimal RGB.
 async function openBoard(query = '', prepare = undefined) {
-  const page = await openGame(browser, served.address + query, prepare);
+  const page = await openGame(web.browser, web.served.address + query, prepare);
   await page.evaluate(() => {
     const context = document.querySelector('#board').getContext('2d');
     window.cellPicture = (col, row) => {
@@ -111,16 +111,7 @@ async function walkIntoBox(page) {
   assert.fail('no box opened');
 }
 
-let browser;
-let served;
-before(async () => {
-  served = await serveFolder(site);
-  browser = await launchChromium();
-});
-after(async () => {
-  await browser?.close();
-  served?.server.close();
-});
+const web = openedForTests(site);
 
 test('the page opens on the level-1 board of the replay tool, cell for cell', async () => {
   const page = await openBoard();
@@ -345,7 +336,7 @@ test('by touch: a swipe and the pad step and turn, Push and Smash act, the menu 
 
 test('after a first visit the page plays with no server', async () => {
   const own = await serveFolder(site);
-  const page = await openGame(browser, own.address);
+  const page = await openGame(web.browser, own.address);
   await page.evaluate(() => navigator.serviceWorker.ready);
   await page.waitForFunction(() => navigator.serviceWorker.controller !== null, { timeout: 5000 });
   own.server.closeAllConnections();
@@ -378,7 +369,7 @@ test('Esc closes Instructions, opened by the menu or by Alt+I, and the arrows th
 });
 
 test('opened as a file, the page says that it must be served and how', async () => {
-  const page = await browser.newPage();
+  const page = await web.browser.newPage();
   await page.goto(`file://${path.resolve(site)}/index.html`);
   const said = await page.$eval('#failure', (e) => (e.hidden ? '' : e.textContent));
   assert.match(said, /served by a web server.*bash scripts\/web\.sh/s);

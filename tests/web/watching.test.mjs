@@ -9,10 +9,10 @@ import { execFileSync } from 'node:child_process';
 import { copyFileSync, mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
-import { after, before, test } from 'node:test';
+import { test } from 'node:test';
 import { fileURLToPath } from 'node:url';
 
-import { downloadedRecording, launchChromium, openGame, serveFolder } from './browser.mjs';
+import { downloadedRecording, openedForTests, openGame } from './browser.mjs';
 
 const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
 const site = process.env.STONEWICK_SITE || path.join(root, 'build-web/site');
@@ -21,19 +21,9 @@ const recorded = path.join(root, 'tests/replay/check_recording_matches.script');
 const NAME = 'watched.rec';
 const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
-let browser;
-let served;
-before(async () => {
-  // A recording served beside the page, for ?play=NAME.
-  copyFileSync(recorded, path.join(site, NAME));
-  served = await serveFolder(site);
-  browser = await launchChromium();
-});
-after(async () => {
-  await browser.close();
-  served.server.close();
-  rmSync(path.join(site, NAME), { force: true });
-});
+// A recording served beside the page, for ?play=NAME.
+const web = openedForTests(site, () => copyFileSync(recorded, path.join(site, NAME)),
+                           () => rmSync(path.join(site, NAME), { force: true }));
 
 // The canvas's cells as tile numbers, told apart by the colour of each tile's pixels as the
 // recording's own final state says they must be.
@@ -66,7 +56,7 @@ function finalTiles(recording) {
 
 test('a recording made in the window plays in the page to the board it ended on, and is ' +
      'judged exactly as recorded', async () => {
-  const page = await openGame(browser, `${served.address}?play=${NAME}`);
+  const page = await openGame(web.browser, `${web.served.address}?play=${NAME}`);
   await page.waitForSelector('#playback:not([hidden])', { timeout: 5000 });
   for (let i = 0; i < 4; ++i) {
     await page.keyboard.press('+');
@@ -92,7 +82,7 @@ test('taken over with T under ?record, the game plays on and the page offers one
      'that begins with the old one\'s lines and checks whole', async () => {
   const downloads = mkdtempSync(path.join(os.tmpdir(), 'stonewick-downloads-'));
   try {
-    const page = await openGame(browser, `${served.address}?play=${NAME}&record`);
+    const page = await openGame(web.browser, `${web.served.address}?play=${NAME}&record`);
     const session = await page.createCDPSession();
     await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloads });
     await page.waitForSelector('#playback:not([hidden])', { timeout: 5000 });
