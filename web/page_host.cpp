@@ -161,9 +161,13 @@ void PageHost::TakeInput() {
         break;
     }
   }
-  page_set_play_running(
-      session_.game().running && !session_.game().pausedByPlayer && !session_.IsWatching() ? 1 : 0,
-      static_cast<int>(MenuCommand::Pause));
+  // Whether a hidden page must pause play, told only when it changes.
+  const bool playRunning =
+      session_.game().running && !session_.game().pausedByPlayer && !session_.IsWatching();
+  if (playRunning != playRunning_) {
+    playRunning_ = playRunning;
+    page_set_play_running(playRunning ? 1 : 0, static_cast<int>(MenuCommand::Pause));
+  }
 }
 
 std::int64_t PageHost::MsUntilWakeUp() {

@@ -97,6 +97,7 @@ class PageHost final : public FrontEnd, private RecordingSink {
   int dirtyRight_ = -1;
   int dirtyBottom_ = -1;
   bool closed_ = false;
+  bool playRunning_ = false;
 };
 
 }  // namespace stonewick::page
