@@ -1,5 +1,5 @@
 // The whole state of the rules in one object, and every rule operation on it. The
-// operations live in one source file per subsystem: board.cpp, play_control.cpp,
+// operations live in one source file per subsystem: board_changes.cpp, play_control.cpp,
 // layouts.cpp, player.cpp, hardening.cpp, baddies.cpp and scanner.cpp.
 #pragma once
 

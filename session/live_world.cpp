@@ -3,17 +3,16 @@
 
 #include "lib/pause.h"
 #include "lib/play_clock.h"
-#include "session/session.h"
 
 namespace stonewick {
 
 bool LiveWorld::StartRecording(RecordingSink& sink, const std::string& opening,
                                std::int64_t clockMs) {
-  FrontEnd& frontEnd = session_.frontEnd_;
+  FrontEnd& frontEnd = frontEnd_;
   // The recording's clock: whole milliseconds, counted on from `clockMs` as of now.
-  recorder_.emplace(
-      session_.game_.nesting, sink,
-      [&frontEnd, start = frontEnd.SteadyMs() - clockMs] { return frontEnd.SteadyMs() - start; });
+  recorder_.emplace(game_.nesting, sink, [&frontEnd, start = frontEnd.SteadyMs() - clockMs] {
+    return frontEnd.SteadyMs() - start;
+  });
   if (!recorder_->Start(opening, clockMs)) {
     recorder_.reset();
     return false;
@@ -31,21 +30,20 @@ void LiveWorld::StopRecording() {
 }
 
 void LiveWorld::ContinueClock(std::int64_t clockMs) {
-  clockZero_ = session_.frontEnd_.SteadyMs() - clockMs;
+  clockZero_ = frontEnd_.SteadyMs() - clockMs;
 }
 
 void LiveWorld::Deliver(const Event& event) {
-  Game& game = session_.game_;
   if (!recorder_) {
-    game.Apply(event);
-  } else if (EndsTheGame(event) && game.nesting.Depth() == 0) {
+    game_.Apply(event);
+  } else if (EndsTheGame(event) && game_.nesting.Depth() == 0) {
     // The recording ends with the state the game is left in.
-    recorder_->EndWithState(session_.StateText());
-    game.Apply(event);
+    recorder_->EndWithState(surroundings_.StateText());
+    game_.Apply(event);
   } else {
     recorder_->BeginEvent(event);
-    game.Apply(event);
-    recorder_->EndEvent([this] { return session_.StateText(); });
+    game_.Apply(event);
+    recorder_->EndEvent([this] { return surroundings_.StateText(); });
   }
 }
 
@@ -61,14 +59,14 @@ double LiveWorld::Now() {
     return static_cast<double>(recorder_->ClockMs()) / static_cast<double>(kMsPerDay);
   }
   if (clockZero_) {
-    const std::int64_t ms = session_.frontEnd_.SteadyMs() - *clockZero_;
+    const std::int64_t ms = frontEnd_.SteadyMs() - *clockZero_;
     return static_cast<double>(ms) / static_cast<double>(kMsPerDay);
   }
-  return session_.frontEnd_.LocalDays();
+  return frontEnd_.LocalDays();
 }
 
 std::uint32_t LiveWorld::ClockReading() {
-  const std::uint32_t reading = session_.frontEnd_.ClockReading();
+  const std::uint32_t reading = frontEnd_.ClockReading();
   if (recorder_) {
     recorder_->Reading(reading);
   }
@@ -76,19 +74,19 @@ std::uint32_t LiveWorld::ClockReading() {
 }
 
 std::int64_t LiveWorld::TimerClockMs() {
-  return session_.frontEnd_.SteadyMs();
+  return frontEnd_.SteadyMs();
 }
 
 void LiveWorld::TimersChanged() {
-  session_.AskForWakeUp();
+  surroundings_.AskForWakeUp();
 }
 
 void LiveWorld::YieldPoint() {
-  session_.frontEnd_.LetEventsIn();
+  frontEnd_.LetEventsIn();
 }
 
 char LiveWorld::Box(BoxKind kind, const std::string& message) {
-  const char answer = session_.frontEnd_.RunModalBox(kind, message);
+  const char answer = frontEnd_.RunModalBox(kind, message);
   if (kind == BoxKind::Question && recorder_) {
     recorder_->Answer(answer);
   }
@@ -96,11 +94,11 @@ char LiveWorld::Box(BoxKind kind, const std::string& message) {
 }
 
 void LiveWorld::Pause(std::int32_t ms) {
-  session_.frontEnd_.Sleep(CappedPauseMs(ms));
+  frontEnd_.Sleep(CappedPauseMs(ms));
 }
 
 void LiveWorld::Closing() {
-  session_.Close();
+  surroundings_.Close();
 }
 
 }  // namespace stonewick

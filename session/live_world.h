@@ -9,16 +9,31 @@
 #include <string_view>
 
 #include "game/event.h"
+#include "game/game.h"
+#include "session/front_end.h"
 #include "session/game_recorder.h"
 #include "session/world.h"
 
 namespace stonewick {
 
-class Session;
-
 class LiveWorld final : public World {
  public:
-  explicit LiveWorld(Session& session) : session_(session) {}
+  // What live play asks of the session around it.
+  class Surroundings {
+   public:
+    // The whole state, as a dump writes it: what a recording's checkpoints are made of.
+    virtual std::string StateText() const = 0;
+    // The main window closes; the game ends.
+    virtual void Close() = 0;
+    // The timers have changed: the front end is to wake the session when one is due.
+    virtual void AskForWakeUp() = 0;
+
+   protected:
+    ~Surroundings() = default;
+  };
+
+  LiveWorld(FrontEnd& frontEnd, Game& game, Surroundings& surroundings)
+      : frontEnd_(frontEnd), game_(game), surroundings_(surroundings) {}
 
   // Records from now on, the clock at `clockMs`: `opening` is the recording's first lines.
   bool StartRecording(RecordingSink& sink, const std::string& opening, std::int64_t clockMs);
@@ -42,7 +57,9 @@ class LiveWorld final : public World {
   void Closing() override;
 
  private:
-  Session& session_;
+  FrontEnd& frontEnd_;
+  Game& game_;
+  Surroundings& surroundings_;
   std::optional<GameRecorder> recorder_;
   // The steady clock's reading when the rules' clock read 0, once it goes on from a recording.
   std::optional<std::int64_t> clockZero_;

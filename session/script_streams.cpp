@@ -36,8 +36,8 @@ int RunScript(std::istream& script, std::ostream& out, std::ostream& err, const 
   return status;
 }
 
-std::istream* OpenScript(const char* path, std::istream& in, std::ifstream& file,
-                         std::ostream& err, std::string_view program) {
+std::istream* OpenScript(const char* path, std::istream& in, std::ifstream& file, std::ostream& err,
+                         std::string_view program) {
   if (std::string_view(path) == "-") {
     return &in;
   }

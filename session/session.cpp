@@ -4,8 +4,6 @@
 
 #include <algorithm>
 
-#include "session/watching.h"
-
 namespace stonewick {
 
 Session::Session(FrontEnd& frontEnd) : frontEnd_(frontEnd) {
@@ -28,7 +26,7 @@ void Session::Deliver(const Event& event) {
   if (closed_) {
     return;
   }
-  if (!Live() && watching_ != nullptr) {
+  if (IsWatching()) {
     watching_->Input(event);
     return;
   }
@@ -89,11 +87,11 @@ std::string Session::StateText() const {
   return DumpText(game_, Shown());
 }
 
-void Session::Watch(Timeline recording, const WatchOptions& options) {
+void Session::Watch(std::unique_ptr<Playback> playback) {
   // The live game gives way: its timers and its recording stop.
   frontEnd_.WakeAfter(-1);
   live_.StopRecording();
-  watching_ = std::make_unique<Watching>(*this, std::move(recording), options);
+  watching_ = std::move(playback);
   ShowCommands();
 }
 

@@ -23,11 +23,24 @@ namespace stonewick {
 
 class RecordingSink;
 class ScriptWorld;
-class Timeline;
-class Watching;
-struct WatchOptions;
 
-class Session final : private Host {
+// A recording that plays in a session instead of the player: Watching (session/watching.h).
+class Playback {
+ public:
+  virtual ~Playback() = default;
+  // Plays until the main window closes, the player takes the controls or it is left.
+  virtual void Run() = 0;
+  // What the player does while it plays.
+  virtual void Input(const Event& event) = 0;
+  // A jump to `ms` after the recording's start.
+  virtual void JumpToTime(std::int64_t ms) = 0;
+  // It stops, for another recording to play: Run returns.
+  virtual void Leave() = 0;
+  // 1 when the recording differs from the game played back, else 0.
+  virtual int ExitStatus() const = 0;
+};
+
+class Session final : private Host, private LiveWorld::Surroundings {
  public:
   explicit Session(FrontEnd& frontEnd);
   ~Session() override;
@@ -50,8 +63,9 @@ class Session final : private Host {
   void WakeUp();
 
   // ---- Watching a recording (see session/watching.h).
-  // From now on the recording plays instead of the player: call after Start.
-  void Watch(Timeline recording, const WatchOptions& options);
+  // From now on `playback` plays instead of the player: call after Start. Watch
+  // (session/watching.h) makes a recording's.
+  void Watch(std::unique_ptr<Playback> playback);
   // Plays the recording until the main window closes or the player takes the controls.
   void RunWatching();
   bool IsWatching() const { return watching_ != nullptr && !Live(); }
@@ -60,7 +74,6 @@ class Session final : private Host {
   void JumpInRecording(std::int64_t ms);
   // The recording that plays stops, for another to be watched: RunWatching returns.
   void LeaveRecording();
-  Watching* CurrentWatching() { return watching_.get(); }
   // 0 when what was watched played back as recorded (or nothing was watched), 1 when it
   // differed.
   int WatchExitStatus() const { return watchExitStatus_; }
@@ -71,13 +84,12 @@ class Session final : private Host {
   // What the window shows of it: the timers, the Pause caption and the six read-outs.
   WindowItems Shown() const;
   // The whole state, as a dump writes it.
-  std::string StateText() const;
+  std::string StateText() const override;
   const TimerSchedule& Timers() const { return timers_; }
   bool SkipEnabled() const { return skipEnabled_; }
   bool Closed() const { return closed_; }
 
  private:
-  friend class LiveWorld;
   friend class ScriptWorld;
   friend class Watching;
   friend class Replay;
@@ -107,10 +119,10 @@ class Session final : private Host {
   // An event straight to the rules, as a script gives it: nothing is recorded.
   void Apply(const Event& event) { game_.Apply(event); }
   Game& MutableGame() { return game_; }
-  // The main window closes; the game ends.
-  void Close();
-  // Asks the front end to wake the session when the next timer is due.
-  void AskForWakeUp();
+  // LiveWorld::Surroundings: the main window closes, and the game ends; the front end is asked
+  // to wake the session when the next timer is due.
+  void Close() override;
+  void AskForWakeUp() override;
   // The menu as it may be used now: greyed but for Exit while a recording plays.
   void ShowCommands();
   // Takes over the whole state another session reached, and shows it.
@@ -127,9 +139,9 @@ class Session final : private Host {
   std::string pauseCaption_ = kPauseCaption;
   bool skipEnabled_ = true;
   bool closed_ = false;
-  LiveWorld live_{*this};
+  LiveWorld live_{frontEnd_, game_, *this};
   World* world_ = &live_;
-  std::unique_ptr<Watching> watching_;
+  std::unique_ptr<Playback> watching_;
   int watchExitStatus_ = 0;
 };
 

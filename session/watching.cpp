@@ -289,6 +289,13 @@ void Watching::TakeControls() {
   Show();
 }
 
+Watching& Watch(Session& session, Timeline recording, WatchOptions options) {
+  auto watching = std::make_unique<Watching>(session, std::move(recording), std::move(options));
+  Watching& watched = *watching;
+  session.Watch(std::move(watching));
+  return watched;
+}
+
 // ---- Pacing.
 
 double Watching::Speed() const {

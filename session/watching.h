@@ -15,13 +15,13 @@
 #include "recording_format/block.h"
 #include "recording_format/script_reader.h"
 #include "session/script_world.h"
+#include "session/session.h"
 #include "session/timeline.h"
 #include "session/watch_status.h"
 
 namespace stonewick {
 
 class RecordingSink;
-class Session;
 
 struct WatchOptions {
   // What the player calls the recording: its file's name.
@@ -32,26 +32,26 @@ struct WatchOptions {
   std::string date;
 };
 
-class Watching final : private ScriptWorld::Pacing {
+class Watching final : public Playback, private ScriptWorld::Pacing {
  public:
   Watching(Session& session, Timeline timeline, WatchOptions options);
 
   // Plays from the start; returns once the main window has closed or the player has taken
   // the controls.
-  void Run();
+  void Run() override;
   // Input from the player while the recording plays: the keys steer it, Exit and the close
   // box end the program, and nothing else reaches the game.
-  void Input(const Event& event);
+  void Input(const Event& event) override;
   void Steer(WatchCommand command);
   // A jump to `ms` after the recording's start (a click on the track).
-  void JumpToTime(std::int64_t ms);
+  void JumpToTime(std::int64_t ms) override;
   // A jump carried out at once (the tests and the figures jump so).
   void JumpTo(PlayPosition position);
   // The playback stops, for another recording to be watched: Run returns.
-  void Leave();
+  void Leave() override;
 
   // 1 when the recording, anywhere in it, differs from the game played back; else 0.
-  int ExitStatus() const;
+  int ExitStatus() const override;
   bool TakenOver() const { return takenOver_; }
   WatchStatus Status() const;
   const Timeline& Recording() const { return timeline_; }
@@ -132,5 +132,9 @@ class Watching final : private ScriptWorld::Pacing {
   std::optional<ScriptError> ownDifference_;
   std::uint64_t ownDifferenceBlockLine_ = 0;
 };
+
+// From now on `recording` plays in `session` instead of the player: call after Start, then
+// Session::RunWatching. The session keeps the Watching it returns until the playback ends.
+Watching& Watch(Session& session, Timeline recording, WatchOptions options);
 
 }  // namespace stonewick

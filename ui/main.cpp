@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "recording_format/stream_lines.h"
+#include "session/replay.h"
 #include "session/timeline.h"
 #include "ui/command_line.h"
 #include "ui/first_paint.h"

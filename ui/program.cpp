@@ -43,7 +43,7 @@ void Program::StartWatching(Timeline recording, const std::string& name,
     options.continueInto = recordingFile.get();
     options.date = LocalDateText();
   }
-  session.Watch(std::move(recording), options);
+  Watch(session, std::move(recording), options);
   QTimer::singleShot(0, &mainWindow, [this] { session.RunWatching(); });
 }
 

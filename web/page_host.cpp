@@ -129,7 +129,7 @@ void PageHost::WatchOpenedRecording() {
     options.date = date.data();
   }
   page_set_watching(1);
-  session_.Watch(std::move(recording), options);
+  Watch(session_, std::move(recording), options);
 }
 
 void PageHost::TakeInput() {

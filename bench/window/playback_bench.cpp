@@ -20,13 +20,13 @@ using namespace stonewick;
 namespace {
 
 Program* program = nullptr;
+Watching* playback = nullptr;
 
 void Jump(benchmark::State& state, double part) {
-  Watching& playback = *program->session.CurrentWatching();
-  const PlayPosition to = playback.Recording().PositionAt(
-      static_cast<std::int64_t>(static_cast<double>(playback.Recording().EndMs()) * part));
+  const PlayPosition to = playback->Recording().PositionAt(
+      static_cast<std::int64_t>(static_cast<double>(playback->Recording().EndMs()) * part));
   for (auto _ : state) {
-    playback.JumpTo(to);
+    playback->JumpTo(to);
     QCoreApplication::processEvents();
   }
 }
@@ -50,6 +50,6 @@ int main(int argc, char* argv[]) {
     // Watched but not played: the benchmarks jump in it.
     WatchOptions options;
     options.name = "bench.rec";
-    started.session.Watch(std::move(recording), options);
+    playback = &Watch(started.session, std::move(recording), options);
   });
 }

@@ -22,8 +22,7 @@ class PlaybackTest : public QObject {
   void cleanup() { program.reset(); }
 
   void jumpsForwardAndBackLandOnTheStateAReplayReaches() {
-    Watch("check_recording_matches.script");
-    Watching& playback = *program->session.CurrentWatching();
+    Watching& playback = Watched("check_recording_matches.script");
     const Timeline& recording = playback.Recording();
     const std::int64_t end = recording.EndMs();
     for (const PlayPosition to :
@@ -42,8 +41,7 @@ class PlaybackTest : public QObject {
   }
 
   void aRecordingThatDiffersAnywhereIsJudgedSoWhateverIsWatched() {
-    Watch("check_recording_altered.script");
-    Watching& playback = *program->session.CurrentWatching();
+    Watching& playback = Watched("check_recording_altered.script");
     playback.JumpTo(playback.Recording().LastEvent());
     QCOMPARE(playback.ExitStatus(), 1);
     QVERIFY(playback.Status().differs);
@@ -55,18 +53,22 @@ class PlaybackTest : public QObject {
 
  private:
   // Watches a recording of tests/replay without playing it: the test jumps in it.
-  void Watch(const char* name) {
+  Watching& Watched(const char* name) {
     std::ifstream file(std::string(STONEWICK_SOURCE_DIR "/tests/replay/") + name);
     StreamLines lines(file);
     Timeline recording;
     std::string errors;
-    QCOMPARE(recording.Read(lines, errors, "stonewick"), 0);
+    if (recording.Read(lines, errors, "stonewick") != 0) {
+      qFatal("%s", errors.c_str());
+    }
     program = std::make_unique<Program>();
     program->mainWindow.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&program->mainWindow));
+    if (!QTest::qWaitForWindowExposed(&program->mainWindow)) {
+      qFatal("the main window did not show");
+    }
     WatchOptions options;
     options.name = "game.rec";
-    program->session.Watch(std::move(recording), options);
+    return Watch(program->session, std::move(recording), options);
   }
 
   std::unique_ptr<Program> program;

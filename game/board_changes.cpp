@@ -1,4 +1,4 @@
-// The board's drawing operations and the rules' start-up.
+// Every change to the board goes through here, and is drawn at once; and the rules' start-up.
 #include "game/game.h"
 
 namespace stonewick {
