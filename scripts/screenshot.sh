@@ -2,11 +2,11 @@
 # Regenerates the screenshots: builds the game, starts it on a virtual X display, plays a few
 # moves and photographs its window: docs/screenshot.png, and under openbox, frame and all,
 # docs/languages/LANG.png in each language the game speaks.
-# Usage: scripts/screenshot.sh [BUILD_DIR]
+# Usage: scripts/screenshot.sh [BUILD_DIR]   (build-play/, play.sh's, unless given)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-build="${1:-build}"
+build="${1:-build-play}"
 bash scripts/install-deps.sh play display
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DSTONEWICK_TESTS=OFF -DSTONEWICK_BENCH=OFF
