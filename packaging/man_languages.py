@@ -23,9 +23,8 @@ NAMES = {"de": "Deutsch", "es": "Español", "fr": "Français", "ru": "Русск
 
 
 def roff(text):
-    """A caption as groff prints it: no hyphen taken for a minus, no leading control dot."""
-    text = text.replace("\\", "\\e").replace("-", "\\-")
-    return "\\&" + text if text.startswith((".", "'")) else text
+    """A caption as groff prints it: never hyphenated, no hyphen taken for a minus."""
+    return "\\%" + text.replace("\\", "\\e").replace("-", "\\-")
 
 
 def letters_paragraph(catalogue):
@@ -42,7 +41,7 @@ def letters_paragraph(catalogue):
         if letter is None:
             raise SystemExit(f"{catalogue}: {caption!r} has no single Alt letter")
         end = "." if i + 1 == len(COMMANDS) else ","
-        lines.append(f'.BR "{roff(caption.replace("&", ""))}" " (Alt+{roff(letter)}){end}"')
+        lines.append(f'.BR "{roff(caption.replace("&", ""))}" "\\~(Alt+{letter}){end}"')
     return lines
 
 
