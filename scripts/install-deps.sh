@@ -27,7 +27,8 @@ packages_of() {
       echo g++ make cmake qt6-base-dev zlib1g-dev fonts-liberation qt6-l10n-tools python3 \
         qt6-translations-l10n
       ;;
-    display) echo xvfb xauth xdotool x11-utils x11-apps imagemagick openbox ;;
+    # x11-xkb-utils switches the virtual display's keyboard layout.
+    display) echo xvfb xauth xdotool x11-utils x11-apps imagemagick openbox x11-xkb-utils ;;
     test)
       echo pkg-config clang-format shellcheck libgtest-dev libbenchmark-dev libx11-dev \
         desktop-file-utils appstream valgrind
@@ -42,8 +43,9 @@ packages_of() {
       fi
       ;;
     # dpkg-dev gives the build flags and the libraries' package names; file, man-db and
-    # groff-base serve lintian's checks.
-    package) echo dpkg-dev file lintian man-db groff-base ;;
+    # groff-base serve lintian's checks; appstream-compose checks the package as software
+    # centres read it.
+    package) echo dpkg-dev file lintian man-db groff-base appstream-compose ;;
     fuzz) echo clang libclang-rt-14-dev cmake make zlib1g-dev ;;
     *) return 1 ;;
   esac

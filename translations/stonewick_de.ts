@@ -117,6 +117,26 @@ so abgespielt wurde, 1, wenn sie abwich, 2 bei Problemen.
 Tasten, Regeln und Menü beschreibt die Handbuchseite stonewick(6).
 </translation>
     </message>
+    <message>
+        <source>unrecognized option &apos;%1&apos;</source>
+        <translation>unbekannte Option &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a FILE</source>
+        <translation>Option &apos;%1&apos; braucht eine DATEI</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>Option &apos;%1&apos; braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>(try &apos;stonewick --help&apos;)</source>
+        <translation>(siehe &apos;stonewick --help&apos;)</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

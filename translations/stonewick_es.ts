@@ -118,6 +118,26 @@ Las teclas, las reglas y el menú se describen en la página de manual
 stonewick(6).
 </translation>
     </message>
+    <message>
+        <source>unrecognized option &apos;%1&apos;</source>
+        <translation>opción desconocida &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a FILE</source>
+        <translation>la opción &apos;%1&apos; necesita un FICHERO</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>la opción &apos;%1&apos; necesita un valor</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>(try &apos;stonewick --help&apos;)</source>
+        <translation>(pruebe &apos;stonewick --help&apos;)</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

@@ -118,6 +118,26 @@ Les touches, les règles et le menu sont décrits dans la page de manuel
 stonewick(6).
 </translation>
     </message>
+    <message>
+        <source>unrecognized option &apos;%1&apos;</source>
+        <translation>option inconnue &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a FILE</source>
+        <translation>l&apos;option &apos;%1&apos; attend un FICHIER</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>l&apos;option &apos;%1&apos; attend une valeur</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argument inattendu &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>(try &apos;stonewick --help&apos;)</source>
+        <translation>(essayez &apos;stonewick --help&apos;)</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>

@@ -117,6 +117,26 @@ The keys, the rules and the menu are described in the manual page stonewick(6).
 Клавиши, правила и меню описаны на странице руководства stonewick(6).
 </translation>
     </message>
+    <message>
+        <source>unrecognized option &apos;%1&apos;</source>
+        <translation>неизвестный параметр &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a FILE</source>
+        <translation>параметру &apos;%1&apos; нужен ФАЙЛ</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>параметру &apos;%1&apos; нужно значение</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>лишний аргумент &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>(try &apos;stonewick --help&apos;)</source>
+        <translation>(см. &apos;stonewick --help&apos;)</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -239,7 +259,7 @@ The Stonewick developers
     <message>
         <source>A&amp;bout</source>
         <extracomment>A command on the menu bar. &amp; marks its Alt letter: every caption has one, and no two captions share a letter. The bar must stay one row, so keep it short.</extracomment>
-        <translation>&amp;О игре</translation>
+        <translation>&amp;Об игре</translation>
     </message>
     <message>
         <source>&amp;Resume</source>

@@ -98,7 +98,7 @@ void BoardView::paintEvent(QPaintEvent* event) {
 
 void BoardView::keyPressEvent(QKeyEvent* event) {
   event->accept();
-  emit KeyDown(VirtualKeyOf(event->key(), event->modifiers()));
+  emit KeyDown(VirtualKeyOf(*event));
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {

@@ -1,10 +1,12 @@
 // Reads the game's options off the command line and sets Qt's own options aside for Qt.
 #include "ui/command_line.h"
 
+#include <QString>
 #include <QtGlobal>
 #include <array>
 #include <string_view>
-#include <utility>
+
+#include "ui/translations.h"
 
 #ifndef STONEWICK_VERSION
 #error "STONEWICK_VERSION comes from the project version (ui/CMakeLists.txt)"
@@ -31,6 +33,15 @@ constexpr std::array<std::string_view, 15> kQtOptionsWithValue = {"platform",
                                                                   "name",
                                                                   "style",
                                                                   "stylesheet"};
+// What can be wrong, %1 the option or argument at fault.
+constexpr const char* kUnrecognizedOption =
+    QT_TRANSLATE_NOOP("CommandLine", "unrecognized option '%1'");
+constexpr const char* kFileMissing = QT_TRANSLATE_NOOP("CommandLine", "option '%1' needs a FILE");
+constexpr const char* kValueMissing = QT_TRANSLATE_NOOP("CommandLine", "option '%1' needs a value");
+constexpr const char* kUnexpectedArgument =
+    QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'");
+constexpr const char* kTryHelp = QT_TRANSLATE_NOOP("CommandLine", "(try 'stonewick --help')");
+
 constexpr std::array<std::string_view, 6> kQtFlags = {"reverse", "widgetcount", "testability",
                                                       "nograb",  "dograb",      "qmljsdebugger"};
 
@@ -60,9 +71,12 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
   if (argc > 0) {
     line.qtArguments.push_back(argv[0]);
   }
-  const auto mistake = [&line](std::string what) {
+  const auto mistake = [&line](const char* pattern, std::string_view subject) {
     line.request = CommandLine::Request::Mistake;
-    line.mistake = std::move(what);
+    line.mistakePattern = pattern;
+    line.mistakeSubject = std::string(subject);
+    line.mistake =
+        QString::fromUtf8(pattern).arg(QString::fromStdString(line.mistakeSubject)).toStdString();
     return line;
   };
   for (int i = 1; i < argc; ++i) {
@@ -83,13 +97,13 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
         path = argv[++i];
       }
       if (path.empty()) {
-        return mistake("option '" + std::string(option) + "' needs a FILE");
+        return mistake(kFileMissing, option);
       }
       (option == "--record" ? line.recordPath : line.playPath) = std::string(path);
       continue;
     }
     if (arg.size() < 2 || arg.front() != '-') {
-      return mistake("unexpected argument '" + std::string(arg) + "'");
+      return mistake(kUnexpectedArgument, arg);
     }
     // Qt's own options, with their values, go to Qt as they are.
     std::string_view name = arg.substr(arg.starts_with("--") ? 2 : 1);
@@ -99,7 +113,7 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
       line.qtArguments.push_back(argv[i]);
       if (!joinedValue) {
         if (i + 1 >= argc) {
-          return mistake("option '" + std::string(arg) + "' needs a value");
+          return mistake(kValueMissing, arg);
         }
         line.qtArguments.push_back(argv[++i]);
       }
@@ -107,11 +121,18 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
     } else if (Contains(kQtFlags, name)) {
       line.qtArguments.push_back(argv[i]);
     } else {
-      return mistake("unrecognized option '" + std::string(arg) + "'");
+      return mistake(kUnrecognizedOption, arg);
     }
   }
   line.qtArguments.push_back(nullptr);
   return line;
+}
+
+std::string MistakeLine(const CommandLine& line, const Translations& translations) {
+  const QString what = translations.Translate("CommandLine", line.mistakePattern)
+                           .arg(QString::fromStdString(line.mistakeSubject));
+  return "stonewick: " +
+         (what + ' ' + translations.Translate("CommandLine", kTryHelp)).toStdString() + "\n";
 }
 
 std::string UsageText() {

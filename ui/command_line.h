@@ -9,6 +9,8 @@
 
 namespace stonewick {
 
+class Translations;
+
 struct CommandLine {
   enum class Request { Play, ShowHelp, ShowVersion, Mistake };
   Request request = Request::Play;
@@ -21,11 +23,18 @@ struct CommandLine {
   std::vector<char*> qtArguments;
   // -platform among Qt's options: the user has chosen the platform.
   bool platformArgument = false;
-  // For Mistake: what is wrong, in one line without the program's name.
+  // For Mistake: what is wrong, in one line without the program's name; and the same as its
+  // English pattern, whose %1 stands for the option or argument at fault.
   std::string mistake;
+  const char* mistakePattern = "";
+  std::string mistakeSubject;
 };
 
 CommandLine ReadCommandLine(int argc, char* argv[]);
+
+// What a Mistake prints on standard error, in the language of `translations`: the program's
+// name, what is wrong and where to look, on one line with its line end.
+std::string MistakeLine(const CommandLine& line, const Translations& translations);
 
 // The text --help prints (in English; the catalogues translate it), and the line --version
 // prints.

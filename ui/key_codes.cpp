@@ -1,7 +1,9 @@
 // Qt key numbers to the virtual key codes of the board's key handler.
 #include "ui/key_codes.h"
 
+#include <QChar>
 #include <array>
+#include <string_view>
 #include <utility>
 
 #include "game/game.h"
@@ -37,6 +39,33 @@ constexpr std::uint16_t kKeyF1 = 112;
 // The keys that carry + and - beside the digits, whatever the layout: the playback's speed.
 constexpr std::uint16_t kKeyPlus = 187;
 constexpr std::uint16_t kKeyMinus = 189;
+
+// The letter keys of a PC keyboard, row by row from the top as a US layout labels them, each
+// row from the X key code (the kernel's key number plus 8) of its first key.
+struct LetterRow {
+  quint32 firstKeyCode;
+  std::string_view letters;
+};
+constexpr std::array<LetterRow, 3> kLetterRows = {{
+    {24, "QWERTYUIOP"},
+    {38, "ASDFGHJKL"},
+    {52, "ZXCVBNM"},
+}};
+
+// The US letter of the key with X key code keyCode, or 0 when it is no letter key.
+std::uint16_t UsLetterAt(quint32 keyCode) {
+  for (const LetterRow& row : kLetterRows) {
+    if (keyCode >= row.firstKeyCode && keyCode - row.firstKeyCode < row.letters.size()) {
+      return static_cast<std::uint16_t>(row.letters[keyCode - row.firstKeyCode]);
+    }
+  }
+  return 0;
+}
+
+// Qt numbers a letter outside Latin-1 by its upper-case code point.
+bool IsLetterOfAnotherAlphabet(int qtKey) {
+  return qtKey > 0xff && qtKey <= 0xffff && QChar(static_cast<char16_t>(qtKey)).isLetter();
+}
 
 // The code of qtKey in table, or 0 when the table has no such key.
 template <std::size_t N>
@@ -81,6 +110,14 @@ std::uint16_t VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers) {
     return static_cast<std::uint16_t>(kKeyF1 + (qtKey - Qt::Key_F1));
   }
   return 0;
+}
+
+std::uint16_t VirtualKeyOf(const QKeyEvent& event) {
+  const std::uint16_t code = VirtualKeyOf(event.key(), event.modifiers());
+  if (code == 0 && IsLetterOfAnotherAlphabet(event.key())) {
+    return UsLetterAt(event.nativeScanCode());
+  }
+  return code;
 }
 
 }  // namespace stonewick

@@ -1,6 +1,7 @@
 // The virtual key codes that the rules read, from Qt's key numbers.
 #pragma once
 
+#include <QKeyEvent>
 #include <Qt>
 #include <cstdint>
 
@@ -13,5 +14,11 @@ namespace stonewick {
 // Delete 46, F1 to F12 112 to 123, Num Lock 144, Scroll Lock 145), and 0 (no such key) for
 // everything else.
 std::uint16_t VirtualKeyOf(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// The same for a key press, where a layout that puts a letter of another alphabet on a
+// letter key (Russian, Greek...) gives that key's US letter, told by its place on the
+// keyboard: the X key code, which Qt gives as the native scan code under X11 and Wayland.
+// So B smashes and a recording holds 66 whatever the layout.
+std::uint16_t VirtualKeyOf(const QKeyEvent& event);
 
 }  // namespace stonewick

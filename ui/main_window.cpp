@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QScreen>
 #include <QShowEvent>
+#include <algorithm>
 
 #include "session/session.h"
 #include "session/watch_status.h"
@@ -26,17 +27,30 @@ struct ReadoutPlace {
   int left;
   int top;
   bool bold;
+  // The read-out as wide as it gets: the largest count it can show (a long game's kills
+  // carry over from level to level), the clock at the end of a day.
+  const char* widest;
 };
 
 // By Readout, from Powers to the bad-step interval.
 constexpr std::array<ReadoutPlace, kReadoutCount> kReadoutPlaces = {{
-    {274, 390, true},
-    {14, 408, false},
-    {14, 6, true},
-    {136, 408, false},
-    {214, 408, false},
-    {304, 408, false},
+    {274, 390, true, "Powers : 999"},
+    {14, 408, false, "23:59:59"},
+    {14, 6, true, "Level : 5"},
+    {136, 408, false, "Kills : 9999"},
+    {214, 408, false, "At large : 999"},
+    {304, 408, false, ""},
 }};
+// The row under the board, left to right. A language whose words are longer moves a read-out
+// right, as far as the one before it may grow, and keeps this much room between them.
+constexpr std::array kBottomRow = {Readout::Clock, Readout::Kills, Readout::AtLarge};
+constexpr int kReadoutGap = 8;
+// The read-outs keep as much room from the window's right edge as the board from its left.
+constexpr int kReadoutMargin = 14;
+
+std::size_t IndexOf(Readout readout) {
+  return static_cast<std::size_t>(readout);
+}
 
 }  // namespace
 
@@ -81,8 +95,11 @@ MainWindow::MainWindow(Session& session, QtFrontEnd& frontEnd, QWidget* parent)
           [this](std::int64_t ms) { session_.JumpInRecording(ms); });
   // 395 by 480 is the window's outer size, of which the frame takes 8 by 27. It opens with
   // that outer corner at (482, 249), or pulled back onto the screen's free area where it
-  // would not fit there. A language whose menu needs more room widens it by whole tiles.
-  const QSize outer(395 + menuBar_.WidthLacking(395 - 8, BoardView::kCellPixels), 480);
+  // would not fit there. A language whose menu or read-outs need more room widens it by whole
+  // tiles.
+  const int lacking = std::max(menuBar_.WidthLacking(395 - 8, BoardView::kCellPixels),
+                               ReadoutWidthLacking(395 - 8, BoardView::kCellPixels));
+  const QSize outer(395 + lacking, 480);
   resize(outer - QSize(8, 27));
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QPoint place(482, 249);
@@ -113,8 +130,31 @@ void MainWindow::PlaceReadouts() {
     label.setText(TranslatedReadout(kInitialLabelCaptions[i]));
     label.adjustSize();
   }
+  // In English every read-out fits at its own place; longer words push the next one right.
+  for (std::size_t i = 1; i < kBottomRow.size(); ++i) {
+    const QLabel& before = readoutLabels_[IndexOf(kBottomRow[i - 1])];
+    QLabel& label = readoutLabels_[IndexOf(kBottomRow[i])];
+    const int left = before.x() + WidestReadout(kBottomRow[i - 1]) + kReadoutGap;
+    label.move(std::max(label.x(), left), label.y());
+  }
   // The rules write the bad step's interval there, but the window never shows it.
-  readoutLabels_[static_cast<std::size_t>(Readout::BadStepInterval)].hide();
+  readoutLabels_[IndexOf(Readout::BadStepInterval)].hide();
+}
+
+int MainWindow::WidestReadout(Readout readout) const {
+  const QLabel& label = readoutLabels_[IndexOf(readout)];
+  return label.fontMetrics().horizontalAdvance(
+      TranslatedReadout(kReadoutPlaces[IndexOf(readout)].widest));
+}
+
+int MainWindow::ReadoutWidthLacking(int width, int step) const {
+  int right = 0;
+  for (const Readout readout :
+       {Readout::Powers, Readout::Level, Readout::Clock, Readout::Kills, Readout::AtLarge}) {
+    right = std::max(right, readoutLabels_[IndexOf(readout)].x() + WidestReadout(readout));
+  }
+  const int lacking = right + kReadoutMargin - width;
+  return lacking <= 0 ? 0 : (lacking + step - 1) / step * step;
 }
 
 void MainWindow::WireMenu() {
@@ -188,7 +228,7 @@ void MainWindow::CellChanged(int col, int row) {
 }
 
 void MainWindow::ShowReadout(Readout readout, const QString& text) {
-  QLabel& label = readoutLabels_[static_cast<std::size_t>(readout)];
+  QLabel& label = readoutLabels_[IndexOf(readout)];
   label.setText(text);
   label.adjustSize();
 }

@@ -67,7 +67,12 @@ class MainWindow : public QWidget, public GameScreen {
   bool event(QEvent* event) override;
 
  private:
+  // The read-outs at their places, moved right where a language's longer words need it.
   void PlaceReadouts();
+  // How wide a read-out gets with the largest number it can show, in the window's language.
+  int WidestReadout(Readout readout) const;
+  // How much wider than width the read-outs need the client area, in whole steps.
+  int ReadoutWidthLacking(int width, int step) const;
   // The menu bar takes the rows its commands need, the playback bar its own at the bottom
   // while a recording plays; the client area fills the rest.
   void PlaceBarAndClient();

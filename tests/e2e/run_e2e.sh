@@ -39,16 +39,5 @@ board_shows start || fail "the opening board is not level 1"
 xdotool key --clearmodifiers Right
 board_shows turned || fail "the player did not turn right"
 
-xdotool key alt+e
-for _ in $(seq 50); do
-  kill -0 "$game_pid" 2>/dev/null || break
-  sleep 0.1
-done
-if kill -0 "$game_pid" 2>/dev/null; then
-  fail "Exit did not end the program"
-fi
-status=0
-wait "$game_pid" || status=$?
-game_pid=""
-[[ $status -eq 0 ]] || fail "the program ended with status $status"
+exit_by alt+e Exit
 echo "PASS: opened on level 1, turned the player, ended with Exit"

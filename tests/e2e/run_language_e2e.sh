@@ -33,14 +33,7 @@ wait_for_window '^Stonewick - Anleitung$' 5 >/dev/null || fail "no window Stonew
 xdotool windowfocus "$window"
 sleep 0.2
 # Beenden (Exit).
-press alt+b
-for _ in $(seq 50); do
-  kill -0 "$game_pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$game_pid" 2>/dev/null && fail "Alt+B (Beenden) did not end the program"
-wait "$game_pid" || fail "the program ended with status $?"
-game_pid=""
+exit_by alt+b "Alt+B (Beenden)"
 
 grep -qx 'menu instructions' "$recording" || fail "the recording does not hold Anleitung"
 (($(grep -cx 'menu pause' "$recording") == 2)) || fail "the recording lacks Pause and Weiter"

@@ -119,16 +119,7 @@ press alt+r
 press alt+p
 sleep 0.5
 import -window root "$work/final.png"
-xdotool key alt+e
-for _ in $(seq 50); do
-  kill -0 "$game_pid" 2>/dev/null || break
-  sleep 0.1
-done
-kill -0 "$game_pid" 2>/dev/null && fail "Exit did not end the program"
-status=0
-wait "$game_pid" || status=$?
-game_pid=""
-[[ $status -eq 0 ]] || fail "the program ended with status $status"
+exit_by alt+e Exit
 
 # The recording: replayable events, some ran inside others, and the final state.
 [[ $(sed -n 2p "$recording") == manual ]] || fail "the recording does not start manual play"

@@ -3,8 +3,9 @@
 # directory in `work` that is removed on exit together with the game and the X server,
 # start_e2e_display, which starts a 1280x1024 X server for the game, fail MESSAGE, which
 # says what failed with what the game wrote to `$work/game.log` and ends the test (a test
-# that has more to show defines its own after sourcing this), and press KEY..., which types
-# the keys one by one as xdotool names them.
+# that has more to show defines its own after sourcing this), press KEY..., which types
+# the keys one by one as xdotool names them, and exit_by KEY WHAT, which types KEY and fails
+# unless the game then ends within five seconds with status 0.
 e2e_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 # shellcheck source-path=SCRIPTDIR source=../../scripts/xvfb.sh
 source "$e2e_dir/../../scripts/xvfb.sh"
@@ -32,4 +33,17 @@ press() {
     xdotool key --clearmodifiers "$key"
     sleep 0.2
   done
+}
+
+exit_by() {
+  local key=$1 what=$2 status=0
+  press "$key"
+  for _ in $(seq 50); do
+    kill -0 "$game_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$game_pid" 2>/dev/null && fail "$what did not end the program"
+  wait "$game_pid" || status=$?
+  game_pid=""
+  [[ $status -eq 0 ]] || fail "the program ended with status $status"
 }

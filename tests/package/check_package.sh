@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Packs BUILD_DIR with CPack into a temporary folder and checks the package: every file in
-# its Debian place, the control fields, no error from lintian, and the programs unpacked
-# from it running. Installs nothing.
+# its Debian place, the control fields, no error from lintian, the programs unpacked from it
+# running, no error from `appstreamcli compose` (as software centres gather it: the icons and
+# the translated description), and the manual page with each language's Alt letters.
+# Installs nothing.
 #   check_package.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
 build=$1
@@ -25,7 +27,10 @@ dpkg-deb --contents "$deb" | awk '{ print $NF }' >"$work/contents"
 app=example.stonewick.Stonewick
 for file in usr/games/stonewick usr/games/stonewick-replay \
   usr/share/applications/$app.desktop usr/share/metainfo/$app.metainfo.xml \
-  usr/share/icons/hicolor/32x32/apps/stonewick.png \
+  usr/share/icons/hicolor/32x32/apps/stonewick.png usr/share/icons/hicolor/64x64/apps/stonewick.png \
+  usr/share/icons/hicolor/128x128/apps/stonewick.png \
+  usr/share/icons/hicolor/256x256/apps/stonewick.png \
+  usr/share/icons/hicolor/scalable/apps/stonewick.svg \
   usr/share/man/man6/stonewick.6.gz usr/share/man/man6/stonewick-replay.6.gz \
   usr/share/doc/stonewick/copyright usr/share/doc/stonewick/changelog.gz; do
   grep -qx "\./$file" "$work/contents" || fail "the package lacks /$file"
@@ -56,4 +61,27 @@ cmp -s "$work/start_state.out" "$source/tests/replay/start_state.expected" ||
 [ -x "$root/usr/games/stonewick" ] || fail "the game is not executable"
 [[ "$(QT_QPA_PLATFORM=offscreen "$root/usr/games/stonewick" --version)" == *"$version"* ]] || fail "stonewick --version does not print $version"
 
-echo "package $(basename "$deb") checked"
+# What a software centre gathers from the package: no error, the icons it caches, and the
+# description in every language of translations/.
+appstreamcli compose --no-net --origin=stonewick --result-root="$work/compose" "$root" \
+  >"$work/compose.log" 2>&1 || { cat "$work/compose.log" >&2; fail "appstreamcli compose reports errors"; }
+catalog=$work/compose/usr/share/swcatalog/xml/stonewick.xml.gz
+[ -f "$catalog" ] || fail "appstreamcli compose wrote no catalog: $(cat "$work/compose.log")"
+for size in 64 128; do
+  zgrep -q "<icon type=\"cached\" width=\"$size\"" "$catalog" ||
+    fail "the catalog has no ${size}x$size icon"
+done
+# The manual page speaks of the language variables, and names every language's Alt letters.
+zcat "$root/usr/share/man/man6/stonewick.6.gz" >"$work/stonewick.6"
+for variable in LANGUAGE LC_ALL LC_MESSAGES LANG; do
+  grep -qx ".B $variable" "$work/stonewick.6" || fail "the manual page lacks $variable"
+done
+for catalogue in "$source"/translations/stonewick_*.ts; do
+  language=${catalogue##*_}
+  language=${language%.ts}
+  zgrep -q "<description xml:lang=\"$language\">" "$catalog" ||
+    fail "the catalog has no description in $language"
+  grep -q "(LANGUAGE=$language)" "$work/stonewick.6" || fail "the manual page lacks $language's letters"
+done
+
+echo "package $(basename "$deb") checked: $(grep -c '<icon' <(zcat "$catalog")) icons in the catalog"

@@ -1,6 +1,6 @@
 // Keys as the board hands them to the rules: the standard virtual key codes of the control,
 // lock, editing and function keys and of the keypad's digits and operators, read from a real
-// key press.
+// key press, and the letter keys by their place where the layout writes another alphabet.
 #include "ui/key_codes.h"
 
 #include <QSignalSpy>
@@ -72,6 +72,46 @@ class KeyCodesTest : public QObject {
     QCOMPARE(keys.at(0).at(0).value<std::uint16_t>(), std::uint16_t{101});
     QCOMPARE(keys.at(1).at(0).value<std::uint16_t>(), std::uint16_t{53});
     QCOMPARE(keys.at(2).at(0).value<std::uint16_t>(), std::uint16_t{18});
+  }
+
+  // On a Russian layout the keys of B, T and D write и, е and в; the rules and the playback
+  // must see 66, 84 and 68, as on a US layout. A key whose layout gives a Latin character
+  // keeps that character's code, and one that gives no letter stays 0.
+  void lettersOfAnotherAlphabetCountAsTheUsLetterOfTheirKey_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<quint32>("keyCode");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("code");
+    QTest::newRow("и on B") << 0x418 << quint32{56} << QString("и") << 66;
+    QTest::newRow("е on T") << 0x415 << quint32{28} << QString("е") << 84;
+    QTest::newRow("в on D") << 0x412 << quint32{40} << QString("в") << 68;
+    QTest::newRow("й on Q, the first letter key") << 0x419 << quint32{24} << QString("й") << 81;
+    QTest::newRow("я on Z") << 0x42F << quint32{52} << QString("я") << 90;
+    QTest::newRow("ь on M, the last letter key") << 0x42C << quint32{58} << QString("ь") << 77;
+    QTest::newRow("б beside M is no letter key") << 0x411 << quint32{59} << QString("б") << 0;
+    QTest::newRow("х left of Enter is no letter key") << 0x425 << quint32{34} << QString("х") << 0;
+    QTest::newRow("French A on the Q key") << int{Qt::Key_A} << quint32{24} << QString("a") << 65;
+    QTest::newRow("French comma on the M key")
+        << int{Qt::Key_Comma} << quint32{58} << QString(",") << 0;
+  }
+  void lettersOfAnotherAlphabetCountAsTheUsLetterOfTheirKey() {
+    QFETCH(int, key);
+    QFETCH(quint32, keyCode);
+    QFETCH(QString, text);
+    QFETCH(int, code);
+    const QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, keyCode, 0, 0, text);
+    QCOMPARE(VirtualKeyOf(event), code);
+  }
+
+  // The board reads the key's place from the press itself.
+  void boardSmashesWithTheBKeyOnARussianLayout() {
+    const Board board{};
+    BoardView view(board, nullptr);
+    QSignalSpy keys(&view, &BoardView::KeyDown);
+    QKeyEvent press(QEvent::KeyPress, 0x418, Qt::NoModifier, 56, 0x6c8, 0, "и");
+    QCoreApplication::sendEvent(&view, &press);
+    QCOMPARE(keys.count(), 1);
+    QCOMPARE(keys.at(0).at(0).value<std::uint16_t>(), std::uint16_t{66});
   }
 };
 
