@@ -74,67 +74,130 @@ var Page = (function () {
     wake();
   }
 
-  // ---- The desktop: the windows' own coordinates, scaled to the viewport by whole factors
-  // where the game fits (crisp tiles) and smoothly below full size. On a touch screen the
-  // pad goes under the game window in portrait and on both sides of it in landscape.
+  // ---- The desktop: the windows' own coordinates, scaled to fit the screen: crisp where the
+  // game fits at full size or more, smoothly below. On a touch screen the menu is a bar across
+  // the top of the screen and the pad goes under the game window in portrait and on both
+  // sides of it in landscape, both in the screen's own pixels, big enough for a finger.
   const MARGIN = 8;
   const PAD_GAP = 8;
+  const TAP = 44;
+  const NO_REACH = { left: 0, right: 0, below: 0 };
+  const gameScreen = $('#screen');
+  const menu = $('#menu');
   const touchPad = document.querySelectorAll('.pad');
   let touchScreen = navigator.maxTouchPoints > 0 || matchMedia('(any-pointer: coarse)').matches;
   let scale = 1;
   let mainMoved = false;
-  // The game window and the pad together: the pad's reach on each side of the window.
-  function reach(landscape) {
+  // The pad's reach on each side of the game window, in screen pixels.
+  function padReach(landscape) {
     if (!touchScreen) {
-      return { left: 0, right: 0, below: 0 };
+      return NO_REACH;
     }
     const arrows = touchPad[0];
     const actions = touchPad[1];
     return landscape ? { left: arrows.offsetWidth + PAD_GAP, right: actions.offsetWidth + PAD_GAP,
                          below: 0 }
-                     : { left: 0, right: 0, below: arrows.offsetHeight + PAD_GAP };
+                     : { left: 0, right: 0,
+                         below: Math.max(arrows.offsetHeight, actions.offsetHeight) + PAD_GAP };
   }
-  function fitScale(landscape) {
-    const r = reach(landscape);
-    const width = main.offsetWidth + r.left + r.right + 2 * MARGIN;
-    const height = main.offsetHeight + r.below + 2 * MARGIN;
-    const fit = Math.min(window.innerWidth / width, window.innerHeight / height);
-    return fit >= 1 ? Math.floor(fit) : fit;
+  function menuBarHeight() {
+    return menu.parentNode === gameScreen ? menu.offsetHeight : 0;
+  }
+  // The largest scale at which the game window and its pad fit the screen with a margin.
+  function largestScale(landscape) {
+    const r = padReach(landscape);
+    const width = window.innerWidth - 2 * MARGIN - r.left - r.right;
+    const height = window.innerHeight - menuBarHeight() - 2 * MARGIN - r.below;
+    return Math.max(0.1, Math.min(width / main.offsetWidth, height / main.offsetHeight));
+  }
+  // From full size up, the largest scale that gives each of the board's pixels a whole number
+  // of the screen's device pixels (4/3 at a pixel ratio of 1.5); below full size, what fits.
+  function crispScale(largest, pixelRatio) {
+    return largest < 1 ? largest : Math.max(1, Math.floor(largest * pixelRatio + 1e-6) / pixelRatio);
+  }
+  // The menu is the game window's, or the touch screen's bar.
+  function placeMenu() {
+    if (touchScreen && menu.parentNode !== gameScreen) {
+      gameScreen.append(menu);
+    } else if (!touchScreen && menu.parentNode === gameScreen) {
+      main.insertBefore(menu, $('#client'));
+    }
   }
   function fit() {
     for (const pad of touchPad) {
       pad.hidden = !touchScreen;
     }
-    const landscape = touchScreen && fitScale(true) > fitScale(false);
+    document.body.classList.toggle('touch', touchScreen);
+    const landscape = touchScreen && largestScale(true) > largestScale(false);
     main.classList.toggle('landscape', landscape);
-    main.classList.toggle('portrait', !landscape);
-    scale = fitScale(landscape);
+    const pixelRatio = window.devicePixelRatio || 1;
+    scale = crispScale(largestScale(landscape), pixelRatio);
+    const top = menuBarHeight();
+    desktop.style.top = top + 'px';
     desktop.style.width = window.innerWidth / scale + 'px';
-    desktop.style.height = window.innerHeight / scale + 'px';
+    desktop.style.height = (window.innerHeight - top) / scale + 'px';
     desktop.style.transform = scale === 1 ? '' : `scale(${scale})`;
-    desktop.classList.toggle('smooth', scale < 1);
+    desktop.style.setProperty('--tap', TAP / scale + 'px');
+    // Fewer device pixels than the board's own would lose whole rows: smoothed instead.
+    desktop.classList.toggle('smooth', scale * pixelRatio < 1);
     if (mainMoved) {
       moveWindow(main, main.offsetLeft, main.offsetTop);
     } else {
-      const r = reach(landscape);
-      moveWindow(main, (desktop.clientWidth - main.offsetWidth - r.left - r.right) / 2 + r.left,
-                 (desktop.clientHeight - main.offsetHeight - r.below) / 2);
+      const r = padReach(landscape);
+      moveWindow(main, (desktop.clientWidth - main.offsetWidth - (r.left + r.right) / scale) / 2 +
+                       r.left / scale,
+                 (desktop.clientHeight - main.offsetHeight - r.below / scale) / 2);
     }
     for (const win of desktop.querySelectorAll('.window:not(#main)')) {
       moveWindow(win, win.offsetLeft, win.offsetTop);
     }
   }
   // Puts a window at (x, y) on the desktop, pulled back so that it stays on it whole (the
-  // game window with its pad).
+  // game window with its pad). Any other window is laid out from the desktop's left edge
+  // first, so that a box's text wraps to the desktop's width rather than to what is left of it.
   function moveWindow(win, x, y) {
-    const r = win === main ? reach(main.classList.contains('landscape'))
-                           : { left: 0, right: 0, below: 0 };
-    const right = desktop.clientWidth - win.offsetWidth - r.right;
-    const bottom = desktop.clientHeight - win.offsetHeight - r.below;
-    win.style.left = Math.round(Math.max(r.left, Math.min(x, right))) + 'px';
+    const r = win === main ? padReach(main.classList.contains('landscape')) : NO_REACH;
+    if (win !== main) {
+      win.style.left = '0px';
+    }
+    const right = desktop.clientWidth - win.offsetWidth - r.right / scale;
+    const bottom = desktop.clientHeight - win.offsetHeight - r.below / scale;
+    win.style.left = Math.round(Math.max(r.left / scale, Math.min(x, right))) + 'px';
     win.style.top = Math.round(Math.max(0, Math.min(y, bottom))) + 'px';
+    if (win === main) {
+      placePads();
+    }
   }
+  // The pad beside the game window wherever it is, in screen pixels.
+  function placePads() {
+    if (!touchScreen) {
+      return;
+    }
+    const arrows = touchPad[0];
+    const actions = touchPad[1];
+    const left = main.offsetLeft * scale;
+    const right = (main.offsetLeft + main.offsetWidth) * scale;
+    const bottom = desktop.offsetTop + (main.offsetTop + main.offsetHeight) * scale;
+    const put = (pad, x, y) => {
+      pad.style.left = Math.round(x) + 'px';
+      pad.style.top = Math.round(y) + 'px';
+    };
+    if (main.classList.contains('landscape')) {
+      put(arrows, left - PAD_GAP - arrows.offsetWidth, bottom - arrows.offsetHeight);
+      put(actions, right + PAD_GAP, bottom - actions.offsetHeight);
+    } else {
+      put(arrows, left, bottom + PAD_GAP);
+      put(actions, right - actions.offsetWidth, bottom + PAD_GAP);
+    }
+  }
+  // Whenever the screen or the game window changes size, for whatever reason: a turned
+  // phone, a language's wider menu, the playback bar.
   window.addEventListener('resize', fit);
+  if (window.ResizeObserver) {
+    const resized = new ResizeObserver(() => fit());
+    resized.observe(main);
+    resized.observe(menu);
+  }
 
   // ---- Windows: the one with the focus is active; the title bar drags a window.
   let topmost = 10;
@@ -171,7 +234,7 @@ var Page = (function () {
   let drag = null;
   function trackPointer(e) {
     pointer.x = e.clientX / scale;
-    pointer.y = e.clientY / scale;
+    pointer.y = (e.clientY - desktop.offsetTop) / scale;
   }
   document.addEventListener('pointerdown', (e) => {
     trackPointer(e);
@@ -196,9 +259,18 @@ var Page = (function () {
       moveWindow(drag.win, pointer.x - drag.dx, pointer.y - drag.dy);
     }
   });
-  document.addEventListener('pointerup', () => {
-    drag = null;
-  });
+  // A finger or button let go anywhere ends what it held, whatever has the pointer since.
+  for (const end of ['pointerup', 'pointercancel']) {
+    document.addEventListener(end, (e) => {
+      drag = null;
+      if (held && held.pointer === e.pointerId) {
+        release();
+      }
+      if (press && press.id === e.pointerId && e.target !== board.canvas) {
+        press = null;
+      }
+    });
+  }
 
   // ---- The board: a mouse click over a cell, a tap on one, a swipe as an arrow key.
   let press = null;
@@ -215,6 +287,10 @@ var Page = (function () {
   });
   board.canvas.addEventListener('pointermove', (e) => {
     if (!press || press.mouse || e.pointerId !== press.id) {
+      return;
+    }
+    if (!modal.hidden) {
+      press = null;
       return;
     }
     const dx = e.clientX - press.x;
@@ -246,11 +322,15 @@ var Page = (function () {
       queueInput(CLICK, Math.floor(x / CELL), Math.floor(y / CELL));
     }
   });
-  board.canvas.addEventListener('pointercancel', () => {
-    press = null;
-  });
+  for (const end of ['pointercancel', 'lostpointercapture']) {
+    board.canvas.addEventListener(end, () => {
+      press = null;
+    });
+  }
 
-  // ---- The touch pad: each button is the key it names, held down it repeats.
+  // ---- The touch pad: each button is the key it names, held down it repeats. Each key it
+  // gives may open a box, which lets go of the button: its next repeat is set before the key
+  // goes, so that letting go cancels it, and a hold let go of repeats no more.
   let held = null;
   function release() {
     if (held) {
@@ -261,9 +341,11 @@ var Page = (function () {
   }
   for (const button of document.querySelectorAll('.pad button')) {
     const key = Number(button.dataset.key);
-    const repeat = () => {
-      queueInput(KEY, key);
-      held.timer = setTimeout(repeat, REPEAT_MS);
+    const give = (hold, delay) => {
+      if (held === hold) {
+        hold.timer = setTimeout(() => give(hold, REPEAT_MS), delay);
+        queueInput(KEY, key);
+      }
     };
     button.addEventListener('pointerdown', (e) => {
       e.preventDefault();
@@ -273,8 +355,8 @@ var Page = (function () {
       }
       button.setPointerCapture(e.pointerId);
       button.classList.add('pressed');
-      queueInput(KEY, key);
-      held = { button, timer: setTimeout(repeat, REPEAT_DELAY_MS) };
+      held = { button, pointer: e.pointerId, timer: 0 };
+      give(held, REPEAT_DELAY_MS);
     });
     for (const end of ['pointerup', 'pointercancel', 'lostpointercapture']) {
       button.addEventListener(end, release);
@@ -283,6 +365,7 @@ var Page = (function () {
   }
   function switchToTouch() {
     touchScreen = true;
+    placeMenu();
     fit();
   }
 
@@ -307,15 +390,58 @@ var Page = (function () {
     if (/^F([1-9]|1[0-2])$/.test(e.key)) {
       return 111 + Number(e.key.slice(1));
     }
-    return /^[a-z0-9]$/i.test(e.key) ? e.key.toUpperCase().charCodeAt(0) : 0;
+    if (/^[a-z0-9]$/i.test(e.key)) {
+      return e.key.toUpperCase().charCodeAt(0);
+    }
+    // A layout whose letters are not Latin (Russian, Greek...) gives the game's letters by
+    // the key's place, as a US keyboard names it: recordings keep the same codes.
+    const place = placedLetter(e);
+    return place && /^\p{L}$/u.test(e.key) ? place.charCodeAt(0) : 0;
+  }
+  // The letter or digit a US keyboard has where the key is, or ''.
+  function placedLetter(e) {
+    const place = /^(?:Key([A-Z])|Digit([0-9]))$/.exec(e.code || '');
+    return place ? place[1] || place[2] : '';
   }
   function letterOf(e) {
     return (/^\p{L}$/u.test(e.key) ? e.key : e.code.replace(/^Key/, '')).toUpperCase();
   }
+  // An Alt letter of the menu: the key's own letter, or where that is not a Latin one and
+  // runs nothing, the letter of its place.
+  function runAltLetter(e) {
+    const letter = letterOf(e);
+    return runAccelerator(letter) ||
+           (!/^[A-Z0-9]$/.test(letter) && placedLetter(e) !== '' && runAccelerator(placedLetter(e)));
+  }
+
+  // Held input stops when a box opens, the page hides or loses the keyboard: the pad's
+  // repeat, a swipe under way, and the keys held down, whose repeats no longer count until
+  // they are pressed again.
+  const keysDown = new Set();
+  let staleKeys = new Set();
+  function stopHeldInput() {
+    release();
+    press = null;
+    staleKeys = new Set(keysDown);
+  }
+  document.addEventListener('keyup', (e) => {
+    keysDown.delete(e.code);
+    staleKeys.delete(e.code);
+  });
+  window.addEventListener('blur', () => {
+    stopHeldInput();
+    keysDown.clear();
+  });
   document.addEventListener('keydown', (e) => {
     if (closed) {
       return;
     }
+    if (e.repeat && staleKeys.has(e.code)) {
+      e.preventDefault();
+      return;
+    }
+    staleKeys.delete(e.code);
+    keysDown.add(e.code);
     const box = boxes[boxes.length - 1];
     if (box) {
       e.preventDefault();
@@ -330,7 +456,7 @@ var Page = (function () {
       }
       if (e.key === 'F1') {
         showWatchKeys();
-      } else if (!(e.altKey && runAccelerator(letterOf(e)))) {
+      } else if (!(e.altKey && runAltLetter(e))) {
         queueInput(KEY, virtualKey(e));
       }
       return;
@@ -374,7 +500,7 @@ var Page = (function () {
     if (!(e.ctrlKey || e.metaKey || /^F\d+$/.test(e.key))) {
       e.preventDefault();
     }
-    if (!(e.altKey && runAccelerator(letterOf(e)))) {
+    if (!(e.altKey && runAltLetter(e))) {
       queueInput(KEY, virtualKey(e));
     }
   });
@@ -457,7 +583,9 @@ var Page = (function () {
     $('.close', el).disabled = !modal;
     $('.close', el).addEventListener('click', () => box.answer(escape));
     box.key = (e) => {
-      const mnemonic = buttons.find((b) => b.caption.includes('&' + e.key.toUpperCase()));
+      const placed = /^[A-Z0-9]$/i.test(e.key) ? '' : placedLetter(e);
+      const mnemonic = buttons.find((b) => b.caption.includes('&' + e.key.toUpperCase())) ||
+                       (placed && buttons.find((b) => b.caption.includes('&' + placed)));
       if (e.key === 'Tab') {
         cycleFocus(el, e.shiftKey);
       } else if (e.key === 'Escape') {
@@ -483,7 +611,7 @@ var Page = (function () {
         queue.splice(i, 1);
       }
     }
-    release();
+    stopHeldInput();
     boxes.push(box);
     modal.hidden = false;
     $('button.default', el).focus({ preventScroll: true });
@@ -538,7 +666,11 @@ var Page = (function () {
     modal.hidden = boxes.length === 0;
     lastClose.x = pointer.x;
     lastClose.y = pointer.y;
-    answers.set(box.id, code.charCodeAt(0));
+    if (box.id === told) {
+      told = null;
+    } else {
+      answers.set(box.id, code.charCodeAt(0));
+    }
     const next = boxes[boxes.length - 1];
     next ? $('button.default', next.el).focus() : focusBoard();
     wake();
@@ -581,6 +713,9 @@ var Page = (function () {
   let pauseCommand = -1;
   let pausedWhileHidden = false;
   document.addEventListener('visibilitychange', () => {
+    if (document.hidden) {
+      stopHeldInput();
+    }
     if (document.hidden && playRunning && modal.hidden && !closed) {
       pausedWhileHidden = true;
       queueInput(MENU, pauseCommand);
@@ -619,12 +754,14 @@ var Page = (function () {
   // ?play=NAME on the same site. The program takes it whole; while it plays, the keys steer
   // it and the playback bar under the board shows where it stands.
   let watching = false;
-  let opened = null;  // { bytes, name } until the program takes it
+  // The recordings opened, { bytes, name } each, in order, until the program takes them: one
+  // for each RECORDING input, so that two dropped at once both play, one after the other.
+  const opened = [];
   const playback = $('#playback');
   const track = $('.track', playback);
   let lengthMs = 0;
   function openRecording(bytes, name) {
-    opened = { bytes, name };
+    opened.push({ bytes, name });
     queueInput(RECORDING);
   }
   function openFile(file) {
@@ -633,9 +770,15 @@ var Page = (function () {
                               (error) => tell(`Stonewick cannot read ${file.name}: ${error}`));
     }
   }
-  // A message of the page's own, answered by the player alone.
+  // A message of the page's own, answered by the player alone; a new one takes the place of
+  // the one still open, so that they never pile up.
+  let told = null;
   function tell(message) {
-    makeBox(false, message, [{ code: ' ', caption: 'OK' }], ' ', true);
+    const previous = boxes.find((box) => box.id === told);
+    if (previous) {
+      closeBox(previous, ' ');
+    }
+    told = makeBox(false, message, [{ code: ' ', caption: 'OK' }], ' ', true);
   }
   const chooser = $('#recording-file');
   $('#opener').addEventListener('click', () => chooser.click());
@@ -648,8 +791,12 @@ var Page = (function () {
     e.preventDefault();
     openFile(e.dataTransfer.files[0]);
   });
-  const playName = new URLSearchParams(location.search).get('play');
-  if (playName !== null) {
+  const askedToPlay = new URLSearchParams(location.search).get('play');
+  // ?play= with no name would fetch the page itself.
+  const playName = askedToPlay && askedToPlay.trim() !== '' ? askedToPlay : null;
+  if (askedToPlay !== null && playName === null) {
+    tell('?play= names no recording: give its name, as in ?play=game.rec');
+  } else if (playName !== null) {
     const url = new URL(playName, location.href);
     if (url.origin !== location.origin) {
       tell(`Stonewick plays recordings of its own site only, not ${playName}`);
@@ -695,8 +842,14 @@ var Page = (function () {
     lengthMs = status.lengthMs;
     const state = status.finished ? Language.tr('Playback', 'finished')
                                   : status.paused ? Language.tr('Playback', 'paused') : '';
-    $('.state', playback).textContent = [status.name, status.position, status.speed, state]
-                                            .filter((part) => part).join('   ');
+    const name = document.createElement('span');
+    name.className = 'name';
+    name.textContent = status.name;
+    const where = document.createElement('span');
+    where.className = 'where';
+    where.textContent = [status.position, status.speed, state].filter((part) => part)
+        .map((part) => '   ' + part).join('');
+    $('.state', playback).replaceChildren(name, where);
     const at = (ms) => (lengthMs > 0 ? Math.min(1, ms / lengthMs) * 100 : 0) + '%';
     $('.played', playback).style.width = at(status.positionMs);
     $('.handle', playback).style.left = at(status.positionMs);
@@ -719,6 +872,33 @@ var Page = (function () {
     main.classList.toggle('watching', on);
     playback.hidden = !on;
     fit();
+  }
+
+  // ---- The read-outs keep their places in the window unless a large number or a language's
+  // longer words would run one into the next or past the board's right edge: then they move
+  // apart, and back from the edge, no further than they must.
+  const READOUT_GAP = 8;
+  const BOARD_LEFT = 14;
+  const readoutPlaces = Array.from(readouts, (readout) => parseFloat(readout.style.left));
+  // Powers on its own row; under it the clock, Kills and At large.
+  const READOUT_ROWS = [[0], [1, 3, 4]];
+  function spreadReadouts() {
+    for (const row of READOUT_ROWS) {
+      const lefts = [];
+      let edge = BOARD_LEFT;
+      for (const n of row) {
+        lefts.push(Math.max(readoutPlaces[n], edge));
+        edge = lefts[lefts.length - 1] + readouts[n].offsetWidth + READOUT_GAP;
+      }
+      let limit = BOARD_LEFT + BOARD;
+      for (let i = row.length - 1; i >= 0; --i) {
+        lefts[i] = Math.max(BOARD_LEFT, Math.min(lefts[i], limit - readouts[row[i]].offsetWidth));
+        limit = lefts[i] - READOUT_GAP;
+      }
+      row.forEach((n, i) => {
+        readouts[n].style.left = lefts[i] + 'px';
+      });
+    }
   }
 
   // ---- Showing the board. The cells drawn since the last frame are copied to the canvas
@@ -747,17 +927,23 @@ var Page = (function () {
     frameTimer = 0;
     holdFrame = false;
     lastFrame = performance.now();
+    let changed = false;
     shownReadouts.forEach((text, readout) => {
       if (readouts[readout].textContent !== text) {
         readouts[readout].textContent = text;
+        changed = true;
       }
     });
+    if (changed) {
+      spreadReadouts();
+    }
     if (dirty.pixels && dirty.right > dirty.left) {
       board.putImageData(new ImageData(dirty.pixels(), BOARD, BOARD), 0, 0, dirty.left,
                          dirty.top, dirty.right - dirty.left, dirty.bottom - dirty.top);
       Object.assign(dirty, { left: BOARD, top: BOARD, right: 0, bottom: 0 });
       if (firstBoard) {
         firstBoard = false;
+        document.documentElement.classList.remove('loading');
         performance.mark('stonewick-first-board');
       }
     }
@@ -770,6 +956,7 @@ var Page = (function () {
     }
   }
 
+  placeMenu();
   fit();
   focusBoard();
 
@@ -847,7 +1034,7 @@ var Page = (function () {
         }
       });
       commands[command] = button;
-      $('#menu').append(button);
+      menu.append(button);
       this.setCaption(command, caption);
     },
     setCaption(command, english) {
@@ -909,8 +1096,8 @@ var Page = (function () {
     },
     close() {
       closed = true;
-      release();
-      desktop.hidden = true;
+      stopHeldInput();
+      gameScreen.hidden = true;
       $('#closed').hidden = false;
     },
     wantsRecording() {
@@ -935,13 +1122,10 @@ var Page = (function () {
     willWatch() {
       return playName !== null;
     },
-    // The recording the player opened; `take` lets go of it.
+    // The first recording the player opened that the program has not taken; `take` lets go
+    // of it.
     openedRecording(take) {
-      const recording = opened;
-      if (take) {
-        opened = null;
-      }
-      return recording;
+      return (take ? opened.shift() : opened[0]) || null;
     },
     refuseRecording(why) {
       tell(why);
