@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The browser test: builds the page, then loads it in headless chromium and checks its board
 # against the replay tool's, its keys, a smash, its message boxes and recordings, a phone's
-# screen and touch, playing with no server, Esc out of Instructions and a page opened as a file.
+# screen and touch, playing with no server, Esc out of Instructions and a page opened as a file;
+# its fit on phones, a tablet and a netbook in every language, and how it loads.
 #   tests/web/run.sh [REPLAY_TOOL]   # default: build/replay/stonewick-replay of the plain build
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -15,4 +16,5 @@ bash scripts/install-deps.sh browser
 bash scripts/build-web.sh
 bash tests/web/modules.sh
 STONEWICK_SITE=build-web/site STONEWICK_REPLAY="$replay" node --test tests/web/page.test.mjs \
-  tests/web/watching.test.mjs tests/web/language.test.mjs
+  tests/web/watching.test.mjs tests/web/language.test.mjs tests/web/screens.test.mjs \
+  tests/web/loading.test.mjs
