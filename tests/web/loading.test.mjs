@@ -1,9 +1,13 @@
 // The page loads like a well-made web app: a loading sign from the first paint until the board,
 // a plain message where a script cannot be parsed or JavaScript is off, each file fetched once
-// on a first visit and served by the service worker at once after it; and its own small
-// messages: a bare ?play=, messages that replace each other rather than pile up.
+// on a first visit and served by the service worker at once after it, a new build fetched in
+// the background; and its own small messages: a bare ?play=, messages that replace each other
+// rather than pile up.
 //   STONEWICK_SITE=build-web/site node --test tests/web/loading.test.mjs
 import assert from 'node:assert/strict';
+import { createHash } from 'node:crypto';
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
 import { test } from 'node:test';
 import { fileURLToPath } from 'node:url';
@@ -126,5 +130,41 @@ test('a first visit fetches each file once, the service worker keeping those ver
     await context.close();
     own.server.closeAllConnections();
     own.server.close();
+  }
+});
+
+test('a new build is served from the kept copy at once, fetched in the background, and opens ' +
+     'at the next visit', async () => {
+  const folder = mkdtempSync(path.join(os.tmpdir(), 'stonewick-site-'));
+  cpSync(site, folder, { recursive: true });
+  const own = await serveFolder(folder);
+  const context = await web.browser.createBrowserContext();
+  const built = (page) => page.$eval('meta[name="stonewick-built"]', (meta) => meta.content);
+  try {
+    const page = await openGame(context, own.address);
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null,
+                               { timeout: 5000 });
+    const first = await built(page);
+    // The next build: another page, and a worker under another name that knows it.
+    const change = (file, from, to) => writeFileSync(path.join(folder, file),
+      readFileSync(path.join(folder, file), 'utf8').replace(from, to));
+    const sha256 = (file) => createHash('sha256').update(readFileSync(path.join(folder, file)))
+        .digest('hex');
+    const before = sha256('index.html');
+    change('index.html', /(?<=name="stonewick-built" content=")[^"]*/, 'the next build');
+    change('service-worker.js', before, sha256('index.html'));
+    change('service-worker.js', /stonewick-[0-9a-f]{16}/, 'stonewick-next');
+    await page.reload();
+    assert.equal(await built(page), first, 'the kept build opens at once');
+    await page.waitForFunction(async () => (await caches.keys()).join() === 'stonewick-next',
+                               { timeout: 10000 });
+    await page.reload();
+    assert.equal(await built(page), 'the next build');
+    assert.deepEqual(page.errors, []);
+  } finally {
+    await context.close();
+    own.server.closeAllConnections();
+    own.server.close();
+    rmSync(folder, { recursive: true, force: true });
   }
 });
