@@ -95,7 +95,8 @@ export function moveWindow(win, x, y) {
     placePads();
   }
 }
-// The pad beside the game window wherever it is, in screen pixels.
+// The pad in screen pixels: under the game window's edges in portrait, at the screen's
+// edges for the thumbs in landscape, level with the window's foot.
 function placePads() {
   if (!touchScreen) {
     return;
@@ -110,8 +111,10 @@ function placePads() {
     pad.style.top = Math.round(y) + 'px';
   };
   if (main.classList.contains('landscape')) {
-    put(arrows, left - PAD_GAP - arrows.offsetWidth, bottom - arrows.offsetHeight);
-    put(actions, right + PAD_GAP, bottom - actions.offsetHeight);
+    put(arrows, Math.min(MARGIN, left - PAD_GAP - arrows.offsetWidth),
+        bottom - arrows.offsetHeight);
+    put(actions, Math.max(window.innerWidth - MARGIN - actions.offsetWidth, right + PAD_GAP),
+        bottom - actions.offsetHeight);
   } else {
     put(arrows, left, bottom + PAD_GAP);
     put(actions, right - actions.offsetWidth, bottom + PAD_GAP);
