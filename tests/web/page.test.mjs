@@ -1,8 +1,9 @@
 // The page in a real browser: it opens on the level-1 board that the replay tool lays out, its
 // keys move and smash as the rules say while the smash's frames let further keys in, its
 // boxes open at the pointer, hold play and take their answers, and a game it records replays
-// to the very states it checkpointed. On a phone it fits and plays by touch; it plays again
-// with no server, lets the keyboard out of Instructions, and says why it cannot start.
+// to the very states it checkpointed. On a phone it fits and plays by touch, and a pad arrow
+// held into a box stops there; it plays again with no server, lets the keyboard out of
+// Instructions, says why it cannot start, and takes a Russian layout's letters by their place.
 //   STONEWICK_SITE=build-web/site STONEWICK_REPLAY=build/replay/stonewick-replay \
 //     node --test tests/web/page.test.mjs
 import assert from 'node:assert/strict';
