@@ -1,17 +1,8 @@
 // Starts the game: loads the program and says plainly, in place of the game, why it cannot
 // when it cannot (a page opened as a file, a program that does not load or compile, a stop
-// on the way). Once the page runs, it keeps its files for playing offline.
+// on the way), through the page's own stonewickFailed. Once the page runs, it keeps its files
+// for playing offline.
 'use strict';
-
-// Shows why the game does not run, in place of its windows.
-function stonewickFailed(why) {
-  for (const element of document.querySelectorAll('#desktop, #closed')) {
-    element.hidden = true;
-  }
-  const failure = document.querySelector('#failure');
-  failure.querySelector('.why').textContent = why;
-  failure.hidden = false;
-}
 
 // The program itself, fetched and compiled here so that every way it can fail has its words.
 async function loadProgram(imports) {

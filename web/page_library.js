@@ -1,5 +1,5 @@
 // The program's calls into the page (web/browser.h), handed on to the page script's Page
-// object (page.js). The two waits are Asyncify imports: the program unwinds to the browser
+// object (page.mjs). The two waits are Asyncify imports: the program unwinds to the browser
 // and is woken where it left off.
 mergeInto(LibraryManager.library, {
   page_yield__deps: ['$Asyncify'],

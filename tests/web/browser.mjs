@@ -10,9 +10,12 @@ import puppeteer from 'puppeteer-core';
 const TYPES = { '.html': 'text/html', '.js': 'text/javascript', '.wasm': 'application/wasm',
                 '.png': 'image/png', '.webmanifest': 'application/manifest+json' };
 
-// Serves the files of `folder` on a free port; resolves to the server and the page's address.
+// Serves the files of `folder` on a free port; resolves to the server, the page's address and
+// the paths asked for, in order.
 export async function serveFolder(folder) {
+  const requests = [];
   const server = http.createServer((request, response) => {
+    requests.push(new URL(request.url, 'http://localhost').pathname);
     const name = new URL(request.url, 'http://localhost').pathname.replace(/\/$/, '/index.html');
     const file = path.join(folder, path.normalize(name));
     try {
@@ -24,7 +27,7 @@ export async function serveFolder(folder) {
     }
   });
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-  return { server, address: `http://127.0.0.1:${server.address().port}/` };
+  return { server, address: `http://127.0.0.1:${server.address().port}/`, requests };
 }
 
 // Chromium as root on a machine with no network beyond loopback: no sandbox, no GPU, none of

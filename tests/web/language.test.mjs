@@ -55,6 +55,7 @@ test('?lang=fr shows the French menu, read-outs, windows and boxes', async () =>
   await page.waitForSelector('#about:not([hidden])', { timeout: 5000 });
   assert.equal(await page.$eval('#about > .title span', (e) => e.textContent),
     'À propos de Stonewick');
+  assert.equal(await page.$eval('#about .close', (e) => e.textContent), '\u2715');
   assert.match(await page.$eval('#about .memo', (e) => e.textContent), /Un jeu primitif/);
   assert.deepEqual(page.errors, []);
   await page.close();

@@ -1,8 +1,9 @@
 // The page in a real browser: it opens on the level-1 board that the replay tool lays out, its
 // keys move and smash as the rules say while the smash's frames let further keys in, its
 // boxes open at the pointer, hold play and take their answers, and a game it records replays
-// to the very states it checkpointed. On a phone it fits and plays by touch; it plays again
-// with no server, lets the keyboard out of Instructions, and says why it cannot start.
+// to the very states it checkpointed. On a phone it fits and plays by touch, and a pad arrow
+// held into a box stops there; it plays again with no server, lets the keyboard out of
+// Instructions, says why it cannot start, and takes a Russian layout's letters by their place.
 //   STONEWICK_SITE=build-web/site STONEWICK_REPLAY=build/replay/stonewick-replay \
 //     node --test tests/web/page.test.mjs
 import assert from 'node:assert/strict';
@@ -373,5 +374,73 @@ test('opened as a file, the page says that it must be served and how', async () 
   await page.goto(`file://${path.resolve(site)}/index.html`);
   const said = await page.$eval('#failure', (e) => (e.hidden ? '' : e.textContent));
   assert.match(said, /served by a web server.*bash scripts\/web\.sh/s);
+  await page.close();
+});
+
+test('a pad arrow held into the baddies stops when the box opens: once it is open no Up ' +
+     'reaches the game, and the page logs no error', async () => {
+  const page = await openBoard('', phone(390, 844));
+  // The keys the program takes, and how many it had taken when the first box opened.
+  await page.evaluate(() => {
+    window.keysTaken = [];
+    const takeInput = Page.takeInput;
+    Page.takeInput = () => {
+      const input = takeInput();
+      if (input && input[0] === 1) {
+        window.keysTaken.push(input[1]);
+      }
+      return input;
+    };
+    new MutationObserver((changes, observer) => {
+      if (document.querySelector('.box')) {
+        window.keysAtBox = window.keysTaken.length;
+        observer.disconnect();
+      }
+    }).observe(document.querySelector('#desktop'), { childList: true });
+  });
+  for (let level = 2; level <= 5; ++level) {
+    await tapMenu(page, 'Skip');
+    await waitForReadout(page, 3, `Level : ${level}`);
+  }
+  const up = await centreOf(page, '.pad [data-key="38"]');
+  await page.touchscreen.touchStart(up.x, up.y);
+  await page.waitForSelector('.box', { timeout: 15000 });
+  await sleep(500);
+  await page.touchscreen.touchEnd();
+  await sleep(500);
+  const ok = await centreOf(page, '.box .buttons button');
+  await page.touchscreen.tap(ok.x, ok.y);
+  await sleep(1000);
+  const keys = await page.evaluate(() => ({ before: window.keysTaken.slice(0, window.keysAtBox),
+                                            after: window.keysTaken.slice(window.keysAtBox) }));
+  assert.ok(keys.before.includes(38), 'the held arrow stepped');
+  assert.deepEqual(keys.after, []);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
+
+// A key as a Russian layout gives it: its own letter, and its place on a US keyboard.
+async function russianKey(page, key, code, modifiers = 0) {
+  const session = await page.createCDPSession();
+  for (const type of ['keyDown', 'keyUp']) {
+    await session.send('Input.dispatchKeyEvent', {
+      type, key, code, modifiers, text: type === 'keyDown' && !modifiers ? key : undefined,
+      windowsVirtualKeyCode: code.charCodeAt(3),
+    });
+  }
+  await session.detach();
+}
+
+test('on a Russian layout the letter keys act by their place: и on B smashes, Alt+у on E ' +
+     'exits', async () => {
+  const page = await openBoard();
+  await page.keyboard.press('ArrowLeft');
+  await page.keyboard.press('ArrowRight');
+  await russianKey(page, 'и', 'KeyB');
+  await waitForReadout(page, 1, 'Powers : 0');
+  const ALT = 1;
+  await russianKey(page, 'у', 'KeyE', ALT);
+  await page.waitForSelector('#closed:not([hidden])', { timeout: 2000 });
+  assert.deepEqual(page.errors, []);
   await page.close();
 });

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The browser test: builds the page, then loads it in headless chromium and checks its board
 # against the replay tool's, its keys, a smash, its message boxes and recordings, a phone's
-# screen and touch, playing with no server, Esc out of Instructions and a page opened as a file.
+# screen and touch, playing with no server, Esc out of Instructions and a page opened as a file;
+# its fit on phones, a tablet and a netbook in every language, and how it loads. First the
+# page's modules that need no browser, under Node alone.
 #   tests/web/run.sh [REPLAY_TOOL]   # default: build/replay/stonewick-replay of the plain build
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -12,7 +14,9 @@ if [[ ! -x "$replay" ]]; then
   exit 1
 fi
 bash scripts/install-deps.sh browser
+node --test tests/web/page_keys.test.mjs tests/web/page_figures.test.mjs
 bash scripts/build-web.sh
 bash tests/web/modules.sh
 STONEWICK_SITE=build-web/site STONEWICK_REPLAY="$replay" node --test tests/web/page.test.mjs \
-  tests/web/watching.test.mjs tests/web/language.test.mjs
+  tests/web/watching.test.mjs tests/web/language.test.mjs tests/web/screens.test.mjs \
+  tests/web/loading.test.mjs

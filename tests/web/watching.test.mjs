@@ -114,3 +114,44 @@ test('taken over with T under ?record, the game plays on and the page offers one
     rmSync(downloads, { recursive: true, force: true });
   }
 });
+
+test('two recordings dropped on the page at once both open, the second after the first, and ' +
+     'neither is refused; a long name is shortened, never where the recording stands',
+     async () => {
+  const second = `a game with a name much longer than the playback bar ${'x'.repeat(60)}.rec`;
+  const page = await openGame(web.browser, web.served.address);
+  await page.evaluate(async (name, second) => {
+    const text = await (await fetch(name)).text();
+    // The program busy for a while after the next key, as in a long step: both files come
+    // in before it takes the first.
+    const wait = Page.wait;
+    let busy = true;
+    Page.wait = (ms, wakeUp) => {
+      if (busy) {
+        busy = false;
+        setTimeout(() => wait(ms, wakeUp), 500);
+      } else {
+        wait(ms, wakeUp);
+      }
+    };
+    document.dispatchEvent(new KeyboardEvent('keydown', { key: 'ArrowLeft', code: 'ArrowLeft' }));
+    for (const dropped of ['first.rec', second]) {
+      const files = new DataTransfer();
+      files.items.add(new File([text], dropped, { type: 'text/plain' }));
+      document.dispatchEvent(new DragEvent('drop', { dataTransfer: files, bubbles: true,
+                                                     cancelable: true }));
+    }
+  }, NAME, second);
+  await page.waitForFunction((second) => document.querySelector('#main .title span')
+    .textContent === `Stonewick - ${second}`, { timeout: 5000 }, second);
+  await sleep(500);
+  const bar = await page.$eval('#playback .state', (state) => ({
+    end: state.getBoundingClientRect().right,
+    where: state.querySelector('.where').getBoundingClientRect().toJSON() }));
+  assert.ok(bar.where.width > 0 && bar.where.right <= bar.end, 'the position shows whole');
+  // A refusal is a box of the page's that takes the keys; the recording's own take none.
+  assert.deepEqual(await page.$$eval('.box[aria-modal="true"] .text', (texts) =>
+    texts.map((text) => text.textContent)), []);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
