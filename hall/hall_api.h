@@ -21,10 +21,10 @@ struct HallLimits {
 };
 
 struct HallRequest {
-  std::string address;  // the client's address, for the rate limit
-  std::string contentType;
-  std::string authorization;
-  std::multimap<std::string, std::string> query;
+  std::string address = {};  // the client's address, for the rate limit
+  std::string contentType = {};
+  std::string authorization = {};
+  std::multimap<std::string, std::string> query = {};
   std::string body = {};
 };
 

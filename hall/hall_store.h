@@ -54,8 +54,8 @@ enum class GameOrder { Level, Kills, Time };
 struct GameQuery {
   GameOrder order = GameOrder::Level;
   std::int64_t limit = 20;
-  std::optional<std::string> player;
-  std::optional<std::string> day;
+  std::optional<std::string> player = {};
+  std::optional<std::string> day = {};
   bool bestOfEachPlayer = false;  // one game per player: their best in this order
 };
 

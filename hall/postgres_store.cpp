@@ -60,9 +60,12 @@ class Connection {
       lengths.push_back(static_cast<int>(parameter.value.size()));
       formats.push_back(parameter.binary ? 1 : 0);
     }
+    // Without values, the text may hold several statements (a step of the schema).
     Result result(
-        PQexecParams(connection_, sql.c_str(), static_cast<int>(parameters.size()), nullptr,
-                     values.data(), lengths.data(), formats.data(), binaryResult ? 1 : 0),
+        parameters.empty() && !binaryResult
+            ? PQexec(connection_, sql.c_str())
+            : PQexecParams(connection_, sql.c_str(), static_cast<int>(parameters.size()), nullptr,
+                           values.data(), lengths.data(), formats.data(), binaryResult ? 1 : 0),
         &PQclear);
     const ExecStatusType status = PQresultStatus(result.get());
     if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
