@@ -42,6 +42,9 @@ class Connection {
       PQfinish(connection_);
       throw StoreUnavailable("postgresql: " + message);
     }
+    // The server's notices ("already exists, skipping") are no news to the hall's log.
+    PQsetNoticeProcessor(
+        connection_, [](void*, const char*) {}, nullptr);
   }
   ~Connection() { PQfinish(connection_); }
   Connection(const Connection&) = delete;

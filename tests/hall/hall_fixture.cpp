@@ -65,6 +65,16 @@ void HallTest::SetUp() {
   api_ = std::make_unique<HallApi>(*store_, limits_, [this] { return nowMs_; });
 }
 
+void HallTest::TearDown() {
+  api_.reset();
+  store_.reset();
+  if (!OnPostgres()) {
+    for (const char* suffix : {"", "-wal", "-shm"}) {
+      std::filesystem::remove(url_ + suffix);
+    }
+  }
+}
+
 HallResponse HallTest::Upload(const std::string& player, const std::string& recording,
                               const std::string& token, const std::string& contentType) {
   HallRequest request{.address = "127.0.0.1",

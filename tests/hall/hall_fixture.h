@@ -31,6 +31,7 @@ std::string WithoutToken(std::string json);
 class HallTest : public ::testing::Test {
  protected:
   void SetUp() override;
+  void TearDown() override;
 
   HallResponse Upload(const std::string& player, const std::string& recording,
                       const std::string& token = "", const std::string& contentType = "text/plain");

@@ -33,6 +33,7 @@ class HttpTest : public HallTest {
     server_.stop();
     listening_.join();
     std::filesystem::remove_all(site_);
+    HallTest::TearDown();
   }
 
   // Sends `head` and then `body` a byte at a time, `pauseMs` apart, on a raw connection;
