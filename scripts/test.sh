@@ -6,12 +6,14 @@ cd "$(dirname "$0")/.."
 
 # The tools of every job below: the two builds and their tests (the window on a virtual display,
 # the Debian package), the page in the browser, and the fuzzing.
-bash scripts/install-deps.sh play display test package web browser fuzz
+bash scripts/install-deps.sh play display test package web browser fuzz hall
 jobs="$(nproc)"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$jobs"
-ctest --test-dir build --output-on-failure -j"$jobs" --timeout 600
+ctest --test-dir build --output-on-failure -j"$jobs" --timeout 600 -LE hall
+# The hall's tests, on SQLite and on a throwaway PostgreSQL 15 each; none built is an error.
+ctest --test-dir build --output-on-failure --timeout 600 -L hall --no-tests=error
 # The page, built with emscripten, in headless chromium against the plain build's replay tool.
 bash tests/web/run.sh build/replay/stonewick-replay
 
