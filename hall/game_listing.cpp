@@ -31,6 +31,9 @@ ListingSql ListingQuery(const GameQuery& query) {
   if (query.day) {
     filter("day", *query.day);
   }
+  if (!query.withUnranked) {
+    where += where.empty() ? " WHERE ranked = 1" : " AND ranked = 1";
+  }
   const std::string order = OrderClause(query.order);
   if (query.bestOfEachPlayer) {
     sql.text = std::string("SELECT ") + kGameColumns +

@@ -20,7 +20,13 @@ struct ListingSql {
 
 // The columns every game row is read with, in this order.
 inline constexpr const char* kGameColumns =
-    "id, player, level, kills, time_ms, checkpoints, uploaded_at, COALESCE(day, '')";
+    "id, player, level, kills, time_ms, checkpoints, uploaded_at, COALESCE(day, ''), ranked";
+
+// Storing a game: $1 to $10 are the player, level, kills, time, checkpoints, upload time,
+// fingerprint, recording, day ('' for none) and ranked (1 or 0).
+inline constexpr const char* kInsertGame =
+    "INSERT INTO games (player, level, kills, time_ms, checkpoints, uploaded_at, fingerprint, "
+    "recording, day, ranked) VALUES ($1, $2, $3, $4, $5, $6, $7, $8, NULLIF($9, ''), $10)";
 
 ListingSql ListingQuery(const GameQuery& query);
 

@@ -4,9 +4,9 @@
 #include "hall/hall_api.h"
 
 #include <algorithm>
-#include <charconv>
 #include <chrono>
 
+#include "hall/api_words.h"
 #include "hall/daily_board.h"
 #include "hall/json_text.h"
 #include "hall/player_name.h"
@@ -18,74 +18,7 @@ namespace {
 
 constexpr std::int64_t kLongestListing = 100;
 
-std::string GameJson(const GameRecord& game) {
-  JsonObject json;
-  json.Add("id", game.id)
-      .Add("player", game.player)
-      .Add("level", std::int64_t{game.level})
-      .Add("kills", std::int64_t{game.kills})
-      .Add("time_ms", game.timeMs)
-      .Add("checkpoints", game.checkpoints)
-      .Add("uploaded_at", game.uploadedAt);
-  if (!game.day.empty()) {
-    json.Add("daily", game.day);
-  }
-  return json.Text();
-}
-
-// The one value of a query parameter: none when missing, an error when given twice.
-struct QueryValue {
-  bool twice = false;
-  std::optional<std::string> value;
-};
-QueryValue OneValue(const HallRequest& request, const std::string& key) {
-  const auto [first, last] = request.query.equal_range(key);
-  if (first == last) {
-    return {};
-  }
-  return {.twice = std::next(first) != last, .value = first->second};
-}
-
-std::optional<std::int64_t> ParseId(std::string_view text) {
-  std::int64_t id = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), id);
-  if (ec != std::errc() || end != text.data() + text.size() || id <= 0) {
-    return std::nullopt;
-  }
-  return id;
-}
-
-// The media type of a Content-Type header, lower case, without its parameters.
-std::string MediaType(std::string_view header) {
-  header = header.substr(0, header.find(';'));
-  while (!header.empty() && header.back() == ' ') {
-    header.remove_suffix(1);
-  }
-  std::string type(header);
-  std::transform(type.begin(), type.end(), type.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return type;
-}
-
-// The token of "Authorization: Bearer TOKEN", or empty.
-std::string BearerToken(std::string_view header) {
-  constexpr std::string_view kBearer = "Bearer ";
-  return header.starts_with(kBearer) ? std::string(header.substr(kBearer.size())) : std::string();
-}
-
-HallResponse RecordingError(const CheckedGame& checked) {
-  return {.status = 422,
-          .body = JsonObject()
-                      .Add("error", checked.error)
-                      .Add("line", static_cast<std::int64_t>(checked.errorLine))
-                      .Text()};
-}
-
 }  // namespace
-
-HallResponse ErrorResponse(int status, std::string_view message) {
-  return {.status = status, .body = JsonObject().Add("error", message).Text()};
-}
 
 std::int64_t HallApi::SystemNowMs() {
   using namespace std::chrono;
@@ -102,7 +35,7 @@ HallResponse HallApi::PostGame(const HallRequest& request) {
   try {
     return Upload(request);
   } catch (const StoreUnavailable&) {
-    return ErrorResponse(503, "the hall's database is unavailable; try again later");
+    return Unavailable();
   }
 }
 
@@ -113,11 +46,10 @@ HallResponse HallApi::Upload(const HallRequest& request) {
   if (MediaType(request.contentType) != "text/plain") {
     return ErrorResponse(415, "a recording is sent as text/plain");
   }
-  const QueryValue player = OneValue(request, "player");
-  if (player.twice || !player.value || !IsAllowedName(*player.value)) {
-    return ErrorResponse(400,
-                         "a name is 1 to 24 letters, digits, spaces, '-' or '_', "
-                         "not starting or ending with a space");
+  std::string player;
+  std::string tokenHash;
+  if (auto refused = CheckName(request, player, tokenHash)) {
+    return *refused;
   }
   const QueryValue daily = OneValue(request, "daily");
   const std::int64_t nowMs = nowMs_();
@@ -127,14 +59,6 @@ HallResponse HallApi::Upload(const HallRequest& request) {
   if (daily.value && *daily.value != DayOf(nowMs / 1000) &&
       *daily.value != DayOf(nowMs / 1000 - 86'400)) {
     return ErrorResponse(400, "a daily game is sent on its day, or the day after");
-  }
-  // A wrong token is refused before the costly check; the transaction checks it again.
-  const std::string token = BearerToken(request.authorization);
-  const std::string tokenHash = token.empty() ? std::string() : Sha256Hex(token);
-  if (const auto owner = store_.TokenHashOf(*player.value)) {
-    if (token.empty() || !SameHash(*owner, tokenHash)) {
-      return ErrorResponse(401, "this name is taken: send its token as Authorization: Bearer");
-    }
   }
   const CheckedGame checked = CheckUpload(request.body);
   if (!checked.accepted) {
@@ -149,22 +73,46 @@ HallResponse HallApi::Upload(const HallRequest& request) {
       return RecordingError(notTheDay);
     }
   }
+  return StoreGame(player, tokenHash, request.body, checked,
+                   {.uploadedAt = nowMs / 1000, .day = daily.value.value_or("")});
+}
+
+std::optional<HallResponse> HallApi::CheckName(const HallRequest& request, std::string& player,
+                                               std::string& tokenHash) {
+  const QueryValue name = OneValue(request, "player");
+  if (name.twice || !name.value || !IsAllowedName(*name.value)) {
+    return NameNotAllowed();
+  }
+  player = *name.value;
+  // A wrong token is refused before the costly check; the transaction checks it again.
+  const std::string token = BearerToken(request.authorization);
+  tokenHash = token.empty() ? std::string() : Sha256Hex(token);
+  if (const auto owner = store_.TokenHashOf(player)) {
+    if (token.empty() || !SameHash(*owner, tokenHash)) {
+      return NotTheNamesToken();
+    }
+  }
+  return std::nullopt;
+}
+
+HallResponse HallApi::StoreGame(const std::string& player, const std::string& tokenHash,
+                                const std::string& recording, const CheckedGame& checked,
+                                const GameRecord& how) {
   const std::string newToken = NewToken();
-  NewGame upload{.game = {.player = *player.value,
-                          .level = checked.level,
-                          .kills = checked.kills,
-                          .timeMs = checked.timeMs,
-                          .checkpoints = static_cast<std::int64_t>(checked.checkpoints),
-                          .uploadedAt = nowMs / 1000,
-                          .day = daily.value.value_or("")},
-                 .fingerprint = RecordingFingerprint(request.body),
-                 .recording = request.body,
+  NewGame upload{.game = how,
+                 .fingerprint = RecordingFingerprint(recording),
+                 .recording = recording,
                  .tokenHash = tokenHash,
                  .newTokenHash = Sha256Hex(newToken)};
+  upload.game.player = player;
+  upload.game.level = checked.level;
+  upload.game.kills = checked.kills;
+  upload.game.timeMs = checked.timeMs;
+  upload.game.checkpoints = static_cast<std::int64_t>(checked.checkpoints);
   const AddOutcome outcome = store_.AddGame(upload);
   switch (outcome.result) {
     case AddResult::WrongToken:
-      return ErrorResponse(401, "this name is taken: send its token as Authorization: Bearer");
+      return NotTheNamesToken();
     case AddResult::Duplicate:
       return ErrorResponse(409, "this game is in the hall already");
     case AddResult::Added:
@@ -213,8 +161,8 @@ HallResponse HallApi::ListGames(const HallRequest& request) {
     return ErrorResponse(400, "daily is a day, YYYY-MM-DD");
   }
   query.day = daily.value;
-  const QueryValue best = OneValue(request, "best");
-  query.bestOfEachPlayer = best.value == "player";
+  query.bestOfEachPlayer = OneValue(request, "best").value == "player";
+  query.withUnranked = OneValue(request, "unranked").value == "include";
   try {
     std::string body = "{\"games\":[";
     bool first = true;
@@ -225,7 +173,7 @@ HallResponse HallApi::ListGames(const HallRequest& request) {
     }
     return {.status = 200, .body = body + "]}"};
   } catch (const StoreUnavailable&) {
-    return ErrorResponse(503, "the hall's database is unavailable; try again later");
+    return Unavailable();
   }
 }
 
@@ -235,7 +183,7 @@ HallResponse HallApi::GetGame(std::string_view id) {
     const auto game = number ? store_.FindGame(*number) : std::nullopt;
     return game ? HallResponse{.body = GameJson(*game)} : ErrorResponse(404, "no such game");
   } catch (const StoreUnavailable&) {
-    return ErrorResponse(503, "the hall's database is unavailable; try again later");
+    return Unavailable();
   }
 }
 
@@ -248,7 +196,7 @@ HallResponse HallApi::GetRecording(std::string_view id) {
     }
     return {.contentType = "text/plain; charset=utf-8", .body = std::move(*recording)};
   } catch (const StoreUnavailable&) {
-    return ErrorResponse(503, "the hall's database is unavailable; try again later");
+    return Unavailable();
   }
 }
 

@@ -25,6 +25,7 @@ constexpr std::string_view kUsage =
     "  --max-body BYTES          largest recording taken (default 8388608)\n"
     "  --uploads-per-minute N    uploads per address and minute, 0 for no limit (default 30)\n"
     "  --upload-seconds N        time an upload's body may take to arrive (default 30)\n"
+    "  --spectators N            live games watched at once (default 4)\n"
     "  --help                    show this help and exit\n"
     "  --version                 show the version and exit\n"
     "\n"
@@ -97,7 +98,7 @@ std::optional<HallOptions> ParseHallOptions(std::span<char* const> args, std::os
     }
     const bool known = name == "--listen" || name == "--db" || name == "--site" ||
                        name == "--max-body" || name == "--uploads-per-minute" ||
-                       name == "--upload-seconds";
+                       name == "--upload-seconds" || name == "--spectators";
     if (!known) {
       err << "stonewick-hall: unrecognized option '" << arg << "'" << kTryHelp;
       return std::nullopt;
@@ -134,6 +135,12 @@ std::optional<HallOptions> ParseHallOptions(std::span<char* const> args, std::os
       }
       options.limits.uploadsPerMinute = static_cast<double>(*count);
       options.limits.uploadBurst = std::max(1.0, static_cast<double>(*count) / 3);
+    } else if (name == "--spectators") {
+      const auto count = Number(*value, 0, 1000);
+      if (!count) {
+        return bad("a number from 0 to 1000 expected");
+      }
+      options.site.spectators = static_cast<int>(*count);
     } else {
       const auto seconds = Number(*value, 1, 3600);
       if (!seconds) {

@@ -20,13 +20,14 @@ class StoreUnavailable : public std::runtime_error {
 // A checked game, as stored and as listed.
 struct GameRecord {
   std::int64_t id = 0;
-  std::string player;
+  std::string player = {};
   std::int32_t level = 0;
   std::int32_t kills = 0;
   std::int64_t timeMs = 0;
   std::int64_t checkpoints = 0;
   std::int64_t uploadedAt = 0;  // seconds since 1970 (UTC)
-  std::string day;              // "YYYY-MM-DD" for a daily game, empty otherwise
+  std::string day = {};         // "YYYY-MM-DD" for a daily game, empty otherwise
+  bool ranked = true;           // false for a live game slower than the hall's clock
 };
 
 struct NewGame {
@@ -57,6 +58,7 @@ struct GameQuery {
   std::optional<std::string> player = {};
   std::optional<std::string> day = {};
   bool bestOfEachPlayer = false;  // one game per player: their best in this order
+  bool withUnranked = false;      // the unranked games too
 };
 
 class HallStore {

@@ -13,6 +13,7 @@ namespace stonewick::hall {
 struct SiteOptions {
   std::string siteDir;   // served at / (the game) and /hall/ (the hall); none when empty
   int bodySeconds = 30;  // an upload's body must arrive within this
+  int spectators = 4;    // live games watched at once (each holds one of the threads)
 };
 
 void AddRoutes(httplib::Server& server, HallApi& api, const SiteOptions& site);

@@ -1,5 +1,6 @@
 // Version 1: players with their token's hash, and checked games with their recordings.
-// Version 2: the day of a daily game. Never edit a step once released; add a new one.
+// Version 2: the day of a daily game. Version 3: whether a game is ranked (a live game
+// played slower than the hall's clock is not). Never edit a step once released; add a new one.
 #include "hall/migrations.h"
 
 #include <array>
@@ -7,7 +8,7 @@
 namespace stonewick::hall {
 namespace {
 
-constexpr std::array<std::string_view, 2> kSqlite = {
+constexpr std::array<std::string_view, 3> kSqlite = {
     R"(CREATE TABLE players (
          name TEXT PRIMARY KEY,
          token_hash TEXT NOT NULL,
@@ -26,9 +27,10 @@ constexpr std::array<std::string_view, 2> kSqlite = {
        CREATE INDEX games_by_player ON games (player);)",
     R"(ALTER TABLE games ADD COLUMN day TEXT;
        CREATE INDEX games_by_day ON games (day);)",
+    R"(ALTER TABLE games ADD COLUMN ranked INTEGER NOT NULL DEFAULT 1;)",
 };
 
-constexpr std::array<std::string_view, 2> kPostgres = {
+constexpr std::array<std::string_view, 3> kPostgres = {
     R"(CREATE TABLE players (
          name TEXT PRIMARY KEY,
          token_hash TEXT NOT NULL,
@@ -47,6 +49,7 @@ constexpr std::array<std::string_view, 2> kPostgres = {
        CREATE INDEX games_by_player ON games (player);)",
     R"(ALTER TABLE games ADD COLUMN day TEXT;
        CREATE INDEX games_by_day ON games (day);)",
+    R"(ALTER TABLE games ADD COLUMN ranked INTEGER NOT NULL DEFAULT 1;)",
 };
 
 }  // namespace

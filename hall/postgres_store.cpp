@@ -102,7 +102,8 @@ GameRecord ReadGame(const PGresult* rows, int row) {
                     .timeMs = number(4),
                     .checkpoints = number(5),
                     .uploadedAt = number(6),
-                    .day = text(7)};
+                    .day = text(7),
+                    .ranked = number(8) != 0};
 }
 
 class PostgresStore final : public HallStore {
@@ -243,19 +244,18 @@ class PostgresStore final : public HallStore {
         return {.result = AddResult::WrongToken};
       }
     }
-    Result inserted = db.Run(
-        "INSERT INTO games (player, level, kills, time_ms, checkpoints, uploaded_at, "
-        "fingerprint, recording, day) VALUES ($1, $2, $3, $4, $5, $6, $7, $8, NULLIF($9, '')) "
-        "ON CONFLICT (fingerprint) DO NOTHING RETURNING id",
-        {{game.player},
-         Text(std::int64_t{game.level}),
-         Text(std::int64_t{game.kills}),
-         Text(game.timeMs),
-         Text(game.checkpoints),
-         Text(game.uploadedAt),
-         {upload.fingerprint},
-         {upload.recording, true},
-         {game.day}});
+    Result inserted =
+        db.Run(std::string(kInsertGame) + " ON CONFLICT (fingerprint) DO NOTHING RETURNING id",
+               {{game.player},
+                Text(std::int64_t{game.level}),
+                Text(std::int64_t{game.kills}),
+                Text(game.timeMs),
+                Text(game.checkpoints),
+                Text(game.uploadedAt),
+                {upload.fingerprint},
+                {upload.recording, true},
+                {game.day},
+                Text(std::int64_t{game.ranked ? 1 : 0})});
     if (PQntuples(inserted.get()) == 0) {
       return {.result = AddResult::Duplicate};
     }

@@ -96,7 +96,8 @@ GameRecord ReadGame(Statement& row) {
                     .timeMs = row.Integer(4),
                     .checkpoints = row.Integer(5),
                     .uploadedAt = row.Integer(6),
-                    .day = row.Text(7)};
+                    .day = row.Text(7),
+                    .ranked = row.Integer(8) != 0};
 }
 
 class SqliteStore final : public HallStore {
@@ -227,10 +228,7 @@ class SqliteStore final : public HallStore {
       return {.result = AddResult::Duplicate};
     }
     const GameRecord& game = upload.game;
-    Statement insert(db_,
-                     "INSERT INTO games (player, level, kills, time_ms, checkpoints, uploaded_at, "
-                     "fingerprint, recording, day) VALUES ($1, $2, $3, $4, $5, $6, $7, $8, "
-                     "NULLIF($9, ''))");
+    Statement insert(db_, kInsertGame);
     insert.Bind(game.player)
         .Bind(std::int64_t{game.level})
         .Bind(std::int64_t{game.kills})
@@ -240,6 +238,7 @@ class SqliteStore final : public HallStore {
         .Bind(upload.fingerprint)
         .BindBlob(upload.recording)
         .Bind(game.day)
+        .Bind(std::int64_t{game.ranked ? 1 : 0})
         .Step();
     outcome.id = sqlite3_last_insert_rowid(db_);
     return outcome;

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <sstream>
 #include <thread>
 
 #include "hall/http_routes.h"
@@ -131,6 +132,44 @@ TEST_F(HttpTest, ServesTheHallPageAtHall) {
   EXPECT_EQ(moved->status, 302);
   EXPECT_EQ(moved->get_header_value("Location"), "/hall/");
   EXPECT_EQ(client.Get("/hall/")->body, "<title>hall</title>");
+}
+
+}  // namespace
+}  // namespace stonewick::hall
+
+namespace stonewick::hall {
+namespace {
+
+TEST_F(HttpTest, TellsSpectatorsTheLiveGamesLinesAndItsVerdict) {
+  httplib::Client player = Client();
+  const auto started = player.Post("/api/live?player=Anna", "manual\n", "text/plain");
+  ASSERT_EQ(started->status, 201);
+  const std::string id = *Field(started->body, "live");
+  const httplib::Headers key = {{"Authorization", "Bearer " + *Field(started->body, "key")}};
+  std::string seen;
+  std::thread spectator([&] {
+    Client().Get(("/api/live/" + id + "/events").c_str(), [&](const char* data, std::size_t size) {
+      seen.append(data, size);
+      return true;
+    });
+  });
+  const std::string game = Game(1);
+  EXPECT_EQ(player.Post(("/api/live/" + id).c_str(), key, game, "text/plain")->status, 200);
+  const auto ended = player.Post(("/api/live/" + id + "/end").c_str(), key, "", "text/plain");
+  spectator.join();
+  EXPECT_EQ(ended->status, 422);  // "manual" then a game that assumes the timers fire
+  // However the lines came in events, together they are the game as it was sent.
+  const std::size_t end = seen.rfind("event: end\n");
+  ASSERT_NE(end, std::string::npos);
+  EXPECT_EQ(seen.substr(end), "event: end\ndata: " + ended->body + "\n\n");
+  std::string lines;
+  std::istringstream events(seen.substr(0, end));
+  for (std::string line; std::getline(events, line);) {
+    if (line.starts_with("data: ")) {
+      lines += line.substr(6) + "\n";
+    }
+  }
+  EXPECT_EQ(lines, "manual\n" + game);
 }
 
 }  // namespace
