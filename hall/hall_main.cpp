@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     sigwait(&stopping, &signal_number);
     server.stop();
   });
-  server.listen_after_bind();
+  const bool served = server.listen_after_bind();
   stopper.detach();
-  return 0;
+  return served ? 0 : 1;
 }
