@@ -59,6 +59,7 @@ class HallApi {
   HallResponse AppendLive(std::string_view id, const HallRequest& request);
   HallResponse EndLive(std::string_view id, const HallRequest& request);
   HallResponse ListLive();
+  HallResponse LiveRecording(std::string_view id);
   LiveGames& live() { return live_; }
 
   // Whether an upload from `address` may be read at all (the routes ask before the body).

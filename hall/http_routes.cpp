@@ -116,6 +116,10 @@ void AddLiveRoutes(httplib::Server& server, HallApi& api, const SiteOptions& sit
   server.Get("/api/live", [&api](const httplib::Request&, httplib::Response& response) {
     Answer(response, api.ListLive());
   });
+  server.Get(R"(/api/live/([^/]+)/recording)",
+             [&api](const httplib::Request& request, httplib::Response& response) {
+               Answer(response, api.LiveRecording(request.matches[1].str()));
+             });
   auto watching = std::make_shared<std::atomic<int>>(0);
   server.Get(R"(/api/live/([^/]+)/events)", [&api, site, watching](const httplib::Request& request,
                                                                    httplib::Response& response) {

@@ -113,6 +113,15 @@ HallResponse HallApi::EndLive(std::string_view id, const HallRequest& request) {
   return answer;
 }
 
+HallResponse HallApi::LiveRecording(std::string_view id) {
+  const auto number = ParseId(id);
+  auto recording = number ? live_.RecordingSoFar(*number) : std::nullopt;
+  if (!recording) {
+    return ErrorResponse(404, "no such live game");
+  }
+  return {.status = 200, .contentType = "text/plain; charset=utf-8", .body = std::move(*recording)};
+}
+
 HallResponse HallApi::ListLive() {
   live_.ForgetIdle(nowMs_(), kLiveIdleMs);
   std::string body = "{\"live\":[";

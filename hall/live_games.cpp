@@ -83,6 +83,12 @@ std::vector<LiveGame> LiveGames::Playing() const {
   return playing;
 }
 
+std::optional<std::string> LiveGames::RecordingSoFar(std::int64_t id) const {
+  std::lock_guard lock(mutex_);
+  const auto at = games_.find(id);
+  return at == games_.end() ? std::nullopt : std::optional(at->second.recording);
+}
+
 LiveGames::Watch LiveGames::Next(std::int64_t id, std::size_t seen, std::chrono::milliseconds wait,
                                  std::string& more, std::string& result) {
   std::unique_lock lock(mutex_);

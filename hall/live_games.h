@@ -44,6 +44,8 @@ class LiveGames {
   void Settle(std::int64_t id, const std::string& result);
 
   std::vector<LiveGame> Playing() const;  // without their recordings
+  // A game's recording so far; none when there is no such game.
+  std::optional<std::string> RecordingSoFar(std::int64_t id) const;
 
   enum class Watch { More, Ended, Gone, Quiet };
   // What a spectator who has seen `seen` bytes gets next: more lines, the game's end (with

@@ -34,7 +34,9 @@ TEST_F(LiveTest, EndsInTheHallLikeAnUpload) {
   const auto [id, key] = Start(first);
   EXPECT_EQ(api_->ListLive().body,
             "{\"live\":[{\"id\":1,\"player\":\"Anna\",\"started_at\":1796739511}]}");
+  EXPECT_EQ(api_->LiveRecording(id).body, first);
   EXPECT_EQ(api_->AppendLive(id, Request(rest, key)).status, 200);
+  EXPECT_EQ(api_->LiveRecording(id).body, Game(1));
   nowMs_ += 20'000;
   const HallResponse ended = api_->EndLive(id, Request("", key));
   EXPECT_EQ(ended.status, 201) << ended.body;

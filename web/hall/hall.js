@@ -84,6 +84,26 @@
     }
   }
 
+  // The games being played now, each with a link that plays it as far as it has come.
+  async function loadLive() {
+    try {
+      const games = (await (await fetch('/api/live')).json()).live;
+      const list = $('#live ul');
+      list.replaceChildren();
+      for (const game of games) {
+        const item = document.createElement('li');
+        const link = document.createElement('a');
+        link.href = `/?${new URLSearchParams({ play: `/api/live/${game.id}/recording` })}`;
+        link.textContent = text('watch');
+        item.append(`${game.player} `, link);
+        list.append(item);
+      }
+      $('#live').hidden = games.length === 0;
+    } catch (error) {
+      $('#live').hidden = true;
+    }
+  }
+
   for (const button of document.querySelectorAll('#boards button')) {
     button.addEventListener('click', () => {
       board = button.dataset.board;
@@ -98,4 +118,6 @@
     load();
   });
   load();
+  loadLive();
+  setInterval(loadLive, 10000);
 })();

@@ -9,7 +9,7 @@ var HallText = (function () {
       best: 'Best games', 'kills-board': 'Most kills', 'time-board': 'Longest games',
       'players-board': "Each player's best", 'daily-board': "Today's board",
       player: 'Player', find: 'Show', level: 'Level', kills: 'Kills', time: 'Time',
-      watch: 'Watch', play: 'Play for the hall', live: 'Play live', seed: "Today's seed",
+      watch: 'Watch', 'live-now': 'Playing now', play: 'Play for the hall', live: 'Play live', seed: "Today's seed",
       loading: 'Loading…', empty: 'No games yet.', failed: 'The hall cannot be reached now.',
     },
     de: {
@@ -18,7 +18,7 @@ var HallText = (function () {
       best: 'Beste Spiele', 'kills-board': 'Meiste Abschüsse', 'time-board': 'Längste Spiele',
       'players-board': 'Bestes Spiel je Spieler', 'daily-board': 'Heutiges Brett',
       player: 'Spieler', find: 'Zeigen', level: 'Level', kills: 'Abschüsse', time: 'Zeit',
-      watch: 'Ansehen', play: 'Für die Halle spielen', live: 'Live spielen', seed: 'Heutiger Startwert',
+      watch: 'Ansehen', 'live-now': 'Gerade gespielt', play: 'Für die Halle spielen', live: 'Live spielen', seed: 'Heutiger Startwert',
       loading: 'Wird geladen …', empty: 'Noch keine Spiele.', failed: 'Die Halle ist gerade nicht erreichbar.',
     },
     fr: {
@@ -27,7 +27,7 @@ var HallText = (function () {
       best: 'Meilleures parties', 'kills-board': 'Plus de victimes', 'time-board': 'Parties les plus longues',
       'players-board': 'Meilleure partie de chaque joueur', 'daily-board': 'Plateau du jour',
       player: 'Joueur', find: 'Afficher', level: 'Niveau', kills: 'Victimes', time: 'Temps',
-      watch: 'Regarder', play: 'Jouer pour le hall', live: 'Jouer en direct', seed: 'Graine du jour',
+      watch: 'Regarder', 'live-now': 'En cours', play: 'Jouer pour le hall', live: 'Jouer en direct', seed: 'Graine du jour',
       loading: 'Chargement…', empty: 'Aucune partie pour l’instant.', failed: 'Le hall est injoignable pour le moment.',
     },
     es: {
@@ -36,7 +36,7 @@ var HallText = (function () {
       best: 'Mejores partidas', 'kills-board': 'Más bajas', 'time-board': 'Partidas más largas',
       'players-board': 'La mejor de cada jugador', 'daily-board': 'Tablero de hoy',
       player: 'Jugador', find: 'Mostrar', level: 'Nivel', kills: 'Bajas', time: 'Tiempo',
-      watch: 'Ver', play: 'Jugar para el salón', live: 'Jugar en directo', seed: 'Semilla de hoy',
+      watch: 'Ver', 'live-now': 'Jugando ahora', play: 'Jugar para el salón', live: 'Jugar en directo', seed: 'Semilla de hoy',
       loading: 'Cargando…', empty: 'Aún no hay partidas.', failed: 'No se puede llegar al salón ahora.',
     },
     ru: {
@@ -45,7 +45,7 @@ var HallText = (function () {
       best: 'Лучшие игры', 'kills-board': 'Больше всего убитых', 'time-board': 'Самые долгие игры',
       'players-board': 'Лучшая игра каждого', 'daily-board': 'Доска дня',
       player: 'Игрок', find: 'Показать', level: 'Уровень', kills: 'Убито', time: 'Время',
-      watch: 'Смотреть', play: 'Играть для зала', live: 'Играть в прямом эфире', seed: 'Зерно дня',
+      watch: 'Смотреть', 'live-now': 'Играют сейчас', play: 'Играть для зала', live: 'Играть в прямом эфире', seed: 'Зерно дня',
       loading: 'Загрузка…', empty: 'Игр пока нет.', failed: 'Зал сейчас недоступен.',
     },
   };
