@@ -10,11 +10,13 @@
 #   browser  the page's test in headless chromium on Node (tests/web/run.sh)
 #   package  build and check the Debian package (scripts/package.sh)
 #   fuzz     fuzz with clang's libFuzzer (scripts/fuzz.sh)
+#   hall     build the hall server, serve it and test it on SQLite and PostgreSQL 15
+#            (scripts/hall.sh; its tests in scripts/test.sh)
 # With no job named it installs every job's packages.
 #   scripts/install-deps.sh JOB...
 set -euo pipefail
 
-jobs=(play display test web browser package fuzz)
+jobs=(play display test web browser package fuzz hall)
 
 # packages_of JOB: the packages the job needs, on one line; fails for an unknown job.
 packages_of() {
@@ -47,6 +49,12 @@ packages_of() {
     # centres read it.
     package) echo dpkg-dev file lintian man-db groff-base appstream-compose ;;
     fuzz) echo clang libclang-rt-14-dev cmake make zlib1g-dev ;;
+    # cpp-httplib serves HTTP; SQLite and libpq store the games; OpenSSL's libcrypto hashes the
+    # tokens; the tests start a throwaway PostgreSQL 15 and find a free port with Python.
+    hall)
+      echo g++ make cmake pkg-config zlib1g-dev libcpp-httplib-dev libsqlite3-dev libpq-dev \
+        libssl-dev postgresql-15 python3
+      ;;
     *) return 1 ;;
   esac
 }

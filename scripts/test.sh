@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 # The tools of every job below: the two builds and their tests (the window on a virtual display,
 # the Debian package), the page in the browser, and the fuzzing.
-bash scripts/install-deps.sh play display test package web browser fuzz
+bash scripts/install-deps.sh play display test package web browser fuzz hall
 jobs="$(nproc)"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTONEWICK_TESTS=ON

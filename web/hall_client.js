@@ -1,0 +1,157 @@
+// Sending games to the hall that serves the page. At the end of a recorded game (?record) the
+// page offers to send it under the player's name, remembered in the browser with the name's
+// token; with ?live the game is streamed to the hall as it is played, for spectators, and the
+// hall's verdict is shown at its end. The page calls recorded() for each block's lines and
+// ended() once its game has closed.
+var HallClient = (function () {
+  'use strict';
+  const query = new URLSearchParams(location.search);
+  const live = query.has('live');
+  const texts = {
+    en: { reached: 'level %1, kills %2.',
+          send: 'Send this game to the hall', name: 'Your name', sent: 'In the hall:',
+          refused: 'The hall did not take the game:', hall: 'See the hall', sending: 'Sending…' },
+    de: { reached: 'Level %1, Abschüsse %2.',
+          send: 'Dieses Spiel an die Halle senden', name: 'Dein Name', sent: 'In der Halle:',
+          refused: 'Die Halle hat das Spiel nicht angenommen:', hall: 'Zur Halle', sending: 'Wird gesendet …' },
+    fr: { reached: 'niveau %1, victimes %2.',
+          send: 'Envoyer cette partie au hall', name: 'Votre nom', sent: 'Dans le hall :',
+          refused: 'Le hall n’a pas pris la partie :', hall: 'Voir le hall', sending: 'Envoi…' },
+    es: { reached: 'nivel %1, bajas %2.',
+          send: 'Enviar esta partida al salón', name: 'Tu nombre', sent: 'En el salón:',
+          refused: 'El salón no aceptó la partida:', hall: 'Ver el salón', sending: 'Enviando…' },
+    ru: { reached: 'уровень %1, убито %2.',
+          send: 'Отправить эту игру в зал', name: 'Ваше имя', sent: 'В зале:',
+          refused: 'Зал не принял игру:', hall: 'Открыть зал', sending: 'Отправка…' },
+  };
+  const language = typeof Language !== 'undefined' && Language.code in texts ? Language.code
+    : ((query.get('lang') || navigator.language || 'en').toLowerCase().split(/[-_]/)[0]);
+  const text = (key) => (texts[language] || texts.en)[key];
+
+  // Only a page that a hall serves offers to send its games there.
+  const onHall = fetch('/api/daily').then((answer) => answer.ok, () => false);
+
+  // The name, and each name's token, kept in this browser only.
+  const nameKey = 'stonewick-hall-name';
+  const tokenKey = (name) => `stonewick-hall-token:${name}`;
+  function authorization(name) {
+    const token = localStorage.getItem(tokenKey(name));
+    return token ? { Authorization: `Bearer ${token}` } : {};
+  }
+  async function post(path, name, body, extra) {
+    const answer = await fetch(path, {
+      method: 'POST',
+      headers: Object.assign({ 'Content-Type': 'text/plain' }, extra),
+      body,
+    });
+    const json = await answer.json().catch(() => ({ error: `${answer.status}` }));
+    if (json.token) {
+      localStorage.setItem(tokenKey(name), json.token);
+    }
+    return { status: answer.status, json };
+  }
+
+  // What the hall said, shown under the game: a link to the hall, or its reason.
+  function tell(box, answer) {
+    box.replaceChildren();
+    const line = document.createElement('p');
+    if (answer.status === 201) {
+      const reached = text('reached').replace('%1', answer.json.level)
+        .replace('%2', answer.json.kills);
+      line.textContent = `${text('sent')} ${answer.json.player}: ${reached} `;
+      const link = document.createElement('a');
+      link.href = '/hall/';
+      link.textContent = text('hall');
+      line.append(link);
+    } else {
+      line.textContent = `${text('refused')} ${answer.json.error || answer.status}`;
+    }
+    box.append(line);
+  }
+
+  // ---- Live: the game's lines go to the hall a second at a time.
+  let liveStart = null;  // the request that starts it
+  let liveGame = null;   // {live, key} once started
+  let waiting = '';
+  let sending = Promise.resolve();
+  function liveName() {
+    let name = localStorage.getItem(nameKey);
+    if (!name) {
+      name = (prompt(text('name')) || '').trim();
+      localStorage.setItem(nameKey, name);
+    }
+    return name;
+  }
+  function flush() {
+    if (!liveGame || waiting === '') {
+      return sending;
+    }
+    const lines = waiting;
+    waiting = '';
+    sending = sending.then(() => post(`/api/live/${liveGame.live}`, '', lines,
+                                      { Authorization: `Bearer ${liveGame.key}` }));
+    return sending;
+  }
+
+  function recorded(lines) {
+    if (!live) {
+      return;
+    }
+    waiting += lines;
+    if (liveStart === null) {
+      liveStart = onHall.then((ok) => ok && startLive());
+    }
+  }
+  function startLive() {
+    const name = liveName();
+    return post(`/api/live?player=${encodeURIComponent(name)}`, name, '', authorization(name))
+      .then((answer) => {
+        if (answer.status === 201) {
+          liveGame = answer.json;
+          setInterval(flush, 1000);
+        }
+      });
+  }
+
+  // The game has closed: a live game ends and gets its verdict; a recorded one is offered.
+  function ended(recording) {
+    onHall.then((ok) => ok && offer(recording));
+  }
+  function offer(recording) {
+    const box = document.createElement('div');
+    box.className = 'hall-offer';
+    document.querySelector('#closed').after(box);
+    if (live) {
+      (liveStart || Promise.resolve()).then(flush)
+        .then(() => liveGame && post(`/api/live/${liveGame.live}/end`, liveName(), '',
+                                     { Authorization: `Bearer ${liveGame.key}` }))
+        .then((answer) => answer && tell(box, answer));
+      return;
+    }
+    if (!recording || recording.length === 0) {
+      return;
+    }
+    const form = document.createElement('form');
+    const input = document.createElement('input');
+    input.maxLength = 24;
+    input.required = true;
+    input.placeholder = text('name');
+    input.value = localStorage.getItem(nameKey) || '';
+    const button = document.createElement('button');
+    button.textContent = text('send');
+    form.append(input, button);
+    box.append(form);
+    form.addEventListener('submit', (event) => {
+      event.preventDefault();
+      const name = input.value.trim();
+      localStorage.setItem(nameKey, name);
+      button.disabled = true;
+      button.textContent = text('sending');
+      post(`/api/games?player=${encodeURIComponent(name)}`, name, recording.join(''),
+           authorization(name)).then((answer) => tell(box, answer),
+                                     (error) => tell(box, { status: 0, json: { error: error.message } }));
+    });
+  }
+
+  return { recorded, ended };
+})();
