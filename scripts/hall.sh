@@ -25,7 +25,6 @@ rm -rf "$site"
 mkdir -p "$site/hall"
 cp -R build-web/site/. "$site/"
 cp web/hall/index.html web/hall/hall.css web/hall/hall.js web/hall/hall_text.js "$site/hall/"
-cp web/hall_client.js "$site/"
 
 data="${XDG_DATA_HOME:-$HOME/.local/share}/stonewick"
 mkdir -p "$data"

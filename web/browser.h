@@ -1,4 +1,4 @@
-// What the page's script (page_library.js and page.js) offers the C++ side. The C++ side
+// What the page's script (page_library.js and page.mjs) offers the C++ side. The C++ side
 // calls it; the script never calls into the program, it only queues input for it to take.
 #pragma once
 

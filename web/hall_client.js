@@ -29,7 +29,10 @@ var HallClient = (function () {
   const text = (key) => (texts[language] || texts.en)[key];
 
   // Only a page that a hall serves offers to send its games there.
-  const onHall = fetch('/api/daily').then((answer) => answer.ok, () => false);
+  // Asked only of a recorded game, so that a plain page makes no request of its own.
+  const onHall = query.has('record')
+    ? fetch('/api/daily').then((answer) => answer.ok, () => false)
+    : Promise.resolve(false);
 
   // The name, and each name's token, kept in this browser only.
   const nameKey = 'stonewick-hall-name';

@@ -18,6 +18,8 @@ export function startedAt() {
 }
 export function record(lines) {
   recording.push(lines);
+  // A page served by the hall streams a live game there as it is played.
+  HallClient.recorded(lines);
 }
 // Leaving the page would lose the recording: the browser asks first while the game runs.
 window.addEventListener('beforeunload', (e) => {
@@ -31,6 +33,8 @@ export function offerRecording() {
   if (!recording || link.href) {
     return;
   }
+  // A page served by the hall offers to send the game there too.
+  HallClient.ended(recording);
   link.href = URL.createObjectURL(new Blob(recording, { type: 'text/plain' }));
   link.download = recordingFileName(started);
   link.hidden = false;

@@ -5,9 +5,9 @@ string(TIMESTAMP built "%Y-%m-%d %H:%M:%S")
 file(READ ${SOURCE}/index.html page)
 string(REPLACE "@BUILD_TIME@" "${built}" page "${page}")
 file(WRITE ${SITE}/index.html "${page}")
-file(COPY ${SOURCE}/boot.js ${SOURCE}/manifest.webmanifest DESTINATION ${SITE})
+file(COPY ${SOURCE}/boot.js ${SOURCE}/hall_client.js ${SOURCE}/manifest.webmanifest DESTINATION ${SITE})
 
-set(files index.html boot.js stonewick.js stonewick.wasm manifest.webmanifest icon-192.png
+set(files index.html boot.js hall_client.js stonewick.js stonewick.wasm manifest.webmanifest icon-192.png
     icon-512.png icon-maskable-512.png)
 set(contents "")
 set(quoted "")
