@@ -10,9 +10,10 @@ build=${1:-build-pkg}
 bash scripts/install-deps.sh play package
 # Debian's hardening flags (stack protector, fortified functions, read-only relocations).
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-# Only what goes into the package: the tests and benchmarks need tools of their own.
+# Only what goes into the game's package: the tests and benchmarks need tools of their own, and
+# the hall is a server of its own.
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DSTONEWICK_SANITIZE=OFF \
-  -DSTONEWICK_TESTS=OFF -DSTONEWICK_BENCH=OFF \
+  -DSTONEWICK_TESTS=OFF -DSTONEWICK_BENCH=OFF -DSTONEWICK_HALL=OFF \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
   -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
 cmake --build "$build" -j"$(nproc)"

@@ -9,14 +9,18 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 replay="${1:-build/replay/stonewick-replay}"
-if [[ ! -x "$replay" ]]; then
-  echo "missing $replay: build the plain build first" >&2
-  exit 1
-fi
+# The hall of the same build, for the page that the hall serves.
+hall="$(dirname "$(dirname "$replay")")/hall/stonewick-hall"
+for program in "$replay" "$hall"; do
+  if [[ ! -x "$program" ]]; then
+    echo "missing $program: build the plain build first" >&2
+    exit 1
+  fi
+done
 bash scripts/install-deps.sh browser
 node --test tests/web/page_keys.test.mjs tests/web/page_figures.test.mjs
 bash scripts/build-web.sh
 bash tests/web/modules.sh
-STONEWICK_SITE=build-web/site STONEWICK_REPLAY="$replay" node --test tests/web/page.test.mjs \
-  tests/web/watching.test.mjs tests/web/language.test.mjs tests/web/screens.test.mjs \
-  tests/web/loading.test.mjs
+STONEWICK_SITE=build-web/site STONEWICK_REPLAY="$replay" STONEWICK_HALL="$hall" \
+  node --test tests/web/page.test.mjs tests/web/watching.test.mjs tests/web/language.test.mjs \
+  tests/web/screens.test.mjs tests/web/loading.test.mjs tests/web/hall.test.mjs

@@ -1,0 +1,96 @@
+// The page served by the hall, end to end: a game recorded with ?record is offered to the hall
+// when it closes and sent under a name; the hall lists it, and its "Watch" plays the recording
+// in the game's page to the verdict that it played back exactly as recorded.
+//   STONEWICK_SITE=build-web/site STONEWICK_HALL=build/hall/stonewick-hall \
+//     node --test tests/web/hall.test.mjs
+import assert from 'node:assert/strict';
+import { spawn } from 'node:child_process';
+import { cpSync, mkdtempSync, rmSync } from 'node:fs';
+import net from 'node:net';
+import os from 'node:os';
+import path from 'node:path';
+import { after, before, test } from 'node:test';
+import { fileURLToPath } from 'node:url';
+
+import { launchChromium, openGame } from './browser.mjs';
+
+const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..');
+const site = process.env.STONEWICK_SITE || path.join(root, 'build-web/site');
+const hallProgram = process.env.STONEWICK_HALL || path.join(root, 'build/hall/stonewick-hall');
+const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
+
+// A port that was free a moment ago, for the hall to listen on.
+async function freePort() {
+  const server = net.createServer();
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  const { port } = server.address();
+  await new Promise((resolve) => server.close(resolve));
+  return port;
+}
+
+// The hall on a database and a site of its own (the page, and the hall's page under hall/),
+// and a browser, from before the test to after it.
+const hall = {};
+before(async () => {
+  hall.folder = mkdtempSync(path.join(os.tmpdir(), 'stonewick-hall-page-'));
+  const served = path.join(hall.folder, 'site');
+  cpSync(site, served, { recursive: true });
+  cpSync(path.join(root, 'web/hall'), path.join(served, 'hall'), { recursive: true });
+  const port = await freePort();
+  hall.address = `http://127.0.0.1:${port}/`;
+  hall.server = spawn(hallProgram, ['--listen', `127.0.0.1:${port}`, '--db',
+                                    path.join(hall.folder, 'hall.sqlite'), '--site', served],
+                      { stdio: ['ignore', 'ignore', 'inherit'] });
+  for (let wait = 0; wait < 100; ++wait) {
+    const answer = await fetch(`${hall.address}api/daily`).catch(() => null);
+    if (answer?.ok) {
+      break;
+    }
+    await sleep(50);
+  }
+  hall.browser = await launchChromium();
+});
+after(async () => {
+  await hall.browser?.close();
+  hall.server?.kill();
+  rmSync(hall.folder, { recursive: true, force: true });
+});
+
+test('a game recorded on the hall\'s page is sent under a name when it closes, listed in the ' +
+     'hall, and its Watch plays it back exactly as recorded', async () => {
+  const page = await openGame(hall.browser, `${hall.address}?record`);
+  await page.keyboard.press('ArrowLeft');
+  await page.keyboard.press('ArrowRight');
+  await page.keyboard.down('Alt');
+  await page.keyboard.press('e');
+  await page.keyboard.up('Alt');
+
+  await page.waitForSelector('.hall-offer form', { timeout: 5000 });
+  await page.type('.hall-offer input', 'Anna');
+  await page.click('.hall-offer button');
+  await page.waitForFunction(() => document.querySelector('.hall-offer p')?.textContent
+      .startsWith('In the hall:'), { timeout: 10000 });
+  assert.deepEqual(page.errors, []);
+  await page.close();
+
+  const listed = await (await fetch(`${hall.address}api/games?player=Anna`)).json();
+  const games = listed.games ?? listed;
+  assert.equal(games.length, 1);
+  assert.equal(games[0].player, 'Anna');
+  assert.equal(games[0].level, 1);
+
+  const board = await hall.browser.newPage();
+  await board.goto(`${hall.address}hall/`);
+  await board.waitForSelector('#games tbody a', { timeout: 5000 });
+  assert.equal(await board.$eval('#games tbody .name', (e) => e.textContent), 'Anna');
+  const watch = await board.$eval('#games tbody a', (e) => e.href);
+  assert.equal(watch, `${hall.address}?play=${encodeURIComponent(`/api/games/${games[0].id}/recording`)}`);
+  await board.close();
+
+  const watching = await openGame(hall.browser, watch);
+  await watching.waitForFunction(() => [...document.querySelectorAll('.box .text')].some(
+      (text) => text.textContent.startsWith('The game played back exactly as recorded')),
+                                 { timeout: 30000 });
+  assert.deepEqual(watching.errors, []);
+  await watching.close();
+});
