@@ -51,6 +51,11 @@ class Replay {
                         Block* parsed = nullptr);
   // Runs a block that has been read whole.
   void RunParsedBlock(const Block& block) { world_.RunBlock(block); }
+  // Records the game from now on into `sink`, as live play would record the same events:
+  // `opening` is the recording's first lines. False when they could not be written.
+  bool Record(RecordingSink& sink, const std::string& opening) {
+    return session_.Record(sink, opening, world_.clock.nowMs);
+  }
   // True once the main window has been closed: the script ends there.
   bool Closed() const { return world_.Closed(); }
 
@@ -99,6 +104,9 @@ struct ScriptRun {
   bool check = false;
   ScriptWatcher* watcher = nullptr;
   std::string_view program = "stonewick-replay";
+  // Where the run is recorded again, as live play records, and the recording's first lines.
+  RecordingSink* record = nullptr;
+  std::string recordOpening{};
 };
 // What the run prints goes to `out`; what it says on standard error (the line that ends a
 // failed run, or what a check compared) is left in `said`, each line with its end of line.

@@ -67,6 +67,8 @@ class ScriptWorld final : public World, private BlockLines {
   double Now() override { return clock.Days(); }
   std::uint32_t ClockReading() override { return clock.TakeReading(); }
   std::int64_t TimerClockMs() override { return clock.nowMs; }
+  std::int64_t TimerFiresAt(std::int64_t dueMs) override;
+  bool Ended() const override { return Over(); }
   void YieldPoint() override;
   char Box(BoxKind kind, const std::string& message) override;
   void Pause(std::int32_t ms) override;

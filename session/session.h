@@ -16,6 +16,7 @@
 #include "game/game.h"
 #include "lists/spare_lists.h"
 #include "session/front_end.h"
+#include "session/game_recorder.h"
 #include "session/live_world.h"
 #include "session/timer_schedule.h"
 
@@ -55,6 +56,9 @@ class Session final : private Host, private LiveWorld::Surroundings {
   // Records the game from now on into `sink`, with the date it is made; the recording's clock
   // reads 0 now, where a replay starts. False when not even the heading could be written.
   bool Record(RecordingSink& sink, std::string_view date);
+  // The same with the recording's first lines given whole, after which its clock stands at
+  // `clockMs`.
+  bool Record(RecordingSink& sink, const std::string& opening, std::int64_t clockMs);
   // Everything the player does reaches the game here: keys and clicks on the board, the menu,
   // the Instructions window closing, the main window's close box. While a recording plays,
   // the keys steer the playback and only Exit and the close box act.
@@ -84,10 +88,10 @@ class Session final : private Host, private LiveWorld::Surroundings {
   // What the window shows of it: the timers, the Pause caption and the six read-outs.
   WindowItems Shown() const;
   // The whole state, as a dump writes it.
-  std::string StateText() const override;
+  std::string StateText() const;
   const TimerSchedule& Timers() const { return timers_; }
   bool SkipEnabled() const { return skipEnabled_; }
-  bool Closed() const { return closed_; }
+  bool Closed() const override { return closed_; }
 
  private:
   friend class ScriptWorld;
@@ -116,11 +120,20 @@ class Session final : private Host, private LiveWorld::Surroundings {
   // For the worlds: the world the game sees from now on.
   void UseWorld(World& world) { world_ = &world; }
   bool Live() const { return world_ == &live_; }
-  // An event straight to the rules, as a script gives it: nothing is recorded.
-  void Apply(const Event& event) { game_.Apply(event); }
+  // The one door: every event reaches the rules here, whoever gives it (the player, a script,
+  // a recording being watched), and is recorded while a recorder is attached.
+  void Feed(const Event& event);
+  // Time moves on to `untilMs` on the timers' clock: every timer due by then fires, in time
+  // order, at the time the world gives it, until nothing more runs. Live play, scripts and
+  // watching all advance time here.
+  void AdvanceTime(std::int64_t untilMs);
+  // A script's setup line (glide, seed), written into the recording as it is.
+  void RecordSetup(std::string_view line);
+  void StopRecording();
   Game& MutableGame() { return game_; }
-  // LiveWorld::Surroundings: the main window closes, and the game ends; the front end is asked
-  // to wake the session when the next timer is due.
+  // LiveWorld::Surroundings: the recording's clock; the main window closes, and the game ends;
+  // the front end is asked to wake the session when the next timer is due.
+  std::optional<std::int64_t> RecordingClockMs() const override;
   void Close() override;
   void AskForWakeUp() override;
   // The menu as it may be used now: greyed but for Exit while a recording plays.
@@ -139,7 +152,8 @@ class Session final : private Host, private LiveWorld::Surroundings {
   std::string pauseCaption_ = kPauseCaption;
   bool skipEnabled_ = true;
   bool closed_ = false;
-  LiveWorld live_{frontEnd_, game_, *this};
+  std::optional<GameRecorder> recorder_;
+  LiveWorld live_{frontEnd_, *this};
   World* world_ = &live_;
   std::unique_ptr<Playback> watching_;
   int watchExitStatus_ = 0;

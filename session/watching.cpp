@@ -263,29 +263,34 @@ std::optional<std::size_t> Watching::LastEventBefore(std::size_t block) const {
 void Watching::TakeControls() {
   takeOver_ = false;
   CloseAbout();
+  const std::int64_t clockMs = world_.clock.nowMs;
+  std::string opening;
   if (options_.continueInto != nullptr) {
     // The new recording holds the old one's lines up to here, checkpoints and all, and goes
     // on with the live game: one recording from its first line.
     std::uint64_t lastLine = 0;
     const std::string_view kept = timeline_.TextBefore(position_.block, lastLine);
-    std::string opening = Recording::Comment(options_.date) + "# Continued from " + options_.name +
-                          " at line " + std::to_string(lastLine) + "\n" + std::string(kept);
+    opening = Recording::Comment(options_.date) + "# Continued from " + options_.name +
+              " at line " + std::to_string(lastLine) + "\n" + std::string(kept);
     if (!opening.ends_with('\n')) {
       opening += '\n';
     }
     const std::int64_t keptMs = timeline_.Before(position_.block).clockMs;
-    if (world_.clock.nowMs > keptMs) {
-      opening += "wait " + std::to_string(world_.clock.nowMs - keptMs) + "\n";
+    if (clockMs > keptMs) {
+      opening += "wait " + std::to_string(clockMs - keptMs) + "\n";
     }
     if (!world_.clock.manual) {
       opening += "manual\n";
     }
-    session_.live_.StartRecording(*options_.continueInto, opening, world_.clock.nowMs);
-  } else {
-    session_.live_.ContinueClock(world_.clock.nowMs);
   }
   takenOver_ = true;
   session_.StopWatching();
+  // The game's clock goes on from the recording's, recorded or not: a recording that cannot
+  // be written leaves the clock where it stood, not at the time of day.
+  session_.live_.ContinueClock(clockMs);
+  if (options_.continueInto != nullptr) {
+    session_.Record(*options_.continueInto, opening, clockMs);
+  }
   Show();
 }
 
