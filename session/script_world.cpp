@@ -67,10 +67,10 @@ void ScriptWorld::Run(const Command& command) {
         } else if constexpr (std::is_same_v<Kind, QueueAnswer>) {
           clock.answers.push_back(line.answer);
         } else if constexpr (std::is_same_v<Kind, SetGlide>) {
-          session_.MutableGame().glide = line.on;
+          session_.MutableGame().SetGlide(line.on);
           session_.RecordSetup(line.on ? "glide 1" : "glide 0");
         } else if constexpr (std::is_same_v<Kind, SetSeed>) {
-          session_.MutableGame().random.randomSeed = line.seed;
+          session_.MutableGame().SetSeed(line.seed);
           session_.RecordSetup("seed " + std::to_string(line.seed));
         } else if constexpr (std::is_same_v<Kind, WaitMs>) {
           Wait(line.ms);

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/dump.h"
+#include "session/dump.h"
 #include "game/event.h"
 #include "game/game.h"
 #include "lists/spare_lists.h"

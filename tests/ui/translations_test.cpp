@@ -15,7 +15,7 @@
 #include <QTest>
 #include <map>
 
-#include "game/dump.h"
+#include "session/dump.h"
 #include "game/game.h"
 #include "tests/support/session_access.h"
 #include "ui/program.h"
