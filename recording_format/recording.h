@@ -79,4 +79,18 @@ class RecordingSink {
   ~RecordingSink() = default;
 };
 
+// A recording kept as text, whole.
+class RecordingText final : public RecordingSink {
+ public:
+  bool Write(const std::string& text) override {
+    text_ += text;
+    return true;
+  }
+  void Stopped(const std::string&) override {}
+  const std::string& Text() const { return text_; }
+
+ private:
+  std::string text_;
+};
+
 }  // namespace stonewick

@@ -39,8 +39,9 @@ class ScriptWorld final : public World, private BlockLines {
     ~Pacing() = default;
   };
 
-  // The session plays the script from now on.
   ScriptWorld(Session& session, Pacing* pacing = nullptr);
+  // The session plays the script from now on.
+  void Enter();
 
   // Runs a block that has been read whole: one command, or an event with the lines nested in
   // it. When a nested line cannot run, the run stops (see StopError).

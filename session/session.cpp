@@ -142,18 +142,30 @@ void Session::Watch(std::unique_ptr<Playback> playback) {
   // The live game gives way: its timers and its recording stop.
   frontEnd_.WakeAfter(-1);
   StopRecording();
+  if (running_ != nullptr) {
+    // The playback under way is still on the stack: it leaves, and this one follows it.
+    nextWatching_ = std::move(playback);
+    running_->Leave();
+    return;
+  }
   watching_ = std::move(playback);
+  watching_->Begin();
   ShowCommands();
 }
 
 void Session::RunWatching() {
-  if (watching_ == nullptr) {
-    return;
+  while (watching_ != nullptr && running_ == nullptr) {
+    running_ = watching_.get();
+    watching_->Run();
+    running_ = nullptr;
+    watchExitStatus_ = watching_->ExitStatus();
+    world_ = &live_;
+    watching_ = std::move(nextWatching_);
+    if (watching_ != nullptr) {
+      watching_->Begin();
+      ShowCommands();
+    }
   }
-  watching_->Run();
-  watchExitStatus_ = watching_->ExitStatus();
-  world_ = &live_;
-  watching_.reset();
 }
 
 void Session::JumpInRecording(std::int64_t ms) {

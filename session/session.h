@@ -11,10 +11,10 @@
 #include <string>
 #include <string_view>
 
-#include "session/dump.h"
 #include "game/event.h"
 #include "game/game.h"
 #include "lists/spare_lists.h"
+#include "session/dump.h"
 #include "session/front_end.h"
 #include "session/game_recorder.h"
 #include "session/live_world.h"
@@ -29,6 +29,8 @@ class ScriptWorld;
 class Playback {
  public:
   virtual ~Playback() = default;
+  // It takes the game's place: from now on the player's input steers it.
+  virtual void Begin() = 0;
   // Plays until the main window closes, the player takes the controls or it is left.
   virtual void Run() = 0;
   // What the player does while it plays.
@@ -68,7 +70,8 @@ class Session final : private Host, private LiveWorld::Surroundings {
 
   // ---- Watching a recording (see session/watching.h).
   // From now on `playback` plays instead of the player: call after Start. Watch
-  // (session/watching.h) makes a recording's.
+  // (session/watching.h) makes a recording's. Given while another plays, that one stops
+  // first.
   void Watch(std::unique_ptr<Playback> playback);
   // Plays the recording until the main window closes or the player takes the controls.
   void RunWatching();
@@ -92,6 +95,9 @@ class Session final : private Host, private LiveWorld::Surroundings {
   const TimerSchedule& Timers() const { return timers_; }
   bool SkipEnabled() const { return skipEnabled_; }
   bool Closed() const override { return closed_; }
+  // The recording's clock (whole ms since it started, standing at the running event's
+  // time), while the game is recorded.
+  std::optional<std::int64_t> RecordingClockMs() const override;
 
  private:
   friend class ScriptWorld;
@@ -131,9 +137,8 @@ class Session final : private Host, private LiveWorld::Surroundings {
   void RecordSetup(std::string_view line);
   void StopRecording();
   Game& MutableGame() { return game_; }
-  // LiveWorld::Surroundings: the recording's clock; the main window closes, and the game ends;
-  // the front end is asked to wake the session when the next timer is due.
-  std::optional<std::int64_t> RecordingClockMs() const override;
+  // LiveWorld::Surroundings: the main window closes, and the game ends; the front end is asked
+  // to wake the session when the next timer is due.
   void Close() override;
   void AskForWakeUp() override;
   // The menu as it may be used now: greyed but for Exit while a recording plays.
@@ -156,6 +161,9 @@ class Session final : private Host, private LiveWorld::Surroundings {
   LiveWorld live_{frontEnd_, *this};
   World* world_ = &live_;
   std::unique_ptr<Playback> watching_;
+  // The playback whose Run is under way, and one given while it ran, which plays after it.
+  Playback* running_ = nullptr;
+  std::unique_ptr<Playback> nextWatching_;
   int watchExitStatus_ = 0;
 };
 

@@ -77,17 +77,17 @@ class TimelineKeeper final : public ScriptWatcher {
 };
 
 int Timeline::Read(LineSource& script, std::string& said, std::string_view program) {
-  text_.clear();
+  text_ = std::make_shared<std::string>();
   blocks_.clear();
   verdict_ = {};
-  KeptLines kept(script, text_);
+  KeptLines kept(script, *text_);
   NoText nowhere;
   TimelineKeeper keeper(*this);
   const int status = RunScript(kept, nowhere, said, {false, &keeper, program});
   return keeper.Finish(status, said, program);
 }
 
-PlayPosition Timeline::PositionAt(std::int64_t ms) const {
+PlayPosition Timeline::PositionAt(std::int64_t ms, Landing landing) const {
   ms = std::clamp<std::int64_t>(ms, 0, EndMs());
   // The first block that has not ended by then.
   const auto next = std::find_if(blocks_.begin(), blocks_.end(),
@@ -95,7 +95,13 @@ PlayPosition Timeline::PositionAt(std::int64_t ms) const {
   if (next == blocks_.end()) {
     return {blocks_.size(), EndMs()};
   }
-  return {static_cast<std::size_t>(next - blocks_.begin()), next->wait ? ms : next->startMs};
+  const auto block = static_cast<std::size_t>(next - blocks_.begin());
+  if (next->wait || ms <= next->startMs) {
+    return {block, next->wait ? ms : next->startMs};
+  }
+  const bool after = landing == Landing::After ||
+                     (landing == Landing::Nearest && ms - next->startMs >= next->endMs - ms);
+  return after ? Before(block + 1) : Before(block);
 }
 
 std::optional<PlayPosition> Timeline::BeforeDifference() const {
@@ -115,14 +121,14 @@ PlayPosition Timeline::Before(std::size_t block) const {
 
 std::string_view Timeline::TextBefore(std::size_t block, std::uint64_t& lastLine) const {
   if (block >= blocks_.size()) {
-    lastLine = static_cast<std::uint64_t>(std::count(text_.begin(), text_.end(), '\n'));
-    if (!text_.empty() && text_.back() != '\n') {
+    lastLine = static_cast<std::uint64_t>(std::count(text_->begin(), text_->end(), '\n'));
+    if (!text_->empty() && text_->back() != '\n') {
       ++lastLine;
     }
-    return text_;
+    return *text_;
   }
   lastLine = blocks_[block].line - 1;
-  return std::string_view(text_).substr(0, blocks_[block].offset);
+  return std::string_view(*text_).substr(0, blocks_[block].offset);
 }
 
 PlayPosition Timeline::LastEvent() const {
@@ -136,8 +142,9 @@ PlayPosition Timeline::LastEvent() const {
 
 Timeline::Reader::Reader(const Timeline& timeline, std::size_t first)
     : left_(timeline.blocks_.size() - std::min(first, timeline.blocks_.size())),
-      lines_(std::string_view(timeline.text_)
-                 .substr(left_ > 0 ? timeline.blocks_[first].offset : timeline.text_.size())),
+      text_(timeline.text_),
+      lines_(std::string_view(*text_).substr(left_ > 0 ? timeline.blocks_[first].offset
+                                                       : text_->size())),
       reader_(lines_, left_ > 0 ? timeline.blocks_[first].line : 1,
               left_ > 0 ? timeline.blocks_[first].offset : 0) {}
 

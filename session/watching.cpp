@@ -89,6 +89,7 @@ void Watching::RunNextBlock() {
   }
   ++position_.block;
   position_.clockMs = world_.clock.nowMs;
+  noDifferenceAsked_ = false;
   if (!session_.Closed()) {
     Compare(block_, parsed_);
     RevealDifference();
@@ -159,7 +160,9 @@ std::string Watching::VerdictText() const {
 }
 
 int Watching::ExitStatus() const {
-  return timeline_.Verdict().difference || ownDifference_ ? 1 : 0;
+  // A recording with nothing to compare has not been checked, as --check says too.
+  const RecordingVerdict& verdict = timeline_.Verdict();
+  return verdict.difference || ownDifference_ || verdict.checkpoints + verdict.states == 0 ? 1 : 0;
 }
 
 void Watching::JumpTo(PlayPosition position) {
@@ -170,6 +173,7 @@ void Watching::JumpTo(PlayPosition position) {
   session_.TakeOver(replay.session());
   world_.TakeOver(replay.script());
   position_ = {position.block, world_.clock.nowMs};
+  noDifferenceAsked_ = false;
   reader_.emplace(timeline_, position.block);
   toldTheEnd_ = false;
   CloseAbout();
@@ -185,7 +189,7 @@ void Watching::Leave() {
 }
 
 void Watching::JumpToTime(std::int64_t ms) {
-  jump_ = timeline_.PositionAt(ms);
+  jump_ = timeline_.PositionAt(ms, Landing::Nearest);
   session_.frontEnd_.EndIdle();
 }
 
@@ -225,10 +229,11 @@ void Watching::Steer(WatchCommand command) {
       speed_ = std::clamp(speed_ + (command == WatchCommand::Slower ? -1 : 1), 0, kSpeedCount - 1);
       break;
     case WatchCommand::JumpForward:
-      jump_ = timeline_.PositionAt(ShownMs() + kJumpMs);
+      // A block longer than the jump is passed whole, so that the jumps always move on.
+      jump_ = timeline_.PositionAt(ShownMs() + kJumpMs, Landing::After);
       break;
     case WatchCommand::JumpBack:
-      jump_ = timeline_.PositionAt(ShownMs() - kJumpMs);
+      jump_ = timeline_.PositionAt(ShownMs() - kJumpMs, Landing::Before);
       break;
     case WatchCommand::ToStart:
       jump_ = PlayPosition{};
@@ -240,6 +245,9 @@ void Watching::Steer(WatchCommand command) {
       if (const auto before = timeline_.BeforeDifference()) {
         jump_ = *before;
         paused_ = true;
+      } else {
+        // Said on the bar until the playback moves on.
+        noDifferenceAsked_ = true;
       }
       break;
     case WatchCommand::TakeControls:
@@ -266,22 +274,7 @@ void Watching::TakeControls() {
   const std::int64_t clockMs = world_.clock.nowMs;
   std::string opening;
   if (options_.continueInto != nullptr) {
-    // The new recording holds the old one's lines up to here, checkpoints and all, and goes
-    // on with the live game: one recording from its first line.
-    std::uint64_t lastLine = 0;
-    const std::string_view kept = timeline_.TextBefore(position_.block, lastLine);
-    opening = Recording::Comment(options_.date) + "# Continued from " + options_.name +
-              " at line " + std::to_string(lastLine) + "\n" + std::string(kept);
-    if (!opening.ends_with('\n')) {
-      opening += '\n';
-    }
-    const std::int64_t keptMs = timeline_.Before(position_.block).clockMs;
-    if (clockMs > keptMs) {
-      opening += "wait " + std::to_string(clockMs - keptMs) + "\n";
-    }
-    if (!world_.clock.manual) {
-      opening += "manual\n";
-    }
+    opening = ContinuedOpening(clockMs);
   }
   takenOver_ = true;
   session_.StopWatching();
@@ -292,6 +285,53 @@ void Watching::TakeControls() {
     session_.Record(*options_.continueInto, opening, clockMs);
   }
   Show();
+}
+
+std::string Watching::ContinuedOpening(std::int64_t clockMs) const {
+  std::uint64_t lastLine = 0;
+  const std::string_view kept = timeline_.TextBefore(position_.block, lastLine);
+  // The name as one line: a line break in it must not start a script line.
+  std::string name = options_.name;
+  std::replace_if(
+      name.begin(), name.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+  std::string opening = Recording::Comment(options_.date) + "# Continued from " + name +
+                        " at line " + std::to_string(lastLine);
+  std::string lines;
+  std::int64_t keptMs = 0;
+  bool manual = world_.clock.manual;
+  const RecordingVerdict& verdict = timeline_.Verdict();
+  if ((verdict.difference && position_.block >= verdict.differenceAfter) || ownDifference_) {
+    // Past the first difference the old lines' checkpoints are not this game's: the game is
+    // recorded again as it played back, with its own checkpoints.
+    const std::uint64_t afterLine = verdict.difference && verdict.differenceAfter > 0
+                                        ? timeline_.Blocks()[verdict.differenceAfter - 1].line
+                                        : ownDifferenceBlockLine_;
+    opening += ", as it played back: it played differently from the recording after line " +
+               std::to_string(afterLine);
+    RecordingText asPlayed;
+    Replay replay;
+    replay.Record(asPlayed, "manual\n");
+    timeline_.ReplayTo(timeline_.Before(position_.block), replay);
+    lines = asPlayed.Text();
+    keptMs = replay.session().RecordingClockMs().value_or(0);
+    manual = true;
+  } else {
+    // The new recording holds the old one's lines up to here, checkpoints and all, and goes
+    // on with the live game: one recording from its first line.
+    lines = std::string(kept);
+    if (!lines.empty() && !lines.ends_with('\n')) {
+      lines += '\n';
+    }
+    keptMs = timeline_.Before(position_.block).clockMs;
+  }
+  opening += "\n" + lines;
+  if (clockMs > keptMs) {
+    opening += "wait " + std::to_string(clockMs - keptMs) + "\n";
+  }
+  if (!manual) {
+    opening += "manual\n";
+  }
+  return opening;
 }
 
 Watching& Watch(Session& session, Timeline recording, WatchOptions options) {
@@ -422,6 +462,10 @@ WatchStatus Watching::Status() const {
     const RecordingVerdict& verdict = timeline_.Verdict();
     const std::uint64_t line = verdict.difference ? verdict.difference->line : ownDifference_->line;
     status.verdict = "differs at line " + std::to_string(line);
+  } else if (noDifferenceAsked_) {
+    status.verdict = "no difference to go to";
+  } else if (timeline_.Verdict().checkpoints + timeline_.Verdict().states == 0) {
+    status.verdict = "nothing to check";
   } else {
     const std::uint64_t compared =
         position_.block == 0 ? 0 : timeline_.Blocks()[position_.block - 1].compared;

@@ -36,6 +36,7 @@ class Watching final : public Playback, private ScriptWorld::Pacing {
  public:
   Watching(Session& session, Timeline timeline, WatchOptions options);
 
+  void Begin() override { world_.Enter(); }
   // Plays from the start; returns once the main window has closed or the player has taken
   // the controls.
   void Run() override;
@@ -80,6 +81,9 @@ class Watching final : public Playback, private ScriptWorld::Pacing {
   void TellVerdict(bool differs);
   std::string VerdictText() const;
   void TakeControls();
+  // The first lines of the recording that goes on once the player takes the controls at
+  // `clockMs`: a heading that says where it came from, then the game up to here.
+  std::string ContinuedOpening(std::int64_t clockMs) const;
 
   // The pace: the recording's time runs `Speed()` times as fast as real time from the
   // anchor on, and stands still while paused.
@@ -128,6 +132,8 @@ class Watching final : public Playback, private ScriptWorld::Pacing {
   // The first difference has been reached; the player is told it between blocks.
   bool differenceTold_ = false;
   bool verdictDue_ = false;
+  // The player asked for the difference where there is none.
+  bool noDifferenceAsked_ = false;
   // A difference the window's own game showed, where checking the recording found none.
   std::optional<ScriptError> ownDifference_;
   std::uint64_t ownDifferenceBlockLine_ = 0;

@@ -51,7 +51,8 @@ int main(int argc, char* argv[]) {
     }
     StreamLines lines(*script);
     std::string refused;
-    if (recording.Read(lines, refused, "stonewick") != 0) {
+    // The refusal names the file as well as the line.
+    if (recording.Read(lines, refused, "stonewick: " + *commandLine.playPath) != 0) {
       std::fputs(refused.c_str(), stderr);
       return 2;
     }

@@ -62,6 +62,14 @@ class LivePlayer final : public HeadlessFrontEnd, public RecordingSink {
       session.Deliver(event);
     }
   }
+  // The player waits: time passes; with nothing left to wait for, the player quits.
+  void Idle(std::int64_t ms) override {
+    if (ms >= 0) {
+      nowMs += ms;
+    } else {
+      session.Deliver(MenuChoice{MenuCommand::Exit});
+    }
+  }
   void WakeAfter(std::int64_t ms) override {
     wakeAt_ = ms < 0 ? std::nullopt : std::optional<std::int64_t>(nowMs + ms);
   }

@@ -18,16 +18,6 @@ using stonewick::testing::LivePlayer;
 
 namespace {
 
-class StringRecording final : public RecordingSink {
- public:
-  bool Write(const std::string& text) override {
-    text_ += text;
-    return true;
-  }
-  void Stopped(const std::string&) override {}
-  std::string text_;
-};
-
 std::vector<std::string> LinesBesidesComments(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream in(text);
@@ -86,12 +76,12 @@ TEST(RecordAgain, AGameRecordedLiveIsRecordedAgainLineForLine) {
     TextLines script(live);
     StringText printed;
     std::string said;
-    StringRecording again;
+    RecordingText again;
     const int status = RunScript(
         script, printed, said,
         {.check = true, .record = &again, .recordOpening = Recording::Heading("now", "test")});
     ASSERT_EQ(status, 0) << "seed " << seed << ": " << said;
-    EXPECT_EQ(LinesBesidesComments(again.text_), LinesBesidesComments(live)) << "seed " << seed;
+    EXPECT_EQ(LinesBesidesComments(again.Text()), LinesBesidesComments(live)) << "seed " << seed;
   }
   // The games held events that ran inside others, and questions answered.
   EXPECT_GT(nested, 6);
@@ -108,16 +98,16 @@ TEST(RecordAgain, AScriptWithTimersOfItsOwnIsRecordedAsLivePlayWouldHaveIt) {
   TextLines lines(script);
   StringText printed;
   std::string said;
-  StringRecording again;
+  RecordingText again;
   ASSERT_EQ(RunScript(lines, printed, said,
                       {.record = &again, .recordOpening = Recording::Heading("now")}),
             0);
-  const std::vector<std::string> recorded = LinesBesidesComments(again.text_);
+  const std::vector<std::string> recorded = LinesBesidesComments(again.Text());
   ASSERT_GT(recorded.size(), 100U);
   EXPECT_EQ(std::vector<std::string>(recorded.begin(), recorded.begin() + 7),
             (std::vector<std::string>{"manual", "seed 7", "glide 1", "key 39", recorded[4],
                                       "wait 150", "tick"}));
-  const std::string recordedText = again.text_ + "wait 700\ndump\n";
+  const std::string recordedText = again.Text() + "wait 700\ndump\n";
   TextLines replayed(recordedText);
   StringText printedAgain;
   std::string saidAgain;
