@@ -80,6 +80,7 @@ void Watching::RunNextBlock() {
     return;
   }
   if (timed.event) {
+    HoldAbout();
     CloseAbout();
   }
   if (timed.wait && world_.clock.nowMs > timed.startMs) {
@@ -421,6 +422,22 @@ void Watching::Pause(std::int32_t ms) {
   if (!Hurrying()) {
     session_.frontEnd_.Sleep(
         CappedPauseMs(static_cast<std::int32_t>(static_cast<double>(ms) / Speed())));
+  }
+}
+
+void Watching::HoldAbout() {
+  bool held = false;
+  while (aboutOpenedRealMs_ && !Hurrying()) {
+    const std::int64_t left = AboutLeftMs();
+    if (left <= 0) {
+      break;
+    }
+    held = true;
+    session_.frontEnd_.Idle(paused_ ? -1 : left);
+  }
+  // As with a box: the time the About window stood open is its own, not the recording's.
+  if (held) {
+    Anchor(world_.clock.nowMs);
   }
 }
 

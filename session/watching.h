@@ -93,9 +93,11 @@ class Watching final : public Playback, private ScriptWorld::Pacing {
   // No pacing while a block is played at once (a step, or the rest of one before a jump or
   // taking the controls).
   bool Hurrying() const;
-  // The About window a recording opened closes a second (at 1x) after it opened, or as the
-  // next event plays.
+  // The About window a recording opened closes a second (at 1x) after it opened, and the next
+  // event waits for that.
   void CloseAbout();
+  // The next event waits until the About window has shown its time.
+  void HoldAbout();
   std::int64_t AboutLeftMs() const;
   // Where the recording stands, as shown.
   std::int64_t ShownMs() const;

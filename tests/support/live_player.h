@@ -8,6 +8,8 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "recording_format/recording.h"
 #include "session/headless_front_end.h"
@@ -40,6 +42,10 @@ class LivePlayer final : public HeadlessFrontEnd, public RecordingSink {
   std::int64_t nowMs = 0;
   std::string recording;
   bool recordingStopped = false;
+
+  // When the About window opened and closed, on the clock.
+  std::vector<std::pair<bool, std::int64_t>> about;
+  void ShowAbout(bool shown) override { about.emplace_back(shown, nowMs); }
 
   // FrontEnd: a box lets the player in while it is open, and closes with the answer.
   char RunModalBox(BoxKind, const std::string&) override {

@@ -127,3 +127,14 @@ TEST(WatchingTakeOver, TheWatchedNameStaysOnItsHeadingLine) {
   EXPECT_EQ(FirstLines(continued, 2),
             "# Recorded by stonewick on today\n# Continued from old menu exit  key 38 at line 2");
 }
+
+TEST(WatchingBoxes, ARecordedAboutWindowShowsASecondAtNormalSpeed) {
+  // The recording closed it 150 ms later, with the next tick.
+  Watched watched("manual\nwait 200\nmenu about\nwait 150\nkey 38\nwait 150\nkey 39\n");
+  watched.player.session.RunWatching();
+  const auto& about = watched.player.about;
+  ASSERT_GE(about.size(), 2U);
+  EXPECT_TRUE(about[0].first);
+  EXPECT_FALSE(about[1].first);
+  EXPECT_GE(about[1].second - about[0].second, 1'000);
+}
