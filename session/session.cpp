@@ -159,6 +159,7 @@ void Session::RunWatching() {
     watching_->Run();
     running_ = nullptr;
     watchExitStatus_ = watching_->ExitStatus();
+    untoldVerdict_ = watching_->EndedEarly() ? watching_->Verdict() : std::string();
     world_ = &live_;
     watching_ = std::move(nextWatching_);
     if (watching_ != nullptr) {

@@ -39,8 +39,13 @@ class Playback {
   virtual void JumpToTime(std::int64_t ms) = 0;
   // It stops, for another recording to play: Run returns.
   virtual void Leave() = 0;
-  // 1 when the recording differs from the game played back, else 0.
+  // 1 when the recording differs from the game played back or holds nothing to compare,
+  // else 0.
   virtual int ExitStatus() const = 0;
+  // What checking the whole recording found, in a sentence; and whether the playback was
+  // left before its end (the window closed, or the player took the controls).
+  virtual std::string Verdict() const = 0;
+  virtual bool EndedEarly() const = 0;
 };
 
 class Session final : private Host, private LiveWorld::Surroundings {
@@ -84,6 +89,9 @@ class Session final : private Host, private LiveWorld::Surroundings {
   // 0 when what was watched played back as recorded (or nothing was watched), 1 when it
   // differed.
   int WatchExitStatus() const { return watchExitStatus_; }
+  // The verdict on what was watched, once it has stopped: empty when nothing was watched, or
+  // when the player saw it at the end.
+  const std::string& UntoldVerdict() const { return untoldVerdict_; }
 
   // ---- The game as it stands.
   const Game& game() const { return game_; }
@@ -165,6 +173,7 @@ class Session final : private Host, private LiveWorld::Surroundings {
   Playback* running_ = nullptr;
   std::unique_ptr<Playback> nextWatching_;
   int watchExitStatus_ = 0;
+  std::string untoldVerdict_;
 };
 
 }  // namespace stonewick

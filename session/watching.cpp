@@ -144,7 +144,8 @@ void Watching::TellVerdict(bool differs) {
 
 std::string Watching::VerdictText() const {
   const RecordingVerdict& verdict = timeline_.Verdict();
-  if (differenceTold_) {
+  // The verdict covers the whole recording, reached or not.
+  if (differenceTold_ || verdict.difference) {
     const ScriptError& difference = verdict.difference ? *verdict.difference : *ownDifference_;
     const std::uint64_t blockLine = verdict.difference && verdict.differenceAfter > 0
                                         ? timeline_.Blocks()[verdict.differenceAfter - 1].line
@@ -473,9 +474,11 @@ WatchStatus Watching::Status() const {
   status.speed = kSpeedNames[static_cast<std::size_t>(speed_)];
   status.paused = paused_;
   status.finished = world_.Closed() || position_.block >= timeline_.Blocks().size();
-  status.differs = differenceTold_;
+  // The whole recording was checked as it was read: a difference further on is known from
+  // the start, as the track's mark shows it.
+  status.differs = differenceTold_ || timeline_.Verdict().difference.has_value();
   status.marks = &marks_;
-  if (differenceTold_) {
+  if (status.differs) {
     const RecordingVerdict& verdict = timeline_.Verdict();
     const std::uint64_t line = verdict.difference ? verdict.difference->line : ownDifference_->line;
     status.verdict = "differs at line " + std::to_string(line);

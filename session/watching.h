@@ -53,6 +53,8 @@ class Watching final : public Playback, private ScriptWorld::Pacing {
 
   // 1 when the recording, anywhere in it, differs from the game played back; else 0.
   int ExitStatus() const override;
+  std::string Verdict() const override { return VerdictText(); }
+  bool EndedEarly() const override { return !toldTheEnd_ && !takenOver_; }
   bool TakenOver() const { return takenOver_; }
   WatchStatus Status() const;
   const Timeline& Recording() const { return timeline_; }

@@ -138,3 +138,17 @@ TEST(WatchingBoxes, ARecordedAboutWindowShowsASecondAtNormalSpeed) {
   EXPECT_FALSE(about[1].first);
   EXPECT_GE(about[1].second - about[0].second, 1'000);
 }
+
+TEST(WatchingVerdict, ADifferenceFurtherOnIsToldFromTheStartAndWhenClosedEarly) {
+  Watched watched(FileText("check_recording_altered.script"));
+  EXPECT_EQ(watched.playback->Status().verdict, "differs at line 37");
+  EXPECT_TRUE(watched.playback->Status().differs);
+  // The player closes the window at once: the verdict is still the whole recording's.
+  watched.player.Give(MenuChoice{MenuCommand::Exit});
+  watched.player.session.RunWatching();
+  EXPECT_EQ(watched.player.session.WatchExitStatus(), 1);
+  EXPECT_EQ(watched.player.session.UntoldVerdict(),
+            "The game played back differently from the recording after line 36.\nLine 37: the "
+            "state after the block of line 36 differs from its checkpoint: expected 25bd5a47, "
+            "seen 3b99969e.");
+}
