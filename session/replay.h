@@ -30,6 +30,12 @@ enum class BlockOutcome {
   Stopped,   // a line of the block could not run after some of it had run; the run ends
 };
 
+// A replay's whole state between blocks: the game's and the script's clock.
+struct ReplaySnapshot {
+  SessionSnapshot session;
+  ScriptedClock clock;
+};
+
 class Replay {
  public:
   // Runs the start-up of the real program: the modules, the first Power, level 1. What the
@@ -55,6 +61,12 @@ class Replay {
   // `opening` is the recording's first lines. False when they could not be written.
   bool Record(RecordingSink& sink, const std::string& opening) {
     return session_.Record(sink, opening, world_.clock.nowMs);
+  }
+  // The state between blocks, and back to it.
+  ReplaySnapshot Snapshot() const { return {session_.Snapshot(), world_.clock}; }
+  void Restore(const ReplaySnapshot& snapshot) {
+    session_.Restore(snapshot.session);
+    world_.clock = snapshot.clock;
   }
   // True once the main window has been closed: the script ends there.
   bool Closed() const { return world_.Closed(); }

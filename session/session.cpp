@@ -189,6 +189,18 @@ void Session::StopWatching() {
   AskForWakeUp();
 }
 
+SessionSnapshot Session::Snapshot() const {
+  return {game_, timers_, readouts_, pauseCaption_, skipEnabled_};
+}
+
+void Session::Restore(const SessionSnapshot& snapshot) {
+  static_cast<PlayState&>(game_) = snapshot.game;
+  timers_ = snapshot.timers;
+  readouts_ = snapshot.readouts;
+  pauseCaption_ = snapshot.pauseCaption;
+  skipEnabled_ = snapshot.skipEnabled;
+}
+
 void Session::TakeOver(const Session& other) {
   static_cast<PlayState&>(game_) = other.game_;
   timers_ = other.timers_;

@@ -48,6 +48,16 @@ class Playback {
   virtual bool EndedEarly() const = 0;
 };
 
+// The whole state of a session's game between events: the rules' state and what the window
+// shows of it. A recording being watched keeps some, to jump without replaying from the start.
+struct SessionSnapshot {
+  PlayState game;
+  TimerSchedule timers;
+  std::array<std::string, kReadoutCount> readouts;
+  std::string pauseCaption;
+  bool skipEnabled = true;
+};
+
 class Session final : private Host, private LiveWorld::Surroundings {
  public:
   explicit Session(FrontEnd& frontEnd);
@@ -103,6 +113,8 @@ class Session final : private Host, private LiveWorld::Surroundings {
   const TimerSchedule& Timers() const { return timers_; }
   bool SkipEnabled() const { return skipEnabled_; }
   bool Closed() const override { return closed_; }
+  // The state between events, to be restored later (in the scripts room).
+  SessionSnapshot Snapshot() const;
   // The recording's clock (whole ms since it started, standing at the running event's
   // time), while the game is recorded.
   std::optional<std::int64_t> RecordingClockMs() const override;
@@ -153,6 +165,8 @@ class Session final : private Host, private LiveWorld::Surroundings {
   void ShowCommands();
   // Takes over the whole state another session reached, and shows it.
   void TakeOver(const Session& other);
+  // Back to a state taken between events, shown to no one.
+  void Restore(const SessionSnapshot& snapshot);
   // The player takes the controls from a recording that plays.
   void StopWatching();
 

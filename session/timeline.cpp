@@ -3,10 +3,19 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 #include "recording_format/check.h"
 
 namespace stonewick {
+namespace {
+
+// A state is kept after this many blocks: an hour's recording (some 80 000 blocks) keeps a
+// few hundred, a few megabytes, and a jump replays at most this many blocks (well under a
+// millisecond).
+constexpr std::size_t kBlocksBetweenSnapshots = 256;
+
+}  // namespace
 
 // Keeps where each block begins, its times and what it showed, and checks the state after
 // it, as the whole script runs. Unlike --check, it goes on after a difference: the rest of
@@ -41,6 +50,10 @@ class TimelineKeeper final : public ScriptWatcher {
       Judge(check_.CompareBlock(block, printed, state, error_));
     }
     timeline_.blocks_.back().compared = check_.CheckpointsCompared() + check_.StatesCompared();
+    // A jump restores the nearest state kept before it and replays only the blocks after.
+    if (timeline_.blocks_.size() % kBlocksBetweenSnapshots == 0 && !replay.Closed()) {
+      timeline_.snapshots_.push_back({timeline_.blocks_.size(), replay.Snapshot()});
+    }
   }
 
   // 2 after the error line when a checkpoint line is no checkpoint.
@@ -79,6 +92,7 @@ class TimelineKeeper final : public ScriptWatcher {
 int Timeline::Read(LineSource& script, std::string& said, std::string_view program) {
   text_ = std::make_shared<std::string>();
   blocks_.clear();
+  snapshots_.clear();
   verdict_ = {};
   KeptLines kept(script, *text_);
   NoText nowhere;
@@ -160,11 +174,21 @@ bool Timeline::Reader::Next(ScriptBlock& block, Block& parsed) {
   return true;
 }
 
-void Timeline::ReplayTo(PlayPosition position, Replay& replay) const {
-  Reader reader(*this, 0);
+void Timeline::ReplayTo(PlayPosition position, Replay& replay, From from) const {
+  std::size_t first = 0;
+  if (from == From::NearestSnapshot) {
+    const auto after =
+        std::upper_bound(snapshots_.begin(), snapshots_.end(), position.block,
+                         [](std::size_t block, const Kept& kept) { return block < kept.block; });
+    if (after != snapshots_.begin()) {
+      first = std::prev(after)->block;
+      replay.Restore(std::prev(after)->state);
+    }
+  }
+  Reader reader(*this, first);
   ScriptBlock block;
   Block parsed;
-  for (std::size_t i = 0; i < position.block && reader.Next(block, parsed); ++i) {
+  for (std::size_t i = first; i < position.block && reader.Next(block, parsed); ++i) {
     replay.RunParsedBlock(parsed);
   }
   // Inside a wait: the part of it that has passed.

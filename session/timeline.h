@@ -98,8 +98,10 @@ class Timeline {
     ScriptReader reader_;
   };
 
-  // Brings a fresh replay to `position`, through the rules alone.
-  void ReplayTo(PlayPosition position, Replay& replay) const;
+  // Brings a fresh replay to `position`, through the rules alone: from the nearest state kept
+  // on the way, or from the start (so that a recorder attached to it sees every event).
+  enum class From { NearestSnapshot, Start };
+  void ReplayTo(PlayPosition position, Replay& replay, From from = From::NearestSnapshot) const;
 
  private:
   friend class TimelineKeeper;
@@ -107,6 +109,12 @@ class Timeline {
   std::shared_ptr<std::string> text_ = std::make_shared<std::string>();
   std::vector<TimedBlock> blocks_;
   RecordingVerdict verdict_;
+  // The state before block `block`, kept every so many blocks as the recording was read.
+  struct Kept {
+    std::size_t block;
+    ReplaySnapshot state;
+  };
+  std::vector<Kept> snapshots_;
 };
 
 }  // namespace stonewick

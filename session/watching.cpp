@@ -313,7 +313,7 @@ std::string Watching::ContinuedOpening(std::int64_t clockMs) const {
     RecordingText asPlayed;
     Replay replay;
     replay.Record(asPlayed, "manual\n");
-    timeline_.ReplayTo(timeline_.Before(position_.block), replay);
+    timeline_.ReplayTo(timeline_.Before(position_.block), replay, Timeline::From::Start);
     lines = asPlayed.Text();
     keptMs = replay.session().RecordingClockMs().value_or(0);
     manual = true;

@@ -152,3 +152,23 @@ TEST(WatchingVerdict, ADifferenceFurtherOnIsToldFromTheStartAndWhenClosedEarly) 
             "state after the block of line 36 differs from its checkpoint: expected 25bd5a47, "
             "seen 3b99969e.");
 }
+
+TEST(WatchingJumps, AJumpFromAKeptStateReachesTheStateAReplayFromTheStartReaches) {
+  // A long game of keys and timer events, past several kept states.
+  std::string text = "manual\nkey 38\n";
+  const char* keys[] = {"key 37", "key 38", "key 39", "key 40", "key 32", "key 66"};
+  for (int i = 0; i < 1500; ++i) {
+    text += std::string("wait 150\ntick\n") + (i % 3 == 0 ? "slow\nbad\n" : "") +
+            (i % 5 == 0 ? std::string(keys[i % 6]) + "\n" : "");
+  }
+  const Timeline recording = Read(text);
+  for (std::int64_t ms = 0; ms <= recording.EndMs(); ms += recording.EndMs() / 37) {
+    const PlayPosition to = recording.PositionAt(ms);
+    Replay fromStart;
+    recording.ReplayTo(to, fromStart, Timeline::From::Start);
+    Replay fromKept;
+    recording.ReplayTo(to, fromKept);
+    ASSERT_EQ(fromKept.StateText(), fromStart.StateText()) << ms;
+    ASSERT_EQ(fromKept.script().clock.nowMs, fromStart.script().clock.nowMs);
+  }
+}
