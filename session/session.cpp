@@ -202,11 +202,7 @@ void Session::Restore(const SessionSnapshot& snapshot) {
 }
 
 void Session::TakeOver(const Session& other) {
-  static_cast<PlayState&>(game_) = other.game_;
-  timers_ = other.timers_;
-  readouts_ = other.readouts_;
-  pauseCaption_ = other.pauseCaption_;
-  skipEnabled_ = other.skipEnabled_;
+  Restore(other.Snapshot());
   for (int i = 0; i < kReadoutCount; ++i) {
     frontEnd_.ShowReadout(static_cast<Readout>(i), readouts_[static_cast<std::size_t>(i)]);
   }
