@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <sstream>
 #include <string>
@@ -86,6 +88,21 @@ TEST(RecordAgain, AGameRecordedLiveIsRecordedAgainLineForLine) {
   // The games held events that ran inside others, and questions answered.
   EXPECT_GT(nested, 6);
   EXPECT_GE(answered, 1);
+}
+
+TEST(RecordAgain, ARecordingMadeInTheWindowComesBackLineForLine) {
+  std::ifstream file(STONEWICK_SOURCE_DIR "/tests/replay/check_recording_matches.script");
+  const std::string window{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  TextLines script(window);
+  StringText printed;
+  std::string said;
+  RecordingText again;
+  ASSERT_EQ(
+      RunScript(script, printed, said,
+                {.check = true, .record = &again, .recordOpening = Recording::Heading("now")}),
+      0)
+      << said;
+  EXPECT_EQ(LinesBesidesComments(again.Text()), LinesBesidesComments(window));
 }
 
 TEST(RecordAgain, AScriptWithTimersOfItsOwnIsRecordedAsLivePlayWouldHaveIt) {
