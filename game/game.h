@@ -123,8 +123,6 @@ class Game : public PlayState {
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 
-  Host& host;
-
   // The events running now, and the yield points each has reached.
   EventNesting nesting;
 
@@ -207,7 +205,14 @@ class Game : public PlayState {
   void WakeNest(std::int32_t col, std::int32_t row);
   void QueueHatch(std::int32_t col, std::int32_t row, std::int32_t tick);
 
+  // What a script may set before it plays: the glide box, and the generator's seed.
+  void SetGlide(bool on) { glide = on; }
+  void SetSeed(std::uint32_t seed) { random.randomSeed = seed; }
+
  private:
+  // The world around the rules: the session's, and no one else's to reach through the game.
+  Host& host;
+
   // The yield points: other events may run inside each of these calls.
   void LetEventsIn();
   void Tell(const char* message);

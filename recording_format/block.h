@@ -69,16 +69,6 @@ class BlockLines {
   ~BlockLines() = default;
 };
 
-// Told each time the running event lets waiting events through or opens a box: the events
-// that ran inside it at that moment run there.
-class YieldPoints {
- public:
-  virtual void Reached() = 0;
-
- protected:
-  ~YieldPoints() = default;
-};
-
 class BlockRunner {
  public:
   // `nesting` is the game's: it counts the yield points the running events reach.

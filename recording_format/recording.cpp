@@ -10,12 +10,12 @@
 
 namespace stonewick {
 
-std::string Recording::Comment(std::string_view date) {
-  return "# Recorded by stonewick on " + std::string(date) + "\n";
+std::string Recording::Comment(std::string_view date, std::string_view program) {
+  return "# Recorded by " + std::string(program) + " on " + std::string(date) + "\n";
 }
 
-std::string Recording::Heading(std::string_view date) {
-  return Comment(date) + "manual\n";
+std::string Recording::Heading(std::string_view date, std::string_view program) {
+  return Comment(date, program) + "manual\n";
 }
 
 void Recording::MoveClock(std::string& lines, std::string_view nesting, std::int64_t nowMs) {

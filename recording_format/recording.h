@@ -21,10 +21,11 @@ class Recording {
   // `nesting` is the game's: it says where each event runs.
   explicit Recording(const EventNesting& nesting) : nesting_(nesting) {}
 
-  // The first lines: a comment with the date the recording was made, and `manual`.
-  static std::string Heading(std::string_view date);
+  // The first lines: a comment with the program that made the recording and the date, and
+  // `manual`.
+  static std::string Heading(std::string_view date, std::string_view program = "stonewick");
   // That comment alone.
-  static std::string Comment(std::string_view date);
+  static std::string Comment(std::string_view date, std::string_view program = "stonewick");
 
   // An event is about to reach the rules, at `nowMs` (whole ms since the start; a time behind
   // the clock counts as the clock's time). Its line goes into the block under way, after the
@@ -76,6 +77,20 @@ class RecordingSink {
 
  protected:
   ~RecordingSink() = default;
+};
+
+// A recording kept as text, whole.
+class RecordingText final : public RecordingSink {
+ public:
+  bool Write(const std::string& text) override {
+    text_ += text;
+    return true;
+  }
+  void Stopped(const std::string&) override {}
+  const std::string& Text() const { return text_; }
+
+ private:
+  std::string text_;
 };
 
 }  // namespace stonewick

@@ -22,6 +22,14 @@ struct StateLine {
 };
 
 struct ScriptBlock {
+  // Not copied: a copy's lines would look at the texts of the block it was copied from. A
+  // move keeps the texts where they are.
+  ScriptBlock() = default;
+  ScriptBlock(const ScriptBlock&) = delete;
+  ScriptBlock& operator=(const ScriptBlock&) = delete;
+  ScriptBlock(ScriptBlock&&) = default;
+  ScriptBlock& operator=(ScriptBlock&&) = default;
+
   // The command lines of the block: its first line and the nested lines after it.
   std::vector<ScriptLine> lines;
   // Where its first line begins in the script, in bytes.

@@ -41,6 +41,12 @@ void GameRecorder::EndWithState(const std::string& dump) {
   Stop({});
 }
 
+void GameRecorder::Setup(std::string_view line) {
+  if (Taking() && nesting_.Depth() == 0) {
+    Write(std::string(line) + "\n");
+  }
+}
+
 void GameRecorder::Answer(char answer) {
   if (Taking()) {
     recording_.Answer(answer);

@@ -38,6 +38,9 @@ class GameRecorder {
   // `menu exit` end the recording.
   void EndWithState(const std::string& dump);
 
+  // A script's setup line (glide, seed) between events, written as it stands.
+  void Setup(std::string_view line);
+
   // What a question was answered, and a clock reading that seeds the generator.
   void Answer(char answer);
   void Reading(std::uint32_t reading);

@@ -1,17 +1,13 @@
 // Live play: the host's clock and the player. Events arrive as the player makes them, at any
-// yield point of a running event; boxes wait for the player's answer; and, while the game is
-// recorded, whatever the rules take from the world is written down.
+// yield point of a running event, and boxes wait for the player's answer. While the game is
+// recorded the rules see the recording's clock, so that a replay gives them the same times.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 
-#include "game/event.h"
-#include "game/game.h"
 #include "session/front_end.h"
-#include "session/game_recorder.h"
 #include "session/world.h"
 
 namespace stonewick {
@@ -21,10 +17,12 @@ class LiveWorld final : public World {
   // What live play asks of the session around it.
   class Surroundings {
    public:
-    // The whole state, as a dump writes it: what a recording's checkpoints are made of.
-    virtual std::string StateText() const = 0;
+    // The recording's clock (whole ms since it started, standing at the running event's
+    // time), while the game is recorded.
+    virtual std::optional<std::int64_t> RecordingClockMs() const = 0;
     // The main window closes; the game ends.
     virtual void Close() = 0;
+    virtual bool Closed() const = 0;
     // The timers have changed: the front end is to wake the session when one is due.
     virtual void AskForWakeUp() = 0;
 
@@ -32,35 +30,31 @@ class LiveWorld final : public World {
     ~Surroundings() = default;
   };
 
-  LiveWorld(FrontEnd& frontEnd, Game& game, Surroundings& surroundings)
-      : frontEnd_(frontEnd), game_(game), surroundings_(surroundings) {}
+  LiveWorld(FrontEnd& frontEnd, Surroundings& surroundings)
+      : frontEnd_(frontEnd), surroundings_(surroundings) {}
 
-  // Records from now on, the clock at `clockMs`: `opening` is the recording's first lines.
-  bool StartRecording(RecordingSink& sink, const std::string& opening, std::int64_t clockMs);
-  bool StartRecording(RecordingSink& sink, std::string_view date);
-  // The game is no longer recorded, and its clock is the host's again.
-  void StopRecording();
   // Without a recording, the clock the rules see goes on from `clockMs` (where a recording
   // that was watched stood when the player took the controls).
   void ContinueClock(std::int64_t clockMs);
-  // An event reaches the rules, recorded when a recording runs.
-  void Deliver(const Event& event);
-  void WindowClosed();
+  // The clock the rules see is the host's again.
+  void ForgetClock() { clockZero_.reset(); }
 
   double Now() override;
-  std::uint32_t ClockReading() override;
-  std::int64_t TimerClockMs() override;
-  void TimersChanged() override;
-  void YieldPoint() override;
-  char Box(BoxKind kind, const std::string& message) override;
+  std::uint32_t ClockReading() override { return frontEnd_.ClockReading(); }
+  std::int64_t TimerClockMs() override { return frontEnd_.SteadyMs(); }
+  std::int64_t TimerFiresAt(std::int64_t) override { return frontEnd_.SteadyMs(); }
+  bool Ended() const override { return surroundings_.Closed(); }
+  void TimersChanged() override { surroundings_.AskForWakeUp(); }
+  void YieldPoint() override { frontEnd_.LetEventsIn(); }
+  char Box(BoxKind kind, const std::string& message) override {
+    return frontEnd_.RunModalBox(kind, message);
+  }
   void Pause(std::int32_t ms) override;
-  void Closing() override;
+  void Closing() override { surroundings_.Close(); }
 
  private:
   FrontEnd& frontEnd_;
-  Game& game_;
   Surroundings& surroundings_;
-  std::optional<GameRecorder> recorder_;
   // The steady clock's reading when the rules' clock read 0, once it goes on from a recording.
   std::optional<std::int64_t> clockZero_;
 };

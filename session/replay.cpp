@@ -9,6 +9,7 @@ Replay::Replay(TextSink& out) : Replay(nullptr, &out) {}
 
 Replay::Replay(std::unique_ptr<TextSink> own, TextSink* out)
     : ownText_(std::move(own)), frontEnd_(ownText_ != nullptr ? *ownText_ : *out) {
+  world_.Enter();
   session_.Start();
 }
 

@@ -30,6 +30,12 @@ enum class BlockOutcome {
   Stopped,   // a line of the block could not run after some of it had run; the run ends
 };
 
+// A replay's whole state between blocks: the game's and the script's clock.
+struct ReplaySnapshot {
+  SessionSnapshot session;
+  ScriptedClock clock;
+};
+
 class Replay {
  public:
   // Runs the start-up of the real program: the modules, the first Power, level 1. What the
@@ -51,6 +57,17 @@ class Replay {
                         Block* parsed = nullptr);
   // Runs a block that has been read whole.
   void RunParsedBlock(const Block& block) { world_.RunBlock(block); }
+  // Records the game from now on into `sink`, as live play would record the same events:
+  // `opening` is the recording's first lines. False when they could not be written.
+  bool Record(RecordingSink& sink, const std::string& opening) {
+    return session_.Record(sink, opening, world_.clock.nowMs);
+  }
+  // The state between blocks, and back to it.
+  ReplaySnapshot Snapshot() const { return {session_.Snapshot(), world_.clock}; }
+  void Restore(const ReplaySnapshot& snapshot) {
+    session_.Restore(snapshot.session);
+    world_.clock = snapshot.clock;
+  }
   // True once the main window has been closed: the script ends there.
   bool Closed() const { return world_.Closed(); }
 
@@ -99,6 +116,9 @@ struct ScriptRun {
   bool check = false;
   ScriptWatcher* watcher = nullptr;
   std::string_view program = "stonewick-replay";
+  // Where the run is recorded again, as live play records, and the recording's first lines.
+  RecordingSink* record = nullptr;
+  std::string recordOpening{};
 };
 // What the run prints goes to `out`; what it says on standard error (the line that ends a
 // failed run, or what a check compared) is left in `said`, each line with its end of line.

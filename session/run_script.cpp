@@ -13,6 +13,9 @@ int RunScript(LineSource& script, TextSink& out, std::string& said, const Script
   StringText printed;
   const bool keepPrinted = run.check || run.watcher != nullptr;
   Replay replay(keepPrinted ? static_cast<TextSink&>(printed) : out);
+  if (run.record != nullptr) {
+    replay.Record(*run.record, run.recordOpening);
+  }
   ScriptReader reader(script);
   RecordingCheck recordingCheck;
   ScriptBlock block;

@@ -8,25 +8,16 @@
 namespace stonewick {
 
 ScriptWorld::ScriptWorld(Session& session, Pacing* pacing)
-    : session_(session), pacing_(pacing), runner_(session.game().nesting, *this) {
+    : session_(session), pacing_(pacing), runner_(session.game().nesting, *this) {}
+
+void ScriptWorld::Enter() {
   session_.UseWorld(*this);
 }
 
 void ScriptWorld::Wait(std::int64_t ms) {
   const std::int64_t end = clock.nowMs + ms;
-  while (!clock.manual && !Over()) {
-    const std::optional<GameTimer> next = session_.timers_.NextDue(end);
-    if (!next) {
-      break;
-    }
-    const std::int64_t firedAt = session_.timers_[*next].due;
-    if (pacing_ != nullptr) {
-      pacing_->PassTime(firedAt);
-    }
-    clock.nowMs = firedAt;
-    session_.timers_.Fire(*next, firedAt);
-    session_.Apply(TimerTick{*next});
-    session_.timers_.TickEnded(*next);
+  if (!clock.manual) {
+    session_.AdvanceTime(end);
   }
   // A window closed by a timer's event leaves the clock where that event ran.
   if (clock.manual || !Over()) {
@@ -37,9 +28,17 @@ void ScriptWorld::Wait(std::int64_t ms) {
   }
 }
 
+std::int64_t ScriptWorld::TimerFiresAt(std::int64_t dueMs) {
+  if (pacing_ != nullptr) {
+    pacing_->PassTime(dueMs);
+  }
+  clock.nowMs = dueMs;
+  return dueMs;
+}
+
 void ScriptWorld::DeliverTimer(GameTimer timer) {
   if (session_.timers_[timer].enabled) {
-    session_.Apply(TimerTick{timer});
+    session_.Feed(TimerTick{timer});
   }
 }
 
@@ -61,7 +60,7 @@ void ScriptWorld::Run(const Command& command) {
           if (const auto* tick = std::get_if<TimerTick>(&line)) {
             DeliverTimer(tick->timer);
           } else {
-            session_.Apply(line);
+            session_.Feed(line);
           }
           // The recording closed the Instructions window: it closes on the screen too.
           if (std::holds_alternative<InstructionsClosed>(line)) {
@@ -70,9 +69,11 @@ void ScriptWorld::Run(const Command& command) {
         } else if constexpr (std::is_same_v<Kind, QueueAnswer>) {
           clock.answers.push_back(line.answer);
         } else if constexpr (std::is_same_v<Kind, SetGlide>) {
-          session_.MutableGame().glide = line.on;
+          session_.MutableGame().SetGlide(line.on);
+          session_.RecordSetup(line.on ? "glide 1" : "glide 0");
         } else if constexpr (std::is_same_v<Kind, SetSeed>) {
-          session_.MutableGame().random.randomSeed = line.seed;
+          session_.MutableGame().SetSeed(line.seed);
+          session_.RecordSetup("seed " + std::to_string(line.seed));
         } else if constexpr (std::is_same_v<Kind, WaitMs>) {
           Wait(line.ms);
         } else if constexpr (std::is_same_v<Kind, DumpState>) {

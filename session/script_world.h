@@ -39,8 +39,9 @@ class ScriptWorld final : public World, private BlockLines {
     ~Pacing() = default;
   };
 
-  // The session plays the script from now on.
   ScriptWorld(Session& session, Pacing* pacing = nullptr);
+  // The session plays the script from now on.
+  void Enter();
 
   // Runs a block that has been read whole: one command, or an event with the lines nested in
   // it. When a nested line cannot run, the run stops (see StopError).
@@ -67,6 +68,8 @@ class ScriptWorld final : public World, private BlockLines {
   double Now() override { return clock.Days(); }
   std::uint32_t ClockReading() override { return clock.TakeReading(); }
   std::int64_t TimerClockMs() override { return clock.nowMs; }
+  std::int64_t TimerFiresAt(std::int64_t dueMs) override;
+  bool Ended() const override { return Over(); }
   void YieldPoint() override;
   char Box(BoxKind kind, const std::string& message) override;
   void Pause(std::int32_t ms) override;

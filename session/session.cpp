@@ -19,7 +19,31 @@ void Session::Start() {
 }
 
 bool Session::Record(RecordingSink& sink, std::string_view date) {
-  return live_.StartRecording(sink, date);
+  return Record(sink, Recording::Heading(date), 0);
+}
+
+bool Session::Record(RecordingSink& sink, const std::string& opening, std::int64_t clockMs) {
+  // The recording's clock: whole milliseconds on the timers' clock of the world the game is
+  // in, counted on from `clockMs` as of now.
+  const std::int64_t start = world_->TimerClockMs() - clockMs;
+  recorder_.emplace(game_.nesting, sink, [this, start] { return world_->TimerClockMs() - start; });
+  if (!recorder_->Start(opening, clockMs)) {
+    recorder_.reset();
+    return false;
+  }
+  return true;
+}
+
+void Session::StopRecording() {
+  recorder_.reset();
+  live_.ForgetClock();
+}
+
+std::optional<std::int64_t> Session::RecordingClockMs() const {
+  if (!recorder_) {
+    return std::nullopt;
+  }
+  return recorder_->ClockMs();
 }
 
 void Session::Deliver(const Event& event) {
@@ -30,10 +54,45 @@ void Session::Deliver(const Event& event) {
     watching_->Input(event);
     return;
   }
-  live_.Deliver(event);
+  Feed(event);
   // The rules keep nothing of the close box: the window closes once it has been delivered.
   if (std::holds_alternative<CloseBoxUsed>(event)) {
     Close();
+  }
+}
+
+void Session::Feed(const Event& event) {
+  if (!recorder_) {
+    game_.Apply(event);
+  } else if (EndsTheGame(event) && game_.nesting.Depth() == 0) {
+    // The recording ends with the state the game is left in.
+    recorder_->EndWithState(StateText());
+    game_.Apply(event);
+  } else {
+    recorder_->BeginEvent(event);
+    game_.Apply(event);
+    recorder_->EndEvent([this] { return StateText(); });
+  }
+}
+
+void Session::RecordSetup(std::string_view line) {
+  if (recorder_) {
+    recorder_->Setup(line);
+  }
+}
+
+void Session::AdvanceTime(std::int64_t untilMs) {
+  // In live play each timer fires at most once an advance, as it fires at the time it is
+  // handled and is then due an interval later: waiting input gets its turn between.
+  while (!world_->Ended()) {
+    const std::optional<GameTimer> timer = timers_.NextDue(untilMs);
+    if (!timer) {
+      break;
+    }
+    const std::int64_t firedAt = world_->TimerFiresAt(timers_[*timer].due);
+    timers_.Fire(*timer, firedAt);
+    Feed(TimerTick{*timer});
+    timers_.TickEnded(*timer);
   }
 }
 
@@ -41,17 +100,7 @@ void Session::WakeUp() {
   if (closed_ || !Live()) {
     return;
   }
-  // Each timer fires at most once a wake-up, so that waiting input gets its turn between.
-  for (int fired = 0; fired < kGameTimerCount && !closed_; ++fired) {
-    const std::int64_t now = frontEnd_.SteadyMs();
-    const std::optional<GameTimer> timer = timers_.NextDue(now);
-    if (!timer) {
-      break;
-    }
-    timers_.Fire(*timer, now);
-    live_.Deliver(TimerTick{*timer});
-    timers_.TickEnded(*timer);
-  }
+  AdvanceTime(frontEnd_.SteadyMs());
   AskForWakeUp();
 }
 
@@ -66,7 +115,9 @@ void Session::Close() {
     return;
   }
   closed_ = true;
-  live_.WindowClosed();
+  if (recorder_) {
+    recorder_->WindowClosed();
+  }
   frontEnd_.WakeAfter(-1);
   frontEnd_.CloseMainWindow();
 }
@@ -90,19 +141,32 @@ std::string Session::StateText() const {
 void Session::Watch(std::unique_ptr<Playback> playback) {
   // The live game gives way: its timers and its recording stop.
   frontEnd_.WakeAfter(-1);
-  live_.StopRecording();
+  StopRecording();
+  if (running_ != nullptr) {
+    // The playback under way is still on the stack: it leaves, and this one follows it.
+    nextWatching_ = std::move(playback);
+    running_->Leave();
+    return;
+  }
   watching_ = std::move(playback);
+  watching_->Begin();
   ShowCommands();
 }
 
 void Session::RunWatching() {
-  if (watching_ == nullptr) {
-    return;
+  while (watching_ != nullptr && running_ == nullptr) {
+    running_ = watching_.get();
+    watching_->Run();
+    running_ = nullptr;
+    watchExitStatus_ = watching_->ExitStatus();
+    untoldVerdict_ = watching_->EndedEarly() ? watching_->Verdict() : std::string();
+    world_ = &live_;
+    watching_ = std::move(nextWatching_);
+    if (watching_ != nullptr) {
+      watching_->Begin();
+      ShowCommands();
+    }
   }
-  watching_->Run();
-  watchExitStatus_ = watching_->ExitStatus();
-  world_ = &live_;
-  watching_.reset();
 }
 
 void Session::JumpInRecording(std::int64_t ms) {
@@ -125,12 +189,20 @@ void Session::StopWatching() {
   AskForWakeUp();
 }
 
+SessionSnapshot Session::Snapshot() const {
+  return {game_, timers_, readouts_, pauseCaption_, skipEnabled_};
+}
+
+void Session::Restore(const SessionSnapshot& snapshot) {
+  static_cast<PlayState&>(game_) = snapshot.game;
+  timers_ = snapshot.timers;
+  readouts_ = snapshot.readouts;
+  pauseCaption_ = snapshot.pauseCaption;
+  skipEnabled_ = snapshot.skipEnabled;
+}
+
 void Session::TakeOver(const Session& other) {
-  static_cast<PlayState&>(game_) = other.game_;
-  timers_ = other.timers_;
-  readouts_ = other.readouts_;
-  pauseCaption_ = other.pauseCaption_;
-  skipEnabled_ = other.skipEnabled_;
+  Restore(other.Snapshot());
   for (int i = 0; i < kReadoutCount; ++i) {
     frontEnd_.ShowReadout(static_cast<Readout>(i), readouts_[static_cast<std::size_t>(i)]);
   }
@@ -164,7 +236,11 @@ void Session::ShowMessage(const std::string& message) {
 }
 
 char Session::AskYesNoCancel(const std::string& message) {
-  return world_->Box(BoxKind::Question, message);
+  const char answer = world_->Box(BoxKind::Question, message);
+  if (recorder_) {
+    recorder_->Answer(answer);
+  }
+  return answer;
 }
 
 void Session::SetTimersRunning(bool running) {
@@ -182,7 +258,11 @@ double Session::Now() {
 }
 
 std::uint32_t Session::ClockReading() {
-  return world_->ClockReading();
+  const std::uint32_t reading = world_->ClockReading();
+  if (recorder_) {
+    recorder_->Reading(reading);
+  }
+  return reading;
 }
 
 void Session::PauseMs(std::int32_t ms) {
@@ -200,6 +280,10 @@ void Session::EnableSkipCommand(bool enabled) {
 }
 
 void Session::CloseMainWindow() {
+  // Nothing after this is recorded, whichever world the game is in.
+  if (recorder_) {
+    recorder_->WindowClosed();
+  }
   world_->Closing();
 }
 

@@ -3,10 +3,19 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 
 #include "recording_format/check.h"
 
 namespace stonewick {
+namespace {
+
+// A state is kept after this many blocks: an hour's recording (some 80 000 blocks) keeps a
+// few hundred, a few megabytes, and a jump replays at most this many blocks (well under a
+// millisecond).
+constexpr std::size_t kBlocksBetweenSnapshots = 256;
+
+}  // namespace
 
 // Keeps where each block begins, its times and what it showed, and checks the state after
 // it, as the whole script runs. Unlike --check, it goes on after a difference: the rest of
@@ -41,6 +50,10 @@ class TimelineKeeper final : public ScriptWatcher {
       Judge(check_.CompareBlock(block, printed, state, error_));
     }
     timeline_.blocks_.back().compared = check_.CheckpointsCompared() + check_.StatesCompared();
+    // A jump restores the nearest state kept before it and replays only the blocks after.
+    if (timeline_.blocks_.size() % kBlocksBetweenSnapshots == 0 && !replay.Closed()) {
+      timeline_.snapshots_.push_back({timeline_.blocks_.size(), replay.Snapshot()});
+    }
   }
 
   // 2 after the error line when a checkpoint line is no checkpoint.
@@ -77,17 +90,18 @@ class TimelineKeeper final : public ScriptWatcher {
 };
 
 int Timeline::Read(LineSource& script, std::string& said, std::string_view program) {
-  text_.clear();
+  text_ = std::make_shared<std::string>();
   blocks_.clear();
+  snapshots_.clear();
   verdict_ = {};
-  KeptLines kept(script, text_);
+  KeptLines kept(script, *text_);
   NoText nowhere;
   TimelineKeeper keeper(*this);
   const int status = RunScript(kept, nowhere, said, {false, &keeper, program});
   return keeper.Finish(status, said, program);
 }
 
-PlayPosition Timeline::PositionAt(std::int64_t ms) const {
+PlayPosition Timeline::PositionAt(std::int64_t ms, Landing landing) const {
   ms = std::clamp<std::int64_t>(ms, 0, EndMs());
   // The first block that has not ended by then.
   const auto next = std::find_if(blocks_.begin(), blocks_.end(),
@@ -95,7 +109,13 @@ PlayPosition Timeline::PositionAt(std::int64_t ms) const {
   if (next == blocks_.end()) {
     return {blocks_.size(), EndMs()};
   }
-  return {static_cast<std::size_t>(next - blocks_.begin()), next->wait ? ms : next->startMs};
+  const auto block = static_cast<std::size_t>(next - blocks_.begin());
+  if (next->wait || ms <= next->startMs) {
+    return {block, next->wait ? ms : next->startMs};
+  }
+  const bool after = landing == Landing::After ||
+                     (landing == Landing::Nearest && ms - next->startMs >= next->endMs - ms);
+  return after ? Before(block + 1) : Before(block);
 }
 
 std::optional<PlayPosition> Timeline::BeforeDifference() const {
@@ -115,14 +135,14 @@ PlayPosition Timeline::Before(std::size_t block) const {
 
 std::string_view Timeline::TextBefore(std::size_t block, std::uint64_t& lastLine) const {
   if (block >= blocks_.size()) {
-    lastLine = static_cast<std::uint64_t>(std::count(text_.begin(), text_.end(), '\n'));
-    if (!text_.empty() && text_.back() != '\n') {
+    lastLine = static_cast<std::uint64_t>(std::count(text_->begin(), text_->end(), '\n'));
+    if (!text_->empty() && text_->back() != '\n') {
       ++lastLine;
     }
-    return text_;
+    return *text_;
   }
   lastLine = blocks_[block].line - 1;
-  return std::string_view(text_).substr(0, blocks_[block].offset);
+  return std::string_view(*text_).substr(0, blocks_[block].offset);
 }
 
 PlayPosition Timeline::LastEvent() const {
@@ -136,8 +156,9 @@ PlayPosition Timeline::LastEvent() const {
 
 Timeline::Reader::Reader(const Timeline& timeline, std::size_t first)
     : left_(timeline.blocks_.size() - std::min(first, timeline.blocks_.size())),
-      lines_(std::string_view(timeline.text_)
-                 .substr(left_ > 0 ? timeline.blocks_[first].offset : timeline.text_.size())),
+      text_(timeline.text_),
+      lines_(std::string_view(*text_).substr(left_ > 0 ? timeline.blocks_[first].offset
+                                                       : text_->size())),
       reader_(lines_, left_ > 0 ? timeline.blocks_[first].line : 1,
               left_ > 0 ? timeline.blocks_[first].offset : 0) {}
 
@@ -153,11 +174,21 @@ bool Timeline::Reader::Next(ScriptBlock& block, Block& parsed) {
   return true;
 }
 
-void Timeline::ReplayTo(PlayPosition position, Replay& replay) const {
-  Reader reader(*this, 0);
+void Timeline::ReplayTo(PlayPosition position, Replay& replay, From from) const {
+  std::size_t first = 0;
+  if (from == From::NearestSnapshot) {
+    const auto after =
+        std::upper_bound(snapshots_.begin(), snapshots_.end(), position.block,
+                         [](std::size_t block, const Kept& kept) { return block < kept.block; });
+    if (after != snapshots_.begin()) {
+      first = std::prev(after)->block;
+      replay.Restore(std::prev(after)->state);
+    }
+  }
+  Reader reader(*this, first);
   ScriptBlock block;
   Block parsed;
-  for (std::size_t i = 0; i < position.block && reader.Next(block, parsed); ++i) {
+  for (std::size_t i = first; i < position.block && reader.Next(block, parsed); ++i) {
     replay.RunParsedBlock(parsed);
   }
   // Inside a wait: the part of it that has passed.

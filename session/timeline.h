@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -39,6 +40,11 @@ struct PlayPosition {
   std::int64_t clockMs = 0;
 };
 
+// Where a jump lands when its time falls inside an event block, which runs whole and cannot be
+// cut (a box open for seconds with the events recorded inside it): before it, after it, or at
+// whichever edge is nearer.
+enum class Landing { Before, After, Nearest };
+
 // What checking the whole recording found.
 struct RecordingVerdict {
   std::uint64_t checkpoints = 0;  // compared
@@ -61,8 +67,8 @@ class Timeline {
   const RecordingVerdict& Verdict() const { return verdict_; }
 
   // Where the recording stands `ms` after its start: after every block that ended by then,
-  // inside a wait that ends later.
-  PlayPosition PositionAt(std::int64_t ms) const;
+  // inside a wait that ends later; inside an event block, at its edge as `landing` says.
+  PlayPosition PositionAt(std::int64_t ms, Landing landing = Landing::Nearest) const;
   // Before the last block that is an event.
   PlayPosition LastEvent() const;
   // Just before the block of the first difference; none when nothing differs.
@@ -85,18 +91,30 @@ class Timeline {
 
    private:
     std::size_t left_;
+    // Shared with the timeline, so that the lines stay where they are however the timeline
+    // is moved.
+    std::shared_ptr<const std::string> text_;
     TextLines lines_;  // the text from the block on
     ScriptReader reader_;
   };
 
-  // Brings a fresh replay to `position`, through the rules alone.
-  void ReplayTo(PlayPosition position, Replay& replay) const;
+  // Brings a fresh replay to `position`, through the rules alone: from the nearest state kept
+  // on the way, or from the start (so that a recorder attached to it sees every event).
+  enum class From { NearestSnapshot, Start };
+  void ReplayTo(PlayPosition position, Replay& replay, From from = From::NearestSnapshot) const;
 
  private:
   friend class TimelineKeeper;
-  std::string text_;
+  // On the heap and shared with the readers: a timeline moves, its text stays.
+  std::shared_ptr<std::string> text_ = std::make_shared<std::string>();
   std::vector<TimedBlock> blocks_;
   RecordingVerdict verdict_;
+  // The state before block `block`, kept every so many blocks as the recording was read.
+  struct Kept {
+    std::size_t block;
+    ReplaySnapshot state;
+  };
+  std::vector<Kept> snapshots_;
 };
 
 }  // namespace stonewick

@@ -80,6 +80,7 @@ void Watching::RunNextBlock() {
     return;
   }
   if (timed.event) {
+    HoldAbout();
     CloseAbout();
   }
   if (timed.wait && world_.clock.nowMs > timed.startMs) {
@@ -89,6 +90,7 @@ void Watching::RunNextBlock() {
   }
   ++position_.block;
   position_.clockMs = world_.clock.nowMs;
+  noDifferenceAsked_ = false;
   if (!session_.Closed()) {
     Compare(block_, parsed_);
     RevealDifference();
@@ -142,7 +144,8 @@ void Watching::TellVerdict(bool differs) {
 
 std::string Watching::VerdictText() const {
   const RecordingVerdict& verdict = timeline_.Verdict();
-  if (differenceTold_) {
+  // The verdict covers the whole recording, reached or not.
+  if (differenceTold_ || verdict.difference) {
     const ScriptError& difference = verdict.difference ? *verdict.difference : *ownDifference_;
     const std::uint64_t blockLine = verdict.difference && verdict.differenceAfter > 0
                                         ? timeline_.Blocks()[verdict.differenceAfter - 1].line
@@ -159,7 +162,9 @@ std::string Watching::VerdictText() const {
 }
 
 int Watching::ExitStatus() const {
-  return timeline_.Verdict().difference || ownDifference_ ? 1 : 0;
+  // A recording with nothing to compare has not been checked, as --check says too.
+  const RecordingVerdict& verdict = timeline_.Verdict();
+  return verdict.difference || ownDifference_ || verdict.checkpoints + verdict.states == 0 ? 1 : 0;
 }
 
 void Watching::JumpTo(PlayPosition position) {
@@ -170,6 +175,7 @@ void Watching::JumpTo(PlayPosition position) {
   session_.TakeOver(replay.session());
   world_.TakeOver(replay.script());
   position_ = {position.block, world_.clock.nowMs};
+  noDifferenceAsked_ = false;
   reader_.emplace(timeline_, position.block);
   toldTheEnd_ = false;
   CloseAbout();
@@ -185,7 +191,7 @@ void Watching::Leave() {
 }
 
 void Watching::JumpToTime(std::int64_t ms) {
-  jump_ = timeline_.PositionAt(ms);
+  jump_ = timeline_.PositionAt(ms, Landing::Nearest);
   session_.frontEnd_.EndIdle();
 }
 
@@ -225,10 +231,11 @@ void Watching::Steer(WatchCommand command) {
       speed_ = std::clamp(speed_ + (command == WatchCommand::Slower ? -1 : 1), 0, kSpeedCount - 1);
       break;
     case WatchCommand::JumpForward:
-      jump_ = timeline_.PositionAt(ShownMs() + kJumpMs);
+      // A block longer than the jump is passed whole, so that the jumps always move on.
+      jump_ = timeline_.PositionAt(ShownMs() + kJumpMs, Landing::After);
       break;
     case WatchCommand::JumpBack:
-      jump_ = timeline_.PositionAt(ShownMs() - kJumpMs);
+      jump_ = timeline_.PositionAt(ShownMs() - kJumpMs, Landing::Before);
       break;
     case WatchCommand::ToStart:
       jump_ = PlayPosition{};
@@ -240,6 +247,9 @@ void Watching::Steer(WatchCommand command) {
       if (const auto before = timeline_.BeforeDifference()) {
         jump_ = *before;
         paused_ = true;
+      } else {
+        // Said on the bar until the playback moves on.
+        noDifferenceAsked_ = true;
       }
       break;
     case WatchCommand::TakeControls:
@@ -263,30 +273,67 @@ std::optional<std::size_t> Watching::LastEventBefore(std::size_t block) const {
 void Watching::TakeControls() {
   takeOver_ = false;
   CloseAbout();
+  const std::int64_t clockMs = world_.clock.nowMs;
+  std::string opening;
   if (options_.continueInto != nullptr) {
-    // The new recording holds the old one's lines up to here, checkpoints and all, and goes
-    // on with the live game: one recording from its first line.
-    std::uint64_t lastLine = 0;
-    const std::string_view kept = timeline_.TextBefore(position_.block, lastLine);
-    std::string opening = Recording::Comment(options_.date) + "# Continued from " + options_.name +
-                          " at line " + std::to_string(lastLine) + "\n" + std::string(kept);
-    if (!opening.ends_with('\n')) {
-      opening += '\n';
-    }
-    const std::int64_t keptMs = timeline_.Before(position_.block).clockMs;
-    if (world_.clock.nowMs > keptMs) {
-      opening += "wait " + std::to_string(world_.clock.nowMs - keptMs) + "\n";
-    }
-    if (!world_.clock.manual) {
-      opening += "manual\n";
-    }
-    session_.live_.StartRecording(*options_.continueInto, opening, world_.clock.nowMs);
-  } else {
-    session_.live_.ContinueClock(world_.clock.nowMs);
+    opening = ContinuedOpening(clockMs);
   }
   takenOver_ = true;
   session_.StopWatching();
+  // The game's clock goes on from the recording's, recorded or not: a recording that cannot
+  // be written leaves the clock where it stood, not at the time of day.
+  session_.live_.ContinueClock(clockMs);
+  if (options_.continueInto != nullptr) {
+    session_.Record(*options_.continueInto, opening, clockMs);
+  }
   Show();
+}
+
+std::string Watching::ContinuedOpening(std::int64_t clockMs) const {
+  std::uint64_t lastLine = 0;
+  const std::string_view kept = timeline_.TextBefore(position_.block, lastLine);
+  // The name as one line: a line break in it must not start a script line.
+  std::string name = options_.name;
+  std::replace_if(
+      name.begin(), name.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+  std::string opening = Recording::Comment(options_.date) + "# Continued from " + name +
+                        " at line " + std::to_string(lastLine);
+  std::string lines;
+  std::int64_t keptMs = 0;
+  bool manual = world_.clock.manual;
+  const RecordingVerdict& verdict = timeline_.Verdict();
+  if ((verdict.difference && position_.block >= verdict.differenceAfter) || ownDifference_) {
+    // Past the first difference the old lines' checkpoints are not this game's: the game is
+    // recorded again as it played back, with its own checkpoints.
+    const std::uint64_t afterLine = verdict.difference && verdict.differenceAfter > 0
+                                        ? timeline_.Blocks()[verdict.differenceAfter - 1].line
+                                        : ownDifferenceBlockLine_;
+    opening += ", as it played back: it played differently from the recording after line " +
+               std::to_string(afterLine);
+    RecordingText asPlayed;
+    Replay replay;
+    replay.Record(asPlayed, "manual\n");
+    timeline_.ReplayTo(timeline_.Before(position_.block), replay, Timeline::From::Start);
+    lines = asPlayed.Text();
+    keptMs = replay.session().RecordingClockMs().value_or(0);
+    manual = true;
+  } else {
+    // The new recording holds the old one's lines up to here, checkpoints and all, and goes
+    // on with the live game: one recording from its first line.
+    lines = std::string(kept);
+    if (!lines.empty() && !lines.ends_with('\n')) {
+      lines += '\n';
+    }
+    keptMs = timeline_.Before(position_.block).clockMs;
+  }
+  opening += "\n" + lines;
+  if (clockMs > keptMs) {
+    opening += "wait " + std::to_string(clockMs - keptMs) + "\n";
+  }
+  if (!manual) {
+    opening += "manual\n";
+  }
+  return opening;
 }
 
 Watching& Watch(Session& session, Timeline recording, WatchOptions options) {
@@ -379,6 +426,22 @@ void Watching::Pause(std::int32_t ms) {
   }
 }
 
+void Watching::HoldAbout() {
+  bool held = false;
+  while (aboutOpenedRealMs_ && !Hurrying()) {
+    const std::int64_t left = AboutLeftMs();
+    if (left <= 0) {
+      break;
+    }
+    held = true;
+    session_.frontEnd_.Idle(paused_ ? -1 : left);
+  }
+  // As with a box: the time the About window stood open is its own, not the recording's.
+  if (held) {
+    Anchor(world_.clock.nowMs);
+  }
+}
+
 void Watching::AboutShown() {
   aboutOpenedRealMs_ = session_.frontEnd_.SteadyMs();
 }
@@ -411,12 +474,18 @@ WatchStatus Watching::Status() const {
   status.speed = kSpeedNames[static_cast<std::size_t>(speed_)];
   status.paused = paused_;
   status.finished = world_.Closed() || position_.block >= timeline_.Blocks().size();
-  status.differs = differenceTold_;
+  // The whole recording was checked as it was read: a difference further on is known from
+  // the start, as the track's mark shows it.
+  status.differs = differenceTold_ || timeline_.Verdict().difference.has_value();
   status.marks = &marks_;
-  if (differenceTold_) {
+  if (status.differs) {
     const RecordingVerdict& verdict = timeline_.Verdict();
     const std::uint64_t line = verdict.difference ? verdict.difference->line : ownDifference_->line;
     status.verdict = "differs at line " + std::to_string(line);
+  } else if (noDifferenceAsked_) {
+    status.verdict = "no difference to go to";
+  } else if (timeline_.Verdict().checkpoints + timeline_.Verdict().states == 0) {
+    status.verdict = "nothing to check";
   } else {
     const std::uint64_t compared =
         position_.block == 0 ? 0 : timeline_.Blocks()[position_.block - 1].compared;

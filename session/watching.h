@@ -36,6 +36,7 @@ class Watching final : public Playback, private ScriptWorld::Pacing {
  public:
   Watching(Session& session, Timeline timeline, WatchOptions options);
 
+  void Begin() override { world_.Enter(); }
   // Plays from the start; returns once the main window has closed or the player has taken
   // the controls.
   void Run() override;
@@ -52,6 +53,8 @@ class Watching final : public Playback, private ScriptWorld::Pacing {
 
   // 1 when the recording, anywhere in it, differs from the game played back; else 0.
   int ExitStatus() const override;
+  std::string Verdict() const override { return VerdictText(); }
+  bool EndedEarly() const override { return !toldTheEnd_ && !takenOver_; }
   bool TakenOver() const { return takenOver_; }
   WatchStatus Status() const;
   const Timeline& Recording() const { return timeline_; }
@@ -80,6 +83,9 @@ class Watching final : public Playback, private ScriptWorld::Pacing {
   void TellVerdict(bool differs);
   std::string VerdictText() const;
   void TakeControls();
+  // The first lines of the recording that goes on once the player takes the controls at
+  // `clockMs`: a heading that says where it came from, then the game up to here.
+  std::string ContinuedOpening(std::int64_t clockMs) const;
 
   // The pace: the recording's time runs `Speed()` times as fast as real time from the
   // anchor on, and stands still while paused.
@@ -89,9 +95,11 @@ class Watching final : public Playback, private ScriptWorld::Pacing {
   // No pacing while a block is played at once (a step, or the rest of one before a jump or
   // taking the controls).
   bool Hurrying() const;
-  // The About window a recording opened closes a second (at 1x) after it opened, or as the
-  // next event plays.
+  // The About window a recording opened closes a second (at 1x) after it opened, and the next
+  // event waits for that.
   void CloseAbout();
+  // The next event waits until the About window has shown its time.
+  void HoldAbout();
   std::int64_t AboutLeftMs() const;
   // Where the recording stands, as shown.
   std::int64_t ShownMs() const;
@@ -128,6 +136,8 @@ class Watching final : public Playback, private ScriptWorld::Pacing {
   // The first difference has been reached; the player is told it between blocks.
   bool differenceTold_ = false;
   bool verdictDue_ = false;
+  // The player asked for the difference where there is none.
+  bool noDifferenceAsked_ = false;
   // A difference the window's own game showed, where checking the recording found none.
   std::optional<ScriptError> ownDifference_;
   std::uint64_t ownDifferenceBlockLine_ = 0;

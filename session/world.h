@@ -18,6 +18,11 @@ class World {
   virtual std::uint32_t ClockReading() = 0;
   // The millisecond clock the timers run on.
   virtual std::int64_t TimerClockMs() = 0;
+  // A timer due at `dueMs` fires: the time on the timers' clock it fires at. Live play fires
+  // it now; a script moves its clock to the due time first.
+  virtual std::int64_t TimerFiresAt(std::int64_t dueMs) = 0;
+  // Nothing more runs in this world: the window has closed, or the run has stopped.
+  virtual bool Ended() const = 0;
   // The timers' schedule has changed.
   virtual void TimersChanged() {}
   // The running event lets waiting events in.

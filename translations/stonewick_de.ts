@@ -456,6 +456,16 @@ Alt+B	Beenden</translation>
         <source>The game played back, but the recording holds no state to compare it with.</source>
         <translation>Das Spiel lief ab, aber die Aufzeichnung enthält keinen Zustand, mit dem es sich vergleichen ließe.</translation>
     </message>
+    <message>
+        <source>nothing to check</source>
+        <extracomment>On the playback bar: the recording holds no checkpoint and no state.</extracomment>
+        <translation>nichts zu prüfen</translation>
+    </message>
+    <message>
+        <source>no difference to go to</source>
+        <extracomment>On the playback bar, after D: the recording played back as recorded so far.</extracomment>
+        <translation>kein Unterschied, zu dem es ginge</translation>
+    </message>
 </context>
 <context>
     <name>Readout</name>

@@ -457,6 +457,16 @@ Alt+S	Salir</translation>
         <source>The game played back, but the recording holds no state to compare it with.</source>
         <translation>La partida se reprodujo, pero la grabación no guarda ningún estado con el que compararla.</translation>
     </message>
+    <message>
+        <source>nothing to check</source>
+        <extracomment>On the playback bar: the recording holds no checkpoint and no state.</extracomment>
+        <translation>nada que comprobar</translation>
+    </message>
+    <message>
+        <source>no difference to go to</source>
+        <extracomment>On the playback bar, after D: the recording played back as recorded so far.</extracomment>
+        <translation>no hay ninguna diferencia a la que ir</translation>
+    </message>
 </context>
 <context>
     <name>Readout</name>

@@ -457,6 +457,16 @@ Alt+Q	Quitter</translation>
         <source>The game played back, but the recording holds no state to compare it with.</source>
         <translation>La partie s’est rejouée, mais l’enregistrement ne contient aucun état auquel la comparer.</translation>
     </message>
+    <message>
+        <source>nothing to check</source>
+        <extracomment>On the playback bar: the recording holds no checkpoint and no state.</extracomment>
+        <translation>rien à vérifier</translation>
+    </message>
+    <message>
+        <source>no difference to go to</source>
+        <extracomment>On the playback bar, after D: the recording played back as recorded so far.</extracomment>
+        <translation>aucune différence où aller</translation>
+    </message>
 </context>
 <context>
     <name>Readout</name>

@@ -456,6 +456,16 @@ Alt+В	Выход</translation>
         <source>The game played back, but the recording holds no state to compare it with.</source>
         <translation>Игра воспроизведена, но в записи нет состояний, с которыми её можно сравнить.</translation>
     </message>
+    <message>
+        <source>nothing to check</source>
+        <extracomment>On the playback bar: the recording holds no checkpoint and no state.</extracomment>
+        <translation>нечего проверять</translation>
+    </message>
+    <message>
+        <source>no difference to go to</source>
+        <extracomment>On the playback bar, after D: the recording played back as recorded so far.</extracomment>
+        <translation>различий нет</translation>
+    </message>
 </context>
 <context>
     <name>Readout</name>

@@ -51,7 +51,8 @@ int main(int argc, char* argv[]) {
     }
     StreamLines lines(*script);
     std::string refused;
-    if (recording.Read(lines, refused, "stonewick") != 0) {
+    // The refusal names the file as well as the line.
+    if (recording.Read(lines, refused, "stonewick: " + *commandLine.playPath) != 0) {
       std::fputs(refused.c_str(), stderr);
       return 2;
     }
@@ -84,5 +85,13 @@ int main(int argc, char* argv[]) {
   }
   program.mainWindow.show();
   const int status = QApplication::exec();
-  return commandLine.playPath ? program.session.WatchExitStatus() : status;
+  if (!commandLine.playPath) {
+    return status;
+  }
+  // Closed before the end, the player has not seen the verdict: it covers the whole
+  // recording all the same, and the exit status says it.
+  if (const std::string& verdict = program.session.UntoldVerdict(); !verdict.empty()) {
+    std::printf("Closed before the end of the recording. %s\n", verdict.c_str());
+  }
+  return program.session.WatchExitStatus();
 }

@@ -37,15 +37,16 @@ PlaybackBar::PlaybackBar(QWidget* parent) : QWidget(parent) {
 }
 
 void PlaybackBar::Show(const WatchStatus& status) {
-  QString state = QString::fromStdString(status.name) + "   " +
-                  QString::fromStdString(PositionText(status)) + "   " +
+  QString state = "   " + QString::fromStdString(PositionText(status)) + "   " +
                   QString::fromStdString(status.speed);
   if (status.finished) {
     state += "   " + QCoreApplication::translate("Playback", "finished");
   } else if (status.paused) {
     state += "   " + QCoreApplication::translate("Playback", "paused");
   }
-  stateLine_ = state;
+  name_ = QString::fromStdString(status.name);
+  afterName_ = state;
+  stateLine_ = name_ + afterName_;
   verdictLine_ = TranslatedVerdict(status.verdict);
   differs_ = status.differs;
   positionMs_ = status.positionMs;
@@ -54,6 +55,14 @@ void PlaybackBar::Show(const WatchStatus& status) {
     marks_ = *status.marks;
   }
   update();
+}
+
+QString PlaybackBar::DrawnStateLine() const {
+  // A long name gives way, shortened with an ellipsis: the position, the speed and "paused"
+  // always show.
+  const QFontMetrics metrics(font());
+  const int room = width() - 2 * kMargin - metrics.horizontalAdvance(afterName_);
+  return metrics.elidedText(name_, Qt::ElideMiddle, std::max(room, 0)) + afterName_;
 }
 
 QRect PlaybackBar::Track() const {
@@ -71,7 +80,7 @@ void PlaybackBar::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(palette().color(QPalette::WindowText));
   painter.drawText(QRect(kMargin, 2, width() - 2 * kMargin, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                   stateLine_);
+                   DrawnStateLine());
 
   const QRect track = Track();
   painter.fillRect(track, QColor(0xc0, 0xc0, 0xc0));

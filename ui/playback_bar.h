@@ -22,6 +22,8 @@ class PlaybackBar : public QWidget {
   void Show(const WatchStatus& status);
   // What the bar shows, for tests: "game.rec  01:23 / 05:40  1x  paused" and the verdict.
   QString StateLine() const { return stateLine_; }
+  // The line as it is drawn in the bar's width: the name shortened to leave room for the rest.
+  QString DrawnStateLine() const;
   QString VerdictLine() const { return verdictLine_; }
 
  signals:
@@ -40,6 +42,8 @@ class PlaybackBar : public QWidget {
   std::int64_t TimeAt(int x) const;
 
   QString stateLine_;
+  QString name_;
+  QString afterName_;  // the position, the speed, and paused or finished
   QString verdictLine_;
   bool differs_ = false;
   std::int64_t positionMs_ = 0;

@@ -2,7 +2,6 @@
 #include "ui/program.h"
 
 #include <QTimer>
-#include <ctime>
 #include <utility>
 
 #include "lib/calendar.h"
@@ -45,15 +44,6 @@ void Program::StartWatching(Timeline recording, const std::string& name,
   }
   Watch(session, std::move(recording), options);
   QTimer::singleShot(0, &mainWindow, [this] { session.RunWatching(); });
-}
-
-std::string LocalDateText() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char date[32];
-  std::strftime(date, sizeof date, "%Y-%m-%d %H:%M:%S", &local);
-  return date;
 }
 
 }  // namespace stonewick

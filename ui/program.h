@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "session/recording_file.h"
 #include "session/session.h"
 #include "session/timeline.h"
 #include "ui/about_window.h"
@@ -14,7 +15,6 @@
 #include "ui/instructions_window.h"
 #include "ui/main_window.h"
 #include "ui/qt_front_end.h"
-#include "ui/recording_file.h"
 #include "ui/tile_set.h"
 
 namespace stonewick {
@@ -54,8 +54,5 @@ struct Program {
   AboutWindow aboutWindow;
   InstructionsWindow instructionsWindow;
 };
-
-// Now in local time as "yyyy-mm-dd hh:mm:ss", as a recording's first line gives it.
-std::string LocalDateText();
 
 }  // namespace stonewick

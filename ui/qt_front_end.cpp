@@ -98,8 +98,15 @@ char QtFrontEnd::RunModalBox(BoxKind kind, const std::string& english) {
 
 void QtFrontEnd::OpenScriptedBox(BoxKind kind, const std::string& english) {
   const std::string message = TranslatedText("Message", english).toStdString();
-  scriptedBoxes_.push_back(kind == BoxKind::Message ? OpenInfoBox(message)
-                                                    : OpenQuestionBox(message));
+  std::unique_ptr<QMessageBox> box =
+      kind == BoxKind::Message ? OpenInfoBox(message) : OpenQuestionBox(message);
+  // The recording answers it, not the player: it holds nothing back, so that Exit, Alt+E and
+  // the close box still end the program while it shows. The modality is settled only as the
+  // box is shown again, in the same turn of the event loop, before anything is drawn.
+  box->hide();
+  box->setWindowModality(Qt::NonModal);
+  box->show();
+  scriptedBoxes_.push_back(std::move(box));
 }
 
 void QtFrontEnd::CloseScriptedBox(bool, char) {
@@ -210,6 +217,13 @@ bool QtFrontEnd::eventFilter(QObject* watched, QEvent* event) {
   // The Alt accelerators are the menu's: Exit stays in reach.
   if (event->type() == QEvent::KeyPress && steering_ && !tellingVerdict_ && session_ != nullptr) {
     const auto* key = static_cast<QKeyEvent*>(event);
+    // The keys box closes from the keyboard as any box does.
+    if (keysBox_ != nullptr && keysBox_->isVisible() &&
+        (key->key() == Qt::Key_Escape || key->key() == Qt::Key_Return ||
+         key->key() == Qt::Key_Enter)) {
+      keysBox_->hide();
+      return true;
+    }
     if (!key->modifiers().testFlag(Qt::AltModifier)) {
       const std::uint16_t code = VirtualKeyOf(key->key(), key->modifiers());
       if (code == kWatchHelpKey) {

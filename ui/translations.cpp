@@ -39,6 +39,10 @@ constexpr std::array kVerdictPatterns = {
     QT_TRANSLATE_NOOP("Playback",
                       "The game played back, but the recording holds no state to compare it "
                       "with."),
+    //: On the playback bar: the recording holds no checkpoint and no state.
+    QT_TRANSLATE_NOOP("Playback", "nothing to check"),
+    //: On the playback bar, after D: the recording played back as recorded so far.
+    QT_TRANSLATE_NOOP("Playback", "no difference to go to"),
 };
 
 // A text with numbers in it, told by its pattern: %1, %2... stand for the numbers.

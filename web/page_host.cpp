@@ -103,8 +103,9 @@ void PageHost::ReadOpenedRecording() {
   TextLines lines(text);
   std::string refused;
   Timeline recording;
-  // A bad one is refused as stonewick-replay refuses it, and what plays goes on.
-  if (recording.Read(lines, refused, "stonewick") != 0) {
+  // A bad one is refused as stonewick-replay refuses it, naming the file too, and what plays
+  // goes on.
+  if (recording.Read(lines, refused, "stonewick: " + std::string(name.data())) != 0) {
     page_refuse_recording(refused.c_str());
     return;
   }

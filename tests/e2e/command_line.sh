@@ -66,15 +66,15 @@ run "$game" --play "$work"
 expect "--play a directory" 2 "" "stonewick: '$work' is a directory, not a script"
 printf 'manual\nkey 37\nfrobnicate 3\n' >"$work/bad.rec"
 run "$game" --play=bad.rec
-expect "--play a bad script" 2 "" "stonewick: line 3: unknown command 'frobnicate'"
+expect "--play a bad script" 2 "" "stonewick: bad.rec: line 3: unknown command 'frobnicate'"
 printf 'manual\nkey 37\n>4 tick\n' >"$work/unplayable.rec"
 run "$game" --play unplayable.rec
 expect "--play a script a replay stops in" 2 "" \
-  "stonewick: line 3: not run: the event on line 2 ended after 0 yield points, before yield point 4"
+  "stonewick: unplayable.rec: line 3: not run: the event on line 2 ended after 0 yield points, before yield point 4"
 printf 'manual\nkey 37\n#~ 1234\n' >"$work/badcheckpoint.rec"
 run "$game" --play badcheckpoint.rec
 expect "--play a bad checkpoint" 2 "" \
-  "stonewick: line 3: a checkpoint is eight lower-case hexadecimal digits, not '1234'"
+  "stonewick: badcheckpoint.rec: line 3: a checkpoint is eight lower-case hexadecimal digits, not '1234'"
 
 # Accepted options, then no display: one line and status 1, no abort; 2 when watching, where 1
 # would say the recording differed.

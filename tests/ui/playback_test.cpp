@@ -11,6 +11,7 @@
 #include "session/replay.h"
 #include "session/timeline.h"
 #include "session/watching.h"
+#include "ui/playback_bar.h"
 #include "ui/program.h"
 
 using namespace stonewick;
@@ -38,6 +39,23 @@ class PlaybackTest : public QObject {
       const QString time = QString::fromStdString(PlayTimeText(replay.script().clock.nowMs, false));
       QVERIFY2(shown.startsWith("game.rec   " + time + " / "), qPrintable(shown));
     }
+  }
+
+  void aLongNameGivesWayToThePositionTheSpeedAndPaused() {
+    PlaybackBar bar;
+    bar.resize(352, PlaybackBar::kHeight);
+    WatchStatus status;
+    status.watching = true;
+    status.name = std::string(120, 'x') + ".rec";
+    status.positionMs = 83'000;
+    status.lengthMs = 340'000;
+    status.speed = "1x";
+    status.paused = true;
+    bar.Show(status);
+    const QString drawn = bar.DrawnStateLine();
+    QVERIFY2(drawn.endsWith("   01:23 / 05:40   1x   paused"), qPrintable(drawn));
+    QVERIFY2(drawn.contains(QChar(0x2026)), qPrintable(drawn));
+    QVERIFY(QFontMetrics(bar.font()).horizontalAdvance(drawn) <= 352 - 2 * 14);
   }
 
   void aRecordingThatDiffersAnywhereIsJudgedSoWhateverIsWatched() {

@@ -1,11 +1,14 @@
 // The window's side of the session: the timers' wake-ups, the clock and its text, drawing
 // cells, labels, menu state, processing pending events and the key codes.
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QTest>
 #include <QTimer>
 #include <memory>
 
+#include "session/watch_status.h"
 #include "tests/support/session_access.h"
 #include "ui/clock_text.h"
 #include "ui/key_codes.h"
@@ -89,6 +92,30 @@ class QtFrontEndTest : public QObject {
     QCOMPARE(game().playerCol, 9);
   }
 
+  void aRecordedBoxHoldsNothingBackSoExitStaysInReach() {
+    host().OpenScriptedBox(BoxKind::Message, kNoMoreLevelsMessage);
+    QMessageBox* shown = VisibleBox();
+    QVERIFY(shown != nullptr);
+    QCOMPARE(shown->windowModality(), Qt::NonModal);
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    host().CloseScriptedBox(true, ' ');
+  }
+
+  void theKeysBoxClosesWithEscapeAndReturn() {
+    WatchStatus status;
+    status.watching = true;
+    host().ShowWatching(status);
+    for (const Qt::Key closing : {Qt::Key_Escape, Qt::Key_Return}) {
+      QTest::keyClick(&board(), Qt::Key_F1);
+      QMessageBox* keys = VisibleBox();
+      QVERIFY(keys != nullptr);
+      QTest::keyClick(keys, closing);
+      QVERIFY(!keys->isVisible());
+    }
+    status.watching = false;
+    host().ShowWatching(status);
+  }
+
   void clockReadingsDifferFromCallToCall() {
     const std::uint32_t first = host().ClockReading();
     QTest::qWait(2);
@@ -109,6 +136,14 @@ class QtFrontEndTest : public QObject {
 
  private:
   QtFrontEnd& host() { return program->frontEnd; }
+  static QMessageBox* VisibleBox() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible()) {
+        return box;
+      }
+    }
+    return nullptr;
+  }
   Game& game() { return testing::GameOf(program->session); }
   MainWindow& board() { return program->mainWindow; }
   QImage tile(int code) { return program->tileSet.imageList[static_cast<std::size_t>(code)]; }

@@ -15,8 +15,8 @@
 #include <QTest>
 #include <map>
 
-#include "game/dump.h"
 #include "game/game.h"
+#include "session/dump.h"
 #include "tests/support/session_access.h"
 #include "ui/program.h"
 

@@ -15,8 +15,10 @@
 namespace stonewick::testing {
 namespace {
 
+// From the source folder the build names: __FILE__ may be relative to the build folder (as
+// when ccache rewrites paths), and the tests run in another.
 std::filesystem::path RegressionFolder() {
-  return std::filesystem::path(__FILE__).parent_path().parent_path() / "fuzz" / "regressions";
+  return std::filesystem::path(STONEWICK_SOURCE_DIR) / "tests" / "fuzz" / "regressions";
 }
 
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {

@@ -1,6 +1,6 @@
 // The recording's file: opened without blocking on a pipe, each block written whole, cut back
 // to its last whole block when a write fails.
-#include "ui/recording_file.h"
+#include "session/recording_file.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -9,17 +9,34 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <utility>
 
 namespace stonewick {
 
-std::unique_ptr<RecordingFile> RecordingFile::Open(const std::string& path) {
-  std::unique_ptr<RecordingFile> file(new RecordingFile(path));
+std::unique_ptr<RecordingFile> RecordingFile::Open(const std::string& path,
+                                                   RecordingTeller teller) {
+  std::unique_ptr<RecordingFile> file(new RecordingFile(path, teller));
   return file->OpenNow() ? std::move(file) : nullptr;
 }
 
-std::unique_ptr<RecordingFile> RecordingFile::OpenWhenWritten(const std::string& path) {
-  return std::unique_ptr<RecordingFile>(new RecordingFile(path));
+std::unique_ptr<RecordingFile> RecordingFile::OpenWhenWritten(const std::string& path,
+                                                              RecordingTeller teller) {
+  return std::unique_ptr<RecordingFile>(new RecordingFile(path, teller));
+}
+
+void RecordingFile::Tell(std::string_view what, const std::string& why) {
+  std::string line =
+      std::string(teller_.program) + ": " + std::string(what) + " " + path_ + ": " + why;
+  if (!teller_.goesOn.empty()) {
+    line += "; " + std::string(teller_.goesOn);
+  }
+  line += "\n";
+  if (teller_.to != nullptr) {
+    *teller_.to << line << std::flush;
+  } else {
+    std::fputs(line.c_str(), stderr);
+  }
 }
 
 bool RecordingFile::OpenNow() {
@@ -27,8 +44,8 @@ bool RecordingFile::OpenNow() {
   // Not blocking, so that a named pipe with no reader fails at once instead of hanging.
   fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0666);
   if (fd_ < 0) {
-    std::fprintf(stderr, "stonewick: cannot record to %s: %s; the game goes on without recording\n",
-                 path_.c_str(), std::strerror(errno));
+    failed_ = true;
+    Tell("cannot record to", std::strerror(errno));
     return false;
   }
   ::fcntl(fd_, F_SETFL, ::fcntl(fd_, F_GETFL) & ~O_NONBLOCK);
@@ -72,9 +89,8 @@ bool RecordingFile::Write(const std::string& text) {
 
 void RecordingFile::Stopped(const std::string& why) {
   if (!why.empty() && fd_ >= 0) {
-    std::fprintf(stderr, "stonewick: %s %s: %s; the game goes on without recording\n",
-                 written_ == 0 ? "cannot record to" : "stopped recording to", path_.c_str(),
-                 why.c_str());
+    failed_ = true;
+    Tell(written_ == 0 ? "cannot record to" : "stopped recording to", why);
   }
   Close();
 }
@@ -84,6 +100,15 @@ void RecordingFile::Close() {
     ::close(fd_);
     fd_ = -1;
   }
+}
+
+std::string LocalDateText() {
+  const std::time_t now = std::time(nullptr);
+  std::tm local{};
+  localtime_r(&now, &local);
+  char date[32];
+  std::strftime(date, sizeof date, "%Y-%m-%d %H:%M:%S", &local);
+  return date;
 }
 
 }  // namespace stonewick
