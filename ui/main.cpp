@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
       std::fputs(VersionText().c_str(), stdout);
       return 0;
     case CommandLine::Request::Mistake:
-      std::fprintf(stderr, "stonewick: %s (try 'stonewick --help')\n", commandLine.mistake.c_str());
+      std::fputs(MistakeLine(commandLine, translations).c_str(), stderr);
       return 2;
     case CommandLine::Request::Play:
       break;

@@ -225,7 +225,7 @@ bool QtFrontEnd::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     if (!key->modifiers().testFlag(Qt::AltModifier)) {
-      const std::uint16_t code = VirtualKeyOf(key->key(), key->modifiers());
+      const std::uint16_t code = VirtualKeyOf(*key);
       if (code == kWatchHelpKey) {
         ShowWatchKeys();
       } else {
