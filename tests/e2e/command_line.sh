@@ -48,6 +48,9 @@ expect "--version" 0 "stonewick $version" ""
 
 run "$game" --frobnicate
 expect "unknown option" 2 "" "stonewick: unrecognized option '--frobnicate' $try_help"
+run LANGUAGE=de "$game" --frobnicate
+expect "unknown option in German" 2 "" \
+  "stonewick: unbekannte Option '--frobnicate' (siehe 'stonewick --help')"
 run "$game" -platform
 expect "Qt option without its value" 2 "" "stonewick: option '-platform' needs a value $try_help"
 run "$game" --record
