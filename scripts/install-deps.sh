@@ -10,11 +10,13 @@
 #   browser  the page's test in headless chromium on Node (tests/web/run.sh)
 #   package  build and check the Debian package (scripts/package.sh)
 #   fuzz     fuzz with clang's libFuzzer (scripts/fuzz.sh)
+#   bench    the figures' own tools: callgrind's instruction counts (bench/startup) and the
+#            page's program taken apart (bench/web/wasm_parts.sh)
 # With no job named it installs every job's packages.
 #   scripts/install-deps.sh JOB...
 set -euo pipefail
 
-jobs=(play display test web browser package fuzz)
+jobs=(play display test web browser package fuzz bench)
 
 # packages_of JOB: the packages the job needs, on one line; fails for an unknown job.
 packages_of() {
@@ -47,6 +49,7 @@ packages_of() {
     # centres read it.
     package) echo dpkg-dev file lintian man-db groff-base appstream-compose ;;
     fuzz) echo clang libclang-rt-14-dev cmake make zlib1g-dev ;;
+    bench) echo valgrind wabt ;;
     *) return 1 ;;
   esac
 }

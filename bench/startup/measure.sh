@@ -11,6 +11,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-build}
 runs=${RUNS:-15}
+bash "$root/scripts/install-deps.sh" play display bench
 if [[ ! -f "$build/CMakeCache.txt" ]]; then
   cmake -S "$root" -B "$build" >/dev/null
 fi
