@@ -53,18 +53,27 @@ async function runCommand(page, caption) {
 }
 
 try {
-  // Each load in a fresh context: nothing cached, the .wasm compiled anew.
-  const times = [];
+  // Each cold load in a fresh context: nothing cached, the .wasm compiled anew. Then the page
+  // again in the same context, from the browser's caches and the service worker's.
+  const firstBoard = (page) => page.evaluate(
+      () => performance.getEntriesByName('stonewick-first-board')[0].startTime);
+  const cold = [];
+  const cached = [];
   for (let i = 0; i < runs; ++i) {
     const context = await browser.createBrowserContext();
     const page = await openGame(context, served.address);
-    times.push(await page.evaluate(
-        () => performance.getEntriesByName('stonewick-first-board')[0].startTime));
+    cold.push(await firstBoard(page));
+    await page.close();
+    const again = await openGame(context, served.address);
+    cached.push(await firstBoard(again));
     await context.close();
   }
-  console.log(`navigation to first board: median ${median(times).toFixed(1)} ms, ` +
-              `${Math.min(...times).toFixed(1)} to ${Math.max(...times).toFixed(1)} ms ` +
-              `over ${runs} cold loads (target under 150 ms)`);
+  const spread = (times) => `median ${median(times).toFixed(1)} ms, ` +
+      `${Math.min(...times).toFixed(1)} to ${Math.max(...times).toFixed(1)} ms`;
+  console.log(`navigation to first board: ${spread(cold)} over ${runs} cold loads ` +
+              '(target under 100 ms)');
+  console.log(`navigation to first board from the cache: ${spread(cached)} over ${runs} loads ` +
+              '(target under 50 ms)');
 
   // A level playing by itself (Skip to it, then Auto), as the window's figures have it; the
   // share of one core taken over PLAY_SECONDS, and the at-large read-out at the end.
