@@ -14,7 +14,7 @@ import { launchChromium, openGame, serveFolder } from '../../tests/web/browser.m
 const site = process.argv[2] || 'build-web/site';
 const floorFolder = process.argv[3] || 'bench/web/floor';
 const floors = JSON.parse(process.env.FLOORS || '[]');
-const rounds = Number(process.env.ROUNDS || 2);
+const rounds = Number(process.env.ROUNDS || 3);
 const runs = Number(process.env.RUNS || 9);
 const playSeconds = Number(process.env.PLAY_SECONDS || 30);
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];

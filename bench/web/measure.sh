@@ -5,7 +5,7 @@
 # beside the floor page (bench/web/floor/) that does only what that level cannot avoid: the
 # same timers, and as many cells drawn per wake-up as cells_per_wakeup counts in ten minutes
 # of that level playing by itself (level 5 also while recording).
-#   bench/web/measure.sh [BUILD_DIR]  # RUNS=9 loads, PLAY_SECONDS=30 of play, ROUNDS=2 turns
+#   bench/web/measure.sh [BUILD_DIR]  # RUNS=9 loads, PLAY_SECONDS=30 of play, ROUNDS=3 turns
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:-build}
