@@ -12,11 +12,13 @@
 #   fuzz     fuzz with clang's libFuzzer (scripts/fuzz.sh)
 #   hall     build the hall server, serve it and test it on SQLite and PostgreSQL 15
 #            (scripts/hall.sh; its tests in scripts/test.sh)
+#   bench    the figures' own tools: callgrind's instruction counts (bench/startup) and the
+#            page's program taken apart (bench/web/wasm_parts.sh)
 # With no job named it installs every job's packages.
 #   scripts/install-deps.sh JOB...
 set -euo pipefail
 
-jobs=(play display test web browser package fuzz hall)
+jobs=(play display test web browser package fuzz hall bench)
 
 # packages_of JOB: the packages the job needs, on one line; fails for an unknown job.
 packages_of() {
@@ -55,6 +57,7 @@ packages_of() {
       echo g++ make cmake pkg-config zlib1g-dev libcpp-httplib-dev libsqlite3-dev libpq-dev \
         libssl-dev postgresql-15 python3
       ;;
+    bench) echo valgrind wabt ;;
     *) return 1 ;;
   esac
 }

@@ -1,4 +1,5 @@
-// The About window: panels, icon, program path and date labels, and the credits memo.
+// The About window: panels, icon, program path and date labels, and the credits memo, made on
+// first use.
 #include "ui/about_window.h"
 
 #include <QCoreApplication>
@@ -98,48 +99,53 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   systemFont.setPixelSize(14);
   setFont(systemFont);
   resize(kClientWidth, kClientHeight);
+}
 
-  headerPanel = LoweredPanel(this);
+void AboutWindow::Build() {
+  if (okButton_ != nullptr) {
+    return;
+  }
+  QFrame* headerPanel = LoweredPanel(this);
   headerPanel->setFixedHeight(81);
-  iconImage = new QLabel(headerPanel);
+  auto* iconImage = new QLabel(headerPanel);
   iconImage->setPixmap(TileSet::ProgramPicture());
   iconImage->setGeometry(5, 11, 32, 32);
-  titleLabel = new QLabel("STONEWICK", headerPanel);
+  auto* titleLabel = new QLabel("STONEWICK", headerPanel);
   titleLabel->setFont(WindowFont("Arial", 13, true));
   SetTextColour(titleLabel, QPalette::WindowText, Qt::black);
   titleLabel->setWordWrap(true);
   titleLabel->move(49, 20);
   titleLabel->adjustSize();
-  pathLabel = new QLabel(headerPanel);
-  pathLabel->setFont(WindowFont("Arial", 11, false));
-  pathLabel->move(12, 47);
-  stampLabel = new QLabel(headerPanel);
-  stampLabel->setFont(WindowFont("Arial", 11, false));
-  stampLabel->move(12, 62);
+  pathLabel_ = new QLabel(headerPanel);
+  pathLabel_->setFont(WindowFont("Arial", 11, false));
+  pathLabel_->move(12, 47);
+  stampLabel_ = new QLabel(headerPanel);
+  stampLabel_->setFont(WindowFont("Arial", 11, false));
+  stampLabel_->move(12, 62);
 
-  creditsText = new QTextEdit(this);
-  creditsText->setReadOnly(true);
-  creditsText->setFocusPolicy(Qt::ClickFocus);  // Tab passes it by
-  creditsText->setFont(WindowFont("Arial", 11, true));
-  SetTextColour(creditsText, QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
-  SetTextColour(creditsText, QPalette::Text, Qt::black);
-  creditsText->setPlainText(MemoText());
-  QTextCursor all = creditsText->textCursor();
+  creditsText_ = new QTextEdit(this);
+  creditsText_->setReadOnly(true);
+  creditsText_->setFocusPolicy(Qt::ClickFocus);  // Tab passes it by
+  creditsText_->setFont(WindowFont("Arial", 11, true));
+  SetTextColour(creditsText_, QPalette::Base, QColor(0xC0, 0xC0, 0xC0));
+  SetTextColour(creditsText_, QPalette::Text, Qt::black);
+  creditsText_->setPlainText(MemoText());
+  QTextCursor all = creditsText_->textCursor();
   all.select(QTextCursor::Document);
   QTextBlockFormat centred;
   centred.setAlignment(Qt::AlignHCenter);
   all.mergeBlockFormat(centred);
 
-  buttonPanel = LoweredPanel(this);
+  QFrame* buttonPanel = LoweredPanel(this);
   buttonPanel->setFixedHeight(41);
-  okHolder = new QFrame(buttonPanel);
+  auto* okHolder = new QFrame(buttonPanel);
   okHolder->setFixedWidth(72);
-  okButton = new QPushButton(QCoreApplication::translate("About", "OK"), okHolder);
-  okButton->setGeometry(10, 8, 55, 25);
-  okButton->setFont(WindowFont("Arial", 11, true));
-  SetTextColour(okButton, QPalette::ButtonText, Qt::black);
-  okButton->setDefault(true);
-  connect(okButton, &QPushButton::clicked, this, &AboutWindow::OkClicked);
+  okButton_ = new QPushButton(QCoreApplication::translate("About", "OK"), okHolder);
+  okButton_->setGeometry(10, 8, 55, 25);
+  okButton_->setFont(WindowFont("Arial", 11, true));
+  SetTextColour(okButton_, QPalette::ButtonText, Qt::black);
+  okButton_->setDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, &AboutWindow::OkClicked);
 
   auto* bottom = new QHBoxLayout(buttonPanel);
   bottom->setContentsMargins(1, 1, 1, 1);
@@ -150,10 +156,37 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent) {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   layout->addWidget(headerPanel);
-  layout->addWidget(creditsText, 1);
+  layout->addWidget(creditsText_, 1);
   layout->addWidget(buttonPanel);
 
   ShowOwnProgramFile();
+}
+
+void AboutWindow::setVisible(bool visible) {
+  if (visible) {
+    Build();
+  }
+  QDialog::setVisible(visible);
+}
+
+QLabel& AboutWindow::PathLabel() {
+  Build();
+  return *pathLabel_;
+}
+
+QLabel& AboutWindow::StampLabel() {
+  Build();
+  return *stampLabel_;
+}
+
+QTextEdit& AboutWindow::CreditsText() {
+  Build();
+  return *creditsText_;
+}
+
+QPushButton& AboutWindow::OkButton() {
+  Build();
+  return *okButton_;
 }
 
 void AboutWindow::ShowOwnProgramFile() {
@@ -162,11 +195,12 @@ void AboutWindow::ShowOwnProgramFile() {
 }
 
 void AboutWindow::ShowProgramFile(const QString& path, const QDateTime& lastWritten) {
-  pathLabel->setText(LowerCaseAsciiLetters(path));
-  pathLabel->adjustSize();
-  stampLabel->setText(FileStampText(lastWritten, LongTimeFormatWithoutZone(QLocale::system())));
-  stampLabel->adjustSize();
-  resize(AboutClientWidth(pathLabel->x(), pathLabel->width(), width()), height());
+  Build();
+  pathLabel_->setText(LowerCaseAsciiLetters(path));
+  pathLabel_->adjustSize();
+  stampLabel_->setText(FileStampText(lastWritten, LongTimeFormatWithoutZone(QLocale::system())));
+  stampLabel_->adjustSize();
+  resize(AboutClientWidth(pathLabel_->x(), pathLabel_->width(), width()), height());
 }
 
 void AboutWindow::OkClicked() {
@@ -174,7 +208,7 @@ void AboutWindow::OkClicked() {
 }
 
 void AboutWindow::reject() {
-  okButton->click();
+  OkButton().click();
 }
 
 }  // namespace stonewick

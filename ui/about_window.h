@@ -1,11 +1,11 @@
-// The About window: the game's name, where the program lies and when it was written.
+// The About window: the game's name, where the program lies and when it was written. Its
+// panels and texts are made when it is first shown or asked for them, not at start-up.
 #pragma once
 
 #include <QDateTime>
 #include <QDialog>
 #include <QString>
 
-class QFrame;
 class QLabel;
 class QPushButton;
 class QTextEdit;
@@ -30,27 +30,31 @@ class AboutWindow : public QDialog {
   static constexpr int kClientWidth = 302;
   static constexpr int kClientHeight = 292;
 
-  // Fills pathLabel and stampLabel from a program path and its last-write time, widening the
+  // Makes the panels, the labels, the credits and OK, with the running program's file shown,
+  // and sizes the window to them; once. Showing the window does it first.
+  void Build();
+  // Fills the path and stamp labels from a program path and its last-write time, widening the
   // window when the path needs it.
   void ShowProgramFile(const QString& path, const QDateTime& lastWritten);
 
-  QFrame* buttonPanel;
-  QFrame* headerPanel;
-  QFrame* okHolder;
-  QLabel* iconImage;
-  QLabel* titleLabel;
-  QLabel* pathLabel;
-  QLabel* stampLabel;
-  QPushButton* okButton;
-  QTextEdit* creditsText;
+  QLabel& PathLabel();
+  QLabel& StampLabel();
+  QTextEdit& CreditsText();
+  QPushButton& OkButton();
 
  public slots:
   // Esc and the close box press OK too.
   void reject() override;
+  void setVisible(bool visible) override;
 
  private:
   void ShowOwnProgramFile();
   void OkClicked();
+
+  QLabel* pathLabel_ = nullptr;
+  QLabel* stampLabel_ = nullptr;
+  QPushButton* okButton_ = nullptr;
+  QTextEdit* creditsText_ = nullptr;
 };
 
 }  // namespace stonewick

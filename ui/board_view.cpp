@@ -4,8 +4,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
-#include <QPainter>
-#include <cstring>
 
 #include "ui/key_codes.h"
 
@@ -17,11 +15,7 @@ const QColor kSilver(0xC0, 0xC0, 0xC0);
 
 }  // namespace
 
-BoardView::BoardView(const Board& board, QWidget* parent)
-    : QWidget(parent),
-      board_(board),
-      backbuffer_(kBoardPixels, kBoardPixels, QImage::Format_RGB32) {
-  backbuffer_.fill(kSilver);
+BoardView::BoardView(const Board& board, QWidget* parent) : QWidget(parent), board_(board) {
   for (auto& column : shown_) {
     column.fill(-1);
   }
@@ -34,23 +28,37 @@ void BoardView::SetImageList(const std::vector<QImage>* images) {
   images_ = images;
 }
 
-void BoardView::BringUpToDate(int col, int row) {
+const QImage* BoardView::TileOf(int col, int row) {
+  const auto tileOf = [this](std::int32_t code) -> const QImage* {
+    if (images_ == nullptr || code < 0 || static_cast<std::size_t>(code) >= images_->size()) {
+      return nullptr;
+    }
+    const QImage& tile = (*images_)[static_cast<std::size_t>(code)];
+    return tile.width() == kCellPixels && tile.height() == kCellPixels ? &tile : nullptr;
+  };
   const std::int32_t code = board_.tiles[col][row];
-  if (shown_[col][row] == code || images_ == nullptr || code < 0 ||
-      static_cast<std::size_t>(code) >= images_->size()) {
+  if (const QImage* tile = tileOf(code)) {
+    shown_[col][row] = code;
+    return tile;
+  }
+  return tileOf(shown_[col][row]);
+}
+
+void BoardView::DrawCells(QPainter& painter, const QRect& area) {
+  const QRect cells = area & QRect(0, 0, kBoardPixels, kBoardPixels);
+  if (cells.isEmpty()) {
     return;
   }
-  const QImage& tile = (*images_)[static_cast<std::size_t>(code)];
-  if (tile.format() != QImage::Format_RGB32 || tile.width() != kCellPixels ||
-      tile.height() != kCellPixels) {
-    return;
+  for (int col = cells.left() / kCellPixels; col <= cells.right() / kCellPixels; ++col) {
+    for (int row = cells.top() / kCellPixels; row <= cells.bottom() / kCellPixels; ++row) {
+      const QPoint at(col * kCellPixels, row * kCellPixels);
+      if (const QImage* tile = TileOf(col, row)) {
+        painter.drawImage(at, *tile);
+      } else {
+        painter.fillRect(QRect(at, QSize(kCellPixels, kCellPixels)), kSilver);
+      }
+    }
   }
-  const auto rowBytes = static_cast<std::size_t>(kCellPixels) * 4;
-  for (int y = 0; y < kCellPixels; ++y) {
-    uchar* to = backbuffer_.scanLine(row * kCellPixels + y) + col * kCellPixels * 4;
-    std::memcpy(to, tile.constScanLine(y), rowBytes);
-  }
-  shown_[col][row] = code;
 }
 
 void BoardView::CellChanged(int col, int row) {
@@ -59,27 +67,15 @@ void BoardView::CellChanged(int col, int row) {
   }
 }
 
-const QImage& BoardView::Backbuffer() {
-  for (int col = 0; col < kBoardSize; ++col) {
-    for (int row = 0; row < kBoardSize; ++row) {
-      BringUpToDate(col, row);
-    }
-  }
-  return backbuffer_;
+QImage BoardView::Backbuffer() {
+  QImage picture(kBoardPixels, kBoardPixels, QImage::Format_RGB32);
+  QPainter painter(&picture);
+  DrawCells(painter, picture.rect());
+  return picture;
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
   const QRect board(0, 0, kBoardPixels, kBoardPixels);
-  const QRect exposed = event->rect() & board;
-  // A repaint shows the tile layer as it stands: the exposed cells are brought up to date,
-  // once each, and the exposed part is copied in one go.
-  if (!exposed.isEmpty()) {
-    for (int col = exposed.left() / kCellPixels; col <= exposed.right() / kCellPixels; ++col) {
-      for (int row = exposed.top() / kCellPixels; row <= exposed.bottom() / kCellPixels; ++row) {
-        BringUpToDate(col, row);
-      }
-    }
-  }
   QPainter painter(this);
   // Scaled to a high-density screen pixel by pixel, never smoothed.
   painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -87,8 +83,10 @@ void BoardView::paintEvent(QPaintEvent* event) {
   for (const QRect& r : outside) {
     painter.fillRect(r, kSilver);
   }
-  if (!exposed.isEmpty()) {
-    painter.drawImage(exposed, backbuffer_, exposed);
+  // A repaint shows the tile layer as it stands: the cells of each exposed part, so that two
+  // cells changed far apart do not repaint all that lies between them.
+  for (const QRect& part : event->region()) {
+    DrawCells(painter, part);
   }
   if (!painted_) {
     painted_ = true;

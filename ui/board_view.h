@@ -1,9 +1,10 @@
 // The board grid: 22 by 22 cells of 16 pixels, showing the board's tile layer. It reads the
-// board itself: a changed cell is brought up to date in the back buffer when it is painted,
-// and repaints blit the exposed cells in one pass.
+// board itself: a repaint copies each exposed cell's tile straight into the window's own
+// backing store, so the board keeps no second copy of its pixels.
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QWidget>
 #include <array>
 #include <cstdint>
@@ -28,7 +29,7 @@ class BoardView : public QWidget {
   // messages are processed.
   void CellChanged(int col, int row);
   // The board's pixels as the tile layer stands now, one tile per cell.
-  const QImage& Backbuffer();
+  QImage Backbuffer();
 
  signals:
   void KeyDown(std::uint16_t key);
@@ -43,13 +44,15 @@ class BoardView : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  // Copies the tile of the cell's code into the back buffer unless it shows there already.
-  void BringUpToDate(int col, int row);
+  // The tile of the cell's code, or where the code has no tile the one the cell showed last;
+  // null when there is none to show.
+  const QImage* TileOf(int col, int row);
+  // Draws the cells that meet `area` (board pixels) as the tile layer stands.
+  void DrawCells(QPainter& painter, const QRect& area);
 
   const Board& board_;
   const std::vector<QImage>* images_ = nullptr;
-  QImage backbuffer_;
-  // The code whose tile each cell of the back buffer shows; -1 for none yet.
+  // The code whose tile each cell showed last; -1 for none yet.
   std::array<std::array<std::int32_t, kBoardSize>, kBoardSize> shown_;
   bool pressed_ = false;
   bool painted_ = false;

@@ -6,8 +6,8 @@
 namespace stonewick {
 
 bool FirstPaintProbeRequested();
-// Prints "first-paint-ns <ns since the epoch> peak-rss-kb <kB>" once the frame is on its way to
-// the screen, then ends the event loop.
+// Prints "first-paint-ns <ns since the epoch> peak-rss-kb <kB> cpu-ns <processor ns>" once the
+// frame is on its way to the screen, then ends the event loop.
 void ReportFirstPaintAndQuit();
 
 }  // namespace stonewick

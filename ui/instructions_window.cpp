@@ -1,5 +1,5 @@
 // The Instructions window: a read-only wrapped text filling the window, on one of six pastels
-// that the game draws each time the window opens.
+// that the game draws each time the window opens, made on first use.
 #include "ui/instructions_window.h"
 
 #include <QApplication>
@@ -21,31 +21,42 @@ InstructionsWindow::InstructionsWindow(QWidget* parent) : QWidget(parent, Qt::Wi
   setFont(WindowFontInPoints("MS Sans Serif", 8));
   resize(323, 382);
   move(377, 140);
-
-  instructionsText = new QPlainTextEdit(this);
-  instructionsText->setReadOnly(true);
-  instructionsText->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  instructionsText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  instructionsText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  instructionsText->setPlainText(TranslatedText("Instructions", InstructionsText()));
-
-  auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(instructionsText);
+  new QVBoxLayout(this);
+  layout()->setContentsMargins(0, 0, 0, 0);
 
   // Closed by Esc as by its close box, so that a keyboard alone gets back to the board.
   connect(new QShortcut(Qt::Key_Escape, this), &QShortcut::activated, this, &QWidget::close);
 }
 
-QColor InstructionsWindow::TextColour() const {
-  return instructionsText->palette().color(QPalette::Base);
+QPlainTextEdit& InstructionsWindow::Text() {
+  if (text_ == nullptr) {
+    text_ = new QPlainTextEdit(this);
+    text_->setReadOnly(true);
+    text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text_->setPlainText(TranslatedText("Instructions", InstructionsText()));
+    layout()->addWidget(text_);
+  }
+  return *text_;
+}
+
+void InstructionsWindow::setVisible(bool visible) {
+  if (visible) {
+    Text();
+  }
+  QWidget::setVisible(visible);
+}
+
+QColor InstructionsWindow::TextColour() {
+  return Text().palette().color(QPalette::Base);
 }
 
 void InstructionsWindow::Paint(int colour) {
   if (colour >= 1 && colour <= static_cast<int>(kInstructionsColours.size())) {
-    QPalette palette = instructionsText->palette();
+    QPalette palette = Text().palette();
     palette.setColor(QPalette::Base, QColor::fromRgb(kInstructionsColours[colour - 1]));
-    instructionsText->setPalette(palette);
+    Text().setPalette(palette);
   }
 }
 

@@ -1,4 +1,6 @@
 // The Instructions window: the rules in a fixed text on a pastel the game draws at each opening.
+// The text box is made when the window is first shown or asked for it, not at start-up: laying
+// out its font costs the start-up more than the whole board.
 #pragma once
 
 #include <QColor>
@@ -20,9 +22,11 @@ class InstructionsWindow : public QWidget {
   void Open(int colour);
   // Puts the text on pastel `colour` (1 to 6).
   void Paint(int colour);
-  QColor TextColour() const;
-
-  QPlainTextEdit* instructionsText;
+  QColor TextColour();
+  // The read-only box that shows the rules.
+  QPlainTextEdit& Text();
+  // The text box is made before the window first shows.
+  void setVisible(bool visible) override;
 
  signals:
   // The open window is being closed; the next opening draws a new colour.
@@ -32,6 +36,7 @@ class InstructionsWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  QPlainTextEdit* text_ = nullptr;
   QPointer<QWidget> openedFrom_;
 };
 

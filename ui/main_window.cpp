@@ -200,6 +200,8 @@ void MainWindow::ShowAbout(bool shown) {
     return;
   }
   if (shown) {
+    // Placed by its size, which its contents settle.
+    about_->Build();
     ShowAtCursor(*about_);
   } else {
     about_->hide();

@@ -25,17 +25,28 @@ int WrappingMenuBar::Margin() const {
                   style()->pixelMetric(QStyle::PM_MenuBarVMargin, nullptr, this));
 }
 
-QSize WrappingMenuBar::ItemSize(const QAction* action) const {
+const WrappingMenuBar::Measured& WrappingMenuBar::Measure(const QAction* action) const {
+  Measured& known = measured_[action];
+  if (known.item.isValid() && known.caption == action->text()) {
+    return known;
+  }
   QStyleOptionMenuItem option;
   option.initFrom(this);
   option.menuItemType = QStyleOptionMenuItem::Normal;
   option.text = action->text();
   const QSize text = fontMetrics().size(Qt::TextShowMnemonic, action->text());
-  return style()->sizeFromContents(QStyle::CT_MenuBarItem, &option, text, this);
+  known.caption = action->text();
+  known.item = style()->sizeFromContents(QStyle::CT_MenuBarItem, &option, text, this);
+  known.tight = text.width() + 2 * kTightPadding;
+  return known;
+}
+
+QSize WrappingMenuBar::ItemSize(const QAction* action) const {
+  return Measure(action).item;
 }
 
 int WrappingMenuBar::TightWidth(const QAction* action) const {
-  return fontMetrics().size(Qt::TextShowMnemonic, action->text()).width() + 2 * kTightPadding;
+  return Measure(action).tight;
 }
 
 std::vector<std::pair<QAction*, QRect>> WrappingMenuBar::ItemRects(int width) const {
@@ -131,6 +142,7 @@ QSize WrappingMenuBar::minimumSizeHint() const {
 
 bool WrappingMenuBar::event(QEvent* event) {
   if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+    measured_.clear();
     updateGeometry();
   }
   return QWidget::event(event);
@@ -139,6 +151,7 @@ bool WrappingMenuBar::event(QEvent* event) {
 void WrappingMenuBar::actionEvent(QActionEvent* event) {
   QAction* action = event->action();
   if (event->type() == QEvent::ActionRemoved) {
+    measured_.erase(action);
     hovered_ = hovered_ == action ? nullptr : hovered_;
     pressed_ = pressed_ == action ? nullptr : pressed_;
   } else {

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QRect>
 #include <QWidget>
+#include <unordered_map>
 #include <vector>
 
 namespace stonewick {
@@ -39,6 +40,14 @@ class WrappingMenuBar : public QWidget {
   void leaveEvent(QEvent* event) override;
 
  private:
+  // What a command's caption measures, kept while its caption and the bar's font stay: laying
+  // out the bar asks several times for each command, and measuring text is the costly part.
+  struct Measured {
+    QString caption;
+    QSize item;  // the style's item around the caption
+    int tight = 0;
+  };
+  const Measured& Measure(const QAction* action) const;
   QSize ItemSize(const QAction* action) const;
   // The narrowest an item may become to keep the bar on one row: its caption and a little room.
   int TightWidth(const QAction* action) const;
@@ -48,6 +57,7 @@ class WrappingMenuBar : public QWidget {
 
   QAction* hovered_ = nullptr;
   QAction* pressed_ = nullptr;
+  mutable std::unordered_map<const QAction*, Measured> measured_;
 };
 
 }  // namespace stonewick

@@ -4,7 +4,8 @@
 # `game_pid`) and the X server, and these:
 # need PROGRAM...: stops the script unless every program has been built.
 # start_once PROGRAM [ARGS...]: starts the program once and prints the nanoseconds from launch
-#   to its first painted frame and its peak resident kB.
+#   to its first painted frame, its peak resident kB and the nanoseconds of processor time it
+#   took until then.
 # median: the median of the numbers on standard input, one a line.
 # launch SECONDS PROGRAM [ARGS...]: starts the program for at most SECONDS in the background,
 #   with `game_pid` its `timeout` and `player` the program itself.
@@ -28,7 +29,7 @@ start_once() {
   local before line
   before=$(date +%s%N)
   line=$(STONEWICK_EXIT_AFTER_FIRST_PAINT=1 timeout 30 "$@" 2>/dev/null | grep '^first-paint-ns')
-  echo "$(($(awk '{print $2}' <<<"$line") - before)) $(awk '{print $4}' <<<"$line")"
+  echo "$(($(awk '{print $2}' <<<"$line") - before)) $(awk '{print $4, $6}' <<<"$line")"
 }
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }

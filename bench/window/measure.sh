@@ -1,45 +1,23 @@
 #!/usr/bin/env bash
-# Prints the window figures side by side: time from start to first painted frame and peak
-# memory of the game and of a minimal Qt window (median of several runs each, under Xvfb),
-# the game's CPU use while level 5 plays by itself for 30 seconds, and the board repaint
-# benchmark. Usage: measure.sh [BUILD_DIR]   (default: build)
+# Prints the window figures: start-up and peak memory beside a bare Qt window
+# (bench/startup/measure.sh), the game's CPU use while level 5 plays by itself for 30 seconds
+# under Xvfb, and the board repaint benchmark. Usage: measure.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 
 build=${1:-build}
 game="$build/ui/stonewick"
-minimal="$build/bench/window/window_minimal"
 repaint="$build/bench/window/board_repaint_bench"
-runs=${RUNS:-9}
 play_seconds=${PLAY_SECONDS:-30}
 
 # The virtual display, the scratch directory and the figures' helpers.
 # shellcheck source-path=SCRIPTDIR source=figures.sh
 source "$(dirname "$0")/figures.sh"
 
-need "$game" "$minimal" "$repaint"
+need "$game" "$repaint"
+bash "$(dirname "$0")/../startup/measure.sh" "$build"
 
 start_xvfb "$work" 1280x1024x24 || { echo "Xvfb did not start" >&2; exit 1; }
 export QT_QPA_PLATFORM=xcb
-
-# The two programs take turns, so a busy machine slows both alike.
-start_once "$game" >/dev/null  # warm the file cache
-start_once "$minimal" >/dev/null
-for _ in $(seq "$runs"); do
-  start_once "$game" >>"$work/game"
-  start_once "$minimal" >>"$work/minimal"
-done
-game_ns=$(awk '{print $1}' "$work/game" | median)
-game_kb=$(awk '{print $2}' "$work/game" | median)
-minimal_ns=$(awk '{print $1}' "$work/minimal" | median)
-minimal_kb=$(awk '{print $2}' "$work/minimal" | median)
-
-echo "Start-up to first painted frame (median of $runs runs):"
-awk -v g="$game_ns" -v m="$minimal_ns" 'BEGIN {
-  printf "  stonewick %.1f ms, minimal window %.1f ms, ratio %.2f (target at most 1.15)\n",
-         g / 1e6, m / 1e6, g / m }'
-echo "Peak resident memory at first frame (median):"
-awk -v g="$game_kb" -v m="$minimal_kb" 'BEGIN {
-  printf "  stonewick %d kB, minimal window %d kB, ratio %.2f (target at most 1.15)\n", g, m, g / m }'
 
 # Level 5 playing by itself: Skip four times, then Auto, through the menu's accelerators.
 launch $((play_seconds + 60)) "$game" || exit 1

@@ -55,10 +55,11 @@ class AboutTest : public QObject {
   void createdWindowShowsTheRunningProgramsFile() {
     AboutWindow about;
     const QString path = QCoreApplication::applicationFilePath();
-    QCOMPARE(about.pathLabel->text(), LowerCaseAsciiLetters(path));
-    QCOMPARE(about.stampLabel->text(), FileStampText(QFileInfo(path).lastModified(),
-                                                     LongTimeFormatWithoutZone(QLocale::system())));
-    QVERIFY(about.stampLabel->text().startsWith(
+    QCOMPARE(about.PathLabel().text(), LowerCaseAsciiLetters(path));
+    QCOMPARE(about.StampLabel().text(),
+             FileStampText(QFileInfo(path).lastModified(),
+                           LongTimeFormatWithoutZone(QLocale::system())));
+    QVERIFY(about.StampLabel().text().startsWith(
         QFileInfo(path).lastModified().date().toString("yyyy-MM-dd")));
   }
 
@@ -79,11 +80,11 @@ class AboutTest : public QObject {
     AboutWindow about;
     const QString path = "/home/player/" + QString(60, 'W') + "/stonewick";
     about.ShowProgramFile(path, QDateTime(QDate(2014, 9, 20), QTime(0, 0)));
-    QVERIFY(about.pathLabel->width() > AboutWindow::kClientWidth);
-    QCOMPARE(about.pathLabel->x(), 12);
-    QCOMPARE(about.width(), 12 + about.pathLabel->width() + 12);
+    QVERIFY(about.PathLabel().width() > AboutWindow::kClientWidth);
+    QCOMPARE(about.PathLabel().x(), 12);
+    QCOMPARE(about.width(), 12 + about.PathLabel().width() + 12);
     about.show();
-    QCOMPARE(about.creditsText->width(), about.width());
+    QCOMPARE(about.CreditsText().width(), about.width());
   }
 
   void enterAndEscPressOkAndHideTheWindow_data() {
@@ -101,7 +102,7 @@ class AboutTest : public QObject {
     QVERIFY(!about.isVisible());
     about.show();  // hidden, not destroyed: it opens again
     QVERIFY(about.isVisible());
-    QVERIFY(about.okButton->isDefault());
+    QVERIFY(about.OkButton().isDefault());
   }
 };
 

@@ -42,7 +42,7 @@ class InstructionsTest : public QObject {
  private slots:
   void textIsTheRulesWordForWordThenASignature() {
     InstructionsWindow instrs;
-    const QStringList lines = instrs.instructionsText->toPlainText().split('\n');
+    const QStringList lines = instrs.Text().toPlainText().split('\n');
     QCOMPARE(lines.size(), 26);
     QCOMPARE(lines.mid(0, 23), kRulesLines);
     QVERIFY(!lines[23].isEmpty());

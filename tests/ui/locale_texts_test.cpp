@@ -34,7 +34,7 @@ class LocaleTextsTest : public QObject {
   void aboutStampShowsLongTimeWithoutItsZone() {
     AboutWindow about;
     about.ShowProgramFile("/usr/games/stonewick", QDateTime(QDate(2014, 9, 20), QTime(13, 5, 8)));
-    QCOMPARE(about.stampLabel->text(), QString("2014-09-20 1:05:08 PM"));
+    QCOMPARE(about.StampLabel().text(), QString("2014-09-20 1:05:08 PM"));
   }
 };
 

@@ -84,7 +84,7 @@ class TranslationsTest : public QObject {
     QVERIFY(dump.find("&Resume") != std::string::npos);
 
     QCOMPARE(program.aboutWindow.windowTitle(), QString("Über Stonewick"));
-    QVERIFY(program.instructionsWindow.instructionsText->toPlainText().contains(
+    QVERIFY(program.instructionsWindow.Text().toPlainText().contains(
         "Bewege dich mit den Pfeiltasten."));
     program.frontEnd.OpenScriptedBox(BoxKind::Question, kGameOverQuestion);
     QMessageBox* box = nullptr;

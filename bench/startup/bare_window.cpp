@@ -38,7 +38,7 @@ class Square : public QWidget {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QWidget window;
-  window.setWindowTitle("Minimal");
+  window.setWindowTitle("Bare window");
   QMenuBar bar(&window);
   for (const char* name :
        {"Exit", "Instructions", "Start", "Pause", "Randomise", "Skip", "Auto", "About"}) {
