@@ -38,9 +38,15 @@ class LiveWorld final : public World {
   void ContinueClock(std::int64_t clockMs);
   // The clock the rules see is the host's again.
   void ForgetClock() { clockZero_.reset(); }
+  // Every clock reading is answered with `seed` rather than the host's clock: a board that
+  // everyone plays alike (the hall's daily board). The reading is recorded as any other, so a
+  // replay lays out the same board.
+  void AnswerReadingsWith(std::uint32_t seed) { readingSeed_ = seed; }
 
   double Now() override;
-  std::uint32_t ClockReading() override { return frontEnd_.ClockReading(); }
+  std::uint32_t ClockReading() override {
+    return readingSeed_ ? *readingSeed_ : frontEnd_.ClockReading();
+  }
   std::int64_t TimerClockMs() override { return frontEnd_.SteadyMs(); }
   std::int64_t TimerFiresAt(std::int64_t) override { return frontEnd_.SteadyMs(); }
   bool Ended() const override { return surroundings_.Closed(); }
@@ -57,6 +63,7 @@ class LiveWorld final : public World {
   Surroundings& surroundings_;
   // The steady clock's reading when the rules' clock read 0, once it goes on from a recording.
   std::optional<std::int64_t> clockZero_;
+  std::optional<std::uint32_t> readingSeed_;
 };
 
 }  // namespace stonewick

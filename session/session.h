@@ -96,6 +96,8 @@ class Session final : private Host, private LiveWorld::Surroundings {
   void JumpInRecording(std::int64_t ms);
   // The recording that plays stops, for another to be watched: RunWatching returns.
   void LeaveRecording();
+  // Live play answers every clock reading with `seed` (see LiveWorld::AnswerReadingsWith).
+  void AnswerClockReadingsWith(std::uint32_t seed) { live_.AnswerReadingsWith(seed); }
   // 0 when what was watched played back as recorded (or nothing was watched), 1 when it
   // differed.
   int WatchExitStatus() const { return watchExitStatus_; }

@@ -73,7 +73,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: stonewick [--play FILE] [--record FILE]
+        <source>Usage: stonewick [--play FILE] [--record FILE] [--hall URL [--daily]]
 An arcade puzzle game: wall in the roaming baddies with bricks before they catch
 you.
 
@@ -84,6 +84,10 @@ you.
                  Page Up jump 10 seconds, Home and End to the start and end, D
                  to the first difference; T takes the controls and plays on,
                  recorded into --record&apos;s FILE when one is given
+  --hall URL     record the game (into --record&apos;s FILE, or a file in the
+                 user&apos;s data folder) and offer to send it to the hall of
+                 verified games at URL when it ends
+  --daily        with --hall, play the hall&apos;s board of the day
   -h, --help     show this help and exit
   --version      show the version and exit
 
@@ -93,7 +97,7 @@ Exit status: 0 when the game was closed; 1 when no display could be opened;
 when the recording played back as recorded, 1 when it differed, 2 on trouble.
 The keys, the rules and the menu are described in the manual page stonewick(6).
 </source>
-        <translation>Aufruf: stonewick [--play DATEI] [--record DATEI]
+        <translation>Aufruf: stonewick [--play DATEI] [--record DATEI] [--hall URL [--daily]]
 Ein Arcade-Denkspiel: Mauere die umherstreifenden Bösewichte mit Steinen ein,
 bevor sie dich erwischen.
 
@@ -106,6 +110,10 @@ bevor sie dich erwischen.
                   Ende, D zum ersten Unterschied; T übernimmt die Steuerung
                   und spielt weiter, aufgezeichnet in die DATEI von
                   --record, wenn eine angegeben ist
+  --hall URL      das Spiel aufzeichnen (in die DATEI von --record oder
+                  eine Datei im Datenordner) und an seinem Ende anbieten,
+                  es an die Halle geprüfter Spiele unter URL zu senden
+  --daily         mit --hall das Brett des Tages der Halle spielen
   -h, --help      diese Hilfe anzeigen und beenden
   --version       die Version anzeigen und beenden
 
@@ -137,6 +145,14 @@ Tasten, Regeln und Menü beschreibt die Handbuchseite stonewick(6).
         <source>(try &apos;stonewick --help&apos;)</source>
         <translation>(siehe &apos;stonewick --help&apos;)</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; needs a URL</source>
+        <translation>Option &apos;%1&apos; braucht eine URL</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs --hall URL</source>
+        <translation>Option &apos;%1&apos; braucht --hall URL</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -156,6 +172,51 @@ Tasten, Regeln und Menü beschreibt die Handbuchseite stonewick(6).
         <source>puzzle;arcade;bricks;baddies;</source>
         <extracomment>Search words, each ending in &apos;;&apos;.</extracomment>
         <translation>Denkspiel;Puzzle;Arcade;Steine;Mauer;Bösewichte;</translation>
+    </message>
+</context>
+<context>
+    <name>Hall</name>
+    <message>
+        <source>Send to the hall</source>
+        <translation>An die Halle senden</translation>
+    </message>
+    <message>
+        <source>Send this game to the hall of verified games at %1?</source>
+        <translation>Dieses Spiel an die Halle geprüfter Spiele unter %1 senden?</translation>
+    </message>
+    <message>
+        <source>Your name in the hall:</source>
+        <translation>Dein Name in der Halle:</translation>
+    </message>
+    <message>
+        <source>It is sent as %1.</source>
+        <translation>Es wird als %1 gesendet.</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Don&apos;t send</source>
+        <translation>Nicht senden</translation>
+    </message>
+    <message>
+        <source>The hall keeps your game: level %1, %2 kills.</source>
+        <translation>Die Halle nimmt dein Spiel auf: Level %1, %2 erledigt.</translation>
+    </message>
+    <message>
+        <source>The hall could not be reached: %1</source>
+        <translation>Die Halle war nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>The hall refused the game: %1</source>
+        <translation>Die Halle hat das Spiel abgelehnt: %1</translation>
+    </message>
+    <message>
+        <source>stonewick: the hall at %1 gives no board of the day: %2
+</source>
+        <translation>stonewick: die Halle unter %1 gibt kein Brett des Tages: %2
+</translation>
     </message>
 </context>
 <context>

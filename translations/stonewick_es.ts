@@ -73,7 +73,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: stonewick [--play FILE] [--record FILE]
+        <source>Usage: stonewick [--play FILE] [--record FILE] [--hall URL [--daily]]
 An arcade puzzle game: wall in the roaming baddies with bricks before they catch
 you.
 
@@ -84,6 +84,10 @@ you.
                  Page Up jump 10 seconds, Home and End to the start and end, D
                  to the first difference; T takes the controls and plays on,
                  recorded into --record&apos;s FILE when one is given
+  --hall URL     record the game (into --record&apos;s FILE, or a file in the
+                 user&apos;s data folder) and offer to send it to the hall of
+                 verified games at URL when it ends
+  --daily        with --hall, play the hall&apos;s board of the day
   -h, --help     show this help and exit
   --version      show the version and exit
 
@@ -93,7 +97,7 @@ Exit status: 0 when the game was closed; 1 when no display could be opened;
 when the recording played back as recorded, 1 when it differed, 2 on trouble.
 The keys, the rules and the menu are described in the manual page stonewick(6).
 </source>
-        <translation>Uso: stonewick [--play FICHERO] [--record FICHERO]
+        <translation>Uso: stonewick [--play FICHERO] [--record FICHERO] [--hall URL [--daily]]
 Un juego de arcade y lógica: empareda con ladrillos a los malos que merodean
 antes de que te atrapen.
 
@@ -106,6 +110,10 @@ antes de que te atrapen.
                     la primera diferencia; T toma los controles y sigue
                     jugando, con la grabación en el FICHERO de --record si
                     se indica uno
+  --hall URL        grabar la partida (en el FICHERO de --record, o en un
+                    fichero de la carpeta de datos) y ofrecer al terminar
+                    enviarla a la sala de partidas verificadas en URL
+  --daily           con --hall, jugar el tablero del día de la sala
   -h, --help        mostrar esta ayuda y salir
   --version         mostrar la versión y salir
 
@@ -138,6 +146,14 @@ stonewick(6).
         <source>(try &apos;stonewick --help&apos;)</source>
         <translation>(pruebe &apos;stonewick --help&apos;)</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; needs a URL</source>
+        <translation>la opción &apos;%1&apos; necesita una URL</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs --hall URL</source>
+        <translation>la opción &apos;%1&apos; necesita --hall URL</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -157,6 +173,51 @@ stonewick(6).
         <source>puzzle;arcade;bricks;baddies;</source>
         <extracomment>Search words, each ending in &apos;;&apos;.</extracomment>
         <translation>lógica;rompecabezas;puzle;arcade;ladrillos;malos;</translation>
+    </message>
+</context>
+<context>
+    <name>Hall</name>
+    <message>
+        <source>Send to the hall</source>
+        <translation>Enviar a la sala</translation>
+    </message>
+    <message>
+        <source>Send this game to the hall of verified games at %1?</source>
+        <translation>¿Enviar esta partida a la sala de partidas verificadas en %1?</translation>
+    </message>
+    <message>
+        <source>Your name in the hall:</source>
+        <translation>Tu nombre en la sala:</translation>
+    </message>
+    <message>
+        <source>It is sent as %1.</source>
+        <translation>Se envía como %1.</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>Don&apos;t send</source>
+        <translation>No enviar</translation>
+    </message>
+    <message>
+        <source>The hall keeps your game: level %1, %2 kills.</source>
+        <translation>La sala guarda tu partida: nivel %1, %2 bajas.</translation>
+    </message>
+    <message>
+        <source>The hall could not be reached: %1</source>
+        <translation>No se pudo llegar a la sala: %1</translation>
+    </message>
+    <message>
+        <source>The hall refused the game: %1</source>
+        <translation>La sala rechazó la partida: %1</translation>
+    </message>
+    <message>
+        <source>stonewick: the hall at %1 gives no board of the day: %2
+</source>
+        <translation>stonewick: la sala en %1 no da tablero del día: %2
+</translation>
     </message>
 </context>
 <context>

@@ -73,7 +73,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: stonewick [--play FILE] [--record FILE]
+        <source>Usage: stonewick [--play FILE] [--record FILE] [--hall URL [--daily]]
 An arcade puzzle game: wall in the roaming baddies with bricks before they catch
 you.
 
@@ -84,6 +84,10 @@ you.
                  Page Up jump 10 seconds, Home and End to the start and end, D
                  to the first difference; T takes the controls and plays on,
                  recorded into --record&apos;s FILE when one is given
+  --hall URL     record the game (into --record&apos;s FILE, or a file in the
+                 user&apos;s data folder) and offer to send it to the hall of
+                 verified games at URL when it ends
+  --daily        with --hall, play the hall&apos;s board of the day
   -h, --help     show this help and exit
   --version      show the version and exit
 
@@ -93,7 +97,7 @@ Exit status: 0 when the game was closed; 1 when no display could be opened;
 when the recording played back as recorded, 1 when it differed, 2 on trouble.
 The keys, the rules and the menu are described in the manual page stonewick(6).
 </source>
-        <translation>Utilisation&#xa0;: stonewick [--play FICHIER] [--record FICHIER]
+        <translation>Utilisation&#xa0;: stonewick [--play FICHIER] [--record FICHIER] [--hall URL [--daily]]
 Un jeu d’arcade et de réflexion&#xa0;: emmurez avec des briques les méchants qui
 rôdent avant qu’ils ne vous attrapent.
 
@@ -106,6 +110,10 @@ rôdent avant qu’ils ne vous attrapent.
                     au début et à la fin, D à la première différence&#xa0;; T
                     prend les commandes et continue la partie, enregistrée
                     dans le FICHIER de --record s’il y en a un
+  --hall URL        enregistrer la partie (dans le FICHIER de --record, ou
+                    un fichier du dossier de données) et proposer à sa fin
+                    de l’envoyer au hall des parties vérifiées à URL
+  --daily           avec --hall, jouer le plateau du jour du hall
   -h, --help        afficher cette aide et quitter
   --version         afficher la version et quitter
 
@@ -138,6 +146,14 @@ stonewick(6).
         <source>(try &apos;stonewick --help&apos;)</source>
         <translation>(essayez &apos;stonewick --help&apos;)</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; needs a URL</source>
+        <translation>l’option &apos;%1&apos; demande une URL</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs --hall URL</source>
+        <translation>l’option &apos;%1&apos; demande --hall URL</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -157,6 +173,51 @@ stonewick(6).
         <source>puzzle;arcade;bricks;baddies;</source>
         <extracomment>Search words, each ending in &apos;;&apos;.</extracomment>
         <translation>réflexion;casse-tête;puzzle;arcade;briques;méchants;</translation>
+    </message>
+</context>
+<context>
+    <name>Hall</name>
+    <message>
+        <source>Send to the hall</source>
+        <translation>Envoyer au hall</translation>
+    </message>
+    <message>
+        <source>Send this game to the hall of verified games at %1?</source>
+        <translation>Envoyer cette partie au hall des parties vérifiées à %1&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Your name in the hall:</source>
+        <translation>Votre nom dans le hall&#xa0;:</translation>
+    </message>
+    <message>
+        <source>It is sent as %1.</source>
+        <translation>Elle est envoyée sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Don&apos;t send</source>
+        <translation>Ne pas envoyer</translation>
+    </message>
+    <message>
+        <source>The hall keeps your game: level %1, %2 kills.</source>
+        <translation>Le hall garde votre partie&#xa0;: niveau %1, %2 vaincus.</translation>
+    </message>
+    <message>
+        <source>The hall could not be reached: %1</source>
+        <translation>Le hall est injoignable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The hall refused the game: %1</source>
+        <translation>Le hall a refusé la partie&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>stonewick: the hall at %1 gives no board of the day: %2
+</source>
+        <translation>stonewick&#xa0;: le hall à %1 ne donne pas de plateau du jour&#xa0;: %2
+</translation>
     </message>
 </context>
 <context>

@@ -73,7 +73,7 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: stonewick [--play FILE] [--record FILE]
+        <source>Usage: stonewick [--play FILE] [--record FILE] [--hall URL [--daily]]
 An arcade puzzle game: wall in the roaming baddies with bricks before they catch
 you.
 
@@ -84,6 +84,10 @@ you.
                  Page Up jump 10 seconds, Home and End to the start and end, D
                  to the first difference; T takes the controls and plays on,
                  recorded into --record&apos;s FILE when one is given
+  --hall URL     record the game (into --record&apos;s FILE, or a file in the
+                 user&apos;s data folder) and offer to send it to the hall of
+                 verified games at URL when it ends
+  --daily        with --hall, play the hall&apos;s board of the day
   -h, --help     show this help and exit
   --version      show the version and exit
 
@@ -93,7 +97,7 @@ Exit status: 0 when the game was closed; 1 when no display could be opened;
 when the recording played back as recorded, 1 when it differed, 2 on trouble.
 The keys, the rules and the menu are described in the manual page stonewick(6).
 </source>
-        <translation>Использование: stonewick [--play ФАЙЛ] [--record ФАЙЛ]
+        <translation>Использование: stonewick [--play ФАЙЛ] [--record ФАЙЛ] [--hall URL [--daily]]
 Аркадная головоломка: замуруйте кирпичами бродячих злыдней, пока они
 не поймали вас.
 
@@ -105,6 +109,10 @@ The keys, the rules and the menu are described in the manual page stonewick(6).
                  Home и End ведут в начало и в конец, D к первому
                  расхождению; T передаёт управление вам, и игра идёт
                  дальше с записью в ФАЙЛ из --record, если он указан
+  --hall URL     записывать игру (в ФАЙЛ из --record или в файл в папке
+                 данных) и по её окончании предложить отправить её в зал
+                 проверенных игр по адресу URL
+  --daily        с --hall играть на доске дня из зала
   -h, --help     показать эту справку и выйти
   --version      показать версию и выйти
 
@@ -137,6 +145,14 @@ The keys, the rules and the menu are described in the manual page stonewick(6).
         <source>(try &apos;stonewick --help&apos;)</source>
         <translation>(см. &apos;stonewick --help&apos;)</translation>
     </message>
+    <message>
+        <source>option &apos;%1&apos; needs a URL</source>
+        <translation>параметру &apos;%1&apos; нужен URL</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs --hall URL</source>
+        <translation>параметру &apos;%1&apos; нужен --hall URL</translation>
+    </message>
 </context>
 <context>
     <name>DesktopEntry</name>
@@ -156,6 +172,51 @@ The keys, the rules and the menu are described in the manual page stonewick(6).
         <source>puzzle;arcade;bricks;baddies;</source>
         <extracomment>Search words, each ending in &apos;;&apos;.</extracomment>
         <translation>головоломка;аркада;кирпичи;злыдни;puzzle;arcade;</translation>
+    </message>
+</context>
+<context>
+    <name>Hall</name>
+    <message>
+        <source>Send to the hall</source>
+        <translation>Отправить в зал</translation>
+    </message>
+    <message>
+        <source>Send this game to the hall of verified games at %1?</source>
+        <translation>Отправить эту игру в зал проверенных игр по адресу %1?</translation>
+    </message>
+    <message>
+        <source>Your name in the hall:</source>
+        <translation>Ваше имя в зале:</translation>
+    </message>
+    <message>
+        <source>It is sent as %1.</source>
+        <translation>Она отправляется под именем %1.</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>Отправить</translation>
+    </message>
+    <message>
+        <source>Don&apos;t send</source>
+        <translation>Не отправлять</translation>
+    </message>
+    <message>
+        <source>The hall keeps your game: level %1, %2 kills.</source>
+        <translation>Зал сохранил вашу игру: уровень %1, убито: %2.</translation>
+    </message>
+    <message>
+        <source>The hall could not be reached: %1</source>
+        <translation>Зал недоступен: %1</translation>
+    </message>
+    <message>
+        <source>The hall refused the game: %1</source>
+        <translation>Зал отклонил игру: %1</translation>
+    </message>
+    <message>
+        <source>stonewick: the hall at %1 gives no board of the day: %2
+</source>
+        <translation>stonewick: зал по адресу %1 не даёт доску дня: %2
+</translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,8 @@ constexpr const char* kUnrecognizedOption =
     QT_TRANSLATE_NOOP("CommandLine", "unrecognized option '%1'");
 constexpr const char* kFileMissing = QT_TRANSLATE_NOOP("CommandLine", "option '%1' needs a FILE");
 constexpr const char* kValueMissing = QT_TRANSLATE_NOOP("CommandLine", "option '%1' needs a value");
+constexpr const char* kUrlMissing = QT_TRANSLATE_NOOP("CommandLine", "option '%1' needs a URL");
+constexpr const char* kNeedsHall = QT_TRANSLATE_NOOP("CommandLine", "option '%1' needs --hall URL");
 constexpr const char* kUnexpectedArgument =
     QT_TRANSLATE_NOOP("CommandLine", "unexpected argument '%1'");
 constexpr const char* kTryHelp = QT_TRANSLATE_NOOP("CommandLine", "(try 'stonewick --help')");
@@ -45,9 +47,10 @@ constexpr const char* kTryHelp = QT_TRANSLATE_NOOP("CommandLine", "(try 'stonewi
 constexpr std::array<std::string_view, 6> kQtFlags = {"reverse", "widgetcount", "testability",
                                                       "nograb",  "dograb",      "qmljsdebugger"};
 
-// "--record" or "--play" when `arg` is that option, alone or with "=FILE"; else empty.
-std::string_view FileOption(std::string_view arg) {
-  for (const std::string_view option : {"--record", "--play"}) {
+// "--record", "--play" or "--hall" when `arg` is that option, alone or with "=VALUE"; else
+// empty.
+std::string_view ValueOption(std::string_view arg) {
+  for (const std::string_view option : {"--record", "--play", "--hall"}) {
     if (arg == option || (arg.starts_with(option) && arg.substr(option.size()).starts_with('='))) {
       return option;
     }
@@ -89,7 +92,11 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
       line.request = CommandLine::Request::ShowVersion;
       return line;
     }
-    if (const std::string_view option = FileOption(arg); !option.empty()) {
+    if (arg == "--daily") {
+      line.daily = true;
+      continue;
+    }
+    if (const std::string_view option = ValueOption(arg); !option.empty()) {
       std::string_view path;
       if (arg != option) {
         path = arg.substr(option.size() + 1);
@@ -97,9 +104,11 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
         path = argv[++i];
       }
       if (path.empty()) {
-        return mistake(kFileMissing, option);
+        return mistake(option == "--hall" ? kUrlMissing : kFileMissing, option);
       }
-      (option == "--record" ? line.recordPath : line.playPath) = std::string(path);
+      (option == "--record" ? line.recordPath
+       : option == "--play" ? line.playPath
+                            : line.hallUrl) = std::string(path);
       continue;
     }
     if (arg.size() < 2 || arg.front() != '-') {
@@ -124,6 +133,9 @@ CommandLine ReadCommandLine(int argc, char* argv[]) {
       return mistake(kUnrecognizedOption, arg);
     }
   }
+  if (line.daily && !line.hallUrl) {
+    return mistake(kNeedsHall, "--daily");
+  }
   line.qtArguments.push_back(nullptr);
   return line;
 }
@@ -138,7 +150,7 @@ std::string MistakeLine(const CommandLine& line, const Translations& translation
 std::string UsageText() {
   return QT_TRANSLATE_NOOP(
       "CommandLine",
-      "Usage: stonewick [--play FILE] [--record FILE]\n"
+      "Usage: stonewick [--play FILE] [--record FILE] [--hall URL [--daily]]\n"
       "An arcade puzzle game: wall in the roaming baddies with bricks before they catch\n"
       "you.\n"
       "\n"
@@ -149,6 +161,10 @@ std::string UsageText() {
       "                 Page Up jump 10 seconds, Home and End to the start and end, D\n"
       "                 to the first difference; T takes the controls and plays on,\n"
       "                 recorded into --record's FILE when one is given\n"
+      "  --hall URL     record the game (into --record's FILE, or a file in the\n"
+      "                 user's data folder) and offer to send it to the hall of\n"
+      "                 verified games at URL when it ends\n"
+      "  --daily        with --hall, play the hall's board of the day\n"
       "  -h, --help     show this help and exit\n"
       "  --version      show the version and exit\n"
       "\n"

@@ -1,4 +1,5 @@
-// The game's command line: --help, --version, --record FILE and --play FILE, read before Qt
+// The game's command line: --help, --version, --record FILE, --play FILE, --hall URL and
+// --daily, read before Qt
 // starts so that the first two work with no display at all. Qt's own options pass through to
 // Qt.
 #pragma once
@@ -18,6 +19,10 @@ struct CommandLine {
   std::optional<std::string> recordPath;
   // --play FILE or --play=FILE: the recording to watch.
   std::optional<std::string> playPath;
+  // --hall URL or --hall=URL: the hall of verified games the game is offered to at its end.
+  std::optional<std::string> hallUrl;
+  // --daily (with --hall): the game is played on the hall's board of the day.
+  bool daily = false;
   // The program name and Qt's own options with their values, in their order, then a null:
   // what the application object is given.
   std::vector<char*> qtArguments;

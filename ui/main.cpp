@@ -1,12 +1,14 @@
 // Starts the game: the command line, a platform that lets the game place its windows, the
 // application, the modules and windows in start-up order, then the event loop, which shows
 // the main window and runs until it is closed. Watching a recording, the program ends with 0
-// when it played back as recorded, 1 when it differed and 2 on trouble, as cmp does.
+// when it played back as recorded, 1 when it differed and 2 on trouble, as cmp does. With
+// --hall the game is recorded and, once it ends, offered to the hall.
 #include <QApplication>
 #include <QFileInfo>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <utility>
 
 #include "recording_format/stream_lines.h"
@@ -14,6 +16,9 @@
 #include "session/timeline.h"
 #include "ui/command_line.h"
 #include "ui/first_paint.h"
+#include "ui/hall_offer.h"
+#include "ui/hall_tokens.h"
+#include "ui/hall_upload.h"
 #include "ui/platform.h"
 #include "ui/program.h"
 #include "ui/tile_set.h"
@@ -67,7 +72,28 @@ int main(int argc, char* argv[]) {
   DisplayOpened();
   translations.Install();
   QApplication::setWindowIcon(TileSet::ProgramIcon());
+  const QString hallUrl = QString::fromStdString(commandLine.hallUrl.value_or(""));
+  // The board of the day: every clock reading of the game is the day's seed.
+  std::optional<DailyBoard> daily;
+  if (commandLine.daily) {
+    QString error;
+    daily = FetchDailyBoard(hallUrl, error);
+    if (!daily) {
+      std::fputs(QCoreApplication::translate("Hall",
+                                             "stonewick: the hall at %1 gives no board "
+                                             "of the day: %2\n")
+                     .arg(hallUrl, error)
+                     .toStdString()
+                     .c_str(),
+                 stderr);
+      return 2;
+    }
+  }
   Program program;
+  if (daily) {
+    program.session.AnswerClockReadingsWith(daily->seed);
+  }
+  QString recordingPath;
   if (FirstPaintProbeRequested()) {
     QObject::connect(&program.mainWindow.View(), &BoardView::FirstPainted,
                      &ReportFirstPaintAndQuit);
@@ -78,14 +104,23 @@ int main(int argc, char* argv[]) {
         std::move(recording),
         QFileInfo(QString::fromStdString(*commandLine.playPath)).fileName().toStdString(),
         commandLine.recordPath.value_or(""));
-  } else if (commandLine.recordPath) {
+  } else if (commandLine.recordPath || commandLine.hallUrl) {
     // A recording starts where a replay starts: the clock reads 0 as the main window first
     // shows.
-    program.StartRecording(*commandLine.recordPath);
+    recordingPath = commandLine.recordPath ? QString::fromStdString(*commandLine.recordPath)
+                                           : HallRecordingPath();
+    if (!program.StartRecording(recordingPath.toStdString())) {
+      recordingPath.clear();
+    }
   }
   program.mainWindow.show();
   const int status = QApplication::exec();
   if (!commandLine.playPath) {
+    if (commandLine.hallUrl && !recordingPath.isEmpty()) {
+      // The recording is whole: each block went to the file as it was made.
+      OfferGameToHall(hallUrl, recordingPath, daily ? daily->day : QString(),
+                      HallTokens::DefaultPath());
+    }
     return status;
   }
   // Closed before the end, the player has not seen the verdict: it covers the whole

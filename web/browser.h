@@ -16,6 +16,9 @@ int page_take_input(std::int32_t* fields);
 
 // Now as a date-time: days since 1899-12-30 in local time, the time of day as the fraction.
 double page_now_days();
+// The seed of the hall's board of the day that every clock reading answers (?daily); -1 when
+// the game is not on it.
+double page_daily_seed();
 
 // Copies the rectangle of the board's pixels (352 by 352, RGBA) onto the canvas.
 void page_present(const std::uint32_t* pixels, int x, int y, int width, int height);

@@ -1,12 +1,15 @@
 // Sending games to the hall that serves the page. At the end of a recorded game (?record) the
 // page offers to send it under the player's name, remembered in the browser with the name's
 // token; with ?live the game is streamed to the hall as it is played, for spectators, and the
-// hall's verdict is shown at its end. The page calls recorded() for each block's lines and
-// ended() once its game has closed.
+// hall's verdict is shown at its end. With ?daily the game is recorded and played on the hall's
+// board of the day: dailySeed() is the seed every clock reading answers, and the game is sent as
+// that day's. The page calls recorded() for each block's lines and ended() once its game has
+// closed.
 var HallClient = (function () {
   'use strict';
   const query = new URLSearchParams(location.search);
   const live = query.has('live');
+  const daily = query.has('daily');
   const texts = {
     en: { reached: 'level %1, kills %2.',
           send: 'Send this game to the hall', name: 'Your name', sent: 'In the hall:',
@@ -30,9 +33,19 @@ var HallClient = (function () {
 
   // Only a page that a hall serves offers to send its games there.
   // Asked only of a recorded game, so that a plain page makes no request of its own.
-  const onHall = query.has('record')
-    ? fetch('/api/daily').then((answer) => answer.ok, () => false)
+  let board = null;  // {day, seed} of the day, for ?daily
+  const onHall = query.has('record') || daily
+    ? fetch('/api/daily').then((answer) => answer.ok && answer.json(), () => false)
+      .then((json) => {
+        board = daily && json && Number.isInteger(json.seed) ? json : null;
+        return Boolean(json);
+      }, () => false)
     : Promise.resolve(false);
+  // The seed every clock reading answers on the board of the day; -1 otherwise.
+  function dailySeed() {
+    return board ? board.seed : -1;
+  }
+  const dayParameter = () => (board ? `&daily=${encodeURIComponent(board.day)}` : '');
 
   // The name, and each name's token, kept in this browser only.
   const nameKey = 'stonewick-hall-name';
@@ -150,11 +163,11 @@ var HallClient = (function () {
       localStorage.setItem(nameKey, name);
       button.disabled = true;
       button.textContent = text('sending');
-      post(`/api/games?player=${encodeURIComponent(name)}`, name, recording.join(''),
+      post(`/api/games?player=${encodeURIComponent(name)}${dayParameter()}`, name, recording.join(''),
            authorization(name)).then((answer) => tell(box, answer),
                                      (error) => tell(box, { status: 0, json: { error: error.message } }));
     });
   }
 
-  return { recorded, ended };
+  return { recorded, ended, dailySeed };
 })();

@@ -21,6 +21,9 @@ mergeInto(LibraryManager.library, {
   page_now_days: function () {
     return Page.nowDays();
   },
+  page_daily_seed: function () {
+    return HallClient.dailySeed();
+  },
   page_present: function (pixels, x, y, width, height) {
     Page.present(function () {
       return new Uint8ClampedArray(HEAPU8.buffer, pixels, Page.BOARD * Page.BOARD * 4);

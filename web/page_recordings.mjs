@@ -7,7 +7,9 @@ import { $ } from './page_elements.mjs';
 import { localDate, recordingFileName } from './page_figures.mjs';
 import { RECORDING, queueInput } from './page_program.mjs';
 
-const recording = new URLSearchParams(location.search).has('record') ? [] : null;
+// A game of the hall's board of the day (?daily) is recorded too, to be sent there.
+const addressed = new URLSearchParams(location.search);
+const recording = addressed.has('record') || addressed.has('daily') ? [] : null;
 const started = new Date();
 
 export function wantsRecording() {

@@ -38,7 +38,7 @@ no_display="stonewick: cannot open a display; run it on a desktop, or set DISPLA
 run "$game" --help
 usage=$(cat "$work/out")
 expect "--help" 0 "$usage" ""
-[[ $(head -n1 "$work/out") == "Usage: stonewick [--play FILE] [--record FILE]" ]] ||
+[[ $(head -n1 "$work/out") == "Usage: stonewick [--play FILE] [--record FILE] [--hall URL [--daily]]" ]] ||
   fail "--help: first line"
 grep -q 'stonewick(6)' "$work/out" || fail "--help: no pointer to the manual page"
 (($(wc -l <"$work/out") <= 24)) || fail "--help: more than one screen"

@@ -32,6 +32,12 @@ class CommandLineTest : public QObject {
     QTest::newRow("ru --record without FILE")
         << "ru" << QStringList{"--record="}
         << "stonewick: параметру '--record' нужен ФАЙЛ (см. 'stonewick --help')\n";
+    QTest::newRow("de --hall without URL")
+        << "de" << QStringList{"--hall"}
+        << "stonewick: Option '--hall' braucht eine URL (siehe 'stonewick --help')\n";
+    QTest::newRow("en --daily without --hall")
+        << "en" << QStringList{"--daily", "--record", "a.rec"}
+        << "stonewick: option '--daily' needs --hall URL (try 'stonewick --help')\n";
   }
   void mistakesAreSaidInThePlayersLanguage() {
     QFETCH(QString, language);

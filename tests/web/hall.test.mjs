@@ -1,6 +1,7 @@
 // The page served by the hall, end to end: a game recorded with ?record is offered to the hall
 // when it closes and sent under a name; the hall lists it, and its "Watch" plays the recording
-// in the game's page to the verdict that it played back exactly as recorded.
+// in the game's page to the verdict that it played back exactly as recorded. A game of ?daily
+// is played on the day's board and taken as that day's.
 //   STONEWICK_SITE=build-web/site STONEWICK_HALL=build/hall/stonewick-hall \
 //     node --test tests/web/hall.test.mjs
 import assert from 'node:assert/strict';
@@ -56,6 +57,19 @@ after(async () => {
   rmSync(hall.folder, { recursive: true, force: true });
 });
 
+// Sends the closed game of `page` under `name` (in place of a name the browser remembers), waits
+// for the hall to take it, and closes the page.
+async function sendToHall(page, name) {
+  await page.waitForSelector('.hall-offer form', { timeout: 5000 });
+  await page.$eval('.hall-offer input', (input) => { input.value = ''; });
+  await page.type('.hall-offer input', name);
+  await page.click('.hall-offer button');
+  await page.waitForFunction(() => document.querySelector('.hall-offer p')?.textContent
+      .startsWith('In the hall:'), { timeout: 10000 });
+  assert.deepEqual(page.errors, []);
+  await page.close();
+}
+
 test('a game recorded on the hall\'s page is sent under a name when it closes, listed in the ' +
      'hall, and its Watch plays it back exactly as recorded', async () => {
   const page = await openGame(hall.browser, `${hall.address}?record`);
@@ -65,13 +79,7 @@ test('a game recorded on the hall\'s page is sent under a name when it closes, l
   await page.keyboard.press('e');
   await page.keyboard.up('Alt');
 
-  await page.waitForSelector('.hall-offer form', { timeout: 5000 });
-  await page.type('.hall-offer input', 'Anna');
-  await page.click('.hall-offer button');
-  await page.waitForFunction(() => document.querySelector('.hall-offer p')?.textContent
-      .startsWith('In the hall:'), { timeout: 10000 });
-  assert.deepEqual(page.errors, []);
-  await page.close();
+  await sendToHall(page, 'Anna');
 
   const listed = await (await fetch(`${hall.address}api/games?player=Anna`)).json();
   const games = listed.games ?? listed;
@@ -93,4 +101,23 @@ test('a game recorded on the hall\'s page is sent under a name when it closes, l
                                  { timeout: 30000 });
   assert.deepEqual(watching.errors, []);
   await watching.close();
+});
+
+test('a game of ?daily is played on the hall\'s board of the day and taken as that day\'s',
+     async () => {
+  const { day, seed } = await (await fetch(`${hall.address}api/daily`)).json();
+  const page = await openGame(hall.browser, `${hall.address}?daily`);
+  await page.keyboard.press('ArrowRight');
+  // Skip lays level 2 out from a clock reading, which must be the day's seed.
+  for (const key of ['k', 'e']) {
+    await page.keyboard.down('Alt');
+    await page.keyboard.press(key);
+    await page.keyboard.up('Alt');
+  }
+  await sendToHall(page, 'Bea');
+
+  const { games } = await (await fetch(`${hall.address}api/games?daily=${day}`)).json();
+  assert.deepEqual(games.map((game) => [game.player, game.daily]), [['Bea', day]]);
+  const recording = await (await fetch(`${hall.address}api/games/${games[0].id}/recording`)).text();
+  assert.match(recording, new RegExp(`\\breading ${seed}$`, 'm'));
 });

@@ -1,0 +1,19 @@
+// The end of a game played with --hall: the offer to send its recording to the hall, the
+// player's name asked the first time, and the hall's answer shown.
+#pragma once
+
+#include <QString>
+
+namespace stonewick {
+
+// Offers the recording at `recordingPath` to the hall at `hallUrl`, as a game of the board of
+// `day` when that is not empty; names and tokens are kept in the file at `tokensPath`. Does
+// nothing when the file holds no recording.
+void OfferGameToHall(const QString& hallUrl, const QString& recordingPath, const QString& day,
+                     const QString& tokensPath);
+
+// Where a game played with --hall but no --record is recorded: a new file named after the
+// time in the user's data folder ($XDG_DATA_HOME/stonewick/hall-games/).
+QString HallRecordingPath();
+
+}  // namespace stonewick
