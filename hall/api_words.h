@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "hall/hall_api.h"
+#include "hall/hall_exchange.h"
 #include "hall/hall_store.h"
 #include "hall/upload_check.h"
 

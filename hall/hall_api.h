@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "hall/hall_exchange.h"
 #include "hall/hall_store.h"
 #include "hall/live_games.h"
 #include "hall/rate_limit.h"
@@ -24,20 +25,6 @@ struct HallLimits {
   double uploadsPerMinute = 30;                  // per address; 0 for no limit
   double uploadBurst = 10;
   std::size_t liveGames = 100;  // live games kept at once
-};
-
-struct HallRequest {
-  std::string address = {};  // the client's address, for the rate limit
-  std::string contentType = {};
-  std::string authorization = {};
-  std::multimap<std::string, std::string> query = {};
-  std::string body = {};
-};
-
-struct HallResponse {
-  int status = 200;
-  std::string contentType = "application/json";
-  std::string body = {};
 };
 
 class HallApi {
