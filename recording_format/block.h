@@ -6,9 +6,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "game/event_nesting.h"
@@ -24,10 +26,28 @@ struct ScriptLine {
   std::string_view unreadable;
 };
 
-// A bad line: its number and what is wrong with it.
+// What differs between a recording's state and the game's, for a host to word in the
+// player's language: the state after a block (0: at the start) against its checkpoint, or one
+// line of a dump. A missing expected or seen line means the dump had no more lines.
+struct StateDifference {
+  enum class Kind { Checkpoint, DumpLine };
+  Kind kind = Kind::Checkpoint;
+  std::uint64_t blockLine = 0;
+  std::uint64_t dumpLine = 0;  // DumpLine only, from 1
+  std::optional<std::string> expected;
+  std::optional<std::string> seen;
+};
+
+// A bad line: its number and what is wrong with it; for a difference, also what differs.
 struct ScriptError {
+  ScriptError() = default;
+  ScriptError(std::uint64_t lineNumber, std::string what,
+              std::optional<StateDifference> stateDifference = std::nullopt)
+      : line(lineNumber), message(std::move(what)), difference(std::move(stateDifference)) {}
+
   std::uint64_t line = 0;
   std::string message;
+  std::optional<StateDifference> difference;
 };
 
 // A line of a block: its command, the yield point it ran at, and the lines that ran inside it.

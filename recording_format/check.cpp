@@ -48,8 +48,11 @@ RecordingCheck::Verdict RecordingCheck::CompareCheckpoints(
           blockLine == 0
               ? "the state at the start"
               : Joined({"the state after the block of line ", std::to_string(blockLine)});
-      error = {checkpoint.number, Joined({where, " differs from its checkpoint: expected ",
-                                          checkpoint.text, ", seen ", seen})};
+      error = {checkpoint.number,
+               Joined({where, " differs from its checkpoint: expected ", checkpoint.text, ", seen ",
+                       seen}),
+               StateDifference{StateDifference::Kind::Checkpoint, blockLine, 0,
+                               std::string(checkpoint.text), seen}};
       return Verdict::Differs;
     }
   }
@@ -83,10 +86,17 @@ RecordingCheck::Verdict RecordingCheck::CompareAfter(std::uint64_t blockLine, bo
         continue;
       }
       const std::uint64_t line = expected[std::min(i, expected.size() - 1)].number;
-      error = {line, Joined({"dump line ", std::to_string(i + 1), " of the dump on line ",
-                             std::to_string(blockLine), " differs: expected ",
-                             i < expected.size() ? Quoted(expected[i].text) : "no more lines",
-                             ", seen ", i < seen.size() ? Quoted(seen[i]) : "no more lines"})};
+      error = {line,
+               Joined({"dump line ", std::to_string(i + 1), " of the dump on line ",
+                       std::to_string(blockLine), " differs: expected ",
+                       i < expected.size() ? Quoted(expected[i].text) : "no more lines", ", seen ",
+                       i < seen.size() ? Quoted(seen[i]) : "no more lines"}),
+               StateDifference{StateDifference::Kind::DumpLine, blockLine, i + 1,
+                               i < expected.size()
+                                   ? std::optional<std::string>(Printable(expected[i].text, 200))
+                                   : std::nullopt,
+                               i < seen.size() ? std::optional<std::string>(Printable(seen[i], 200))
+                                               : std::nullopt}};
       return Verdict::Differs;
     }
   }

@@ -13,6 +13,7 @@
 namespace stonewick {
 
 struct WatchStatus;
+struct WatchVerdict;
 
 enum class BoxKind {
   Message,   // OK
@@ -74,7 +75,7 @@ class FrontEnd {
   virtual void ShowWatching(const WatchStatus& status) = 0;
   // The verdict at the end of a recording, or at its first difference. True when the player
   // asks to go to just before the difference.
-  virtual bool TellVerdict(const std::string& verdict, bool differs) = 0;
+  virtual bool TellVerdict(const WatchVerdict& verdict, bool differs) = 0;
 
  protected:
   ~FrontEnd() = default;

@@ -35,7 +35,7 @@ class HeadlessFrontEnd : public FrontEnd {
   void Idle(std::int64_t) override {}
   void EndIdle() override {}
   void ShowWatching(const WatchStatus&) override {}
-  bool TellVerdict(const std::string&, bool) override { return false; }
+  bool TellVerdict(const WatchVerdict&, bool) override { return false; }
 
  private:
   struct OpenBox {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <string>
 #include <utility>
 
 namespace stonewick {
@@ -31,6 +32,21 @@ std::optional<WatchCommand> WatchCommandOfKey(std::uint16_t virtualKey) {
     }
   }
   return std::nullopt;
+}
+
+std::string EnglishVerdict(const WatchVerdict& verdict) {
+  switch (verdict.kind) {
+    case WatchVerdict::Kind::Differs:
+      return "The game played back differently from the recording after line " +
+             std::to_string(verdict.afterLine) + ".\nLine " +
+             std::to_string(verdict.difference.line) + ": " + verdict.difference.message + ".";
+    case WatchVerdict::Kind::NothingToCheck:
+      return "The game played back, but the recording holds no state to compare it with.";
+    case WatchVerdict::Kind::AsRecorded:
+      break;
+  }
+  return "The game played back exactly as recorded: " + std::to_string(verdict.checkpoints) +
+         " checkpoints and " + std::to_string(verdict.states) + " states compared.";
 }
 
 std::string PlayTimeText(std::int64_t ms, bool hours) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "recording_format/block.h"
+
 namespace stonewick {
 
 // What the player can ask of a recording that plays.
@@ -49,6 +51,30 @@ struct WatchMark {
   std::int64_t ms;
 };
 
+// What the playback bar says of the check so far, for the host to word.
+struct WatchProgress {
+  enum class Kind {
+    AllAsRecorded,       // `count` checkpoints and states matched so far
+    DiffersAt,           // the recording's line `count` differs
+    NoDifferenceToGoTo,  // D was pressed with no difference in the recording
+    NothingToCheck,      // the recording holds no checkpoint and no state
+  };
+  Kind kind = Kind::NothingToCheck;
+  std::uint64_t count = 0;
+};
+
+// The verdict of a watched recording, for the host to word.
+struct WatchVerdict {
+  enum class Kind { AsRecorded, Differs, NothingToCheck };
+  Kind kind = Kind::NothingToCheck;
+  std::uint64_t checkpoints = 0;  // compared, AsRecorded only
+  std::uint64_t states = 0;
+  // Differs only: the block after which the game went its own way, the recording's line that
+  // differs, and what differs there (its `message` is the replay tool's English).
+  std::uint64_t afterLine = 0;
+  ScriptError difference;
+};
+
 struct WatchStatus {
   bool watching = false;  // false once the player has taken the controls
   std::string name;       // of the recording
@@ -58,10 +84,13 @@ struct WatchStatus {
   bool paused = false;
   bool finished = false;
   // The verdict so far: how much matched, or the first difference.
-  std::string verdict;
+  WatchProgress progress;
   bool differs = false;
   const std::vector<WatchMark>* marks = nullptr;
 };
+
+// The verdict in the replay tool's English, as a script's reader and standard output see it.
+std::string EnglishVerdict(const WatchVerdict& verdict);
 
 // "mm:ss", or "h:mm:ss" when `hours`.
 std::string PlayTimeText(std::int64_t ms, bool hours);

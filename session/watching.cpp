@@ -137,28 +137,27 @@ void Watching::TellTheEnd() {
 }
 
 void Watching::TellVerdict(bool differs) {
-  if (session_.frontEnd_.TellVerdict(VerdictText(), differs)) {
+  if (session_.frontEnd_.TellVerdict(VerdictOfRecording(), differs)) {
     Steer(WatchCommand::ToDifference);
   }
 }
 
-std::string Watching::VerdictText() const {
+WatchVerdict Watching::VerdictOfRecording() const {
   const RecordingVerdict& verdict = timeline_.Verdict();
+  WatchVerdict told;
   // The verdict covers the whole recording, reached or not.
   if (differenceTold_ || verdict.difference) {
-    const ScriptError& difference = verdict.difference ? *verdict.difference : *ownDifference_;
-    const std::uint64_t blockLine = verdict.difference && verdict.differenceAfter > 0
-                                        ? timeline_.Blocks()[verdict.differenceAfter - 1].line
-                                        : ownDifferenceBlockLine_;
-    return "The game played back differently from the recording after line " +
-           std::to_string(blockLine) + ".\nLine " + std::to_string(difference.line) + ": " +
-           difference.message + ".";
+    told.kind = WatchVerdict::Kind::Differs;
+    told.difference = verdict.difference ? *verdict.difference : *ownDifference_;
+    told.afterLine = verdict.difference && verdict.differenceAfter > 0
+                         ? timeline_.Blocks()[verdict.differenceAfter - 1].line
+                         : ownDifferenceBlockLine_;
+  } else if (verdict.checkpoints + verdict.states > 0) {
+    told.kind = WatchVerdict::Kind::AsRecorded;
+    told.checkpoints = verdict.checkpoints;
+    told.states = verdict.states;
   }
-  if (verdict.checkpoints + verdict.states == 0) {
-    return "The game played back, but the recording holds no state to compare it with.";
-  }
-  return "The game played back exactly as recorded: " + std::to_string(verdict.checkpoints) +
-         " checkpoints and " + std::to_string(verdict.states) + " states compared.";
+  return told;
 }
 
 int Watching::ExitStatus() const {
@@ -480,16 +479,15 @@ WatchStatus Watching::Status() const {
   status.marks = &marks_;
   if (status.differs) {
     const RecordingVerdict& verdict = timeline_.Verdict();
-    const std::uint64_t line = verdict.difference ? verdict.difference->line : ownDifference_->line;
-    status.verdict = "differs at line " + std::to_string(line);
+    status.progress = {WatchProgress::Kind::DiffersAt,
+                       verdict.difference ? verdict.difference->line : ownDifference_->line};
   } else if (noDifferenceAsked_) {
-    status.verdict = "no difference to go to";
+    status.progress = {WatchProgress::Kind::NoDifferenceToGoTo, 0};
   } else if (timeline_.Verdict().checkpoints + timeline_.Verdict().states == 0) {
-    status.verdict = "nothing to check";
+    status.progress = {WatchProgress::Kind::NothingToCheck, 0};
   } else {
-    const std::uint64_t compared =
-        position_.block == 0 ? 0 : timeline_.Blocks()[position_.block - 1].compared;
-    status.verdict = std::to_string(compared) + " checked, all as recorded";
+    status.progress = {WatchProgress::Kind::AllAsRecorded,
+                       position_.block == 0 ? 0 : timeline_.Blocks()[position_.block - 1].compared};
   }
   return status;
 }

@@ -53,7 +53,7 @@ class Watching final : public Playback, private ScriptWorld::Pacing {
 
   // 1 when the recording, anywhere in it, differs from the game played back; else 0.
   int ExitStatus() const override;
-  std::string Verdict() const override { return VerdictText(); }
+  std::string Verdict() const override { return EnglishVerdict(VerdictOfRecording()); }
   bool EndedEarly() const override { return !toldTheEnd_ && !takenOver_; }
   bool TakenOver() const { return takenOver_; }
   WatchStatus Status() const;
@@ -81,7 +81,7 @@ class Watching final : public Playback, private ScriptWorld::Pacing {
   void RevealDifference();
   void TellTheEnd();
   void TellVerdict(bool differs);
-  std::string VerdictText() const;
+  WatchVerdict VerdictOfRecording() const;
   void TakeControls();
   // The first lines of the recording that goes on once the player takes the controls at
   // `clockMs`: a heading that says where it came from, then the game up to here.

@@ -39,12 +39,22 @@ def messages(path):
             yield name, message.findtext("source"), message.find("translation")
 
 
+def forms(translation):
+    """A plural entry's forms in the language's order, or None for a plain one."""
+    numerus = translation.findall("numerusform")
+    return [form.text or "" for form in numerus] if numerus else None
+
+
 def finished(path):
-    """{context: {source: translation}} of the finished entries."""
+    """{context: {source: translation}} of the finished entries; a plural entry's translation
+    is the list of its forms."""
     table = {}
     for context, source, translation in messages(path):
-        if translation is not None and translation.get("type") is None and translation.text:
-            table.setdefault(context, {})[source] = translation.text
+        if translation is None or translation.get("type") is not None:
+            continue
+        text = forms(translation) or translation.text
+        if text and all(text):
+            table.setdefault(context, {})[source] = text
     return table
 
 
@@ -138,7 +148,10 @@ def check(catalogues):
                                                                    "obsolete"):
                 faults.append(f"{where}: not finished")
                 continue
-            text = translation.text or ""
+            plural = forms(translation)
+            text = "\n".join(plural) if plural else translation.text or ""
+            if plural and not all("%n" in form for form in plural):
+                faults.append(f"{where}: a plural form lacks its %n")
             if not text.strip():
                 faults.append(f"{where}: empty")
             if sorted(re.findall(r"%\d", source)) != sorted(re.findall(r"%\d", text)):

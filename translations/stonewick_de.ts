@@ -478,14 +478,47 @@ Die Stonewick-Entwickler
     <message>
         <source>The game played back differently from the recording after line %1.
 Line %2: %3.</source>
-        <extracomment>%1 and %2 are line numbers of the recording; %3 is what differs, in English.</extracomment>
+        <extracomment>%1 and %2 are line numbers of the recording; %3 is what differs.</extracomment>
         <translation>Das Spiel lief nach Zeile %1 anders ab als aufgezeichnet.
 Zeile %2: %3.</translation>
     </message>
     <message>
-        <source>The game played back exactly as recorded: %1 checkpoints and %2 states compared.</source>
-        <extracomment>%1 and %2 are counts.</extracomment>
-        <translation>Das Spiel lief genau wie aufgezeichnet ab. Verglichene Prüfpunkte: %1, Zustände: %2.</translation>
+        <source>The game played back exactly as recorded: %1 and %2 compared.</source>
+        <extracomment>%1 is a count of checkpoints, %2 a count of states.</extracomment>
+        <translation>Das Spiel lief genau wie aufgezeichnet ab: %1 und %2 verglichen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n checkpoints</source>
+        <translation>
+            <numerusform>%n Prüfpunkt</numerusform>
+            <numerusform>%n Prüfpunkte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n states</source>
+        <translation>
+            <numerusform>%n Zustand</numerusform>
+            <numerusform>%n Zustände</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>dump line %1 of the dump on line %2 differs: expected %3, seen %4</source>
+        <extracomment>%1 counts the dump's lines from 1; %2 is a line of the recording; %3 and %4 are lines of the game's state, as recorded and as played.</extracomment>
+        <translation>Zeile %1 des Zustandsberichts in Zeile %2 weicht ab: erwartet %3, gesehen %4</translation>
+    </message>
+    <message>
+        <source>the state at the start differs from its checkpoint: expected %1, seen %2</source>
+        <extracomment>%1 and %2 are checkpoints: eight hexadecimal digits.</extracomment>
+        <translation>der Zustand am Anfang weicht von seinem Prüfpunkt ab: erwartet %1, gesehen %2</translation>
+    </message>
+    <message>
+        <source>the state after the block of line %1 differs from its checkpoint: expected %2, seen %3</source>
+        <extracomment>%1 is a line of the recording; %2 and %3 are checkpoints: eight hexadecimal digits.</extracomment>
+        <translation>der Zustand nach dem Block in Zeile %1 weicht von seinem Prüfpunkt ab: erwartet %2, gesehen %3</translation>
+    </message>
+    <message>
+        <source>no more lines</source>
+        <translation>keine weiteren Zeilen</translation>
     </message>
     <message>
         <source>Space pause   ← → step   + − speed   T play on   F1 all keys</source>

@@ -479,14 +479,47 @@ Los desarrolladores de Stonewick
     <message>
         <source>The game played back differently from the recording after line %1.
 Line %2: %3.</source>
-        <extracomment>%1 and %2 are line numbers of the recording; %3 is what differs, in English.</extracomment>
+        <extracomment>%1 and %2 are line numbers of the recording; %3 is what differs.</extracomment>
         <translation>La partida se reprodujo de forma distinta a la grabación después de la línea %1.
 Línea %2: %3.</translation>
     </message>
     <message>
-        <source>The game played back exactly as recorded: %1 checkpoints and %2 states compared.</source>
-        <extracomment>%1 and %2 are counts.</extracomment>
-        <translation>La partida se reprodujo exactamente como se grabó. Puntos de control comparados: %1; estados: %2.</translation>
+        <source>The game played back exactly as recorded: %1 and %2 compared.</source>
+        <extracomment>%1 is a count of checkpoints, %2 a count of states.</extracomment>
+        <translation>La partida se reprodujo exactamente como se grabó: %1 y %2 comparados.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n checkpoints</source>
+        <translation>
+            <numerusform>%n punto de control</numerusform>
+            <numerusform>%n puntos de control</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n states</source>
+        <translation>
+            <numerusform>%n estado</numerusform>
+            <numerusform>%n estados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>dump line %1 of the dump on line %2 differs: expected %3, seen %4</source>
+        <extracomment>%1 counts the dump's lines from 1; %2 is a line of the recording; %3 and %4 are lines of the game's state, as recorded and as played.</extracomment>
+        <translation>la línea %1 del volcado de la línea %2 difiere: se esperaba %3, se vio %4</translation>
+    </message>
+    <message>
+        <source>the state at the start differs from its checkpoint: expected %1, seen %2</source>
+        <extracomment>%1 and %2 are checkpoints: eight hexadecimal digits.</extracomment>
+        <translation>el estado del inicio difiere de su punto de control: se esperaba %1, se vio %2</translation>
+    </message>
+    <message>
+        <source>the state after the block of line %1 differs from its checkpoint: expected %2, seen %3</source>
+        <extracomment>%1 is a line of the recording; %2 and %3 are checkpoints: eight hexadecimal digits.</extracomment>
+        <translation>el estado tras el bloque de la línea %1 difiere de su punto de control: se esperaba %2, se vio %3</translation>
+    </message>
+    <message>
+        <source>no more lines</source>
+        <translation>ninguna línea más</translation>
     </message>
     <message>
         <source>Space pause   ← → step   + − speed   T play on   F1 all keys</source>

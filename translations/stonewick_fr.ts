@@ -479,14 +479,47 @@ Les développeurs de Stonewick
     <message>
         <source>The game played back differently from the recording after line %1.
 Line %2: %3.</source>
-        <extracomment>%1 and %2 are line numbers of the recording; %3 is what differs, in English.</extracomment>
+        <extracomment>%1 and %2 are line numbers of the recording; %3 is what differs.</extracomment>
         <translation>La partie rejouée s’écarte de l’enregistrement après la ligne %1.
 Ligne %2&#xa0;: %3.</translation>
     </message>
     <message>
-        <source>The game played back exactly as recorded: %1 checkpoints and %2 states compared.</source>
-        <extracomment>%1 and %2 are counts.</extracomment>
-        <translation>La partie s’est rejouée exactement comme enregistrée. Points de contrôle comparés&#xa0;: %1, états&#xa0;: %2.</translation>
+        <source>The game played back exactly as recorded: %1 and %2 compared.</source>
+        <extracomment>%1 is a count of checkpoints, %2 a count of states.</extracomment>
+        <translation>La partie s’est rejouée exactement comme enregistrée : %1 et %2 comparés.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n checkpoints</source>
+        <translation>
+            <numerusform>%n point de contrôle</numerusform>
+            <numerusform>%n points de contrôle</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n states</source>
+        <translation>
+            <numerusform>%n état</numerusform>
+            <numerusform>%n états</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>dump line %1 of the dump on line %2 differs: expected %3, seen %4</source>
+        <extracomment>%1 counts the dump's lines from 1; %2 is a line of the recording; %3 and %4 are lines of the game's state, as recorded and as played.</extracomment>
+        <translation>la ligne %1 de l’état de la ligne %2 diffère : attendu %3, vu %4</translation>
+    </message>
+    <message>
+        <source>the state at the start differs from its checkpoint: expected %1, seen %2</source>
+        <extracomment>%1 and %2 are checkpoints: eight hexadecimal digits.</extracomment>
+        <translation>l’état du début diffère de son point de contrôle : attendu %1, vu %2</translation>
+    </message>
+    <message>
+        <source>the state after the block of line %1 differs from its checkpoint: expected %2, seen %3</source>
+        <extracomment>%1 is a line of the recording; %2 and %3 are checkpoints: eight hexadecimal digits.</extracomment>
+        <translation>l’état après le bloc de la ligne %1 diffère de son point de contrôle : attendu %2, vu %3</translation>
+    </message>
+    <message>
+        <source>no more lines</source>
+        <translation>plus aucune ligne</translation>
     </message>
     <message>
         <source>Space pause   ← → step   + − speed   T play on   F1 all keys</source>

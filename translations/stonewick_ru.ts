@@ -478,14 +478,49 @@ The Stonewick developers
     <message>
         <source>The game played back differently from the recording after line %1.
 Line %2: %3.</source>
-        <extracomment>%1 and %2 are line numbers of the recording; %3 is what differs, in English.</extracomment>
+        <extracomment>%1 and %2 are line numbers of the recording; %3 is what differs.</extracomment>
         <translation>После строки %1 игра пошла не так, как в записи.
 Строка %2: %3.</translation>
     </message>
     <message>
-        <source>The game played back exactly as recorded: %1 checkpoints and %2 states compared.</source>
-        <extracomment>%1 and %2 are counts.</extracomment>
-        <translation>Игра воспроизведена точно как в записи. Сравнено контрольных точек: %1, состояний: %2.</translation>
+        <source>The game played back exactly as recorded: %1 and %2 compared.</source>
+        <extracomment>%1 is a count of checkpoints, %2 a count of states.</extracomment>
+        <translation>Игра воспроизведена точно как в записи. Сравнено: %1 и %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n checkpoints</source>
+        <translation>
+            <numerusform>%n контрольная точка</numerusform>
+            <numerusform>%n контрольные точки</numerusform>
+            <numerusform>%n контрольных точек</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n states</source>
+        <translation>
+            <numerusform>%n состояние</numerusform>
+            <numerusform>%n состояния</numerusform>
+            <numerusform>%n состояний</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>dump line %1 of the dump on line %2 differs: expected %3, seen %4</source>
+        <extracomment>%1 counts the dump's lines from 1; %2 is a line of the recording; %3 and %4 are lines of the game's state, as recorded and as played.</extracomment>
+        <translation>строка %1 состояния в строке %2 отличается: ожидалось %3, получено %4</translation>
+    </message>
+    <message>
+        <source>the state at the start differs from its checkpoint: expected %1, seen %2</source>
+        <extracomment>%1 and %2 are checkpoints: eight hexadecimal digits.</extracomment>
+        <translation>начальное состояние не совпадает с контрольной точкой: ожидалось %1, получено %2</translation>
+    </message>
+    <message>
+        <source>the state after the block of line %1 differs from its checkpoint: expected %2, seen %3</source>
+        <extracomment>%1 is a line of the recording; %2 and %3 are checkpoints: eight hexadecimal digits.</extracomment>
+        <translation>состояние после блока в строке %1 не совпадает с контрольной точкой: ожидалось %2, получено %3</translation>
+    </message>
+    <message>
+        <source>no more lines</source>
+        <translation>строк больше нет</translation>
     </message>
     <message>
         <source>Space pause   ← → step   + − speed   T play on   F1 all keys</source>

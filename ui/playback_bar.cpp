@@ -47,7 +47,7 @@ void PlaybackBar::Show(const WatchStatus& status) {
   name_ = QString::fromStdString(status.name);
   afterName_ = state;
   stateLine_ = name_ + afterName_;
-  verdictLine_ = TranslatedVerdict(status.verdict);
+  verdictLine_ = ProgressWords(status.progress);
   differs_ = status.differs;
   positionMs_ = status.positionMs;
   lengthMs_ = status.lengthMs;

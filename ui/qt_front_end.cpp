@@ -180,11 +180,11 @@ void QtFrontEnd::ShowWatching(const WatchStatus& status) {
   }
 }
 
-bool QtFrontEnd::TellVerdict(const std::string& verdict, bool differs) {
-  // Also on standard output, for whoever plays recordings from a script.
-  std::printf("%s\n", verdict.c_str());
+bool QtFrontEnd::TellVerdict(const WatchVerdict& verdict, bool differs) {
+  // Also on standard output in English, for whoever plays recordings from a script.
+  std::printf("%s\n", EnglishVerdict(verdict).c_str());
   std::fflush(stdout);
-  std::unique_ptr<QMessageBox> box = OpenInfoBox(TranslatedVerdict(verdict).toStdString());
+  std::unique_ptr<QMessageBox> box = OpenInfoBox(VerdictWords(verdict).toStdString());
   QPushButton* toDifference =
       differs ? box->addButton(QCoreApplication::translate("Playback", "Go to the difference"),
                                QMessageBox::ActionRole)

@@ -55,7 +55,7 @@ class QtFrontEnd final : public QObject, public FrontEnd {
   void EndIdle() override;
   // Watching a recording.
   void ShowWatching(const WatchStatus& status) override;
-  bool TellVerdict(const std::string& verdict, bool differs) override;
+  bool TellVerdict(const WatchVerdict& verdict, bool differs) override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -6,8 +6,11 @@
 #include <QLibraryInfo>
 #include <QRegularExpression>
 #include <array>
+#include <climits>
 #include <cstdlib>
 #include <vector>
+
+using namespace Qt::StringLiterals;
 
 namespace stonewick {
 namespace {
@@ -21,28 +24,6 @@ constexpr std::array kReadoutPatterns = {
     QT_TRANSLATE_NOOP("Readout", "At large : %1"),
     //: Shown only for a moment, before the first level is laid out.
     QT_TRANSLATE_NOOP("Readout", "Clock : %1"),
-};
-
-// What the session says of a recording that plays: on the playback bar, then in the verdict.
-constexpr std::array kVerdictPatterns = {
-    //: %1 is how many checkpoints and states matched so far.
-    QT_TRANSLATE_NOOP("Playback", "%1 checked, all as recorded"),
-    QT_TRANSLATE_NOOP("Playback", "differs at line %1"),
-    //: %1 and %2 are line numbers of the recording; %3 is what differs, in English.
-    QT_TRANSLATE_NOOP("Playback",
-                      "The game played back differently from the recording after line %1.\n"
-                      "Line %2: %3."),
-    //: %1 and %2 are counts.
-    QT_TRANSLATE_NOOP("Playback",
-                      "The game played back exactly as recorded: %1 checkpoints and %2 states "
-                      "compared."),
-    QT_TRANSLATE_NOOP("Playback",
-                      "The game played back, but the recording holds no state to compare it "
-                      "with."),
-    //: On the playback bar: the recording holds no checkpoint and no state.
-    QT_TRANSLATE_NOOP("Playback", "nothing to check"),
-    //: On the playback bar, after D: the recording played back as recorded so far.
-    QT_TRANSLATE_NOOP("Playback", "no difference to go to"),
 };
 
 // A text with numbers in it, told by its pattern: %1, %2... stand for the numbers.
@@ -190,9 +171,101 @@ QString TranslatedReadout(const std::string& text) {
   return ByPattern("Readout", patterns, text);
 }
 
-QString TranslatedVerdict(const std::string& text) {
-  static const std::vector<Pattern> patterns = Compiled(kVerdictPatterns);
-  return ByPattern("Playback", patterns, text);
+namespace {
+
+// A count and its noun in the catalogue's plural form; English, which has no catalogue, takes
+// `englishOne` for one.
+QString Counted(const char* context, const char* englishOne, const char* english,
+                std::uint64_t count) {
+  const int n = static_cast<int>(std::min<std::uint64_t>(count, INT_MAX));
+  const QString translated = QCoreApplication::translate(context, english, nullptr, n);
+  const QString untranslated = QString::fromUtf8(english).replace(u"%n"_s, QString::number(n));
+  if (n == 1 && translated == untranslated) {
+    return QString::fromUtf8(englishOne).replace(u"%n"_s, QString::number(n));
+  }
+  return translated;
+}
+
+// What differs at the recording's line, said of a checkpoint or a line of a dump.
+QString DifferenceWords(const ScriptError& difference) {
+  if (!difference.difference) {
+    return QString::fromStdString(difference.message);
+  }
+  const StateDifference& what = *difference.difference;
+  const auto shown = [](const std::optional<std::string>& line, bool quoted) {
+    if (!line) {
+      return QCoreApplication::translate("Playback", "no more lines");
+    }
+    const QString text = QString::fromStdString(*line);
+    return quoted ? u'"' + text + u'"' : text;
+  };
+  if (what.kind == StateDifference::Kind::DumpLine) {
+    //: %1 counts the dump's lines from 1; %2 is a line of the recording; %3 and %4 are lines
+    //: of the game's state, as recorded and as played.
+    return QCoreApplication::translate(
+               "Playback", "dump line %1 of the dump on line %2 differs: expected %3, seen %4")
+        .arg(what.dumpLine)
+        .arg(what.blockLine)
+        .arg(shown(what.expected, true), shown(what.seen, true));
+  }
+  if (what.blockLine == 0) {
+    //: %1 and %2 are checkpoints: eight hexadecimal digits.
+    return QCoreApplication::translate(
+               "Playback",
+               "the state at the start differs from its checkpoint: expected %1, seen %2")
+        .arg(shown(what.expected, false), shown(what.seen, false));
+  }
+  //: %1 is a line of the recording; %2 and %3 are checkpoints: eight hexadecimal digits.
+  return QCoreApplication::translate("Playback",
+                                     "the state after the block of line %1 differs from its "
+                                     "checkpoint: expected %2, seen %3")
+      .arg(what.blockLine)
+      .arg(shown(what.expected, false), shown(what.seen, false));
+}
+
+}  // namespace
+
+QString VerdictWords(const WatchVerdict& verdict) {
+  switch (verdict.kind) {
+    case WatchVerdict::Kind::Differs:
+      //: %1 and %2 are line numbers of the recording; %3 is what differs.
+      return QCoreApplication::translate(
+                 "Playback",
+                 "The game played back differently from the recording after line %1.\n"
+                 "Line %2: %3.")
+          .arg(verdict.afterLine)
+          .arg(verdict.difference.line)
+          .arg(DifferenceWords(verdict.difference));
+    case WatchVerdict::Kind::NothingToCheck:
+      return QCoreApplication::translate(
+          "Playback", "The game played back, but the recording holds no state to compare it with.");
+    case WatchVerdict::Kind::AsRecorded:
+      break;
+  }
+  //: %1 is a count of checkpoints, %2 a count of states.
+  return QCoreApplication::translate("Playback",
+                                     "The game played back exactly as recorded: %1 and %2 "
+                                     "compared.")
+      .arg(Counted("Playback", "%n checkpoint", "%n checkpoints", verdict.checkpoints),
+           Counted("Playback", "%n state", "%n states", verdict.states));
+}
+
+QString ProgressWords(const WatchProgress& progress) {
+  switch (progress.kind) {
+    case WatchProgress::Kind::AllAsRecorded:
+      //: %1 is how many checkpoints and states matched so far.
+      return QCoreApplication::translate("Playback", "%1 checked, all as recorded")
+          .arg(progress.count);
+    case WatchProgress::Kind::DiffersAt:
+      return QCoreApplication::translate("Playback", "differs at line %1").arg(progress.count);
+    case WatchProgress::Kind::NoDifferenceToGoTo:
+      //: On the playback bar, after D: the recording played back as recorded so far.
+      return QCoreApplication::translate("Playback", "no difference to go to");
+    case WatchProgress::Kind::NothingToCheck:
+      break;
+  }
+  //: On the playback bar: the recording holds no checkpoint and no state.
+  return QCoreApplication::translate("Playback", "nothing to check");
 }
 
 }  // namespace stonewick

@@ -10,6 +10,8 @@
 #include <functional>
 #include <string>
 
+#include "session/watch_status.h"
+
 namespace stonewick {
 
 // The languages the environment asks for, most wanted first, each as a bare language code
@@ -46,10 +48,14 @@ class Translations {
 
 // The texts of the rules and the session in the player's language (English where the catalogue
 // has none): a menu caption with its Alt letter, a box's message, one of the session's whole
-// texts in `context`, a read-out ("Powers : 3") or a verdict that carries numbers.
+// texts in `context`, or a read-out ("Powers : 3").
 QString TranslatedCaption(const QString& caption);
 QString TranslatedText(const char* context, const std::string& text);
 QString TranslatedReadout(const std::string& text);
-QString TranslatedVerdict(const std::string& text);
+
+// What the session says of a recording being watched, worded in the player's language: the
+// verdict in its box, and the check so far on the playback bar.
+QString VerdictWords(const WatchVerdict& verdict);
+QString ProgressWords(const WatchProgress& progress);
 
 }  // namespace stonewick

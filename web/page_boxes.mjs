@@ -112,13 +112,14 @@ export function openBox(question, message, takesKeys) {
                                 { code: 'C', caption: 'Cancel' }], 'C', takesKeys)
       : makeBox(false, message, [{ code: ' ', caption: 'OK' }], ' ', takesKeys);
 }
-// The verdict on a recording watched; `differs` offers to go to the first difference.
-export function openVerdict(verdict, differs) {
+// The verdict on a recording watched, as the session's JSON; `differs` offers to go to the
+// first difference.
+export function openVerdict(verdictJson, differs) {
   const buttons = [{ code: ' ', caption: 'OK' }];
   if (differs) {
     buttons.push({ code: 'D', caption: Language.tr('Playback', 'Go to the difference') });
   }
-  return makeBox(false, verdict, buttons, ' ', true);
+  return makeBox(false, Language.verdict(JSON.parse(verdictJson)), buttons, ' ', true);
 }
 // A message of the page's own, answered by the player alone; a new one takes the place of the
 // one still open, so that they never pile up.

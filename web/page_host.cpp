@@ -343,7 +343,8 @@ void PageHost::ShowWatching(const WatchStatus& status) {
       ",\"lengthMs\":" + std::to_string(status.lengthMs) + ",\"speed\":" + Quoted(status.speed) +
       ",\"paused\":" + (status.paused ? "true" : "false") +
       ",\"finished\":" + (status.finished ? "true" : "false") +
-      ",\"verdict\":" + Quoted(status.verdict) +
+      ",\"progress\":{\"kind\":" + std::to_string(static_cast<int>(status.progress.kind)) +
+      ",\"count\":" + std::to_string(status.progress.count) + "}" +
       ",\"differs\":" + (status.differs ? "true" : "false") +
       ",\"keys\":" + Quoted(kWatchKeysLine) + ",\"help\":" + Quoted(kWatchKeysHelp) +
       ",\"marks\":[" + marks + "]}";
@@ -353,8 +354,34 @@ void PageHost::ShowWatching(const WatchStatus& status) {
   }
 }
 
-bool PageHost::TellVerdict(const std::string& verdict, bool differs) {
-  const int box = page_open_verdict(verdict.c_str(), differs ? 1 : 0);
+namespace {
+
+// The verdict as JSON, for the page to word: kinds by their number in WatchVerdict::Kind and
+// StateDifference::Kind; a missing dump line is null.
+std::string VerdictJson(const WatchVerdict& verdict) {
+  const auto line = [](const std::optional<std::string>& text) {
+    return text ? Quoted(*text) : std::string("null");
+  };
+  std::string what = "null";
+  if (const std::optional<StateDifference>& difference = verdict.difference.difference) {
+    what = "{\"kind\":" + std::to_string(static_cast<int>(difference->kind)) +
+           ",\"blockLine\":" + std::to_string(difference->blockLine) +
+           ",\"dumpLine\":" + std::to_string(difference->dumpLine) +
+           ",\"expected\":" + line(difference->expected) + ",\"seen\":" + line(difference->seen) +
+           "}";
+  }
+  return "{\"kind\":" + std::to_string(static_cast<int>(verdict.kind)) +
+         ",\"checkpoints\":" + std::to_string(verdict.checkpoints) +
+         ",\"states\":" + std::to_string(verdict.states) +
+         ",\"afterLine\":" + std::to_string(verdict.afterLine) +
+         ",\"line\":" + std::to_string(verdict.difference.line) +
+         ",\"message\":" + Quoted(verdict.difference.message) + ",\"what\":" + what + "}";
+}
+
+}  // namespace
+
+bool PageHost::TellVerdict(const WatchVerdict& verdict, bool differs) {
+  const int box = page_open_verdict(VerdictJson(verdict).c_str(), differs ? 1 : 0);
   int answer = 0;
   while (!closed_ && (answer = page_box_answer(box)) == 0) {
     WaitForInput(-1);

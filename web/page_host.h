@@ -59,7 +59,7 @@ class PageHost final : public FrontEnd, private RecordingSink {
   void EndIdle() override {}
   // Watching a recording.
   void ShowWatching(const WatchStatus& status) override;
-  bool TellVerdict(const std::string& verdict, bool differs) override;
+  bool TellVerdict(const WatchVerdict& verdict, bool differs) override;
 
  private:
   // RecordingSink: the page script keeps the recording, and offers it once it has ended.

@@ -3,7 +3,7 @@
 // other. The catalogues (var Catalogues, by language, context and English text) are written
 // at build time from translations/*.ts. The rules and the session keep their English words,
 // so the page translates only what it shows, as the window does: whole texts by context, and
-// the read-outs and verdicts that carry numbers by their pattern.
+// the verdicts from the values the session hands over.
 var Language = (function () {
   'use strict';
 
@@ -63,6 +63,74 @@ var Language = (function () {
     return text;
   }
 
+  // A count and its noun in the catalogue's plural form (its forms in Qt's order for the
+  // language); English, which has no catalogue, takes `one` for one.
+  function pluralForm(n) {
+    if (code === 'ru') {
+      return n % 10 === 1 && n % 100 !== 11 ? 0
+          : n % 10 >= 2 && n % 10 <= 4 && (n % 100 < 12 || n % 100 > 14) ? 1 : 2;
+    }
+    return (code === 'fr' ? n < 2 : n === 1) ? 0 : 1;
+  }
+  function counted(context, one, text, n) {
+    const forms = (table[context] || {})[text];
+    const chosen = Array.isArray(forms) ? forms[Math.min(pluralForm(n), forms.length - 1)]
+        : n === 1 ? one : text;
+    return chosen.split('%n').join(String(n));
+  }
+  // %1, %2... of a translated text take the values in order.
+  function filled(text, ...values) {
+    return text.replace(/%(\d)/g, (mark, number) => String(values[Number(number) - 1]));
+  }
+
+  // What differs at the recording's line: a checkpoint or a line of a dump (WatchVerdict).
+  function differenceWords(verdict) {
+    const what = verdict.what;
+    if (!what) {
+      return verdict.message;
+    }
+    const shown = (line, quoted) => (line === null ? tr('Playback', 'no more lines')
+        : quoted ? '"' + line + '"' : line);
+    if (what.kind === 1) {
+      // eslint-disable-next-line max-len
+      return filled(tr('Playback', 'dump line %1 of the dump on line %2 differs: expected %3, seen %4'),
+                    // eslint-disable-next-line max-len
+                    what.dumpLine, what.blockLine, shown(what.expected, true), shown(what.seen, true));
+    }
+    if (what.blockLine === 0) {
+      // eslint-disable-next-line max-len
+      return filled(tr('Playback', 'the state at the start differs from its checkpoint: expected %1, seen %2'),
+                    shown(what.expected, false), shown(what.seen, false));
+    }
+    // eslint-disable-next-line max-len
+    return filled(tr('Playback', 'the state after the block of line %1 differs from its checkpoint: expected %2, seen %3'),
+                  what.blockLine, shown(what.expected, false), shown(what.seen, false));
+  }
+  // The verdict on a recording watched (kind: 0 as recorded, 1 differs, 2 nothing to check).
+  function verdictWords(verdict) {
+    if (verdict.kind === 1) {
+      // eslint-disable-next-line max-len
+      return filled(tr('Playback', 'The game played back differently from the recording after line %1.\nLine %2: %3.'),
+                    verdict.afterLine, verdict.line, differenceWords(verdict));
+    }
+    if (verdict.kind === 2) {
+      // eslint-disable-next-line max-len
+      return tr('Playback', 'The game played back, but the recording holds no state to compare it with.');
+    }
+    return filled(tr('Playback', 'The game played back exactly as recorded: %1 and %2 compared.'),
+                  counted('Playback', '%n checkpoint', '%n checkpoints', verdict.checkpoints),
+                  counted('Playback', '%n state', '%n states', verdict.states));
+  }
+  // The check so far on the playback bar (WatchProgress).
+  function progressWords(progress) {
+    switch (progress.kind) {
+      case 0: return filled(tr('Playback', '%1 checked, all as recorded'), progress.count);
+      case 1: return filled(tr('Playback', 'differs at line %1'), progress.count);
+      case 2: return tr('Playback', 'no difference to go to');
+      default: return tr('Playback', 'nothing to check');
+    }
+  }
+
   // The words of the page's HTML that a player reads or hears: the names of its controls and
   // regions, their tips, and the texts marked data-translate.
   void [QT_TRANSLATE_NOOP('Page', 'Close Stonewick'), QT_TRANSLATE_NOOP('Page', 'Close About'),
@@ -76,6 +144,7 @@ var Language = (function () {
         QT_TRANSLATE_NOOP('Page', 'Watch a recording…'),
         QT_TRANSLATE_NOOP('Page', 'Or drop a recording on the page'),
         QT_TRANSLATE_NOOP('Page', 'Close'),
+        // eslint-disable-next-line max-len
         // eslint-disable-next-line max-len
         QT_TRANSLATE_NOOP('Page', '22 by 22 cells. The arrow keys turn and step the player, Space pushes what stands in front of it, B smashes it with a Power.')];
   function translateMarked(root) {
@@ -150,11 +219,10 @@ var Language = (function () {
     tr,
     caption: (caption) => tr('Menu', caption),
     readout: (text) => byPattern('Readout', text),
-    // A box's text: one of the game's messages, or what the session says of a recording.
-    message: (text) => {
-      const whole = tr('Message', tr('Playback', text));
-      return whole !== text ? whole : byPattern('Playback', text);
-    },
+    // A box's text: one of the game's messages.
+    message: (text) => tr('Message', text),
+    verdict: verdictWords,
+    progress: progressWords,
     // The boxes' buttons, as Qt's own translations give them in the window.
     button: (caption) => tr('Buttons', caption),
     stopped: (what) => tr('Page', QT_TRANSLATE_NOOP('Page', 'The game stopped: ')) + what,

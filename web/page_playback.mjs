@@ -56,7 +56,7 @@ export function showWatching(status) {
     return mark;
   }));
   const verdict = $('.verdict', playback);
-  verdict.textContent = Language.message(status.verdict);
+  verdict.textContent = Language.progress(status.progress);
   verdict.classList.toggle('differs', status.differs);
   $('.keys', playback).textContent = Language.tr('Playback', status.keys);
   keysHelp = status.help;

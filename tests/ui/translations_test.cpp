@@ -100,6 +100,30 @@ class TranslationsTest : public QObject {
     program.frontEnd.CloseScriptedBox(true, 'Y');
   }
 
+  // The verdict crosses as values: each line in the player's language, a count in its plural.
+  void verdictsAreWordedInTheLanguageWithPluralForms() {
+    WatchVerdict asRecorded{WatchVerdict::Kind::AsRecorded, 1, 2, 0, {}};
+    WatchVerdict differs{WatchVerdict::Kind::Differs, 0, 0, 12,
+                         ScriptError(14, "English that the box must not show",
+                                     StateDifference{StateDifference::Kind::DumpLine, 13, 3,
+                                                     "powers 2", std::nullopt})};
+    QCOMPARE(VerdictWords(asRecorded),
+             QString("The game played back exactly as recorded: 1 checkpoint and 2 states "
+                     "compared."));
+    QCOMPARE(ProgressWords({WatchProgress::Kind::DiffersAt, 14}), QString("differs at line 14"));
+    Translations translations({"de"});
+    translations.Install();
+    QCOMPARE(VerdictWords(asRecorded),
+             QString("Das Spiel lief genau wie aufgezeichnet ab: 1 Prüfpunkt und 2 Zustände "
+                     "verglichen."));
+    QCOMPARE(VerdictWords(differs),
+             QString("Das Spiel lief nach Zeile 12 anders ab als aufgezeichnet.\n"
+                     "Zeile 14: Zeile 3 des Zustandsberichts in Zeile 13 weicht ab: erwartet "
+                     "\"powers 2\", gesehen keine weiteren Zeilen."));
+    QCOMPARE(ProgressWords({WatchProgress::Kind::AllAsRecorded, 5}),
+             QString("5 geprüft, alles wie aufgezeichnet"));
+  }
+
   void everyLanguageKeepsTheMenuOnOneRowAndTheReadoutsApart() {
     int oneRow = 0;
     // English first, then every catalogue the window carries.

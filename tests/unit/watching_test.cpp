@@ -98,7 +98,7 @@ std::string FirstLines(const std::string& text, int count) {
 
 TEST(WatchingVerdict, ARecordingWithNothingToCompareIsNotASuccess) {
   Watched watched("manual\nwait 300\nkey 39\nwait 300\nkey 38\n");
-  EXPECT_EQ(watched.playback->Status().verdict, "nothing to check");
+  EXPECT_EQ(watched.playback->Status().progress.kind, WatchProgress::Kind::NothingToCheck);
   watched.player.session.RunWatching();
   EXPECT_EQ(watched.player.session.WatchExitStatus(), 1);
 }
@@ -141,7 +141,8 @@ TEST(WatchingBoxes, ARecordedAboutWindowShowsASecondAtNormalSpeed) {
 
 TEST(WatchingVerdict, ADifferenceFurtherOnIsToldFromTheStartAndWhenClosedEarly) {
   Watched watched(FileText("check_recording_altered.script"));
-  EXPECT_EQ(watched.playback->Status().verdict, "differs at line 37");
+  EXPECT_EQ(watched.playback->Status().progress.kind, WatchProgress::Kind::DiffersAt);
+  EXPECT_EQ(watched.playback->Status().progress.count, 37u);
   EXPECT_TRUE(watched.playback->Status().differs);
   // The player closes the window at once: the verdict is still the whole recording's.
   watched.player.Give(MenuChoice{MenuCommand::Exit});

@@ -4,6 +4,7 @@
 // stays one row and the read-outs apart.
 //   STONEWICK_SITE=build-web/site node --test tests/web/language.test.mjs
 import assert from 'node:assert/strict';
+import { readFileSync, rmSync, writeFileSync } from 'node:fs';
 import path from 'node:path';
 import { test } from 'node:test';
 import { fileURLToPath } from 'node:url';
@@ -14,7 +15,12 @@ const root = path.resolve(path.dirname(fileURLToPath(import.meta.url)), '../..')
 const site = process.env.STONEWICK_SITE || path.join(root, 'build-web/site');
 const NBSP = '\u00a0';
 
-const web = openedForTests(site);
+// A recording whose first checkpoint is wrong, served beside the page for ?play=.
+const DIFFERS = 'differs.rec';
+const web = openedForTests(site, () => writeFileSync(path.join(site, DIFFERS),
+    readFileSync(path.join(root, 'tests/replay/check_recording_matches.script'), 'utf8')
+        .replace(/^#~ [0-9a-f]{8}$/m, '#~ 00000000')),
+                           () => rmSync(path.join(site, DIFFERS), { force: true }));
 
 const menu = (page) => page.$$eval('#menu button:not([hidden])', (buttons) =>
   buttons.map((b) => [b.textContent, b.querySelector('u').textContent]));
@@ -109,4 +115,22 @@ test('in every language the menu stays one row and the read-outs apart', async (
     assert.ok(language !== 'en' || layout.width === 395, 'English keeps the window as designed');
     await page.close();
   }
+});
+
+test('?lang=de words the verdict of a recording that differs in German, both its lines',
+     async () => {
+  const page = await openGame(web.browser, `${web.served.address}?lang=de&play=${DIFFERS}`);
+  await page.waitForFunction(() => [...document.querySelectorAll('.box .text')].some(
+      (text) => text.textContent.startsWith('Das Spiel lief nach Zeile')), { timeout: 30000 });
+  const verdict = await page.$$eval('.box .text', (texts) => texts.map((t) => t.textContent)
+      .find((text) => text.startsWith('Das Spiel')));
+  assert.match(verdict, /^Das Spiel lief nach Zeile \d+ anders ab als aufgezeichnet\.\n/);
+  const what = new RegExp('^Zeile \\d+: der Zustand (am Anfang|nach dem Block in Zeile \\d+) ' +
+                          'weicht von seinem Prüfpunkt ab: ' +
+                          'erwartet 00000000, gesehen [0-9a-f]{8}\\.$');
+  assert.match(verdict.split('\n')[1], what);
+  assert.match(await page.$eval('#playback .verdict', (e) => e.textContent),
+               /^weicht ab in Zeile \d+$/);
+  assert.deepEqual(page.errors, []);
+  await page.close();
 });
