@@ -52,10 +52,11 @@ packages_of() {
     package) echo dpkg-dev file lintian man-db groff-base appstream-compose ;;
     fuzz) echo clang libclang-rt-14-dev cmake make zlib1g-dev ;;
     # cpp-httplib serves HTTP; SQLite and libpq store the games; OpenSSL's libcrypto hashes the
-    # tokens; the tests start a throwaway PostgreSQL 15 and find a free port with Python.
+    # tokens; the tests start a throwaway PostgreSQL 15 and find a free port with Python, and the
+    # window's upload test asks the hall with curl, as the README does.
     hall)
       echo g++ make cmake pkg-config zlib1g-dev libcpp-httplib-dev libsqlite3-dev libpq-dev \
-        libssl-dev postgresql-15 python3
+        libssl-dev postgresql-15 python3 curl
       ;;
     bench) echo valgrind wabt ;;
     *) return 1 ;;
