@@ -70,6 +70,11 @@ inline constexpr std::int32_t kFirstBadStepMs = 400;
 
 enum class Direction { Up, Down, Left, Right };
 
+// The codes of a nest at one stage (game/scanner.cpp).
+struct NestStage;
+// Whether a quarter that a very bad baddie covers is written over or keeps the baddie.
+enum class Covered { WriteOver, Keep };
+
 // Everything the rules keep between events: a plain value, so a game's whole state can be
 // taken over at once (a recording played in the window jumps by taking over the state that a
 // replay reached).
@@ -116,24 +121,50 @@ struct PlayState {
   int instructionsColour = 0;
 };
 
-class Game : public PlayState {
+// The rules as a back end. Every event from outside reaches them through Apply; the world
+// around sees their state only as a read-only PlayState, and changes it only by events, by
+// start-up, by the setup commands a script gives, and by restoring a state it took before.
+// Its state and the Host it asks are its own: no one reaches either through the game.
+class Game : private PlayState {
  public:
   // The board blank, the five queues empty, the counters cleared; nothing is drawn yet.
   explicit Game(Host& host);
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 
-  // The events running now, and the yield points each has reached.
-  EventNesting nesting;
-
   // Every event from outside reaches the rules through here, in the window, the replay tool
   // and the web page alike.
   void Apply(const Event& event);
 
+  // The state as it stands, to be read.
+  const PlayState& State() const { return *this; }
+  // The events running now, and the yield points each has reached.
+  const EventNesting& Nesting() const { return nesting; }
+
+  // The state between events, and back to it later, shown to no one: the caller redraws.
+  PlayState Snapshot() const { return *this; }
+  void Restore(const PlayState& state) { static_cast<PlayState&>(*this) = state; }
+
+  // Start-up: the main window's creation gives the first Power; its showing lays out level 1.
+  void Start();
+  // Draws every cell of the board again, as it stands.
+  void RedrawBoard();
+
+  // What a script may set before it plays: the glide box, and the generator's seed.
+  void SetGlide(bool on) { glide = on; }
+  void SetSeed(std::uint32_t seed) { random.randomSeed = seed; }
+
+ private:
+  // The single steps, one at a time, for the tests and the benchmarks (game/game_steps.h).
+  friend class GameSteps;
+
+  // The world around the rules: the session's, and no one else's to reach through the game.
+  Host& host;
+  EventNesting nesting;
+
   // Board model.
   void SetCell(int col, int row, std::int32_t code);
   void DrawCell(int col, int row);
-  void RedrawBoard();
 
   // Play control.
   void SetPaused(bool paused);
@@ -155,7 +186,6 @@ class Game : public PlayState {
   void ExitCommand();
   void InstructionsCommand();
   void RunCommand(MenuCommand command);
-  // The main window's creation gives the first Power; its showing lays out level 1.
   void GiveFirstPower();
   void LayOutFirstLevel();
 
@@ -204,14 +234,7 @@ class Game : public PlayState {
   void MakeNest(std::int32_t col, std::int32_t row);
   void WakeNest(std::int32_t col, std::int32_t row);
   void QueueHatch(std::int32_t col, std::int32_t row, std::int32_t tick);
-
-  // What a script may set before it plays: the glide box, and the generator's seed.
-  void SetGlide(bool on) { glide = on; }
-  void SetSeed(std::uint32_t seed) { random.randomSeed = seed; }
-
- private:
-  // The world around the rules: the session's, and no one else's to reach through the game.
-  Host& host;
+  void WriteNest(std::int32_t col, std::int32_t row, const NestStage& stage, Covered covered);
 
   // The yield points: other events may run inside each of these calls.
   void LetEventsIn();

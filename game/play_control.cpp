@@ -208,4 +208,9 @@ void Game::LayOutFirstLevel() {
   StartLevelOne();
 }
 
+void Game::Start() {
+  GiveFirstPower();
+  LayOutFirstLevel();
+}
+
 }  // namespace stonewick

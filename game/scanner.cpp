@@ -8,9 +8,6 @@
 #include "game/game.h"
 
 namespace stonewick {
-namespace {
-
-inline constexpr std::int64_t kSlowTicksPerStage = 5;
 
 // The codes of a nest at one stage: its north-west quarter, then the other three in the
 // order of kOtherQuarters (north-east, south-west, south-east).
@@ -18,36 +15,37 @@ struct NestStage {
   std::int32_t northWest;
   std::array<std::int32_t, 3> others;
 };
+
+namespace {
+
+inline constexpr std::int64_t kSlowTicksPerStage = 5;
+
 inline constexpr NestStage kDormant = {NestNW, {NestNE, NestSW, NestSE}};
 inline constexpr NestStage kHatch0 = {Hatch0NW, {Hatch0NE, Hatch0SW, Hatch0SE}};
 inline constexpr NestStage kHatch1 = {Hatch1NW, {Hatch1NE, Hatch1SW, Hatch1SE}};
 inline constexpr NestStage kHatch2 = {Hatch2NW, {Hatch2NE, Hatch2SW, Hatch2SE}};
 inline constexpr NestStage kHatch3 = {Hatch3NW, {Hatch3NE, Hatch3SW, Hatch3SE}};
 
-// Whether a quarter that a very bad baddie covers is written over or keeps the baddie.
-enum class Covered { WriteOver, Keep };
+}  // namespace
 
 // Writes a nest at (col, row), the north-west quarter first; that one is always written.
-void WriteNest(Game& game, std::int32_t col, std::int32_t row, const NestStage& stage,
-               Covered covered) {
-  game.SetCell(col, row, stage.northWest);
+void Game::WriteNest(std::int32_t col, std::int32_t row, const NestStage& stage, Covered covered) {
+  SetCell(col, row, stage.northWest);
   for (std::size_t i = 0; i < stage.others.size(); ++i) {
     const Step step = kOtherQuarters[i].fromNorthWest;
-    if (covered == Covered::Keep && game.board.Tile(col + step.dc, row + step.dr) == BaddieOnTop) {
+    if (covered == Covered::Keep && board.Tile(col + step.dc, row + step.dr) == BaddieOnTop) {
       continue;
     }
-    game.SetCell(col + step.dc, row + step.dr, stage.others[i]);
+    SetCell(col + step.dc, row + step.dr, stage.others[i]);
   }
 }
 
-}  // namespace
-
 void Game::MakeNest(std::int32_t col, std::int32_t row) {
-  WriteNest(*this, col, row, kDormant, Covered::WriteOver);
+  WriteNest(col, row, kDormant, Covered::WriteOver);
 }
 
 void Game::WakeNest(std::int32_t col, std::int32_t row) {
-  WriteNest(*this, col, row, kHatch0, Covered::WriteOver);
+  WriteNest(col, row, kHatch0, Covered::WriteOver);
   QueueHatch(col, row, SlowTickStamp());
 }
 
@@ -123,7 +121,7 @@ void Game::HatchStep() {
 
   // Writes the next stage over every quarter that no very bad baddie covers.
   auto advance = [&](const NestStage& stage) {
-    WriteNest(*this, c, r, stage, Covered::Keep);
+    WriteNest(c, r, stage, Covered::Keep);
     QueueHatch(c, r, SlowTickStamp());
   };
 

@@ -69,7 +69,7 @@ class DumpWriter {
 
 }  // namespace
 
-std::string DumpText(const Game& game, const WindowItems& window) {
+std::string DumpText(const PlayState& game, const WindowItems& window) {
   std::string text;
   text.reserve(4096);
   DumpWriter out(text);
@@ -101,7 +101,7 @@ std::string DumpText(const Game& game, const WindowItems& window) {
   return text;
 }
 
-void WriteDump(std::ostream& out, const Game& game, const WindowItems& window) {
+void WriteDump(std::ostream& out, const PlayState& game, const WindowItems& window) {
   out << DumpText(game, window);
 }
 

@@ -22,7 +22,7 @@ struct WindowItems {
 };
 
 // The dump: from "state ..." to "end", one item per line, each line ending in a newline.
-std::string DumpText(const Game& game, const WindowItems& window);
-void WriteDump(std::ostream& out, const Game& game, const WindowItems& window);
+std::string DumpText(const PlayState& game, const WindowItems& window);
+void WriteDump(std::ostream& out, const PlayState& game, const WindowItems& window);
 
 }  // namespace stonewick

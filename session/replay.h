@@ -82,7 +82,7 @@ class Replay {
   const Session& session() const { return session_; }
   // For tests only, which may reach inside (tests/support/session_access.h).
   Session& MutableSession() { return session_; }
-  const Game& game() const { return session_.game(); }
+  const PlayState& game() const { return session_.game(); }
   const ScriptWorld& script() const { return world_; }
 
  private:

@@ -8,7 +8,7 @@
 namespace stonewick {
 
 ScriptWorld::ScriptWorld(Session& session, Pacing* pacing)
-    : session_(session), pacing_(pacing), runner_(session.game().nesting, *this) {}
+    : session_(session), pacing_(pacing), runner_(session.MutableGame().Nesting(), *this) {}
 
 void ScriptWorld::Enter() {
   session_.UseWorld(*this);

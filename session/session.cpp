@@ -13,8 +13,7 @@ Session::Session(FrontEnd& frontEnd) : frontEnd_(frontEnd) {
 Session::~Session() = default;
 
 void Session::Start() {
-  game_.GiveFirstPower();
-  game_.LayOutFirstLevel();
+  game_.Start();
   ShowCommands();
 }
 
@@ -26,7 +25,8 @@ bool Session::Record(RecordingSink& sink, const std::string& opening, std::int64
   // The recording's clock: whole milliseconds on the timers' clock of the world the game is
   // in, counted on from `clockMs` as of now.
   const std::int64_t start = world_->TimerClockMs() - clockMs;
-  recorder_.emplace(game_.nesting, sink, [this, start] { return world_->TimerClockMs() - start; });
+  recorder_.emplace(game_.Nesting(), sink,
+                    [this, start] { return world_->TimerClockMs() - start; });
   if (!recorder_->Start(opening, clockMs)) {
     recorder_.reset();
     return false;
@@ -64,7 +64,7 @@ void Session::Deliver(const Event& event) {
 void Session::Feed(const Event& event) {
   if (!recorder_) {
     game_.Apply(event);
-  } else if (EndsTheGame(event) && game_.nesting.Depth() == 0) {
+  } else if (EndsTheGame(event) && game_.Nesting().Depth() == 0) {
     // The recording ends with the state the game is left in.
     recorder_->EndWithState(StateText());
     game_.Apply(event);
@@ -135,7 +135,7 @@ WindowItems Session::Shown() const {
 }
 
 std::string Session::StateText() const {
-  return DumpText(game_, Shown());
+  return DumpText(game_.State(), Shown());
 }
 
 void Session::Watch(std::unique_ptr<Playback> playback) {
@@ -190,11 +190,11 @@ void Session::StopWatching() {
 }
 
 SessionSnapshot Session::Snapshot() const {
-  return {game_, timers_, readouts_, pauseCaption_, skipEnabled_};
+  return {game_.Snapshot(), timers_, readouts_, pauseCaption_, skipEnabled_};
 }
 
 void Session::Restore(const SessionSnapshot& snapshot) {
-  static_cast<PlayState&>(game_) = snapshot.game;
+  game_.Restore(snapshot.game);
   timers_ = snapshot.timers;
   readouts_ = snapshot.readouts;
   pauseCaption_ = snapshot.pauseCaption;
@@ -208,7 +208,7 @@ void Session::TakeOver(const Session& other) {
   }
   frontEnd_.ShowPauseCommand(pauseCaption_);
   ShowCommands();
-  frontEnd_.ShowInstructions(game_.instructionsColour);
+  frontEnd_.ShowInstructions(game_.State().instructionsColour);
   game_.RedrawBoard();
 }
 
@@ -226,7 +226,7 @@ void Session::ShowReadout(Readout readout, const std::string& text) {
 void Session::RunPendingEvents() {
   // Outside any event (while the window starts) nothing may run inside: no replay could put
   // it there. Input waits for the event loop.
-  if (game_.nesting.Depth() > 0) {
+  if (game_.Nesting().Depth() > 0) {
     world_->YieldPoint();
   }
 }

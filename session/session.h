@@ -106,8 +106,8 @@ class Session final : private Host, private LiveWorld::Surroundings {
   const std::string& UntoldVerdict() const { return untoldVerdict_; }
 
   // ---- The game as it stands.
-  const Game& game() const { return game_; }
-  const Board& board() const { return game_.board; }
+  const PlayState& game() const { return game_.State(); }
+  const Board& board() const { return game_.State().board; }
   // What the window shows of it: the timers, the Pause caption and the six read-outs.
   WindowItems Shown() const;
   // The whole state, as a dump writes it.

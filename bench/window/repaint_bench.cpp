@@ -27,20 +27,20 @@ BENCHMARK(FullRepaint)->Unit(benchmark::kMicrosecond);
 void FullRepaintOfChangedBoard(benchmark::State& state) {
   BoardView& grid = program->mainWindow.View();
   // The tile layer changed behind the window's back, straight on the rules.
-  stonewick::Board& board = testing::GameOf(program->session).board;
-  const stonewick::Board original = board;
-  stonewick::Board flipped = board;
-  for (auto& column : flipped.tiles) {
+  stonewick::Game& game = testing::GameOf(program->session);
+  const stonewick::PlayState original = game.Snapshot();
+  stonewick::PlayState flipped = original;
+  for (auto& column : flipped.board.tiles) {
     for (auto& code : column) {
       code = code == stonewick::Blank ? stonewick::SoftBrick : stonewick::Blank;
     }
   }
   bool odd = false;
   for (auto _ : state) {
-    board.tiles = (odd = !odd) ? flipped.tiles : original.tiles;
+    game.Restore((odd = !odd) ? flipped : original);
     grid.repaint();
   }
-  board = original;
+  game.Restore(original);
 }
 BENCHMARK(FullRepaintOfChangedBoard)->Unit(benchmark::kMicrosecond);
 

@@ -159,7 +159,7 @@ int main(int argc, char* argv[]) {
   if (turned) {
     replay.RunLine("key 39", error);
   }
-  const stonewick::Game& game = replay.game();
+  const stonewick::PlayState& game = replay.game();
 
   int wrong = 0;
   for (int col = 0; col < 22; ++col) {

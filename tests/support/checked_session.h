@@ -26,7 +26,7 @@ inline std::uint64_t Fingerprint(const Replay& replay) {
   auto mix = [&hash](std::int64_t value) {
     hash = (hash ^ static_cast<std::uint64_t>(value)) * 1099511628211u;
   };
-  const Game& game = replay.game();
+  const PlayState& game = replay.game();
   for (int col = 0; col < kBoardSize; ++col) {
     for (int row = 0; row < kBoardSize; ++row) {
       mix(game.board.tiles[col][row]);

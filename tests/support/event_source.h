@@ -44,7 +44,7 @@ std::uint32_t Word16(Bytes& in) {
 
 // A cell near the player (or near the middle when there is none), now and then anywhere.
 template <class Bytes>
-std::string ClickLine(Bytes& in, const Game& game) {
+std::string ClickLine(Bytes& in, const PlayState& game) {
   const std::uint8_t how = in.Byte();
   const int col = game.playerCol != 0 ? game.playerCol : 10;
   const int row = game.playerRow != 0 ? game.playerRow : 10;
@@ -59,7 +59,7 @@ std::string ClickLine(Bytes& in, const Game& game) {
 // One script line. Rare and drastic commands (Skip, Auto, Exit, the answer No) sit behind a
 // second byte, so a run plays each level for a while before it moves on or ends.
 template <class Bytes>
-std::string NextEvent(Bytes& in, const Game& game) {
+std::string NextEvent(Bytes& in, const PlayState& game) {
   const std::uint8_t what = in.Byte() % 64;
   if (what < 20) {
     return "key " + std::to_string(kKeyLeft + what % 4);

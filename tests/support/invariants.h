@@ -59,7 +59,7 @@ inline void CheckList(const RecordList& list, const char* name, std::uint16_t el
   }
 }
 
-inline void CheckBaddies(const Game& game, const RecordList& list, const char* name,
+inline void CheckBaddies(const PlayState& game, const RecordList& list, const char* name,
                          std::ostringstream& faults) {
   ForEachOldestFirst<Baddie>(list, [&](const Baddie& b) {
     const bool straight =
@@ -75,7 +75,7 @@ inline void CheckBaddies(const Game& game, const RecordList& list, const char* n
   });
 }
 
-inline void CheckCells(const Game& game, const RecordList& list, const char* name,
+inline void CheckCells(const PlayState& game, const RecordList& list, const char* name,
                        std::ostringstream& faults) {
   const auto slowTicks = static_cast<std::int64_t>(game.slowTicks);
   ForEachOldestFirst<QueuedCell>(list, [&](const QueuedCell& p) {
@@ -97,7 +97,7 @@ inline std::string Expect(const std::string& label, const std::string& wanted, c
 // otherwise one description per broken rule.
 inline std::string CheckState(const Replay& replay) {
   using namespace invariants_detail;
-  const Game& game = replay.game();
+  const PlayState& game = replay.game();
   const TimerSchedule& timers = replay.session().Timers();
   const ScriptedClock& clock = replay.script().clock;
   const WindowItems shown = replay.session().Shown();
@@ -216,7 +216,7 @@ class InvariantChecker {
     if (!faults.empty()) {
       return faults;
     }
-    const Game& game = replay.game();
+    const PlayState& game = replay.game();
     const std::string label = replay.session().Shown().labels[4];
     const std::int32_t atLarge =
         std::int32_t{game.badQueue.count()} + std::int32_t{game.veryBadQueue.count()};

@@ -4,9 +4,10 @@
 #include <QLabel>
 #include <QTest>
 
+#include "game/game_steps.h"
 #include "lib/calendar.h"
 #include "lib/play_clock.h"
-#include "tests/support/session_access.h"
+#include "tests/support/position_builder.h"
 #include "ui/about_window.h"
 #include "ui/program.h"
 
@@ -23,11 +24,12 @@ class LocaleTextsTest : public QObject {
 
   void playClockShowsElapsedTimeAsTwentyFourHourSpan() {
     Program program;
-    Game& game = testing::GameOf(program.session);
     // Two and a half seconds of play, then the slow tick's clock update.
-    game.startTime = program.frontEnd.LocalDays() - 2'500.0 / static_cast<double>(kMsPerDay);
-    game.slowTickDue = true;
-    game.MainTick();
+    testing::Put(program.session, testing::PositionBuilder(program.session)
+                                      .StartTime(program.frontEnd.LocalDays() -
+                                                 2'500.0 / static_cast<double>(kMsPerDay))
+                                      .SlowTickDue(true));
+    GameSteps(testing::GameOf(program.session)).MainTick();
     QCOMPARE(program.mainWindow.ReadoutLabel(Readout::Clock).text(), QString("00:00:02"));
   }
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <set>
 
-#include "tests/support/session_access.h"
+#include "tests/support/position_builder.h"
 #include "ui/cursor_dialogs.h"
 #include "ui/fonts.h"
 #include "ui/program.h"
@@ -135,8 +135,9 @@ class MainWindowTest : public QObject {
 
   void repaintShowsTileLayerAsItStands() {
     // Written without a draw, as layouts do: a repaint must still show it.
-    game().board.tiles[5][6] = stonewick::Border;
-    game().board.tiles[21][21] = stonewick::HardBrick;
+    testing::Put(program->session, testing::PositionBuilder(program->session)
+                                       .Cell(5, 6, stonewick::Border)
+                                       .Cell(21, 21, stonewick::HardBrick));
     board().View().repaint(QRect(64, 80, 40, 40));
     QCOMPARE(CellOf(board().View().Backbuffer(), 5, 6), tile(stonewick::Border));
     CompareBoardWithTileLayer(board().View().grab().toImage());
@@ -372,7 +373,7 @@ class MainWindowTest : public QObject {
 
  private:
   MainWindow& board() { return program->mainWindow; }
-  stonewick::Game& game() { return testing::GameOf(program->session); }
+  const stonewick::PlayState& game() { return program->session.game(); }
   const TimerSchedule& timers() { return program->session.Timers(); }
   const QImage& tile(int code) {
     return program->tileSet.imageList[static_cast<std::size_t>(code)];

@@ -8,8 +8,9 @@
 #include <QTimer>
 #include <memory>
 
+#include "game/game_steps.h"
 #include "session/watch_status.h"
-#include "tests/support/session_access.h"
+#include "tests/support/position_builder.h"
 #include "ui/clock_text.h"
 #include "ui/key_codes.h"
 #include "ui/program.h"
@@ -52,10 +53,11 @@ class QtFrontEndTest : public QObject {
   }
 
   void drawnCellShowsTheBoardsCodeAndUnknownCodesAndCellsAreIgnored() {
-    game().SetCell(3, 4, stonewick::Border);
+    GameSteps(testing::GameOf(program->session)).SetCell(3, 4, stonewick::Border);
     QCOMPARE(Cell(3, 4), tile(stonewick::Border));
     for (const std::int32_t unknown : {39, -1}) {
-      game().board.tiles[3][4] = unknown;
+      testing::Put(program->session,
+                   testing::PositionBuilder(program->session).Cell(3, 4, unknown));
       host().DrawCell(3, 4, unknown);
       QCOMPARE(Cell(3, 4), tile(stonewick::Border));
     }
@@ -144,7 +146,7 @@ class QtFrontEndTest : public QObject {
     }
     return nullptr;
   }
-  Game& game() { return testing::GameOf(program->session); }
+  const PlayState& game() { return program->session.game(); }
   MainWindow& board() { return program->mainWindow; }
   QImage tile(int code) { return program->tileSet.imageList[static_cast<std::size_t>(code)]; }
   QImage Cell(int col, int row) {

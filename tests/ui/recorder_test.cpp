@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "modal_answer.h"
-#include "tests/support/session_access.h"
+#include "tests/support/position_builder.h"
 #include "ui/program.h"
 
 using namespace stonewick;
@@ -94,7 +94,7 @@ class RecorderTest : public QObject {
     QCoreApplication::postEvent(&board().View(),
                                 new QKeyEvent(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier));
     board().RunCommand(MenuCommand::Cheat);
-    QCOMPARE(testing::GameOf(program->session).playerCol, 9);
+    QCOMPARE(program->session.game().playerCol, 9);
     board().RunCommand(MenuCommand::Exit);
     QCOMPARE(RecordedLines(path),
              std::vector<std::string>({"manual", "menu cheat", ">1 key 37", "#~", "dump",
@@ -121,8 +121,8 @@ class RecorderTest : public QObject {
 
   void answerNoToPlayingAgainEndsTheRecordingWithThatKey() {
     Show(true);
-    testing::GameOf(program->session).powers = 0;
-    testing::GameOf(program->session).board.tiles[9][10] = stonewick::Bad;
+    testing::Put(program->session,
+                 testing::PositionBuilder(program->session).Powers(0).Cell(9, 10, stonewick::Bad));
     // A slow tick comes while the question is open, at the key's first yield point.
     const auto seen = AnswerNextBox([this](QMessageBox& box) {
       board().Deliver(TimerTick{GameTimer::Slow});
@@ -156,7 +156,7 @@ class RecorderTest : public QObject {
              "stonewick: stopped recording to " + pipePath +
                  ": Broken pipe; the game goes on without recording\n");
     QTest::keyClick(&board().View(), Qt::Key_Left);
-    QCOMPARE(testing::GameOf(program->session).playerCol, 8);
+    QCOMPARE(program->session.game().playerCol, 8);
     QCOMPARE(ErrorOutput([&] { board().RunCommand(MenuCommand::Exit); }), std::string());
   }
 

@@ -79,7 +79,7 @@ class TranslationsTest : public QObject {
     program.mainWindow.Command(MenuCommand::Pause).trigger();
     QCOMPARE(program.mainWindow.Command(MenuCommand::Pause).text(), QString("&Weiter"));
     // What the dump and the checkpoints describe stays in the game's own words.
-    const std::string dump = DumpText(testing::GameOf(program.session), program.session.Shown());
+    const std::string dump = DumpText(program.session.game(), program.session.Shown());
     QVERIFY(dump.find("label1 Powers : 1\n") != std::string::npos);
     QVERIFY(dump.find("&Resume") != std::string::npos);
 

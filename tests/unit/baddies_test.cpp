@@ -14,9 +14,9 @@ class BaddiesTest : public GameTest {
  protected:
   BaddiesTest() {
     ClearBoard();
-    game.kills = 0;
+    Put(Position().Kills(0));
   }
-  void Seed(std::uint32_t seed) { game.random.randomSeed = seed; }
+  void Seed(std::uint32_t seed) { Put(Position().Seed(seed)); }
   // The seed after `steps` more draws from `seed`.
   static std::uint32_t After(std::uint32_t seed, int steps) {
     Draws d{seed};
@@ -28,57 +28,57 @@ class BaddiesTest : public GameTest {
 };
 
 TEST_F(BaddiesTest, SpawnedBadBaddieStandsOnTheCellsCode) {
-  game.nextTrailId = 3;
+  Put(Position().NextTrailId(3));
   Fill(5, 5, {{0, 0}}, SoftBrick);
-  game.SpawnBaddie(5, 5, BaddieKind::Bad);
+  steps.SpawnBaddie(5, 5, BaddieKind::Bad);
   EXPECT_EQ(At(5, 5), Bad);
-  EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"5 5 0 0 B 0 5 3"}));
-  EXPECT_EQ(game.nextTrailId, 3);
+  EXPECT_EQ(BaddiesIn(game.State().badQueue), (std::vector<std::string>{"5 5 0 0 B 0 5 3"}));
+  EXPECT_EQ(game.State().nextTrailId, 3);
   EXPECT_EQ(Label(5), "At large : 1");
   EXPECT_EQ(Label(6), "Ivl 600");
 }
 
 TEST_F(BaddiesTest, SpawnedVeryBadBaddieStandsOnBlankWhateverTheCellHeld) {
-  game.nextTrailId = 3;
+  Put(Position().NextTrailId(3));
   Fill(5, 5, {{0, 0}}, HardBrick);
-  game.SpawnBaddie(5, 5, BaddieKind::VeryBad);
+  steps.SpawnBaddie(5, 5, BaddieKind::VeryBad);
   EXPECT_EQ(At(5, 5), VeryBad);
-  EXPECT_EQ(BaddiesIn(game.veryBadQueue), (std::vector<std::string>{"5 5 0 0 S 0 0 3"}));
-  EXPECT_EQ(game.badQueue.count(), 0);
+  EXPECT_EQ(BaddiesIn(game.State().veryBadQueue), (std::vector<std::string>{"5 5 0 0 S 0 0 3"}));
+  EXPECT_EQ(game.State().badQueue.count(), 0);
   EXPECT_EQ(Label(5), "At large : 1");
 }
 
 TEST_F(BaddiesTest, SecondBaddieOnTheSameCellStandsOnTheFirst) {
-  game.SpawnBaddie(5, 5, BaddieKind::Bad);
-  game.SpawnBaddie(5, 5, BaddieKind::Bad);
-  EXPECT_EQ(BaddiesIn(game.badQueue),
+  steps.SpawnBaddie(5, 5, BaddieKind::Bad);
+  steps.SpawnBaddie(5, 5, BaddieKind::Bad);
+  EXPECT_EQ(BaddiesIn(game.State().badQueue),
             (std::vector<std::string>{"5 5 0 0 B 0 0 0", "5 5 0 0 B 0 7 0"}));
 }
 
 TEST_F(BaddiesTest, FreshBadBaddieNeverGoesStraightOn) {
-  game.SpawnBaddie(10, 10, BaddieKind::Bad);
+  steps.SpawnBaddie(10, 10, BaddieKind::Bad);
   Seed(0);  // Percent 0, but straight on is its own cell; then the first of four: east
-  game.BadStep();
-  EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"11 10 1 0 B 1 0 0"}));
+  steps.BadStep();
+  EXPECT_EQ(BaddiesIn(game.State().badQueue), (std::vector<std::string>{"11 10 1 0 B 1 0 0"}));
   EXPECT_EQ(At(11, 10), Bad);
   EXPECT_EQ(At(10, 10), Dirt);
-  EXPECT_EQ(game.random.randomSeed, After(0, 2));
+  EXPECT_EQ(game.State().random.randomSeed, After(0, 2));
 }
 
 TEST_F(BaddiesTest, ChoiceNumbersTheNeighboursEastWestSouthNorth) {
-  game.SpawnBaddie(10, 10, BaddieKind::Bad);
+  steps.SpawnBaddie(10, 10, BaddieKind::Bad);
   Seed(24);  // Percent 76, then the fourth of four: north
-  game.BadStep();
-  EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"10 9 0 -1 B 1 0 0"}));
-  EXPECT_EQ(game.random.randomSeed, After(24, 2));
+  steps.BadStep();
+  EXPECT_EQ(BaddiesIn(game.State().badQueue), (std::vector<std::string>{"10 9 0 -1 B 1 0 0"}));
+  EXPECT_EQ(game.State().random.randomSeed, After(24, 2));
 }
 
 TEST_F(BaddiesTest, BadBaddieGoesStraightOnBelowSeventy) {
   QueueBad(MakeBaddie(10, 10, -1, 0, BaddieKind::Bad, Blank));
   Seed(22);  // Percent 69
-  game.BadStep();
-  EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"9 10 -1 0 B 1 0 0"}));
-  EXPECT_EQ(game.random.randomSeed, After(22, 1));
+  steps.BadStep();
+  EXPECT_EQ(BaddiesIn(game.State().badQueue), (std::vector<std::string>{"9 10 -1 0 B 1 0 0"}));
+  EXPECT_EQ(game.State().random.randomSeed, After(22, 1));
 }
 
 TEST_F(BaddiesTest, BadBaddieTurnsAtSeventyOrMore) {
@@ -88,27 +88,28 @@ TEST_F(BaddiesTest, BadBaddieTurnsAtSeventyOrMore) {
   ASSERT_EQ(d.Percent(), 70);
   const int pick = d.Between(1, 4);
   const std::array<std::string, 4> dest = {"11 10 1 0", "9 10 -1 0", "10 11 0 1", "10 9 0 -1"};
-  game.BadStep();
-  EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{dest[pick - 1] + " B 1 0 0"}));
-  EXPECT_EQ(game.random.randomSeed, d.seed);
+  steps.BadStep();
+  EXPECT_EQ(BaddiesIn(game.State().badQueue),
+            (std::vector<std::string>{dest[pick - 1] + " B 1 0 0"}));
+  EXPECT_EQ(game.State().random.randomSeed, d.seed);
 }
 
 TEST_F(BaddiesTest, BlockedStraightOnChoosesAmongTheFreeNeighboursInOrder) {
   QueueBad(MakeBaddie(10, 10, -1, 0, BaddieKind::Bad, Blank));
   Fill(10, 10, {{-1, 0}}, HardBrick);
   Seed(1);  // Percent 3, then the third of east, south, north
-  game.BadStep();
-  EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"10 9 0 -1 B 1 0 0"}));
-  EXPECT_EQ(game.random.randomSeed, After(1, 2));
+  steps.BadStep();
+  EXPECT_EQ(BaddiesIn(game.State().badQueue), (std::vector<std::string>{"10 9 0 -1 B 1 0 0"}));
+  EXPECT_EQ(game.State().random.randomSeed, After(1, 2));
 }
 
 TEST_F(BaddiesTest, OnlyOneFreeNeighbourDrawsOnlyThePercent) {
   QueueBad(MakeBaddie(10, 10, 0, 1, BaddieKind::Bad, Blank));
   Fill(10, 10, {{1, 0}, {-1, 0}, {0, 1}}, Remains);
   Seed(5);
-  game.BadStep();
-  EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"10 9 0 -1 B 1 0 0"}));
-  EXPECT_EQ(game.random.randomSeed, After(5, 1));
+  steps.BadStep();
+  EXPECT_EQ(BaddiesIn(game.State().badQueue), (std::vector<std::string>{"10 9 0 -1 B 1 0 0"}));
+  EXPECT_EQ(game.State().random.randomSeed, After(5, 1));
 }
 
 TEST_F(BaddiesTest, LeftBehindCyclesTheFloor) {
@@ -121,7 +122,7 @@ TEST_F(BaddiesTest, LeftBehindCyclesTheFloor) {
     ClearBoard();
     QueueBad(MakeBaddie(10, 10, 1, 0, BaddieKind::Bad, under));
     Seed(0);  // Percent 0: straight on to the east
-    game.BadStep();
+    steps.BadStep();
     EXPECT_EQ(At(10, 10), left) << under;
     EXPECT_EQ(At(11, 10), Bad);
   }
@@ -133,8 +134,8 @@ TEST_F(BaddiesTest, BaddieStandsOnWhatTheCellHeldAfterTheLeaving) {
     Fill(11, 10, {{0, 0}}, floor);
     QueueBad(MakeBaddie(10, 10, 1, 0, BaddieKind::Bad, Blank));
     Seed(0);
-    game.BadStep();
-    EXPECT_EQ(BaddiesIn(game.badQueue),
+    steps.BadStep();
+    EXPECT_EQ(BaddiesIn(game.State().badQueue),
               (std::vector<std::string>{"11 10 1 0 B 1 " + std::to_string(floor) + " 0"}));
   }
 }
@@ -142,9 +143,9 @@ TEST_F(BaddiesTest, BaddieStandsOnWhatTheCellHeldAfterTheLeaving) {
 TEST_F(BaddiesTest, BadBaddieFloorIsBlankPlayerSoftBrickAndDirt) {
   const Baddie b = MakeBaddie(10, 10, 0, 0, BaddieKind::Bad, Blank);
   for (std::int32_t code = 0; code < kCellCodeCount; ++code) {
-    game.board.tiles[11][10] = code;
+    Put(Position().Cell(11, 10, code));
     const bool floor = code <= 5 || code == Dirt || (code >= 34 && code <= 37);
-    EXPECT_EQ(game.CanStepOnto(b, 11, 10), floor) << code;
+    EXPECT_EQ(steps.CanStepOnto(b, 11, 10), floor) << code;
   }
 }
 
@@ -152,24 +153,22 @@ TEST_F(BaddiesTest, VeryBadBaddieMayAlsoStepOntoAHardBrickNotOnItsTrail) {
   const Baddie s = MakeBaddie(10, 10, 0, 0, BaddieKind::VeryBad, Blank, 2);
   const Baddie b = MakeBaddie(10, 10, 0, 0, BaddieKind::Bad, Blank, 2);
   Fill(11, 10, {{0, 0}}, HardBrick);
-  EXPECT_TRUE(game.CanStepOnto(s, 11, 10));
-  EXPECT_FALSE(game.CanStepOnto(b, 11, 10));
-  game.board.marks[11][10] = 2;
-  EXPECT_FALSE(game.CanStepOnto(s, 11, 10));
-  game.board.tiles[11][10] = NestNW;
-  game.board.marks[11][10] = 0;
-  EXPECT_FALSE(game.CanStepOnto(s, 11, 10));
+  EXPECT_TRUE(steps.CanStepOnto(s, 11, 10));
+  EXPECT_FALSE(steps.CanStepOnto(b, 11, 10));
+  Put(Position().Mark(11, 10, 2));
+  EXPECT_FALSE(steps.CanStepOnto(s, 11, 10));
+  Put(Position().Cell(11, 10, NestNW).Mark(11, 10, 0));
+  EXPECT_FALSE(steps.CanStepOnto(s, 11, 10));
 }
 
 TEST_F(BaddiesTest, CrawlIsOntoWallCellsNotCarryingTheTrailId) {
   for (std::int32_t code = 0; code < kCellCodeCount; ++code) {
-    game.board.tiles[11][10] = code;
-    game.board.marks[11][10] = 0;
+    Put(Position().Cell(11, 10, code).Mark(11, 10, 0));
     const bool wall = code == HardBrick || (code >= 9 && code <= 12) ||
                       (code >= 15 && code <= 26) || (code >= 28 && code <= 31) || code == 38;
-    EXPECT_EQ(game.CanCrawlOnto(11, 10, 1), wall) << code;
-    game.board.marks[11][10] = 1;
-    EXPECT_FALSE(game.CanCrawlOnto(11, 10, 1)) << code;
+    EXPECT_EQ(steps.CanCrawlOnto(11, 10, 1), wall) << code;
+    Put(Position().Mark(11, 10, 1));
+    EXPECT_FALSE(steps.CanCrawlOnto(11, 10, 1)) << code;
   }
 }
 
@@ -179,56 +178,56 @@ TEST_F(BaddiesTest, WalledInBadBaddieDiesLeavingFreshRemains) {
   Fill(10, 10, {{-1, 0}}, NestSE);
   Fill(10, 10, {{0, 1}}, RemainsCooling);
   Fill(10, 10, {{0, -1}}, HardBrick);
-  game.board.marks[10][10] = 7;
+  Put(Position().Mark(10, 10, 7));
   Seed(9);
-  game.BadStep();
+  steps.BadStep();
   EXPECT_EQ(At(10, 10), Remains);
   EXPECT_EQ(MarkAt(10, 10), 0);
-  EXPECT_EQ(game.kills, 1);
+  EXPECT_EQ(game.State().kills, 1);
   EXPECT_EQ(Label(4), "Kills : 1");
-  EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"11 10 0 0 B 0 0 0"}));
+  EXPECT_EQ(BaddiesIn(game.State().badQueue), (std::vector<std::string>{"11 10 0 0 B 0 0 0"}));
   EXPECT_EQ(Label(5), "At large : 1");
-  EXPECT_EQ(game.random.randomSeed, After(9, 1));
+  EXPECT_EQ(game.State().random.randomSeed, After(9, 1));
   EXPECT_EQ(Said(), "");
 }
 
 TEST_F(BaddiesTest, LastBadBaddieDyingClearsTheLevelEvenWithVeryBadOnesLeft) {
-  game.SpawnBaddie(15, 15, BaddieKind::VeryBad);
+  steps.SpawnBaddie(15, 15, BaddieKind::VeryBad);
   QueueBad(MakeBaddie(10, 10, 0, 0, BaddieKind::Bad, Blank));
   Fill(10, 10, {{1, 0}, {-1, 0}, {0, 1}, {0, -1}}, HardBrick);
-  game.StartPlay();
-  host.skipEnabled = false;
-  game.BadStep();
+  steps.StartPlay();
+  host.skipShown.reset();
+  steps.BadStep();
   EXPECT_EQ(Said(), InfoLine(kLevelClearedMessage));
-  EXPECT_EQ(game.state, GameState::LevelCleared);
+  EXPECT_EQ(game.State().state, GameState::LevelCleared);
   EXPECT_TRUE(TimersOff());
-  EXPECT_FALSE(game.running);
-  EXPECT_TRUE(host.skipEnabled);
+  EXPECT_FALSE(game.State().running);
+  EXPECT_EQ(host.skipShown, true);
   EXPECT_EQ(Label(5), "At large : 1");
 }
 
 TEST_F(BaddiesTest, BaddieEnteringThePlayersCellCatchesThePlayerOnce) {
   PlacePlayer(11, 10, PlayerUp);
-  game.AddPowers(1);
+  steps.AddPowers(1);
   QueueBad(MakeBaddie(10, 10, 1, 0, BaddieKind::Bad, Blank));
   Seed(0);
-  game.BadStep();
+  steps.BadStep();
   EXPECT_EQ(At(11, 10), BaddieOnTop);
-  EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"11 10 1 0 B 1 1 0"}));
+  EXPECT_EQ(BaddiesIn(game.State().badQueue), (std::vector<std::string>{"11 10 1 0 B 1 1 0"}));
   EXPECT_EQ(Said(), InfoLine(kSecondChanceMessage));
-  EXPECT_EQ(game.powers, 0);
-  EXPECT_EQ(game.playerCol, 11);
+  EXPECT_EQ(game.State().powers, 0);
+  EXPECT_EQ(game.State().playerCol, 11);
 }
 
 TEST_F(BaddiesTest, VeryBadBaddieReachingThePlayerStaysVeryBadInTheBadQueue) {
   PlacePlayer(11, 10, PoweredLeft);
   QueueVeryBad(MakeBaddie(10, 10, 0, 0, BaddieKind::VeryBad, Blank, 4));
   Fill(10, 10, {{-1, 0}, {0, 1}, {0, -1}}, Remains);
-  game.VeryBadStep();
+  steps.VeryBadStep();
   EXPECT_EQ(At(11, 10), BaddieOnTop);
   EXPECT_EQ(At(10, 10), Dirt);
-  EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"11 10 1 0 S 1 36 4"}));
-  EXPECT_EQ(game.veryBadQueue.count(), 0);
+  EXPECT_EQ(BaddiesIn(game.State().badQueue), (std::vector<std::string>{"11 10 1 0 S 1 36 4"}));
+  EXPECT_EQ(game.State().veryBadQueue.count(), 0);
   EXPECT_EQ(Said(), InfoLine(kSecondChanceMessage));
 }
 
@@ -236,7 +235,7 @@ TEST_F(BaddiesTest, BaddieLeavingThePlayersCellShowsThePlayerAgain) {
   PlacePlayer(11, 10, PlayerUp);
   QueueBad(MakeBaddie(11, 10, 1, 0, BaddieKind::Bad, PlayerUp), BaddieOnTop);
   Seed(0);
-  game.BadStep();
+  steps.BadStep();
   EXPECT_EQ(At(11, 10), PlayerUp);
   EXPECT_EQ(At(12, 10), Bad);
   EXPECT_EQ(Said(), "");
@@ -245,58 +244,58 @@ TEST_F(BaddiesTest, BaddieLeavingThePlayersCellShowsThePlayerAgain) {
 TEST_F(BaddiesTest, BaddieWhoseTileWasOverwrittenStillMovesFromItsRecord) {
   QueueBad(MakeBaddie(10, 10, 1, 0, BaddieKind::Bad, Blank), SoftBrick);
   Seed(0);
-  game.BadStep();
+  steps.BadStep();
   EXPECT_EQ(At(10, 10), Dirt);
   EXPECT_EQ(At(11, 10), Bad);
 }
 
 TEST_F(BaddiesTest, VeryBadBaddieCrawlsOntoTheOnlyWallWithoutADraw) {
-  game.nextTrailId = 1;
-  game.SpawnBaddie(10, 10, BaddieKind::VeryBad);
+  Put(Position().NextTrailId(1));
+  steps.SpawnBaddie(10, 10, BaddieKind::VeryBad);
   Fill(10, 10, {{1, 0}}, HardBrick);
   Seed(77);
-  game.VeryBadStep();
+  steps.VeryBadStep();
   EXPECT_EQ(At(10, 10), Blank);
   EXPECT_EQ(At(11, 10), BaddieOnTop);
   EXPECT_EQ(MarkAt(11, 10), 1);
-  EXPECT_EQ(BaddiesIn(game.veryBadQueue), (std::vector<std::string>{"11 10 0 0 S 1 6 1"}));
-  EXPECT_EQ(game.random.randomSeed, 77u);
+  EXPECT_EQ(BaddiesIn(game.State().veryBadQueue), (std::vector<std::string>{"11 10 0 0 S 1 6 1"}));
+  EXPECT_EQ(game.State().random.randomSeed, 77u);
 }
 
 TEST_F(BaddiesTest, CrawlChoosesAmongWallsAndMarksItsTrail) {
   QueueVeryBad(MakeBaddie(10, 10, 1, 0, BaddieKind::VeryBad, HardBrick, 5), BaddieOnTop);
   Fill(10, 10, {{1, 0}, {-1, 0}, {0, -1}}, HardBrick);
   Fill(10, 10, {{0, 1}}, Hatch2SW);
-  game.board.marks[11][10] = 5;  // crossed already: closed
-  Seed(16);                      // the second of west, south, north
+  Put(Position().Mark(11, 10, 5));  // crossed already: closed
+  Seed(16);                         // the second of west, south, north
   Draws d{16};
   ASSERT_EQ(d.Between(1, 3), 2);
-  game.VeryBadStep();
+  steps.VeryBadStep();
   EXPECT_EQ(At(10, 10), HardBrick);
   EXPECT_EQ(At(10, 11), BaddieOnTop);
   EXPECT_EQ(MarkAt(10, 11), 5);
-  EXPECT_EQ(BaddiesIn(game.veryBadQueue), (std::vector<std::string>{"10 11 1 0 S 1 22 5"}));
-  EXPECT_EQ(game.random.randomSeed, d.seed);
+  EXPECT_EQ(BaddiesIn(game.State().veryBadQueue), (std::vector<std::string>{"10 11 1 0 S 1 22 5"}));
+  EXPECT_EQ(game.State().random.randomSeed, d.seed);
 }
 
 TEST_F(BaddiesTest, VeryBadBaddieWithNoWallStepsDownAndTurnsBad) {
-  game.nextTrailId = 2;
-  game.SpawnBaddie(10, 10, BaddieKind::VeryBad);
+  Put(Position().NextTrailId(2));
+  steps.SpawnBaddie(10, 10, BaddieKind::VeryBad);
   Fill(10, 10, {{1, 0}, {0, 1}, {0, -1}}, Remains);
   Seed(8);
-  game.VeryBadStep();
+  steps.VeryBadStep();
   EXPECT_EQ(At(10, 10), Dirt);  // it stood on blank
   EXPECT_EQ(At(9, 10), Bad);
-  EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"9 10 -1 0 B 1 0 2"}));
-  EXPECT_EQ(game.veryBadQueue.count(), 0);
-  EXPECT_EQ(game.random.randomSeed, 8u);  // no Percent for a very bad baddie, one choice
+  EXPECT_EQ(BaddiesIn(game.State().badQueue), (std::vector<std::string>{"9 10 -1 0 B 1 0 2"}));
+  EXPECT_EQ(game.State().veryBadQueue.count(), 0);
+  EXPECT_EQ(game.State().random.randomSeed, 8u);  // no Percent for a very bad baddie, one choice
 }
 
 TEST_F(BaddiesTest, VeryBadBaddieLeavesTheWallItStoodOnWhenItStepsDown) {
   QueueVeryBad(MakeBaddie(10, 10, 0, 0, BaddieKind::VeryBad, HardBrick, 3), BaddieOnTop);
-  game.board.marks[10][10] = 3;
+  Put(Position().Mark(10, 10, 3));
   Fill(10, 10, {{1, 0}, {0, 1}, {0, -1}}, Remains);
-  game.VeryBadStep();
+  steps.VeryBadStep();
   EXPECT_EQ(At(10, 10), HardBrick);
   EXPECT_EQ(MarkAt(10, 10), 3);
   EXPECT_EQ(At(9, 10), Bad);
@@ -305,25 +304,25 @@ TEST_F(BaddiesTest, VeryBadBaddieLeavesTheWallItStoodOnWhenItStepsDown) {
 TEST_F(BaddiesTest, VeryBadBaddieMovedOntoAHardBrickStaysVeryBad) {
   Fill(10, 10, {{1, 0}}, HardBrick);
   Fill(10, 10, {{-1, 0}, {0, 1}, {0, -1}}, Remains);
-  game.board.tiles[10][10] = VeryBad;
-  game.MoveBaddie(MakeBaddie(10, 10, 0, 0, BaddieKind::VeryBad, Blank, 1));
+  Put(Position().Cell(10, 10, VeryBad));
+  steps.MoveBaddie(MakeBaddie(10, 10, 0, 0, BaddieKind::VeryBad, Blank, 1));
   EXPECT_EQ(At(11, 10), BaddieOnTop);
   EXPECT_EQ(At(10, 10), Dirt);
-  EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"11 10 1 0 S 1 6 1"}));
+  EXPECT_EQ(BaddiesIn(game.State().badQueue), (std::vector<std::string>{"11 10 1 0 S 1 6 1"}));
 }
 
 TEST_F(BaddiesTest, StuckVeryBadBaddieTakesAFreshTrailIdAndWaits) {
-  game.nextTrailId = 7;
+  Put(Position().NextTrailId(7));
   QueueVeryBad(MakeBaddie(10, 10, 0, 0, BaddieKind::VeryBad, Blank, 7));
   Fill(10, 10, {{1, 0}, {-1, 0}, {0, 1}}, Remains);
   Fill(10, 10, {{0, -1}}, HardBrick);
-  game.board.marks[10][9] = 7;
+  Put(Position().Mark(10, 9, 7));
   Forget();
-  game.VeryBadStep();
-  EXPECT_EQ(game.nextTrailId, 8);
-  EXPECT_EQ(BaddiesIn(game.veryBadQueue), (std::vector<std::string>{"10 10 0 0 S 0 0 8"}));
+  steps.VeryBadStep();
+  EXPECT_EQ(game.State().nextTrailId, 8);
+  EXPECT_EQ(BaddiesIn(game.State().veryBadQueue), (std::vector<std::string>{"10 10 0 0 S 0 0 8"}));
   EXPECT_TRUE(host.drawn.empty());
-  game.VeryBadStep();  // its old trail is open to it again
+  steps.VeryBadStep();  // its old trail is open to it again
   EXPECT_EQ(At(10, 9), BaddieOnTop);
   EXPECT_EQ(MarkAt(10, 9), 8);
 }
@@ -331,40 +330,40 @@ TEST_F(BaddiesTest, StuckVeryBadBaddieTakesAFreshTrailIdAndWaits) {
 TEST_F(BaddiesTest, VeryBadStepTreatsAnOverwrittenTileAsBlankUnderneath) {
   QueueVeryBad(MakeBaddie(10, 10, 0, 0, BaddieKind::VeryBad, HardBrick, 1), Dirt);
   Fill(10, 10, {{1, 0}}, HardBrick);
-  game.VeryBadStep();
+  steps.VeryBadStep();
   EXPECT_EQ(At(10, 10), Blank);
   EXPECT_EQ(At(11, 10), BaddieOnTop);
 }
 
 TEST_F(BaddiesTest, NestMatesShareOneTrail) {
-  game.nextTrailId = 4;
-  game.SpawnBaddie(10, 10, BaddieKind::VeryBad);
-  game.SpawnBaddie(12, 10, BaddieKind::VeryBad);
+  Put(Position().NextTrailId(4));
+  steps.SpawnBaddie(10, 10, BaddieKind::VeryBad);
+  steps.SpawnBaddie(12, 10, BaddieKind::VeryBad);
   Fill(11, 10, {{0, 0}}, HardBrick);
   Fill(10, 10, {{0, 1}, {0, -1}}, Remains);
   Fill(12, 10, {{1, 0}, {0, 1}, {0, -1}}, Remains);
-  game.VeryBadStep();  // the first crawls onto (11, 10) and marks it 4
+  steps.VeryBadStep();  // the first crawls onto (11, 10) and marks it 4
   ASSERT_EQ(MarkAt(11, 10), 4);
-  game.board.tiles[11][10] = HardBrick;  // as if it had gone on
-  game.VeryBadStep();                    // the second may not cross the mark: it is stuck
+  Put(Position().Cell(11, 10, HardBrick));  // as if it had gone on
+  steps.VeryBadStep();                      // the second may not cross the mark: it is stuck
   EXPECT_EQ(At(12, 10), VeryBad);
-  EXPECT_EQ(game.nextTrailId, 5);
+  EXPECT_EQ(game.State().nextTrailId, 5);
 }
 
 TEST_F(BaddiesTest, StepsOnEmptyQueuesChangeNothing) {
-  const Board::Layer before = game.board.tiles;
+  const Board::Layer before = game.State().board.tiles;
   Seed(3);
-  game.BadStep();
-  game.VeryBadStep();
-  EXPECT_EQ(game.board.tiles, before);
-  EXPECT_EQ(game.random.randomSeed, 3u);
+  steps.BadStep();
+  steps.VeryBadStep();
+  EXPECT_EQ(game.State().board.tiles, before);
+  EXPECT_EQ(game.State().random.randomSeed, 3u);
 }
 
 TEST_F(GameTest, LevelOneBaddiesFirstSixMovesAreFixed) {
   for (int i = 0; i < 6; ++i) {
-    game.BadStepTick();
+    steps.BadStepTick();
   }
-  EXPECT_EQ(BaddiesIn(game.badQueue),
+  EXPECT_EQ(BaddiesIn(game.State().badQueue),
             (std::vector<std::string>{"2 12 1 0 B 3 0 0", "16 8 0 1 B 3 5 0"}));
   EXPECT_EQ(At(3, 12), Blank);
   EXPECT_EQ(At(2, 12), Bad);
@@ -373,7 +372,7 @@ TEST_F(GameTest, LevelOneBaddiesFirstSixMovesAreFixed) {
   EXPECT_EQ(At(16, 6), Blank);
   EXPECT_EQ(At(16, 7), Dirt);
   EXPECT_EQ(At(16, 8), Bad);
-  EXPECT_EQ(game.random.randomSeed, 251970292u);
+  EXPECT_EQ(game.State().random.randomSeed, 251970292u);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// Shared set-up for the rules tests: a game at the program's starting point on a headless
-// host that also notes draws and pauses, helpers for hand-built boards, and a separate
-// copy of the generator that says which numbers the rules must draw.
+// Shared set-up for the rules tests: a session's game at the program's starting point on a
+// screen-less front end that also notes draws and pauses, helpers for hand-built boards, and a
+// separate copy of the generator that says which numbers the rules must draw.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,9 +14,13 @@
 #include <vector>
 
 #include "game/game.h"
+#include "game/game_steps.h"
 #include "lib/play_clock.h"
-#include "session/scripted_clock.h"
+#include "session/session.h"
 #include "session/timer_schedule.h"
+#include "tests/support/position_builder.h"
+#include "tests/support/rules_front_end.h"
+#include "tests/support/session_access.h"
 
 namespace stonewick::testing {
 
@@ -37,75 +41,6 @@ struct Draws {
     return lo + static_cast<int>(Below(static_cast<std::uint32_t>(hi - lo + 1)));
   }
   int Percent() { return Between(0, 100); }
-};
-
-struct Drawn {
-  int col;
-  int row;
-  std::int32_t code;
-};
-
-// A host for the rules alone, as the replay prints them: virtual time, the three timers'
-// schedule, labels kept as text, boxes that print and take queued answers, and every cell
-// drawn and every pause asked for noted.
-class RecordingHost : public Host, public ScriptedClock {
- public:
-  explicit RecordingHost(std::ostream& out_) : out(out_) {
-    std::copy(kInitialLabelCaptions.begin(), kInitialLabelCaptions.end(), labels.begin());
-  }
-  void DrawCell(int col, int row, std::int32_t code) override { drawn.push_back({col, row, code}); }
-  void ShowReadout(Readout readout, const std::string& text) override {
-    labels[static_cast<std::size_t>(readout)] = text;
-  }
-  void RunPendingEvents() override {}
-  void ShowMessage(const std::string& message) override {
-    if (!closed) {
-      out << "info \"" << message << "\"\n";
-    }
-  }
-  char AskYesNoCancel(const std::string& message) override {
-    if (closed) {
-      return ' ';
-    }
-    const char answer = TakeAnswer();
-    out << "confirm \"" << message << "\" " << AnswerWord(answer) << '\n';
-    return answer;
-  }
-  void SetTimersRunning(bool running) override { timers.SetRunning(running, nowMs); }
-  void SetBadStepInterval(std::int32_t ms) override { timers.SetBadStepInterval(ms, nowMs); }
-  double Now() override { return Days(); }
-  std::uint32_t ClockReading() override { return TakeReading(); }
-  void PauseMs(std::int32_t ms) override { pauses.push_back(ms); }
-  void ShowPauseCommand(const std::string& caption) override { pauseCaption = caption; }
-  void EnableSkipCommand(bool enabled) override { skipEnabled = enabled; }
-  void CloseMainWindow() override {
-    if (!closed) {
-      out << "closed\n";
-    }
-    closed = true;
-  }
-  void ShowInstructions(int) override {}
-  void ShowAbout() override {}
-
-  // The codes drawn at one cell, oldest first.
-  std::vector<std::int32_t> DrawnAt(int col, int row) const {
-    std::vector<std::int32_t> codes;
-    for (const Drawn& d : drawn) {
-      if (d.col == col && d.row == row) {
-        codes.push_back(d.code);
-      }
-    }
-    return codes;
-  }
-
-  std::ostream& out;
-  TimerSchedule timers;
-  std::array<std::string, kReadoutCount> labels;  // by Readout
-  std::string pauseCaption = kPauseCaption;
-  bool skipEnabled = true;
-  bool closed = false;
-  std::vector<Drawn> drawn;
-  std::vector<std::int32_t> pauses;
 };
 
 // Level 1 as every game lays it out: # border, o soft brick, . blank, H hard brick,
@@ -183,61 +118,37 @@ inline std::string ConfirmLine(const char* message, const char* answer) {
   return std::string("confirm \"") + message + "\" " + answer + "\n";
 }
 
-// A game as the program stands once its main window is shown: level 1, Ready, timers off.
+// A game as the program stands once its main window is shown: level 1, Ready, timers off. It
+// is a session's, on a screen-less front end; positions are built with Position and Put, the
+// state is read with game.State(), and single steps run through `steps`.
 class GameTest : public ::testing::Test {
  protected:
-  GameTest() {
-    game.GiveFirstPower();
-    game.LayOutFirstLevel();
-  }
+  GameTest() { session.Start(); }
+
+  // The game's state as it stands, to be changed and put back with Put.
+  PositionBuilder Position() const { return PositionBuilder(game.State()); }
+  void Put(const PositionBuilder& position) { game.Restore(position.Build()); }
 
   // An empty board for hand-built positions: the border ring, `floor` inside, marks 0,
   // no player and every work queue empty. Counters and the generator are left alone.
-  void ClearBoard(std::int32_t floor = Blank) {
-    game.ClearBaddieQueues();
-    game.hardenQueue.Clear();
-    game.smashQueue.Clear();
-    game.hatchQueue.Clear();
-    for (int col = 0; col < kBoardSize; ++col) {
-      for (int row = 0; row < kBoardSize; ++row) {
-        const bool ring = col == 0 || row == 0 || col == kBoardSize - 1 || row == kBoardSize - 1;
-        game.board.tiles[col][row] = ring ? std::int32_t{Border} : floor;
-        game.board.marks[col][row] = 0;
-      }
-    }
-    game.playerCol = 0;
-    game.playerRow = 0;
-  }
-
-  void PlacePlayer(int col, int row, std::int32_t code) {
-    game.board.tiles[col][row] = code;
-    game.playerCol = col;
-    game.playerRow = row;
-  }
-
+  void ClearBoard(std::int32_t floor = Blank) { Put(Position().EmptyBoard(floor)); }
+  void PlacePlayer(int col, int row, std::int32_t code) { Put(Position().Player(col, row, code)); }
   // Puts a baddie's tile on the board and its record at the back of the bad queue.
-  void QueueBad(const Baddie& b, std::int32_t tile = Bad) {
-    game.board.tiles[b.col][b.row] = tile;
-    game.badQueue.Add(b);
-  }
+  void QueueBad(const Baddie& b, std::int32_t tile = Bad) { Put(Position().Bad(b, tile)); }
   void QueueVeryBad(const Baddie& b, std::int32_t tile = VeryBad) {
-    game.board.tiles[b.col][b.row] = tile;
-    game.veryBadQueue.Add(b);
+    Put(Position().VeryBad(b, tile));
   }
-
   void Fill(int col, int row, std::initializer_list<std::array<int, 2>> offsets,
             std::int32_t code) {
-    for (const auto& o : offsets) {
-      game.board.tiles[col + o[0]][row + o[1]] = code;
-    }
+    Put(Position().Cells(col, row, offsets, code));
   }
 
-  std::int32_t At(int col, int row) const { return game.board.tiles[col][row]; }
-  std::int32_t MarkAt(int col, int row) const { return game.board.marks[col][row]; }
+  std::int32_t At(int col, int row) const { return game.State().board.tiles[col][row]; }
+  std::int32_t MarkAt(int col, int row) const { return game.State().board.marks[col][row]; }
 
   int CountTiles(std::int32_t code) const {
     int n = 0;
-    for (const auto& column : game.board.tiles) {
+    for (const auto& column : game.State().board.tiles) {
       for (std::int32_t c : column) {
         n += c == code ? 1 : 0;
       }
@@ -245,9 +156,10 @@ class GameTest : public ::testing::Test {
     return n;
   }
 
-  const std::string& Label(int n) const { return host.labels[n - 1]; }
-  bool TimersOn() const { return host.timers.AllEnabled(); }
-  bool TimersOff() const { return host.timers.NoneEnabled(); }
+  std::string Label(int n) const { return session.Shown().labels[n - 1]; }
+  const TimerSchedule& Timers() const { return session.Timers(); }
+  bool TimersOn() const { return Timers().AllEnabled(); }
+  bool TimersOff() const { return Timers().NoneEnabled(); }
   std::string Said() const { return out.str(); }
   void Forget() {
     out.str("");
@@ -256,8 +168,10 @@ class GameTest : public ::testing::Test {
   }
 
   std::ostringstream out;
-  RecordingHost host{out};
-  Game game{host};
+  RulesFrontEnd host{out};
+  Session session{host};
+  Game& game = GameOf(session);
+  GameSteps steps{game};
 };
 
 }  // namespace stonewick::testing

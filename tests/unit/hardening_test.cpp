@@ -24,36 +24,36 @@ class HardeningTest : public GameTest {
 TEST_F(HardeningTest, SoftNeighboursAreQueuedEastWestSouthNorth) {
   Fill(10, 10, {{0, 0}}, HardBrick);
   Fill(10, 10, {{0, -1}, {0, 1}, {-1, 0}, {1, 0}}, SoftBrick);
-  game.slowTicks = 3;
-  game.QueueSoftNeighbours(10, 10);
-  EXPECT_EQ(BricksIn(game.hardenQueue),
+  Put(Position().SlowTicks(3));
+  steps.QueueSoftNeighbours(10, 10);
+  EXPECT_EQ(BricksIn(game.State().hardenQueue),
             (std::vector<std::string>{"11 10 3", "9 10 3", "10 11 3", "10 9 3"}));
 }
 
 TEST_F(HardeningTest, OneQueuedBrickHardensPerStepInQueueOrder) {
   Fill(10, 10, {{0, 0}}, HardBrick);
   Fill(10, 10, {{0, -1}, {0, 1}, {-1, 0}, {1, 0}}, SoftBrick);
-  game.QueueSoftNeighbours(10, 10);
+  steps.QueueSoftNeighbours(10, 10);
   const std::vector<std::array<int, 2>> order = {{11, 10}, {9, 10}, {10, 11}, {10, 9}};
   for (std::size_t step = 0; step < order.size(); ++step) {
-    game.HardeningStep();
+    steps.HardeningStep();
     for (std::size_t i = 0; i < order.size(); ++i) {
       EXPECT_EQ(At(order[i][0], order[i][1]), i <= step ? HardBrick : SoftBrick)
           << "step " << step << " brick " << i;
     }
   }
-  EXPECT_EQ(game.hardenQueue.count(), 0);
+  EXPECT_EQ(game.State().hardenQueue.count(), 0);
 }
 
 TEST_F(HardeningTest, PushedBrickAgainstAWallHardensAndTheLineFollowsOnePerTick) {
   PlacePlayer(2, 10, PlayerRight);
-  game.StartPlay();
+  steps.StartPlay();
   Fill(3, 10, {{0, 0}, {1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}}, SoftBrick);
   Fill(5, 10, {{0, 0}}, HardBrick);
-  game.KeyPressed(kKeySpace);  // the soft brick slides to (4, 10)
+  steps.KeyPressed(kKeySpace);  // the soft brick slides to (4, 10)
   ASSERT_EQ(At(4, 10), SoftBrick);
   for (int tick = 0; tick < 6; ++tick) {
-    game.MainTick();
+    steps.MainTick();
     for (int r = 10; r <= 15; ++r) {
       EXPECT_EQ(At(4, r), r - 10 <= tick ? HardBrick : SoftBrick) << "tick " << tick;
     }
@@ -62,74 +62,74 @@ TEST_F(HardeningTest, PushedBrickAgainstAWallHardensAndTheLineFollowsOnePerTick)
 
 TEST_F(HardeningTest, RecordOfAVanishedBrickIsDroppedButCostsItsStep) {
   Fill(10, 10, {{0, 0}, {2, 0}}, SoftBrick);
-  game.QueueHardening(10, 10);
-  game.QueueHardening(12, 10);
-  game.board.tiles[10][10] = Blank;
-  game.HardeningStep();
+  steps.QueueHardening(10, 10);
+  steps.QueueHardening(12, 10);
+  Put(Position().Cell(10, 10, Blank));
+  steps.HardeningStep();
   EXPECT_EQ(At(10, 10), Blank);
   EXPECT_EQ(At(12, 10), SoftBrick);
-  EXPECT_EQ(BricksIn(game.hardenQueue), (std::vector<std::string>{"12 10 0"}));
-  game.HardeningStep();
+  EXPECT_EQ(BricksIn(game.State().hardenQueue), (std::vector<std::string>{"12 10 0"}));
+  steps.HardeningStep();
   EXPECT_EQ(At(12, 10), HardBrick);
 }
 
 TEST_F(HardeningTest, BrickQueuedTwiceHardensOnceAndItsSecondRecordUsesAStep) {
   Fill(10, 10, {{0, 0}, {3, 0}}, SoftBrick);
-  game.QueueHardening(10, 10);
-  game.QueueHardening(10, 10);
-  game.QueueHardening(13, 10);
-  game.HardeningStep();
+  steps.QueueHardening(10, 10);
+  steps.QueueHardening(10, 10);
+  steps.QueueHardening(13, 10);
+  steps.HardeningStep();
   EXPECT_EQ(At(10, 10), HardBrick);
-  game.HardeningStep();
+  steps.HardeningStep();
   EXPECT_EQ(At(13, 10), SoftBrick);
-  game.HardeningStep();
+  steps.HardeningStep();
   EXPECT_EQ(At(13, 10), HardBrick);
 }
 
 TEST_F(HardeningTest, BaddieStandingOnASoftBrickKeepsItSoft) {
   Fill(10, 10, {{0, 0}}, SoftBrick);
-  game.SpawnBaddie(10, 10, BaddieKind::Bad);
-  game.QueueHardening(10, 10);
-  game.HardeningStep();
+  steps.SpawnBaddie(10, 10, BaddieKind::Bad);
+  steps.QueueHardening(10, 10);
+  steps.HardeningStep();
   EXPECT_EQ(At(10, 10), Bad);
-  EXPECT_EQ(game.hardenQueue.count(), 0);
+  EXPECT_EQ(game.State().hardenQueue.count(), 0);
 }
 
 TEST_F(HardeningTest, HardeningQueuesWhateverIsQueuedWithoutLooking) {
-  game.QueueHardening(0, 0);
-  game.QueueHardening(10, 10);
-  EXPECT_EQ(BricksIn(game.hardenQueue), (std::vector<std::string>{"0 0 0", "10 10 0"}));
-  game.HardeningStep();
-  game.HardeningStep();
-  game.HardeningStep();  // nothing left: nothing happens
+  steps.QueueHardening(0, 0);
+  steps.QueueHardening(10, 10);
+  EXPECT_EQ(BricksIn(game.State().hardenQueue), (std::vector<std::string>{"0 0 0", "10 10 0"}));
+  steps.HardeningStep();
+  steps.HardeningStep();
+  steps.HardeningStep();  // nothing left: nothing happens
   EXPECT_EQ(At(0, 0), Border);
   EXPECT_EQ(At(10, 10), Blank);
 }
 
 TEST_F(HardeningTest, LoneNestHitAtItsNorthWestTakesSixSmashSteps) {
   PutNest(10, 10);
-  game.AddPowers(1);
-  game.SmashAt(10, 10);
-  EXPECT_TRUE(game.smashing);
-  EXPECT_EQ(BricksIn(game.smashQueue), (std::vector<std::string>{"10 10 0"}));
+  steps.AddPowers(1);
+  steps.SmashAt(10, 10);
+  EXPECT_TRUE(game.State().smashing);
+  EXPECT_EQ(BricksIn(game.State().smashQueue), (std::vector<std::string>{"10 10 0"}));
 
-  game.SmashStep();
+  steps.SmashStep();
   EXPECT_EQ(At(10, 10), Blank);
-  EXPECT_EQ(BricksIn(game.smashQueue), (std::vector<std::string>{"11 10 0", "10 11 0"}));
-  game.SmashStep();
+  EXPECT_EQ(BricksIn(game.State().smashQueue), (std::vector<std::string>{"11 10 0", "10 11 0"}));
+  steps.SmashStep();
   EXPECT_EQ(At(11, 10), Blank);
-  EXPECT_EQ(BricksIn(game.smashQueue), (std::vector<std::string>{"10 11 0", "11 11 0"}));
-  game.SmashStep();
+  EXPECT_EQ(BricksIn(game.State().smashQueue), (std::vector<std::string>{"10 11 0", "11 11 0"}));
+  steps.SmashStep();
   EXPECT_EQ(At(10, 11), Blank);
-  EXPECT_EQ(BricksIn(game.smashQueue), (std::vector<std::string>{"11 11 0", "11 11 0"}));
-  game.SmashStep();
+  EXPECT_EQ(BricksIn(game.State().smashQueue), (std::vector<std::string>{"11 11 0", "11 11 0"}));
+  steps.SmashStep();
   EXPECT_EQ(At(11, 11), Blank);
-  EXPECT_EQ(BricksIn(game.smashQueue), (std::vector<std::string>{"11 11 0"}));
-  game.SmashStep();
-  EXPECT_EQ(game.smashQueue.count(), 0);
-  EXPECT_TRUE(game.smashing);
-  game.SmashStep();
-  EXPECT_FALSE(game.smashing);
+  EXPECT_EQ(BricksIn(game.State().smashQueue), (std::vector<std::string>{"11 11 0"}));
+  steps.SmashStep();
+  EXPECT_EQ(game.State().smashQueue.count(), 0);
+  EXPECT_TRUE(game.State().smashing);
+  steps.SmashStep();
+  EXPECT_FALSE(game.State().smashing);
 }
 
 TEST_F(HardeningTest, SmashSpreadsIntoATouchingNestAndStopsAtACoveredQuarter) {
@@ -137,12 +137,12 @@ TEST_F(HardeningTest, SmashSpreadsIntoATouchingNestAndStopsAtACoveredQuarter) {
   PutNest(7, 5);
   Fill(8, 6, {{0, 0}}, BaddieOnTop);
   Fill(5, 7, {{0, 0}}, HardBrick);
-  game.AddPowers(1);
-  game.SmashAt(6, 6);
-  for (int i = 0; i < 20 && game.smashing; ++i) {
-    game.SmashStep();
+  steps.AddPowers(1);
+  steps.SmashAt(6, 6);
+  for (int i = 0; i < 20 && game.State().smashing; ++i) {
+    steps.SmashStep();
   }
-  EXPECT_FALSE(game.smashing);
+  EXPECT_FALSE(game.State().smashing);
   for (int c = 5; c <= 8; ++c) {
     for (int r = 5; r <= 6; ++r) {
       EXPECT_EQ(At(c, r), c == 8 && r == 6 ? BaddieOnTop : Blank) << c << "," << r;
@@ -154,7 +154,7 @@ TEST_F(HardeningTest, SmashSpreadsIntoATouchingNestAndStopsAtACoveredQuarter) {
 TEST_F(HardeningTest, SmashAnimationShowsEveryCodeButNestNorthWestThenBlank) {
   Fill(3, 3, {{0, 0}}, SoftBrick);
   Forget();
-  game.SmashAnimation(3, 3);
+  steps.SmashAnimation(3, 3);
   std::vector<std::int32_t> expected;
   for (std::int32_t code = 1; code <= 37; ++code) {
     if (code != NestNW) {
@@ -171,31 +171,31 @@ TEST_F(HardeningTest, SmashAnimationShowsEveryCodeButNestNorthWestThenBlank) {
 TEST_F(HardeningTest, OnlyNestPartsOfAnyStageAreQueuedForSmashing) {
   int queued = 0;
   for (std::int32_t code = 0; code < kCellCodeCount; ++code) {
-    game.board.tiles[4][4] = code;
-    const int before = game.smashQueue.count();
-    game.QueueSmash(4, 4);
+    Put(Position().Cell(4, 4, code));
+    const int before = game.State().smashQueue.count();
+    steps.QueueSmash(4, 4);
     const bool nest =
         (code >= 9 && code <= 12) || (code >= 15 && code <= 26) || (code >= 28 && code <= 31);
-    EXPECT_EQ(game.smashQueue.count() - before, nest ? 1 : 0) << code;
-    queued += game.smashQueue.count() - before;
+    EXPECT_EQ(game.State().smashQueue.count() - before, nest ? 1 : 0) << code;
+    queued += game.State().smashQueue.count() - before;
   }
   EXPECT_EQ(queued, 20);
 }
 
 TEST_F(HardeningTest, SmashRecordWhoseNestIsGoneIsDropped) {
   PutNest(10, 10);
-  game.QueueSmash(10, 10);
-  game.board.tiles[10][10] = HardBrick;
-  game.SmashStep();
+  steps.QueueSmash(10, 10);
+  Put(Position().Cell(10, 10, HardBrick));
+  steps.SmashStep();
   EXPECT_EQ(At(10, 10), HardBrick);
   EXPECT_EQ(At(11, 10), NestNE);
-  EXPECT_EQ(game.smashQueue.count(), 0);
+  EXPECT_EQ(game.State().smashQueue.count(), 0);
 }
 
 TEST_F(HardeningTest, EmptySmashQueueClearsSmashing) {
-  game.smashing = true;
-  game.SmashStep();
-  EXPECT_FALSE(game.smashing);
+  Put(Position().Smashing(true));
+  steps.SmashStep();
+  EXPECT_FALSE(game.State().smashing);
 }
 
 }  // namespace

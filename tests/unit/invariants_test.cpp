@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/support/checked_session.h"
+#include "tests/support/position_builder.h"
 
 namespace stonewick::testing {
 namespace {
@@ -17,9 +18,18 @@ class InvariantsTest : public ::testing::Test {
     return faults.find(what) != std::string::npos;
   }
 
+  // A queue's own links, damaged in place on purpose: a position put through the builder is a
+  // copy, which would mend them.
+  template <typename Record>
+  static RecordList& LinksOf(const Queue<Record>& queue) {
+    return const_cast<Queue<Record>&>(queue).Links();
+  }
+  void Put(const PositionBuilder& position) { testing::Put(replay.MutableSession(), position); }
+  PositionBuilder Position() const { return PositionBuilder(replay.session()); }
+
   std::ostream sink{nullptr};
   Replay replay{sink};
-  Game& game = GameOf(replay);
+  const PlayState& game = replay.game();
 };
 
 TEST_F(InvariantsTest, GameAtItsStartingPointHoldsThemAll) {
@@ -27,18 +37,18 @@ TEST_F(InvariantsTest, GameAtItsStartingPointHoldsThemAll) {
 }
 
 TEST_F(InvariantsTest, CellCodeOutsideTheTileSetIsFlagged) {
-  game.board.tiles[4][5] = kCellCodeCount;
+  Put(Position().Cell(4, 5, kCellCodeCount));
   EXPECT_TRUE(Flags("cell 4 5 holds code 39"));
 }
 
 TEST_F(InvariantsTest, CountThatDisagreesWithTheNodesIsFlagged) {
-  game.badQueue.Links().count += 1;
+  LinksOf(game.badQueue).count += 1;
   EXPECT_TRUE(Flags("bad: count 3 but 2 oldest-first and 2 newest-first"));
-  game.badQueue.Links().count -= 1;
+  LinksOf(game.badQueue).count -= 1;
 }
 
 TEST_F(InvariantsTest, BrokenBackLinkIsFlagged) {
-  ListNode* second = game.badQueue.Links().newest;
+  ListNode* second = LinksOf(game.badQueue).newest;
   ListNode* first = second->older;
   second->older = nullptr;
   EXPECT_TRUE(Flags("bad: a newer link does not point back"));
@@ -46,9 +56,9 @@ TEST_F(InvariantsTest, BrokenBackLinkIsFlagged) {
 }
 
 TEST_F(InvariantsTest, NodeHeldByTwoListsIsFlagged) {
-  RecordList& veryBad = game.veryBadQueue.Links();
-  veryBad.newest = game.badQueue.Links().newest;
-  veryBad.oldest = game.badQueue.Links().newest;
+  RecordList& veryBad = LinksOf(game.veryBadQueue);
+  veryBad.newest = LinksOf(game.badQueue).newest;
+  veryBad.oldest = LinksOf(game.badQueue).newest;
   veryBad.count = 1;
   EXPECT_TRUE(Flags("a node is held by two lists"));
   veryBad = RecordList{};
@@ -57,7 +67,7 @@ TEST_F(InvariantsTest, NodeHeldByTwoListsIsFlagged) {
 
 TEST_F(InvariantsTest, CursorLeftOnANodeIsFlagged) {
   Baddie peek{};
-  Next(game.badQueue.Links(), &peek);
+  Next(LinksOf(game.badQueue), &peek);
   EXPECT_TRUE(Flags("bad: cursor left on a node between events"));
 }
 
@@ -69,35 +79,34 @@ TEST_F(InvariantsTest, RecordInTheListModulesOwnListIsFlagged) {
 
 TEST_F(InvariantsTest, BaddieOffTheBoardIsFlagged) {
   const Baddie outside{22, 3, 0, 0, BaddieKind::Bad, 0, Blank, 0};
-  game.badQueue.Add(outside);
+  Put(Position().BadRecord(outside));
   EXPECT_TRUE(Flags("bad: bad record 22 3 0 0 66 0 0 0"));
 }
 
 TEST_F(InvariantsTest, DiagonalMoveIsFlagged) {
   const Baddie diagonal{3, 3, 1, 1, BaddieKind::Bad, 1, Blank, 0};
-  game.badQueue.Add(diagonal);
+  Put(Position().BadRecord(diagonal));
   EXPECT_TRUE(Flags("bad: bad record 3 3 1 1"));
 }
 
 TEST_F(InvariantsTest, BadBaddieInTheVeryBadListIsFlagged) {
   const Baddie plain{3, 3, 0, 0, BaddieKind::Bad, 0, Blank, 0};
-  game.veryBadQueue.Add(plain);
+  Put(Position().VeryBadRecord(plain));
   EXPECT_TRUE(Flags("verybad: a record of kind 66"));
 }
 
 TEST_F(InvariantsTest, PowersLabelThatLagsIsFlagged) {
-  game.powers = 4;
-  game.playerTiles = {PoweredUp, PoweredDown, PoweredLeft, PoweredRight};
+  Put(Position().Powers(4).PlayerTiles({PoweredUp, PoweredDown, PoweredLeft, PoweredRight}));
   EXPECT_TRUE(Flags("Powers label reads 'Powers : 1', not 'Powers : 4'"));
 }
 
 TEST_F(InvariantsTest, RunningWithTheTimersOffIsFlagged) {
-  game.running = true;
+  Put(Position().Running(true));
   EXPECT_TRUE(Flags("running 1 with timers 000"));
 }
 
 TEST_F(InvariantsTest, TickGuardLeftSetIsFlagged) {
-  game.tickBusy = true;
+  Put(Position().TickBusy(true));
   EXPECT_TRUE(Flags("tickBusy left set"));
 }
 

@@ -60,8 +60,8 @@ BrickField ExpectedBrickField(std::uint32_t seed) {
 }
 
 TEST_F(LayoutsTest, LevelOneIsTheSameBoardInEveryGame) {
-  EXPECT_EQ(game.board.tiles, LevelOneTiles());
-  EXPECT_EQ(game.board.marks, Board::Layer{});
+  EXPECT_EQ(game.State().board.tiles, LevelOneTiles());
+  EXPECT_EQ(game.State().board.marks, Board::Layer{});
 }
 
 TEST_F(LayoutsTest, LevelOneHas166SoftBricksAndItsHardBrickAt16_17) {
@@ -71,9 +71,9 @@ TEST_F(LayoutsTest, LevelOneHas166SoftBricksAndItsHardBrickAt16_17) {
 }
 
 TEST_F(LayoutsTest, LevelOneBaddiesStandAt3_12OnSoftBrickAnd16_5OnBlank) {
-  EXPECT_EQ(BaddiesIn(game.badQueue),
+  EXPECT_EQ(BaddiesIn(game.State().badQueue),
             (std::vector<std::string>{"3 12 0 0 B 0 5 0", "16 5 0 0 B 0 0 0"}));
-  EXPECT_EQ(game.veryBadQueue.count(), 0);
+  EXPECT_EQ(game.State().veryBadQueue.count(), 0);
   EXPECT_EQ(At(3, 12), Bad);
   EXPECT_EQ(At(16, 5), Bad);
 }
@@ -93,21 +93,21 @@ TEST_F(LayoutsTest, LevelOneHasABorderRingAndNoSquareOfSoftBricks) {
 }
 
 TEST_F(LayoutsTest, LevelOneStartsReadyWithOnePowerAndThePlainPlayerTile) {
-  EXPECT_EQ(game.level, 1);
-  EXPECT_EQ(game.state, GameState::Ready);
-  EXPECT_FALSE(game.running);
+  EXPECT_EQ(game.State().level, 1);
+  EXPECT_EQ(game.State().state, GameState::Ready);
+  EXPECT_FALSE(game.State().running);
   EXPECT_TRUE(TimersOff());
-  EXPECT_EQ(game.playerCol, 10);
-  EXPECT_EQ(game.playerRow, 10);
+  EXPECT_EQ(game.State().playerCol, 10);
+  EXPECT_EQ(game.State().playerRow, 10);
   EXPECT_EQ(At(10, 10), PlayerUp);
-  EXPECT_EQ(game.trailTile, Dirt);
-  EXPECT_EQ(game.powers, 1);
-  EXPECT_EQ(game.playerTiles, (std::array<std::int32_t, 4>{34, 35, 36, 37}));
+  EXPECT_EQ(game.State().trailTile, Dirt);
+  EXPECT_EQ(game.State().powers, 1);
+  EXPECT_EQ(game.State().playerTiles, (std::array<std::int32_t, 4>{34, 35, 36, 37}));
   EXPECT_EQ(Label(1), "Powers : 1");
   EXPECT_EQ(Label(3), "Level : 1");
   EXPECT_EQ(Label(5), "At large : 2");
   EXPECT_EQ(Label(6), "Ivl 600");
-  EXPECT_EQ(host.timers[GameTimer::BadStep].interval, 600);
+  EXPECT_EQ(Timers()[GameTimer::BadStep].interval, 600);
   EXPECT_EQ(Said(), "");
 }
 
@@ -116,77 +116,77 @@ TEST_F(LayoutsTest, LevelOneLeavesTheGeneratorAfter418Draws) {
   for (int i = 0; i < 418; ++i) {  // 400 coin flips, 7 pairs for the hard brick, 2 pairs
     draws.Below(2);
   }
-  EXPECT_EQ(game.random.randomSeed, draws.seed);
-  EXPECT_EQ(game.random.randomSeed, 932783974u);
+  EXPECT_EQ(game.State().random.randomSeed, draws.seed);
+  EXPECT_EQ(game.State().random.randomSeed, 932783974u);
 }
 
 TEST_F(LayoutsTest, LevelOneIndependentReplicaAgrees) {
   const BrickField expected = ExpectedBrickField(0);
   EXPECT_EQ(expected.tiles, LevelOneTiles());
-  EXPECT_EQ(BaddiesIn(game.badQueue), expected.baddies);
+  EXPECT_EQ(BaddiesIn(game.State().badQueue), expected.baddies);
 }
 
 TEST_F(LayoutsTest, LevelTwoIsSeededFromTheClock) {
   host.nowMs = 5000;
-  game.SkipCommand();
+  steps.SkipCommand();
   const BrickField expected = ExpectedBrickField(5000);
-  EXPECT_EQ(game.level, 2);
+  EXPECT_EQ(game.State().level, 2);
   EXPECT_EQ(Label(3), "Level : 2");
-  EXPECT_EQ(game.board.tiles, expected.tiles);
-  EXPECT_EQ(BaddiesIn(game.badQueue), expected.baddies);
-  EXPECT_EQ(game.random.randomSeed, expected.seedAfter);
-  EXPECT_EQ(game.trailTile, Dirt);
-  EXPECT_EQ(game.state, GameState::Ready);  // Skip outside LevelCleared keeps the state
+  EXPECT_EQ(game.State().board.tiles, expected.tiles);
+  EXPECT_EQ(BaddiesIn(game.State().badQueue), expected.baddies);
+  EXPECT_EQ(game.State().random.randomSeed, expected.seedAfter);
+  EXPECT_EQ(game.State().trailTile, Dirt);
+  EXPECT_EQ(game.State().state, GameState::Ready);  // Skip outside LevelCleared keeps the state
   EXPECT_TRUE(TimersOff());
 }
 
 TEST_F(LayoutsTest, BrickFieldSetsPowersToOneWhateverTheyWere) {
-  game.CheatCommand();
-  ASSERT_EQ(game.powers, 11);
-  game.SkipCommand();
-  EXPECT_EQ(game.powers, 1);
+  steps.CheatCommand();
+  ASSERT_EQ(game.State().powers, 11);
+  steps.SkipCommand();
+  EXPECT_EQ(game.State().powers, 1);
   EXPECT_EQ(Label(1), "Powers : 1");
   EXPECT_EQ(At(10, 10), PlayerUp);
 }
 
 TEST_F(LayoutsTest, LevelThreeIsDirtWithOneHardBrickAndFourCornerBaddies) {
-  game.SkipCommand();
-  game.trailTile = Remains;  // level 3 sets its own trail
-  game.SkipCommand();
-  EXPECT_EQ(game.level, 3);
+  steps.SkipCommand();
+  Put(Position().TrailTile(Remains));  // level 3 sets its own trail
+  steps.SkipCommand();
+  EXPECT_EQ(game.State().level, 3);
   EXPECT_EQ(Label(3), "Level : 3");
-  EXPECT_EQ(game.trailTile, Blank);
-  EXPECT_EQ(game.random.randomSeed, 2u);
-  EXPECT_EQ(BaddiesIn(game.badQueue),
+  EXPECT_EQ(game.State().trailTile, Blank);
+  EXPECT_EQ(game.State().random.randomSeed, 2u);
+  EXPECT_EQ(BaddiesIn(game.State().badQueue),
             (std::vector<std::string>{"1 20 0 0 B 0 14 0", "20 1 0 0 B 0 14 0", "1 1 0 0 B 0 14 0",
                                       "20 20 0 0 B 0 14 0"}));
-  EXPECT_EQ(game.playerCol, 15);
-  EXPECT_EQ(game.playerRow, 15);
+  EXPECT_EQ(game.State().playerCol, 15);
+  EXPECT_EQ(game.State().playerRow, 15);
   EXPECT_EQ(At(15, 15), PoweredRight);  // the Power of level 2 is carried over
   EXPECT_EQ(At(11, 11), HardBrick);
   EXPECT_EQ(CountTiles(Dirt), 400 - 6);
   EXPECT_EQ(CountTiles(Border), 84);
-  EXPECT_EQ(game.board.marks, Board::Layer{});
+  EXPECT_EQ(game.State().board.marks, Board::Layer{});
   EXPECT_EQ(Label(5), "At large : 4");
   EXPECT_EQ(Label(6), "Ivl 600");
 }
 
 TEST_F(LayoutsTest, LevelThreeShowsThePlainPlayerWithoutPowers) {
-  game.SkipCommand();
-  game.AddPowers(-1);
-  game.SkipCommand();
-  EXPECT_EQ(game.powers, 0);
+  steps.SkipCommand();
+  steps.AddPowers(-1);
+  steps.SkipCommand();
+  EXPECT_EQ(game.State().powers, 0);
   EXPECT_EQ(At(15, 15), PlayerRight);
 }
 
 TEST_F(LayoutsTest, LevelFourRingsThePlayerWith76Baddies) {
   for (int i = 0; i < 3; ++i) {
-    game.SkipCommand();
+    steps.SkipCommand();
   }
-  EXPECT_EQ(game.level, 4);
-  EXPECT_EQ(game.trailTile, Blank);  // kept from level 3
-  EXPECT_EQ(game.random.randomSeed, 2u);
-  const std::vector<std::string> baddies = BaddiesIn(game.badQueue);
+  EXPECT_EQ(game.State().level, 4);
+  EXPECT_EQ(game.State().trailTile, Blank);  // kept from level 3
+  EXPECT_EQ(game.State().random.randomSeed, 2u);
+  const std::vector<std::string> baddies = BaddiesIn(game.State().badQueue);
   ASSERT_EQ(baddies.size(), 76u);
   EXPECT_EQ(baddies[0], "2 1 0 0 B 0 14 0");
   EXPECT_EQ(baddies[18], "20 1 0 0 B 0 14 0");
@@ -198,22 +198,22 @@ TEST_F(LayoutsTest, LevelFourRingsThePlayerWith76Baddies) {
   EXPECT_EQ(baddies[75], "1 1 0 0 B 0 14 0");
   EXPECT_EQ(CountTiles(Bad), 76);
   EXPECT_EQ(At(10, 10), PoweredRight);
-  EXPECT_EQ(game.playerCol, 10);
-  EXPECT_EQ(game.playerRow, 10);
+  EXPECT_EQ(game.State().playerCol, 10);
+  EXPECT_EQ(game.State().playerRow, 10);
   EXPECT_EQ(At(11, 11), Dirt);
   EXPECT_EQ(CountTiles(Dirt), 400 - 76 - 1);
-  EXPECT_EQ(host.timers[GameTimer::BadStep].interval, 100);
+  EXPECT_EQ(Timers()[GameTimer::BadStep].interval, 100);
   EXPECT_EQ(Label(6), "Ivl 100");
   EXPECT_EQ(Label(5), "At large : 76");
 }
 
 TEST_F(LayoutsTest, LevelFiveFillsTheTopHalfWith100Baddies) {
   for (int i = 0; i < 4; ++i) {
-    game.SkipCommand();
+    steps.SkipCommand();
   }
-  EXPECT_EQ(game.level, 5);
-  EXPECT_EQ(game.trailTile, Dirt);
-  EXPECT_EQ(game.random.randomSeed, 2u);
+  EXPECT_EQ(game.State().level, 5);
+  EXPECT_EQ(game.State().trailTile, Dirt);
+  EXPECT_EQ(game.State().random.randomSeed, 2u);
   std::vector<std::string> expected;
   for (int r = 1; r <= 10; ++r) {
     for (int c = 1; c <= 20; ++c) {
@@ -222,7 +222,7 @@ TEST_F(LayoutsTest, LevelFiveFillsTheTopHalfWith100Baddies) {
       }
     }
   }
-  EXPECT_EQ(BaddiesIn(game.badQueue), expected);
+  EXPECT_EQ(BaddiesIn(game.State().badQueue), expected);
   EXPECT_EQ(expected.back(), "19 10 0 0 B 0 14 0");
   for (int r = 1; r <= 20; ++r) {
     for (int c = 1; c <= 20; ++c) {
@@ -236,77 +236,72 @@ TEST_F(LayoutsTest, LevelFiveFillsTheTopHalfWith100Baddies) {
       EXPECT_EQ(At(c, r), want) << c << "," << r;
     }
   }
-  EXPECT_EQ(game.playerCol, 15);
-  EXPECT_EQ(game.playerRow, 15);
+  EXPECT_EQ(game.State().playerCol, 15);
+  EXPECT_EQ(game.State().playerRow, 15);
   EXPECT_EQ(Label(5), "At large : 100");
 }
 
 TEST_F(LayoutsTest, SkipPastLevelFiveOnlySaysSo) {
   for (int i = 0; i < 4; ++i) {
-    game.SkipCommand();
+    steps.SkipCommand();
   }
-  const Board::Layer before = game.board.tiles;
+  const Board::Layer before = game.State().board.tiles;
   Forget();
-  game.SkipCommand();
+  steps.SkipCommand();
   EXPECT_EQ(Said(), InfoLine("Sorry, there are no more levels, you win! "));
-  EXPECT_EQ(game.level, 6);
+  EXPECT_EQ(game.State().level, 6);
   EXPECT_EQ(Label(3), "Level : 6");
-  EXPECT_EQ(game.board.tiles, before);
-  EXPECT_EQ(game.badQueue.count(), 0);
-  game.SkipCommand();
+  EXPECT_EQ(game.State().board.tiles, before);
+  EXPECT_EQ(game.State().badQueue.count(), 0);
+  steps.SkipCommand();
   EXPECT_EQ(Label(3), "Level : 7");
 }
 
 TEST_F(LayoutsTest, SkipFromLevelClearedGoesToReadyWithTheTimersRunning) {
-  game.SetPaused(true);
-  game.state = GameState::LevelCleared;
-  game.SkipCommand();
-  EXPECT_EQ(game.state, GameState::Ready);
-  EXPECT_TRUE(game.running);
+  steps.SetPaused(true);
+  Put(Position().State(GameState::LevelCleared));
+  steps.SkipCommand();
+  EXPECT_EQ(game.State().state, GameState::Ready);
+  EXPECT_TRUE(game.State().running);
   EXPECT_TRUE(TimersOn());
 }
 
 TEST_F(LayoutsTest, SkipWhileRunningPlaysStraightOn) {
-  game.StartPlay();
-  game.SkipCommand();
-  game.SkipCommand();
-  EXPECT_EQ(game.level, 3);
-  EXPECT_EQ(game.state, GameState::Running);
+  steps.StartPlay();
+  steps.SkipCommand();
+  steps.SkipCommand();
+  EXPECT_EQ(game.State().level, 3);
+  EXPECT_EQ(game.State().state, GameState::Running);
   EXPECT_TRUE(TimersOn());
 }
 
 TEST_F(LayoutsTest, SkipInGameOverKeepsGameOver) {
-  game.state = GameState::GameOver;
-  game.SkipCommand();
-  EXPECT_EQ(game.state, GameState::GameOver);
-  EXPECT_EQ(game.playerCol, 10);
-  EXPECT_EQ(game.playerRow, 10);
+  Put(Position().State(GameState::GameOver));
+  steps.SkipCommand();
+  EXPECT_EQ(game.State().state, GameState::GameOver);
+  EXPECT_EQ(game.State().playerCol, 10);
+  EXPECT_EQ(game.State().playerRow, 10);
 }
 
 TEST_F(LayoutsTest, SkipLeavesWorkQueuesAndCountersAlone) {
-  game.QueueHardening(4, 4);
-  game.QueueHatch(5, 5, 0);
-  game.board.tiles[6][6] = NestNE;
-  game.QueueSmash(6, 6);
-  game.SpawnBaddie(7, 7, BaddieKind::VeryBad);
-  game.kills = 3;
-  game.nextTrailId = 4;
-  game.slowTicks = 9;
-  game.scanCol = 2;
-  game.scanRow = 3;
-  game.smashing = true;
-  game.SkipCommand();
-  EXPECT_EQ(BricksIn(game.hardenQueue), (std::vector<std::string>{"4 4 0"}));
-  EXPECT_EQ(BricksIn(game.hatchQueue), (std::vector<std::string>{"5 5 0"}));
-  EXPECT_EQ(BricksIn(game.smashQueue), (std::vector<std::string>{"6 6 0"}));
-  EXPECT_EQ(game.veryBadQueue.count(), 0);  // the baddie queues are emptied
-  EXPECT_EQ(game.badQueue.count(), 2);
-  EXPECT_EQ(game.kills, 3);
-  EXPECT_EQ(game.nextTrailId, 4);
-  EXPECT_EQ(game.slowTicks, 9u);
-  EXPECT_EQ(game.scanCol, 2);
-  EXPECT_EQ(game.scanRow, 3);
-  EXPECT_TRUE(game.smashing);
+  steps.QueueHardening(4, 4);
+  steps.QueueHatch(5, 5, 0);
+  Put(Position().Cell(6, 6, NestNE));
+  steps.QueueSmash(6, 6);
+  steps.SpawnBaddie(7, 7, BaddieKind::VeryBad);
+  Put(Position().Kills(3).NextTrailId(4).SlowTicks(9).ScanCol(2).ScanRow(3).Smashing(true));
+  steps.SkipCommand();
+  EXPECT_EQ(BricksIn(game.State().hardenQueue), (std::vector<std::string>{"4 4 0"}));
+  EXPECT_EQ(BricksIn(game.State().hatchQueue), (std::vector<std::string>{"5 5 0"}));
+  EXPECT_EQ(BricksIn(game.State().smashQueue), (std::vector<std::string>{"6 6 0"}));
+  EXPECT_EQ(game.State().veryBadQueue.count(), 0);  // the baddie queues are emptied
+  EXPECT_EQ(game.State().badQueue.count(), 2);
+  EXPECT_EQ(game.State().kills, 3);
+  EXPECT_EQ(game.State().nextTrailId, 4);
+  EXPECT_EQ(game.State().slowTicks, 9u);
+  EXPECT_EQ(game.State().scanCol, 2);
+  EXPECT_EQ(game.State().scanRow, 3);
+  EXPECT_TRUE(game.State().smashing);
 }
 
 }  // namespace

@@ -14,20 +14,18 @@ class ScannerTest : public GameTest {
  protected:
   ScannerTest() { ClearBoard(); }
   // The scanner's next visit is to (col, row).
-  void VisitNext(int col, int row) {
-    game.scanCol = col - 1;
-    game.scanRow = row;
-  }
+  void VisitNext(int col, int row) { Put(Position().ScanCol(col - 1).ScanRow(row)); }
   void Visit(int col, int row) {
     VisitNext(col, row);
-    game.ScanStep();
+    steps.ScanStep();
   }
   // A nest of one stage: codes of its NW, NE, SE and SW quarters.
   void PutNest(int col, int row, std::array<std::int32_t, 4> codes) {
-    game.board.tiles[col][row] = codes[0];
-    game.board.tiles[col + 1][row] = codes[1];
-    game.board.tiles[col + 1][row + 1] = codes[2];
-    game.board.tiles[col][row + 1] = codes[3];
+    Put(Position()
+            .Cell(col, row, codes[0])
+            .Cell(col + 1, row, codes[1])
+            .Cell(col + 1, row + 1, codes[2])
+            .Cell(col, row + 1, codes[3]));
   }
   std::array<std::int32_t, 4> NestAt(int col, int row) const {
     return {At(col, row), At(col + 1, row), At(col + 1, row + 1), At(col, row + 1)};
@@ -41,48 +39,47 @@ class ScannerTest : public GameTest {
 };
 
 TEST_F(GameTest, ScannerFirstPassWalksRowZeroBeforeRowOne) {
-  const Board::Layer before = game.board.tiles;
-  game.ScanStep();
-  EXPECT_EQ(game.scanCol, 1);
-  EXPECT_EQ(game.scanRow, 0);
+  const Board::Layer before = game.State().board.tiles;
+  steps.ScanStep();
+  EXPECT_EQ(game.State().scanCol, 1);
+  EXPECT_EQ(game.State().scanRow, 0);
   for (int i = 1; i < 20; ++i) {
-    game.ScanStep();
+    steps.ScanStep();
   }
-  EXPECT_EQ(game.scanCol, 20);
-  EXPECT_EQ(game.scanRow, 0);
-  EXPECT_EQ(game.board.tiles, before);
-  game.ScanStep();
-  EXPECT_EQ(game.scanCol, 1);
-  EXPECT_EQ(game.scanRow, 1);
+  EXPECT_EQ(game.State().scanCol, 20);
+  EXPECT_EQ(game.State().scanRow, 0);
+  EXPECT_EQ(game.State().board.tiles, before);
+  steps.ScanStep();
+  EXPECT_EQ(game.State().scanCol, 1);
+  EXPECT_EQ(game.State().scanRow, 1);
 }
 
 TEST_F(ScannerTest, CursorWrapsFromTheLastCellToRowOne) {
-  game.scanCol = 19;
-  game.scanRow = 20;
-  game.ScanStep();
-  EXPECT_EQ(game.scanCol, 20);
-  EXPECT_EQ(game.scanRow, 20);
-  game.ScanStep();
-  EXPECT_EQ(game.scanCol, 1);
-  EXPECT_EQ(game.scanRow, 1);
+  Put(Position().ScanCol(19).ScanRow(20));
+  steps.ScanStep();
+  EXPECT_EQ(game.State().scanCol, 20);
+  EXPECT_EQ(game.State().scanRow, 20);
+  steps.ScanStep();
+  EXPECT_EQ(game.State().scanCol, 1);
+  EXPECT_EQ(game.State().scanRow, 1);
 }
 
 TEST_F(ScannerTest, SquareOfHardBricksBecomesADormantNestAndWakesOnTheNextVisit) {
   PutNest(5, 5, kHard);
   Visit(5, 5);
   EXPECT_EQ(NestAt(5, 5), kDormant);
-  EXPECT_EQ(game.hatchQueue.count(), 0);
-  game.slowTicks = 12;
+  EXPECT_EQ(game.State().hatchQueue.count(), 0);
+  Put(Position().SlowTicks(12));
   Visit(5, 5);
   EXPECT_EQ(NestAt(5, 5), kStage0);
-  EXPECT_EQ(BricksIn(game.hatchQueue), (std::vector<std::string>{"5 5 12"}));
+  EXPECT_EQ(BricksIn(game.State().hatchQueue), (std::vector<std::string>{"5 5 12"}));
 }
 
 TEST_F(ScannerTest, WidthThreeBlockMakesOneNestInItsLeftColumns) {
   Fill(5, 5, {{0, 0}, {1, 0}, {2, 0}, {0, 1}, {1, 1}, {2, 1}}, HardBrick);
   VisitNext(5, 5);
   for (int i = 0; i < 3; ++i) {
-    game.ScanStep();
+    steps.ScanStep();
   }
   EXPECT_EQ(NestAt(5, 5), kDormant);
   EXPECT_EQ(At(7, 5), HardBrick);
@@ -126,7 +123,7 @@ TEST_F(ScannerTest, BrokenQuarterCanAtOnceStartANewNest) {
 TEST_F(ScannerTest, RemainsAgeIntoAHardBrickThatKeepsMarkTwo) {
   Fill(5, 5, {{0, 0}}, Remains);
   Fill(5, 5, {{1, 0}, {0, -1}}, SoftBrick);
-  game.slowTicks = 4;
+  Put(Position().SlowTicks(4));
   Visit(5, 5);
   EXPECT_EQ(At(5, 5), Remains);
   EXPECT_EQ(MarkAt(5, 5), 1);
@@ -136,18 +133,18 @@ TEST_F(ScannerTest, RemainsAgeIntoAHardBrickThatKeepsMarkTwo) {
   Visit(5, 5);
   EXPECT_EQ(At(5, 5), RemainsCold);
   EXPECT_EQ(MarkAt(5, 5), 2);
-  EXPECT_EQ(game.hardenQueue.count(), 0);
+  EXPECT_EQ(game.State().hardenQueue.count(), 0);
   Visit(5, 5);
   EXPECT_EQ(At(5, 5), HardBrick);
   EXPECT_EQ(MarkAt(5, 5), 2);
-  EXPECT_EQ(BricksIn(game.hardenQueue), (std::vector<std::string>{"6 5 4", "5 4 4"}));
-  EXPECT_FALSE(game.CanCrawlOnto(5, 5, 2));
-  EXPECT_TRUE(game.CanCrawlOnto(5, 5, 3));
+  EXPECT_EQ(BricksIn(game.State().hardenQueue), (std::vector<std::string>{"6 5 4", "5 4 4"}));
+  EXPECT_FALSE(steps.CanCrawlOnto(5, 5, 2));
+  EXPECT_TRUE(steps.CanCrawlOnto(5, 5, 3));
 }
 
 TEST_F(ScannerTest, RemainsPushedToACellAgeFromThatCellsMark) {
   Fill(5, 5, {{0, 0}}, Remains);
-  game.board.marks[5][5] = 6;
+  Put(Position().Mark(5, 5, 6));
   Visit(5, 5);
   EXPECT_EQ(At(5, 5), RemainsCooling);
   EXPECT_EQ(MarkAt(5, 5), 7);
@@ -155,29 +152,31 @@ TEST_F(ScannerTest, RemainsPushedToACellAgeFromThatCellsMark) {
 
 TEST_F(ScannerTest, HatchStagesLastAtLeastFiveSlowTicks) {
   PutNest(5, 5, kStage0);
-  game.QueueHatch(5, 5, 10);
+  steps.QueueHatch(5, 5, 10);
   const std::array<std::array<std::int32_t, 4>, 3> stages = {kStage1, kStage2, kStage3};
   std::uint32_t tick = 10;
   for (const auto& stage : stages) {
     const auto before = NestAt(5, 5);
-    game.slowTicks = tick + 4;
-    game.HatchStep();
+    Put(Position().SlowTicks(tick + 4));
+    steps.HatchStep();
     EXPECT_EQ(NestAt(5, 5), before);
-    EXPECT_EQ(BricksIn(game.hatchQueue), (std::vector<std::string>{"5 5 " + std::to_string(tick)}));
+    EXPECT_EQ(BricksIn(game.State().hatchQueue),
+              (std::vector<std::string>{"5 5 " + std::to_string(tick)}));
     tick += 5;
-    game.slowTicks = tick;
-    game.HatchStep();
+    Put(Position().SlowTicks(tick));
+    steps.HatchStep();
     EXPECT_EQ(NestAt(5, 5), stage);
-    EXPECT_EQ(BricksIn(game.hatchQueue), (std::vector<std::string>{"5 5 " + std::to_string(tick)}));
+    EXPECT_EQ(BricksIn(game.State().hatchQueue),
+              (std::vector<std::string>{"5 5 " + std::to_string(tick)}));
   }
 }
 
 TEST_F(ScannerTest, StageChangeWritesEveryQuarterButACoveredOne) {
   PutNest(5, 5, {Hatch1NW, HardBrick, BaddieOnTop, Blank});
-  game.QueueHatch(5, 5, 0);
-  game.slowTicks = 5;
+  steps.QueueHatch(5, 5, 0);
+  Put(Position().SlowTicks(5));
   Forget();
-  game.HatchStep();
+  steps.HatchStep();
   EXPECT_EQ(NestAt(5, 5), (std::array<std::int32_t, 4>{Hatch2NW, Hatch2NE, BaddieOnTop, Hatch2SW}));
   EXPECT_EQ(host.drawn.size(), 3u);
   EXPECT_EQ(host.drawn[1].col, 6);  // north-east before south-west
@@ -186,71 +185,70 @@ TEST_F(ScannerTest, StageChangeWritesEveryQuarterButACoveredOne) {
 
 TEST_F(ScannerTest, HatchingSpawnsFourVeryBadBaddiesOnOneNewTrailThenMovesTheOldest) {
   PutNest(5, 5, kStage3);
-  game.nextTrailId = 4;
-  game.QueueHatch(5, 5, 0);
-  game.slowTicks = 5;
-  game.random.randomSeed = 0;  // the oldest may go west or north: the first, west
-  game.HatchStep();
-  EXPECT_EQ(game.nextTrailId, 5);
-  EXPECT_EQ(game.hatchQueue.count(), 0);
-  EXPECT_EQ(BaddiesIn(game.veryBadQueue),
+  Put(Position().NextTrailId(4));
+  steps.QueueHatch(5, 5, 0);
+  Put(Position().SlowTicks(5));
+  Put(Position().Seed(0));  // the oldest may go west or north: the first, west
+  steps.HatchStep();
+  EXPECT_EQ(game.State().nextTrailId, 5);
+  EXPECT_EQ(game.State().hatchQueue.count(), 0);
+  EXPECT_EQ(BaddiesIn(game.State().veryBadQueue),
             (std::vector<std::string>{"6 5 0 0 S 0 0 5", "5 6 0 0 S 0 0 5", "6 6 0 0 S 0 0 5"}));
-  EXPECT_EQ(BaddiesIn(game.badQueue), (std::vector<std::string>{"4 5 -1 0 B 1 0 5"}));
+  EXPECT_EQ(BaddiesIn(game.State().badQueue), (std::vector<std::string>{"4 5 -1 0 B 1 0 5"}));
   EXPECT_EQ(At(5, 5), Dirt);
   EXPECT_EQ(At(4, 5), Bad);
   EXPECT_EQ(At(6, 5), VeryBad);
   EXPECT_EQ(At(5, 6), VeryBad);
   EXPECT_EQ(At(6, 6), VeryBad);
-  EXPECT_EQ(game.random.randomSeed, 1u);
+  EXPECT_EQ(game.State().random.randomSeed, 1u);
   EXPECT_EQ(Label(5), "At large : 4");
 }
 
 TEST_F(ScannerTest, HatchingSpawnsNoBaddieOnACoveredQuarter) {
   PutNest(5, 5, {Hatch3NW, Hatch3NE, BaddieOnTop, Hatch3SW});
   Fill(5, 5, {{-1, 0}, {0, -1}}, Remains);  // the first baddie has nowhere to go
-  game.QueueHatch(5, 5, 0);
-  game.slowTicks = 9;
-  game.HatchStep();
-  EXPECT_EQ(BaddiesIn(game.veryBadQueue),
+  steps.QueueHatch(5, 5, 0);
+  Put(Position().SlowTicks(9));
+  steps.HatchStep();
+  EXPECT_EQ(BaddiesIn(game.State().veryBadQueue),
             (std::vector<std::string>{"6 5 0 0 S 0 0 1", "5 6 0 0 S 0 0 1", "5 5 0 0 S 0 0 2"}));
   EXPECT_EQ(At(6, 6), BaddieOnTop);
 }
 
 TEST_F(ScannerTest, HatchEntryWaitsWhileItsNorthWestQuarterIsCovered) {
   PutNest(5, 5, {BaddieOnTop, Hatch0NE, Hatch0SE, Hatch0SW});
-  game.QueueHatch(5, 5, 2);
-  game.slowTicks = 30;
-  game.HatchStep();
-  EXPECT_EQ(BricksIn(game.hatchQueue), (std::vector<std::string>{"5 5 2"}));
+  steps.QueueHatch(5, 5, 2);
+  Put(Position().SlowTicks(30));
+  steps.HatchStep();
+  EXPECT_EQ(BricksIn(game.State().hatchQueue), (std::vector<std::string>{"5 5 2"}));
   EXPECT_EQ(NestAt(5, 5), (std::array<std::int32_t, 4>{BaddieOnTop, Hatch0NE, Hatch0SE, Hatch0SW}));
 }
 
 TEST_F(ScannerTest, HatchStepTakesNothingWhileSmashing) {
   PutNest(5, 5, kStage0);
-  game.QueueHatch(5, 5, 0);
-  game.QueueHatch(8, 8, 0);
-  game.slowTicks = 30;
-  game.smashing = true;
-  game.HatchStep();
-  EXPECT_EQ(BricksIn(game.hatchQueue), (std::vector<std::string>{"5 5 0", "8 8 0"}));
+  steps.QueueHatch(5, 5, 0);
+  steps.QueueHatch(8, 8, 0);
+  Put(Position().SlowTicks(30).Smashing(true));
+  steps.HatchStep();
+  EXPECT_EQ(BricksIn(game.State().hatchQueue), (std::vector<std::string>{"5 5 0", "8 8 0"}));
   EXPECT_EQ(NestAt(5, 5), kStage0);
 }
 
 TEST_F(ScannerTest, HatchEntryOfAGoneNestIsDroppedWhenDue) {
   PutNest(5, 5, {NestNW, Hatch0NE, Hatch0SE, Hatch0SW});  // dormant again is gone too
-  game.QueueHatch(5, 5, 0);
-  game.slowTicks = 5;
-  game.HatchStep();
-  EXPECT_EQ(game.hatchQueue.count(), 0);
+  steps.QueueHatch(5, 5, 0);
+  Put(Position().SlowTicks(5));
+  steps.HatchStep();
+  EXPECT_EQ(game.State().hatchQueue.count(), 0);
   EXPECT_EQ(At(5, 5), NestNW);
 }
 
 TEST_F(ScannerTest, UndueEntryGoesToTheBackWithItsOldTick) {
-  game.QueueHatch(5, 5, 0);
-  game.QueueHatch(9, 9, 1);
-  game.slowTicks = 3;
-  game.HatchStep();
-  EXPECT_EQ(BricksIn(game.hatchQueue), (std::vector<std::string>{"9 9 1", "5 5 0"}));
+  steps.QueueHatch(5, 5, 0);
+  steps.QueueHatch(9, 9, 1);
+  Put(Position().SlowTicks(3));
+  steps.HatchStep();
+  EXPECT_EQ(BricksIn(game.State().hatchQueue), (std::vector<std::string>{"9 9 1", "5 5 0"}));
 }
 
 }  // namespace

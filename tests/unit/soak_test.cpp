@@ -12,6 +12,7 @@
 
 #include "tests/support/checked_session.h"
 #include "tests/support/event_source.h"
+#include "tests/support/position_builder.h"
 
 namespace stonewick::testing {
 namespace {
@@ -27,17 +28,20 @@ constexpr std::uint64_t kStartingLevels = 6;
 // they die early and the level-cleared road, Skip from it and hatching get played too.
 constexpr std::uint64_t kWalledInEvery = 7;
 
-void WallInTheBaddies(Game& game) {
+void WallInTheBaddies(Session& session) {
+  const PlayState& game = session.game();
+  PositionBuilder walledIn(game);
   ForEachOldestFirst<Baddie>(game.badQueue.Links(), [&](const Baddie& b) {
     for (const Step& n : kNeighbourOrder) {
       const int col = b.col + n.dc;
       const int row = b.row + n.dr;
       if (Board::Contains(col, row) && game.board.tiles[col][row] != Bad &&
           (col != game.playerCol || row != game.playerRow)) {
-        game.board.tiles[col][row] = HardBrick;
+        walledIn.Cell(col, row, HardBrick);
       }
     }
   });
+  Put(session, walledIn);
 }
 
 std::uint64_t FromEnvironment(const char* name, std::uint64_t otherwise) {
@@ -71,7 +75,7 @@ SoakFigures Soak(std::uint64_t events, std::uint32_t seed) {
     const bool walledIn = figures.sessions % kWalledInEvery == kWalledInEvery - 1;
     const std::uint64_t skips = walledIn ? 0 : figures.sessions % kStartingLevels;
     if (walledIn) {
-      WallInTheBaddies(GameOf(session.replay));
+      WallInTheBaddies(session.replay.MutableSession());
     }
     ++figures.sessions;
     bool wasCleared = false;
@@ -79,7 +83,7 @@ SoakFigures Soak(std::uint64_t events, std::uint32_t seed) {
       const bool going = session.Play(i < skips ? std::string("menu skip")
                                                 : NextEvent(bytes, session.replay.game()));
       ++figures.events;
-      const Game& game = session.replay.game();
+      const PlayState& game = session.replay.game();
       const bool clearedNow = game.state == GameState::LevelCleared;
       figures.levelsCleared += clearedNow && !wasCleared ? 1 : 0;
       wasCleared = clearedNow;
