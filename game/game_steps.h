@@ -16,8 +16,6 @@ class GameSteps {
 
   // Board model.
   void SetCell(int col, int row, std::int32_t code) { game_.SetCell(col, row, code); }
-  void GiveFirstPower() { game_.GiveFirstPower(); }
-  void LayOutFirstLevel() { game_.LayOutFirstLevel(); }
 
   // Play control.
   void SetPaused(bool paused) { game_.SetPaused(paused); }
@@ -26,21 +24,12 @@ class GameSteps {
   void ClearBaddieQueues() { game_.ClearBaddieQueues(); }
   bool PlayerCaught() { return game_.PlayerCaught(); }
   void MainTick() { game_.MainTick(); }
-  void MarkSlowTickDue() { game_.MarkSlowTickDue(); }
-  void BadStepTick() { game_.BadStepTick(); }
-  void StartCommand() { game_.StartCommand(); }
-  void PauseCommand() { game_.PauseCommand(); }
-  void AutoCommand() { game_.AutoCommand(); }
-  void CheatCommand() { game_.CheatCommand(); }
-  void SkipCommand() { game_.SkipCommand(); }
   void LayoutBrickField() { game_.LayoutBrickField(); }
   void LayoutLevel3() { game_.LayoutLevel3(); }
   void LayoutLevel4() { game_.LayoutLevel4(); }
   void LayoutLevel5() { game_.LayoutLevel5(); }
 
   // The player.
-  void KeyPressed(std::uint16_t key) { game_.KeyPressed(key); }
-  void CellClicked(std::int32_t col, std::int32_t row) { game_.CellClicked(col, row); }
   bool ArriveAt(std::int32_t col, std::int32_t row, std::int32_t code) {
     return game_.ArriveAt(col, row, code);
   }

@@ -361,7 +361,7 @@ TEST_F(BaddiesTest, StepsOnEmptyQueuesChangeNothing) {
 
 TEST_F(GameTest, LevelOneBaddiesFirstSixMovesAreFixed) {
   for (int i = 0; i < 6; ++i) {
-    steps.BadStepTick();
+    Give(TimerTick{GameTimer::BadStep});
   }
   EXPECT_EQ(BaddiesIn(game.State().badQueue),
             (std::vector<std::string>{"2 12 1 0 B 3 0 0", "16 8 0 1 B 3 5 0"}));

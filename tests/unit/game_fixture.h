@@ -120,10 +120,14 @@ inline std::string ConfirmLine(const char* message, const char* answer) {
 
 // A game as the program stands once its main window is shown: level 1, Ready, timers off. It
 // is a session's, on a screen-less front end; positions are built with Position and Put, the
-// state is read with game.State(), and single steps run through `steps`.
+// state is read with game.State(), events are given through the session, and single steps
+// run through `steps`.
 class GameTest : public ::testing::Test {
  protected:
   GameTest() { session.Start(); }
+
+  // The player does something: it reaches the game through the session, as in play.
+  void Give(const Event& event) { session.Deliver(event); }
 
   // The game's state as it stands, to be changed and put back with Put.
   PositionBuilder Position() const { return PositionBuilder(game.State()); }

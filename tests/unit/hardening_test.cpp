@@ -50,10 +50,10 @@ TEST_F(HardeningTest, PushedBrickAgainstAWallHardensAndTheLineFollowsOnePerTick)
   steps.StartPlay();
   Fill(3, 10, {{0, 0}, {1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}}, SoftBrick);
   Fill(5, 10, {{0, 0}}, HardBrick);
-  steps.KeyPressed(kKeySpace);  // the soft brick slides to (4, 10)
+  Give(KeyPress{kKeySpace});  // the soft brick slides to (4, 10)
   ASSERT_EQ(At(4, 10), SoftBrick);
   for (int tick = 0; tick < 6; ++tick) {
-    steps.MainTick();
+    Give(TimerTick{GameTimer::Main});
     for (int r = 10; r <= 15; ++r) {
       EXPECT_EQ(At(4, r), r - 10 <= tick ? HardBrick : SoftBrick) << "tick " << tick;
     }

@@ -128,7 +128,7 @@ TEST_F(LayoutsTest, LevelOneIndependentReplicaAgrees) {
 
 TEST_F(LayoutsTest, LevelTwoIsSeededFromTheClock) {
   host.nowMs = 5000;
-  steps.SkipCommand();
+  Give(MenuChoice{MenuCommand::Skip});
   const BrickField expected = ExpectedBrickField(5000);
   EXPECT_EQ(game.State().level, 2);
   EXPECT_EQ(Label(3), "Level : 2");
@@ -141,18 +141,18 @@ TEST_F(LayoutsTest, LevelTwoIsSeededFromTheClock) {
 }
 
 TEST_F(LayoutsTest, BrickFieldSetsPowersToOneWhateverTheyWere) {
-  steps.CheatCommand();
+  Give(MenuChoice{MenuCommand::Cheat});
   ASSERT_EQ(game.State().powers, 11);
-  steps.SkipCommand();
+  Give(MenuChoice{MenuCommand::Skip});
   EXPECT_EQ(game.State().powers, 1);
   EXPECT_EQ(Label(1), "Powers : 1");
   EXPECT_EQ(At(10, 10), PlayerUp);
 }
 
 TEST_F(LayoutsTest, LevelThreeIsDirtWithOneHardBrickAndFourCornerBaddies) {
-  steps.SkipCommand();
+  Give(MenuChoice{MenuCommand::Skip});
   Put(Position().TrailTile(Remains));  // level 3 sets its own trail
-  steps.SkipCommand();
+  Give(MenuChoice{MenuCommand::Skip});
   EXPECT_EQ(game.State().level, 3);
   EXPECT_EQ(Label(3), "Level : 3");
   EXPECT_EQ(game.State().trailTile, Blank);
@@ -172,16 +172,16 @@ TEST_F(LayoutsTest, LevelThreeIsDirtWithOneHardBrickAndFourCornerBaddies) {
 }
 
 TEST_F(LayoutsTest, LevelThreeShowsThePlainPlayerWithoutPowers) {
-  steps.SkipCommand();
+  Give(MenuChoice{MenuCommand::Skip});
   steps.AddPowers(-1);
-  steps.SkipCommand();
+  Give(MenuChoice{MenuCommand::Skip});
   EXPECT_EQ(game.State().powers, 0);
   EXPECT_EQ(At(15, 15), PlayerRight);
 }
 
 TEST_F(LayoutsTest, LevelFourRingsThePlayerWith76Baddies) {
   for (int i = 0; i < 3; ++i) {
-    steps.SkipCommand();
+    Give(MenuChoice{MenuCommand::Skip});
   }
   EXPECT_EQ(game.State().level, 4);
   EXPECT_EQ(game.State().trailTile, Blank);  // kept from level 3
@@ -209,7 +209,7 @@ TEST_F(LayoutsTest, LevelFourRingsThePlayerWith76Baddies) {
 
 TEST_F(LayoutsTest, LevelFiveFillsTheTopHalfWith100Baddies) {
   for (int i = 0; i < 4; ++i) {
-    steps.SkipCommand();
+    Give(MenuChoice{MenuCommand::Skip});
   }
   EXPECT_EQ(game.State().level, 5);
   EXPECT_EQ(game.State().trailTile, Dirt);
@@ -243,24 +243,24 @@ TEST_F(LayoutsTest, LevelFiveFillsTheTopHalfWith100Baddies) {
 
 TEST_F(LayoutsTest, SkipPastLevelFiveOnlySaysSo) {
   for (int i = 0; i < 4; ++i) {
-    steps.SkipCommand();
+    Give(MenuChoice{MenuCommand::Skip});
   }
   const Board::Layer before = game.State().board.tiles;
   Forget();
-  steps.SkipCommand();
+  Give(MenuChoice{MenuCommand::Skip});
   EXPECT_EQ(Said(), InfoLine("Sorry, there are no more levels, you win! "));
   EXPECT_EQ(game.State().level, 6);
   EXPECT_EQ(Label(3), "Level : 6");
   EXPECT_EQ(game.State().board.tiles, before);
   EXPECT_EQ(game.State().badQueue.count(), 0);
-  steps.SkipCommand();
+  Give(MenuChoice{MenuCommand::Skip});
   EXPECT_EQ(Label(3), "Level : 7");
 }
 
 TEST_F(LayoutsTest, SkipFromLevelClearedGoesToReadyWithTheTimersRunning) {
   steps.SetPaused(true);
   Put(Position().State(GameState::LevelCleared));
-  steps.SkipCommand();
+  Give(MenuChoice{MenuCommand::Skip});
   EXPECT_EQ(game.State().state, GameState::Ready);
   EXPECT_TRUE(game.State().running);
   EXPECT_TRUE(TimersOn());
@@ -268,8 +268,8 @@ TEST_F(LayoutsTest, SkipFromLevelClearedGoesToReadyWithTheTimersRunning) {
 
 TEST_F(LayoutsTest, SkipWhileRunningPlaysStraightOn) {
   steps.StartPlay();
-  steps.SkipCommand();
-  steps.SkipCommand();
+  Give(MenuChoice{MenuCommand::Skip});
+  Give(MenuChoice{MenuCommand::Skip});
   EXPECT_EQ(game.State().level, 3);
   EXPECT_EQ(game.State().state, GameState::Running);
   EXPECT_TRUE(TimersOn());
@@ -277,7 +277,7 @@ TEST_F(LayoutsTest, SkipWhileRunningPlaysStraightOn) {
 
 TEST_F(LayoutsTest, SkipInGameOverKeepsGameOver) {
   Put(Position().State(GameState::GameOver));
-  steps.SkipCommand();
+  Give(MenuChoice{MenuCommand::Skip});
   EXPECT_EQ(game.State().state, GameState::GameOver);
   EXPECT_EQ(game.State().playerCol, 10);
   EXPECT_EQ(game.State().playerRow, 10);
@@ -290,7 +290,7 @@ TEST_F(LayoutsTest, SkipLeavesWorkQueuesAndCountersAlone) {
   steps.QueueSmash(6, 6);
   steps.SpawnBaddie(7, 7, BaddieKind::VeryBad);
   Put(Position().Kills(3).NextTrailId(4).SlowTicks(9).ScanCol(2).ScanRow(3).Smashing(true));
-  steps.SkipCommand();
+  Give(MenuChoice{MenuCommand::Skip});
   EXPECT_EQ(BricksIn(game.State().hardenQueue), (std::vector<std::string>{"4 4 0"}));
   EXPECT_EQ(BricksIn(game.State().hatchQueue), (std::vector<std::string>{"5 5 0"}));
   EXPECT_EQ(BricksIn(game.State().smashQueue), (std::vector<std::string>{"6 6 0"}));

@@ -80,7 +80,7 @@ TEST_F(EdgeTest, VeryBadBaddieInTheCornerFindsNothingBeyondIt) {
 TEST_F(EdgeTest, PushAtTheRingAndNeighboursBeyondItStayOnTheBoard) {
   PlacePlayer(20, 10, PlayerRight);
   steps.StartPlay();
-  steps.KeyPressed(kKeySpace);  // the border cell (21, 10) has nowhere to go
+  Give(KeyPress{kKeySpace});  // the border cell (21, 10) has nowhere to go
   EXPECT_EQ(At(21, 10), Border);
   Fill(20, 5, {{0, 0}}, SoftBrick);
   steps.QueueSoftNeighbours(21, 5);
@@ -95,7 +95,7 @@ TEST_F(EdgeTest, CaughtWhileTurningWithCancelEndsTheMove) {
   PlacePlayer(10, 10, Bad);  // a bad baddie stands on the player
   steps.AddPowers(-1);
   steps.StartPlay();
-  steps.KeyPressed(kKeyUp);
+  Give(KeyPress{kKeyUp});
   EXPECT_EQ(Said(), ConfirmLine(kGameOverQuestion, "C"));
   EXPECT_EQ(At(10, 10), Dirt);  // the trail, not the player's tile drawn again
   EXPECT_EQ(At(10, 9), Blank);
@@ -108,7 +108,7 @@ TEST_F(EdgeTest, CaughtWhileTurningWithYesLeavesTheNewBoardUntouched) {
   steps.AddPowers(-1);
   steps.StartPlay();
   host.answers.push_back('Y');
-  steps.KeyPressed(kKeyUp);  // on level 1 the cell above (10, 10) is free
+  Give(KeyPress{kKeyUp});  // on level 1 the cell above (10, 10) is free
   EXPECT_EQ(Said(), ConfirmLine(kGameOverQuestion, "Y"));
   EXPECT_EQ(game.State().board.tiles, LevelOneTiles());
   EXPECT_EQ(game.State().playerCol, 10);

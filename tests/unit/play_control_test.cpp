@@ -26,7 +26,7 @@ TEST_F(PlayControlTest, SetPausedSwitchesAllThreeTimersAndRunning) {
 
 TEST_F(PlayControlTest, StartNotesTheStartTimeAndRuns) {
   host.nowMs = kMsPerDay / 4;
-  steps.StartCommand();
+  Give(MenuChoice{MenuCommand::Start});
   EXPECT_DOUBLE_EQ(game.State().startTime, 0.25);
   EXPECT_EQ(game.State().state, GameState::Running);
   EXPECT_TRUE(game.State().running);
@@ -46,8 +46,8 @@ TEST_F(PlayControlTest, PowersChangeTheLabelAndTheTileSetButNotThePlayersCell) {
 }
 
 TEST_F(PlayControlTest, CheatAddsTenEachTime) {
-  steps.CheatCommand();
-  steps.CheatCommand();
+  Give(MenuChoice{MenuCommand::Cheat});
+  Give(MenuChoice{MenuCommand::Cheat});
   EXPECT_EQ(game.State().powers, 21);
   EXPECT_EQ(Label(1), "Powers : 21");
 }
@@ -104,8 +104,8 @@ TEST_F(PlayControlTest, VeryBadBaddiesDoNotSpeedUpTheBadStep) {
 TEST_F(PlayControlTest, MainTickDoesNothingWhileTheGuardIsHeld) {
   Put(Position().TickBusy(true).SlowTickDue(true));
   const std::uint32_t seed = game.State().random.randomSeed;
-  steps.MainTick();
-  steps.BadStepTick();
+  Give(TimerTick{GameTimer::Main});
+  Give(TimerTick{GameTimer::BadStep});
   EXPECT_TRUE(game.State().tickBusy);
   EXPECT_TRUE(game.State().slowTickDue);
   EXPECT_EQ(game.State().slowTicks, 0u);
@@ -117,39 +117,39 @@ TEST_F(PlayControlTest, MainTickDoesNothingWhileTheGuardIsHeld) {
 
 TEST_F(PlayControlTest, MainTickScansTwoCellsAndConsumesOneSlowTick) {
   host.nowMs = 3723000;  // 1 h 2 min 3 s after the start time 0
-  steps.MarkSlowTickDue();
-  steps.MarkSlowTickDue();
+  Give(TimerTick{GameTimer::Slow});
+  Give(TimerTick{GameTimer::Slow});
   EXPECT_TRUE(game.State().slowTickDue);
-  steps.MainTick();
+  Give(TimerTick{GameTimer::Main});
   EXPECT_FALSE(game.State().tickBusy);
   EXPECT_FALSE(game.State().slowTickDue);
   EXPECT_EQ(game.State().slowTicks, 1u);
   EXPECT_EQ(game.State().scanCol, 2);
   EXPECT_EQ(game.State().scanRow, 0);
   EXPECT_EQ(Label(2), "01:02:03");
-  steps.MainTick();
+  Give(TimerTick{GameTimer::Main});
   EXPECT_EQ(game.State().slowTicks, 1u);
   EXPECT_EQ(game.State().scanCol, 4);
 }
 
 TEST_F(PlayControlTest, ClockCountsFromTheLastStart) {
-  steps.PauseCommand();  // before the first key: paused, start time still 0
+  Give(MenuChoice{MenuCommand::Pause});  // before the first key: paused, start time still 0
   EXPECT_EQ(game.State().state, GameState::Paused);
-  steps.PauseCommand();
+  Give(MenuChoice{MenuCommand::Pause});
   host.nowMs = 5000;
-  steps.MarkSlowTickDue();
-  steps.MainTick();
+  Give(TimerTick{GameTimer::Slow});
+  Give(TimerTick{GameTimer::Main});
   EXPECT_EQ(Label(2), "00:00:05");
   host.nowMs = 65000;
   steps.StartPlay();
   host.nowMs = 72000;
-  steps.MarkSlowTickDue();
-  steps.MainTick();
+  Give(TimerTick{GameTimer::Slow});
+  Give(TimerTick{GameTimer::Main});
   EXPECT_EQ(Label(2), "00:00:07");
 }
 
 TEST_F(PlayControlTest, BadStepMovesTheOldestBadBaddie) {
-  steps.BadStepTick();
+  Give(TimerTick{GameTimer::BadStep});
   EXPECT_FALSE(game.State().tickBusy);
   EXPECT_EQ(BaddiesIn(game.State().badQueue),
             (std::vector<std::string>{"16 5 0 0 B 0 0 0", "2 12 -1 0 B 1 5 0"}));
@@ -157,11 +157,11 @@ TEST_F(PlayControlTest, BadStepMovesTheOldestBadBaddie) {
 
 TEST_F(PlayControlTest, PauseMenuTogglesItsCaptionAndTheTimers) {
   steps.StartPlay();
-  steps.PauseCommand();
+  Give(MenuChoice{MenuCommand::Pause});
   EXPECT_EQ(session.Shown().pauseCaption, "&Resume");
   EXPECT_EQ(game.State().state, GameState::Paused);
   EXPECT_TRUE(TimersOff());
-  steps.PauseCommand();
+  Give(MenuChoice{MenuCommand::Pause});
   EXPECT_EQ(session.Shown().pauseCaption, "&Pause");
   EXPECT_TRUE(TimersOn());
   EXPECT_TRUE(game.State().running);
@@ -169,19 +169,19 @@ TEST_F(PlayControlTest, PauseMenuTogglesItsCaptionAndTheTimers) {
 }
 
 TEST_F(PlayControlTest, AutoTakesThePlayerOffAndStartsPlay) {
-  steps.AutoCommand();
+  Give(MenuChoice{MenuCommand::Auto});
   EXPECT_EQ(At(10, 10), Blank);  // the trail is dirt, so blank is written
   EXPECT_EQ(game.State().playerCol, 0);
   EXPECT_EQ(game.State().playerRow, 0);
   EXPECT_EQ(game.State().state, GameState::Running);
   EXPECT_TRUE(TimersOn());
-  steps.AutoCommand();  // no player: the corner is written
+  Give(MenuChoice{MenuCommand::Auto});  // no player: the corner is written
   EXPECT_EQ(At(0, 0), Blank);
 }
 
 TEST_F(PlayControlTest, AutoWritesDirtWhenTheTrailIsNotDirt) {
   Put(Position().TrailTile(Blank));
-  steps.AutoCommand();
+  Give(MenuChoice{MenuCommand::Auto});
   EXPECT_EQ(At(10, 10), Dirt);
 }
 
@@ -209,7 +209,7 @@ TEST_F(PlayControlTest, CaughtAgainInGameOverDoesNothing) {
 
 TEST_F(PlayControlTest, GameOverYesStartsLevelOneAgainAndWaitsForAKey) {
   host.nowMs = 5000;
-  steps.SkipCommand();  // level 2: a different board
+  Give(MenuChoice{MenuCommand::Skip});  // level 2: a different board
   PositionBuilder position = Position();
   const std::optional<Baddie> taken = position.TakeOldestBad();
   Put(position);
@@ -253,7 +253,7 @@ TEST_F(PlayControlTest, GameOverCancelTakesThePlayerOffAndPlaysOn) {
   EXPECT_EQ(game.State().playerRow, 0);
   EXPECT_EQ(game.State().state, GameState::GameOver);
   EXPECT_TRUE(TimersOn());
-  steps.KeyPressed(kKeyUp);  // no player: arrows do nothing
+  Give(KeyPress{kKeyUp});  // no player: arrows do nothing
   EXPECT_EQ(game.State().board.tiles[10][9], LevelOneTiles()[10][9]);
 }
 
@@ -277,8 +277,8 @@ TEST_F(PlayControlTest, SmashStepClearsSmashingBeforeTheHatchStepOfTheSameTick) 
   Put(Position().SlowTicks(5));
   steps.QueueHatch(5, 5, 0);
   Put(Position().Smashing(true));  // a B press on blank floor: nothing in the smash queue
-  steps.MarkSlowTickDue();
-  steps.MainTick();
+  Give(TimerTick{GameTimer::Slow});
+  Give(TimerTick{GameTimer::Main});
   EXPECT_FALSE(game.State().smashing);
   EXPECT_EQ(At(5, 5), Hatch1NW);
   EXPECT_EQ(BricksIn(game.State().hatchQueue), (std::vector<std::string>{"5 5 5"}));

@@ -28,7 +28,7 @@ using ReadyTest = GameTest;
 
 TEST_F(ReadyTest, FirstKeyStartsPlayAndActsAtOnce) {
   host.nowMs = 1000;
-  steps.KeyPressed(kKeyLeft);
+  Give(KeyPress{kKeyLeft});
   EXPECT_EQ(game.State().state, GameState::Running);
   EXPECT_TRUE(TimersOn());
   EXPECT_DOUBLE_EQ(game.State().startTime, 1000.0 / kMsPerDay);
@@ -39,18 +39,18 @@ TEST_F(ReadyTest, FirstKeyStartsPlayAndActsAtOnce) {
 }
 
 TEST_F(ReadyTest, KeyWithoutActionStillStartsPlay) {
-  steps.KeyPressed(65);
+  Give(KeyPress{65});
   EXPECT_EQ(game.State().state, GameState::Running);
   EXPECT_EQ(game.State().board.tiles, LevelOneTiles());
 }
 
 TEST_F(PlayerTest, KeysDoNothingInLevelClearedOrWhilePaused) {
   Put(Position().State(GameState::LevelCleared));
-  steps.KeyPressed(kKeyLeft);
+  Give(KeyPress{kKeyLeft});
   EXPECT_TRUE(PlayerAt(10, 10));
   EXPECT_EQ(game.State().state, GameState::LevelCleared);
   steps.SetPaused(true);
-  steps.KeyPressed(kKeyLeft);
+  Give(KeyPress{kKeyLeft});
   EXPECT_TRUE(PlayerAt(10, 10));
   EXPECT_EQ(At(10, 10), PlayerUp);
   EXPECT_EQ(game.State().state, GameState::Paused);
@@ -58,7 +58,7 @@ TEST_F(PlayerTest, KeysDoNothingInLevelClearedOrWhilePaused) {
 
 TEST_F(PlayerTest, ArrowTowardsABrickOnlyTurns) {
   Fill(10, 10, {{1, 0}}, SoftBrick);
-  steps.KeyPressed(kKeyRight);
+  Give(KeyPress{kKeyRight});
   EXPECT_TRUE(PlayerAt(10, 10));
   EXPECT_EQ(At(10, 10), PoweredRight);
   EXPECT_EQ(At(11, 10), SoftBrick);
@@ -66,12 +66,12 @@ TEST_F(PlayerTest, ArrowTowardsABrickOnlyTurns) {
 
 TEST_F(PlayerTest, PlayerLeavesTheTrailTileBehind) {
   Put(Position().TrailTile(Blank));
-  steps.KeyPressed(kKeyUp);
+  Give(KeyPress{kKeyUp});
   EXPECT_TRUE(PlayerAt(10, 9));
   EXPECT_EQ(At(10, 9), PoweredUp);
   EXPECT_EQ(At(10, 10), Blank);
   Put(Position().TrailTile(Dirt));
-  steps.KeyPressed(kKeyDown);
+  Give(KeyPress{kKeyDown});
   EXPECT_TRUE(PlayerAt(10, 10));
   EXPECT_EQ(At(10, 9), Dirt);
   EXPECT_EQ(At(10, 10), PoweredDown);
@@ -80,7 +80,7 @@ TEST_F(PlayerTest, PlayerLeavesTheTrailTileBehind) {
 TEST_F(PlayerTest, ArrowTowardsABaddieGivesTheSecondChanceWithoutMoving) {
   steps.AddPowers(1);
   Fill(10, 10, {{1, 0}}, Bad);
-  steps.KeyPressed(kKeyRight);
+  Give(KeyPress{kKeyRight});
   EXPECT_EQ(Said(), InfoLine(kSecondChanceMessage));
   EXPECT_EQ(game.State().powers, 0);
   EXPECT_TRUE(PlayerAt(10, 10));
@@ -94,7 +94,7 @@ TEST_F(PlayerTest, EveryBaddieCodeAheadCatchesThePlayer) {
     steps.AddPowers(1 - game.State().powers);
     Forget();
     Fill(10, 10, {{0, -1}}, code);
-    steps.KeyPressed(kKeyUp);
+    Give(KeyPress{kKeyUp});
     EXPECT_EQ(Said(), InfoLine(kSecondChanceMessage)) << code;
     EXPECT_TRUE(PlayerAt(10, 10));
   }
@@ -103,7 +103,7 @@ TEST_F(PlayerTest, EveryBaddieCodeAheadCatchesThePlayer) {
 TEST_F(PlayerTest, ArrowTowardsABaddieWithoutPowersEndsTheGame) {
   steps.AddPowers(-1);
   Fill(10, 10, {{-1, 0}}, Bad);
-  steps.KeyPressed(kKeyLeft);
+  Give(KeyPress{kKeyLeft});
   EXPECT_EQ(Said(), ConfirmLine(kGameOverQuestion, "C"));
   EXPECT_EQ(game.State().state, GameState::GameOver);
   EXPECT_TRUE(PlayerAt(0, 0));
@@ -112,7 +112,7 @@ TEST_F(PlayerTest, ArrowTowardsABaddieWithoutPowersEndsTheGame) {
 
 TEST_F(PlayerTest, BadBaddieOnThePlayersCellCatchesAtTheNextArrow) {
   Fill(10, 10, {{0, 0}}, Bad);
-  steps.KeyPressed(kKeyRight);
+  Give(KeyPress{kKeyRight});
   EXPECT_EQ(Said(), InfoLine(kSecondChanceMessage));
   EXPECT_EQ(game.State().powers, 0);
   // The second chance lets the move go on: the step uses the plain tile set.
@@ -128,14 +128,14 @@ TEST_F(PlayerTest, EachRemainsGiveOnePower) {
   Fill(10, 10, {{2, 0}}, RemainsCooling);
   Fill(10, 10, {{3, 0}}, RemainsCold);
   Put(Position().Mark(11, 10, 3));
-  steps.KeyPressed(kKeyRight);
+  Give(KeyPress{kKeyRight});
   EXPECT_EQ(game.State().powers, 1);
   EXPECT_EQ(At(11, 10), PlayerRight);  // the tile was chosen before the Power came
   EXPECT_EQ(MarkAt(11, 10), 3);
-  steps.KeyPressed(kKeyRight);
+  Give(KeyPress{kKeyRight});
   EXPECT_EQ(game.State().powers, 2);
   EXPECT_EQ(At(12, 10), PoweredRight);
-  steps.KeyPressed(kKeyRight);
+  Give(KeyPress{kKeyRight});
   EXPECT_EQ(game.State().powers, 3);
   EXPECT_EQ(Label(1), "Powers : 3");
 }
@@ -148,7 +148,7 @@ TEST_F(PlayerTest, GlideWalksToTheLastFreeCellEatingOnTheWay) {
   Fill(3, 10, {{3, 0}}, Remains);
   Fill(3, 10, {{6, 0}}, HardBrick);
   Put(Position().Glide(true));
-  steps.KeyPressed(kKeyRight);
+  Give(KeyPress{kKeyRight});
   EXPECT_TRUE(PlayerAt(8, 10));
   EXPECT_EQ(game.State().powers, 1);
   for (int c = 3; c <= 7; ++c) {
@@ -164,7 +164,7 @@ TEST_F(PlayerTest, PushedSoftBrickSlidesOverDirtAndQueuesOnceAgainstAWall) {
   Fill(4, 10, {{1, 0}}, SoftBrick);
   Fill(4, 10, {{6, 0}, {5, -1}}, HardBrick);  // two wall neighbours at the stop
   Put(Position().SlowTicks(7));
-  steps.KeyPressed(kKeySpace);
+  Give(KeyPress{kKeySpace});
   EXPECT_EQ(At(9, 10), SoftBrick);
   for (int c = 5; c <= 8; ++c) {
     EXPECT_EQ(At(c, 10), Blank) << c;
@@ -177,7 +177,7 @@ TEST_F(PlayerTest, SoftBrickThatCannotMoveIsNotQueued) {
   Put(Position().Cell(10, 10, PlayerRight));
   Fill(10, 10, {{1, 0}}, SoftBrick);
   Fill(10, 10, {{2, 0}}, HardBrick);
-  steps.KeyPressed(kKeySpace);
+  Give(KeyPress{kKeySpace});
   EXPECT_EQ(At(11, 10), SoftBrick);
   EXPECT_EQ(game.State().hardenQueue.count(), 0);
 }
@@ -187,7 +187,7 @@ TEST_F(PlayerTest, SoftBrickStoppedByAnythingButAWallIsNotQueued) {
   Fill(10, 10, {{1, 0}}, SoftBrick);
   Fill(10, 10, {{5, 0}}, Remains);
   Fill(10, 10, {{4, 1}}, VeryBad);  // a baddie just hatched is not a wall cell
-  steps.KeyPressed(kKeySpace);
+  Give(KeyPress{kKeySpace});
   EXPECT_EQ(At(14, 10), SoftBrick);
   EXPECT_EQ(game.State().hardenQueue.count(), 0);
 }
@@ -199,7 +199,7 @@ TEST_F(PlayerTest, SoftBrickStoppedNextToAnyWallCellIsQueued) {
     Fill(10, 10, {{1, 0}}, SoftBrick);
     Fill(10, 10, {{5, 0}}, Remains);
     Fill(10, 10, {{4, -1}}, wall);
-    steps.KeyPressed(kKeySpace);
+    Give(KeyPress{kKeySpace});
     EXPECT_EQ(BricksIn(game.State().hardenQueue), (std::vector<std::string>{"14 10 0"})) << wall;
   }
 }
@@ -208,7 +208,7 @@ TEST_F(PlayerTest, PushedHardBrickQueuesItsSoftNeighbours) {
   Put(Position().Cell(10, 10, PlayerUp));
   Fill(10, 10, {{0, -1}}, HardBrick);
   Fill(10, 5, {{0, -1}, {1, 0}, {-1, 0}}, SoftBrick);  // stops at (10, 5)
-  steps.KeyPressed(kKeySpace);
+  Give(KeyPress{kKeySpace});
   EXPECT_EQ(At(10, 5), HardBrick);
   for (int r = 6; r <= 9; ++r) {
     EXPECT_EQ(At(10, r), Blank) << r;
@@ -220,7 +220,7 @@ TEST_F(PlayerTest, PushedHardBrickQueuesItsSoftNeighbours) {
 TEST_F(PlayerTest, PushedDirtLeavesBlankBehindAndDirtAtTheFarEnd) {
   ClearBoard(Dirt);
   PlacePlayer(4, 10, PlayerRight);
-  steps.KeyPressed(kKeySpace);
+  Give(KeyPress{kKeySpace});
   for (int c = 5; c <= 19; ++c) {
     EXPECT_EQ(At(c, 10), Blank) << c;
   }
@@ -233,7 +233,7 @@ TEST_F(PlayerTest, PushedBaddieTileMovesWithoutItsRecordOrMark) {
   steps.SpawnBaddie(11, 10, BaddieKind::Bad);
   Put(Position().Mark(11, 10, 4));
   Fill(10, 10, {{4, 0}}, Remains);
-  steps.KeyPressed(kKeySpace);
+  Give(KeyPress{kKeySpace});
   EXPECT_EQ(At(13, 10), Bad);
   EXPECT_EQ(At(11, 10), Blank);
   EXPECT_EQ(MarkAt(11, 10), 4);
@@ -244,7 +244,7 @@ TEST_F(PlayerTest, PushedBaddieTileMovesWithoutItsRecordOrMark) {
 TEST_F(PlayerTest, SmashWithoutPowersDoesNothing) {
   steps.AddPowers(-1);
   Fill(10, 10, {{0, -1}}, SoftBrick);
-  steps.KeyPressed(kKeyB);
+  Give(KeyPress{kKeyB});
   EXPECT_EQ(At(10, 9), SoftBrick);
   EXPECT_EQ(game.State().powers, 0);
   EXPECT_FALSE(game.State().smashing);
@@ -252,7 +252,7 @@ TEST_F(PlayerTest, SmashWithoutPowersDoesNothing) {
 
 TEST_F(PlayerTest, SmashOnBlankFloorSpendsAPowerForNothing) {
   const Board::Layer before = game.State().board.tiles;
-  steps.KeyPressed(kKeyB);
+  Give(KeyPress{kKeyB});
   EXPECT_EQ(game.State().powers, 0);
   EXPECT_TRUE(game.State().smashing);
   EXPECT_EQ(game.State().smashQueue.count(), 0);
@@ -265,7 +265,7 @@ TEST_F(PlayerTest, SmashedBrickIsAnimatedAwayAndNothingIsQueued) {
     Fill(10, 10, {{0, -1}}, brick);
     Fill(10, 8, {{0, 0}, {1, 1}}, SoftBrick);
     Forget();
-    steps.KeyPressed(kKeyB);
+    Give(KeyPress{kKeyB});
     EXPECT_EQ(At(10, 9), Blank);
     EXPECT_EQ(game.State().powers, 1) << brick;
     EXPECT_EQ(host.DrawnAt(10, 9).size(), 37u);
@@ -278,7 +278,7 @@ TEST_F(PlayerTest, SmashedBrickIsAnimatedAwayAndNothingIsQueued) {
 TEST_F(PlayerTest, SmashOnANestQuarterQueuesItForOnePower) {
   steps.AddPowers(2);
   Fill(10, 9, {{0, 0}}, Hatch2SE);
-  steps.KeyPressed(kKeyB);
+  Give(KeyPress{kKeyB});
   EXPECT_EQ(game.State().powers, 2);
   EXPECT_TRUE(game.State().smashing);
   EXPECT_EQ(BricksIn(game.State().smashQueue), (std::vector<std::string>{"10 9 0"}));
@@ -288,39 +288,39 @@ TEST_F(PlayerTest, SmashOnANestQuarterQueuesItForOnePower) {
 TEST_F(PlayerTest, ClickTurnsAPlainPlayerTileClockwise) {
   std::vector<std::int32_t> seen;
   for (int i = 0; i < 4; ++i) {
-    steps.CellClicked(10, 10);
+    Give(BoardClick{10, 10});
     seen.push_back(At(10, 10));
   }
   EXPECT_EQ(seen, (std::vector<std::int32_t>{PlayerRight, PlayerDown, PlayerLeft, PlayerUp}));
   Put(Position().Cell(10, 10, PoweredUp));
-  steps.CellClicked(10, 10);
+  Give(BoardClick{10, 10});
   EXPECT_EQ(At(10, 10), PoweredUp);
   Put(Position().Cell(3, 3, PlayerLeft));  // not the player's cell: turned all the same
-  steps.CellClicked(3, 3);
+  Give(BoardClick{3, 3});
   EXPECT_EQ(At(3, 3), PlayerUp);
   const Board::Layer before = game.State().board.tiles;
-  steps.CellClicked(-1, 4);
-  steps.CellClicked(22, 0);
+  Give(BoardClick{-1, 4});
+  Give(BoardClick{22, 0});
   EXPECT_EQ(game.State().board.tiles, before);
 }
 
 TEST_F(PlayerTest, ClickedFacingIsUsedByTheNextPush) {
   Put(Position().Cell(10, 10, PlayerLeft));
   Fill(10, 10, {{-1, 0}, {0, -1}}, SoftBrick);
-  steps.CellClicked(10, 10);  // now facing up
-  steps.KeyPressed(kKeySpace);
+  Give(BoardClick{10, 10});  // now facing up
+  Give(KeyPress{kKeySpace});
   EXPECT_EQ(At(9, 10), SoftBrick);
   EXPECT_EQ(At(10, 9), Blank);
   EXPECT_EQ(At(10, 1), SoftBrick);
 }
 
 TEST_F(PlayerTest, WithoutAPlayerArrowsAndPushDoNothingAndSmashHitsTheCorner) {
-  steps.AutoCommand();
+  Give(MenuChoice{MenuCommand::Auto});
   const Board::Layer before = game.State().board.tiles;
-  steps.KeyPressed(kKeyUp);
-  steps.KeyPressed(kKeySpace);
+  Give(KeyPress{kKeyUp});
+  Give(KeyPress{kKeySpace});
   EXPECT_EQ(game.State().board.tiles, before);
-  steps.KeyPressed(kKeyB);
+  Give(KeyPress{kKeyB});
   EXPECT_EQ(game.State().powers, 0);
   EXPECT_TRUE(game.State().smashing);
   EXPECT_EQ(game.State().board.tiles, before);
