@@ -14,9 +14,10 @@ const HallModule* LoadHallModule(QString& error) {
   const QString programFolder = QCoreApplication::applicationDirPath();
   // Beside the program in the build folder; from the installed program's folder (bin or
   // games) to the library folder under the same prefix.
-  for (const QString& path :
-       {programFolder + "/" STONEWICK_HALL_MODULE_FILE,
-        programFolder + "/" STONEWICK_HALL_MODULE_FROM_PROGRAM "/" STONEWICK_HALL_MODULE_FILE}) {
+  const QString places[] = {programFolder + "/" STONEWICK_HALL_MODULE_FILE,
+                            QDir::cleanPath(programFolder + "/" STONEWICK_HALL_MODULE_FROM_PROGRAM
+                                                            "/" STONEWICK_HALL_MODULE_FILE)};
+  for (const QString& path : places) {
     if (!QFileInfo::exists(path)) {
       continue;
     }
@@ -29,8 +30,7 @@ const HallModule* LoadHallModule(QString& error) {
     error = library.errorString();
     return nullptr;
   }
-  error = QStringLiteral("the hall client %1 is not installed beside %2")
-              .arg(STONEWICK_HALL_MODULE_FILE, programFolder);
+  error = QStringLiteral("the hall client is neither %1 nor %2").arg(places[0], places[1]);
   return nullptr;
 }
 
