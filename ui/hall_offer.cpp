@@ -3,16 +3,13 @@
 #include "ui/hall_offer.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "ui/hall_tokens.h"
@@ -98,13 +95,6 @@ void OfferGameToHall(const QString& hallUrl, const QString& recordingPath, const
   QMessageBox box(answer.status == 201 ? QMessageBox::Information : QMessageBox::Warning,
                   Text(QT_TRANSLATE_NOOP("Hall", "Send to the hall")), said, QMessageBox::Ok);
   box.exec();
-}
-
-QString HallRecordingPath() {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-                         "/stonewick/hall-games";
-  QDir().mkpath(folder);
-  return folder + "/" + QDateTime::currentDateTime().toString("yyyy-MM-dd-HHmmss") + ".txt";
 }
 
 }  // namespace stonewick

@@ -12,8 +12,4 @@ namespace stonewick {
 void OfferGameToHall(const QString& hallUrl, const QString& recordingPath, const QString& day,
                      const QString& tokensPath);
 
-// Where a game played with --hall but no --record is recorded: a new file named after the
-// time in the user's data folder ($XDG_DATA_HOME/stonewick/hall-games/).
-QString HallRecordingPath();
-
 }  // namespace stonewick

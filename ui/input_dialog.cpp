@@ -57,62 +57,99 @@ InputDialog::InputDialog(QWidget* parent) : QDialog(parent, Qt::Dialog | Qt::Fra
   setFont(WindowFont("MS Sans Serif", 11, false));
   setFixedSize(296, 153);
   move(976, 401);
+}
 
-  panel = new InputDialogPanel(this);
-  panel->setGeometry(0, 0, 296, 153);
-  QPalette silver = panel->palette();
+void InputDialog::Build() {
+  if (panel_ != nullptr) {
+    return;
+  }
+  panel_ = new InputDialogPanel(this);
+  panel_->setGeometry(0, 0, 296, 153);
+  QPalette silver = panel_->palette();
   silver.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
-  panel->setPalette(silver);
-  panel->setMouseTracking(true);  // moves without a button restore the arrow
-  panel->installEventFilter(this);
+  panel_->setPalette(silver);
+  panel_->setMouseTracking(true);  // moves without a button restore the arrow
+  panel_->installEventFilter(this);
 
-  promptLabel = new QLabel(kStartingPrompt, panel);
-  promptLabel->setFont(WindowFont("MS Sans Serif", 11, true));
-  promptLabel->move(16, 16);
-  questionLabel = new QLabel(kStartingPrompt, panel);
-  questionLabel->setFont(WindowFont("MS Sans Serif", 13, true));
-  questionLabel->move(16, 37);
+  promptLabel_ = new QLabel(kStartingPrompt, panel_);
+  promptLabel_->setFont(WindowFont("MS Sans Serif", 11, true));
+  promptLabel_->move(16, 16);
+  questionLabel_ = new QLabel(kStartingPrompt, panel_);
+  questionLabel_->setFont(WindowFont("MS Sans Serif", 13, true));
+  questionLabel_->move(16, 37);
 
-  textEdit = new QLineEdit(kStartingText, panel);
-  textEdit->setGeometry(64, 64, 129, 21);
-  textEdit->setFocusPolicy(Qt::StrongFocus);
+  textEdit_ = new QLineEdit(kStartingText, panel_);
+  textEdit_->setGeometry(64, 64, 129, 21);
+  textEdit_->setFocusPolicy(Qt::StrongFocus);
 
-  okButton = DialogButton("OK", panel, 64);
-  okButton->setDefault(true);
-  connect(okButton, &QPushButton::clicked, this, [this] {
+  okButton_ = DialogButton("OK", panel_, 64);
+  okButton_->setDefault(true);
+  connect(okButton_, &QPushButton::clicked, this, [this] {
     OkClicked();
     done(kResultOk);
   });
-  cancelButton = DialogButton("Cancel", panel, 136);
-  connect(cancelButton, &QPushButton::clicked, this, [this] {
+  cancelButton_ = DialogButton("Cancel", panel_, 136);
+  connect(cancelButton_, &QPushButton::clicked, this, [this] {
     CancelClicked();
     done(kResultCancel);
   });
 
-  textEdit->setFocus();
+  textEdit_->setFocus();
 }
 
 // The labels are sized to their text only when the dialog is shown: the game keeps it hidden,
 // and laying out text it never shows would slow the program's start.
 void InputDialog::showEvent(QShowEvent* event) {
-  promptLabel->adjustSize();
-  questionLabel->adjustSize();
+  promptLabel_->adjustSize();
+  questionLabel_->adjustSize();
   QDialog::showEvent(event);
 }
 
+void InputDialog::setVisible(bool visible) {
+  if (visible) {
+    Build();
+  }
+  QDialog::setVisible(visible);
+}
+
+InputDialogPanel& InputDialog::Panel() {
+  Build();
+  return *panel_;
+}
+
+QLabel& InputDialog::PromptLabel() {
+  Build();
+  return *promptLabel_;
+}
+
+QLineEdit& InputDialog::TextEdit() {
+  Build();
+  return *textEdit_;
+}
+
+QPushButton& InputDialog::OkButton() {
+  Build();
+  return *okButton_;
+}
+
+QPushButton& InputDialog::CancelButton() {
+  Build();
+  return *cancelButton_;
+}
+
 void InputDialog::reject() {
-  cancelButton->click();
+  CancelButton().click();
 }
 
 bool InputDialog::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == panel && event->type() == QEvent::MouseButtonPress) {
+  if (watched == panel_ && event->type() == QEvent::MouseButtonPress) {
     // Only the bare panel is a handle; presses on labels or controls are theirs.
     const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
-    if (panel->childAt(at) == nullptr) {
+    if (panel_->childAt(at) == nullptr) {
       PanelPressed();
       return true;
     }
-  } else if (watched == panel && event->type() == QEvent::MouseMove) {
+  } else if (watched == panel_ && event->type() == QEvent::MouseMove) {
     PanelMouseMoved();
   }
   return QDialog::eventFilter(watched, event);
@@ -135,11 +172,11 @@ void InputDialog::PanelMouseMoved() {
 }
 
 void InputDialog::OkClicked() {
-  textEdit->setFocus();
+  textEdit_->setFocus();
 }
 
 void InputDialog::CancelClicked() {
-  textEdit->setFocus();
+  textEdit_->setFocus();
 }
 
 }  // namespace stonewick

@@ -1,5 +1,6 @@
 // The borderless input-string dialog, created at start-up and kept hidden: two prompts, an
-// edit box and OK/Cancel on a framed panel that also serves as the handle to drag it by.
+// edit box and OK/Cancel on a framed panel that also serves as the handle to drag it by. Its
+// panel and controls are made when it is first shown or asked for them, not at start-up.
 #pragma once
 
 #include <QDialog>
@@ -29,16 +30,20 @@ class InputDialog : public QDialog {
   static constexpr int kResultOk = 1;
   static constexpr int kResultCancel = 2;
 
-  InputDialogPanel* panel;
-  QLabel* promptLabel;
-  QLabel* questionLabel;
-  QLineEdit* textEdit;
-  QPushButton* okButton;
-  QPushButton* cancelButton;
+  // Makes the panel, the prompts, the edit box and the buttons; once. Showing the dialog or
+  // asking for one of them does it first.
+  void Build();
+
+  InputDialogPanel& Panel();
+  QLabel& PromptLabel();
+  QLineEdit& TextEdit();
+  QPushButton& OkButton();
+  QPushButton& CancelButton();
 
  public slots:
   // Esc and closing the window press Cancel.
   void reject() override;
+  void setVisible(bool visible) override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -49,6 +54,13 @@ class InputDialog : public QDialog {
   void PanelMouseMoved();
   void OkClicked();
   void CancelClicked();
+
+  InputDialogPanel* panel_ = nullptr;
+  QLabel* promptLabel_ = nullptr;
+  QLabel* questionLabel_ = nullptr;
+  QLineEdit* textEdit_ = nullptr;
+  QPushButton* okButton_ = nullptr;
+  QPushButton* cancelButton_ = nullptr;
 };
 
 }  // namespace stonewick

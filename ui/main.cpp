@@ -16,9 +16,7 @@
 #include "session/timeline.h"
 #include "ui/command_line.h"
 #include "ui/first_paint.h"
-#include "ui/hall_offer.h"
-#include "ui/hall_tokens.h"
-#include "ui/hall_upload.h"
+#include "ui/hall_client.h"
 #include "ui/platform.h"
 #include "ui/program.h"
 #include "ui/tile_set.h"
@@ -73,11 +71,20 @@ int main(int argc, char* argv[]) {
   translations.Install();
   QApplication::setWindowIcon(TileSet::ProgramIcon());
   const QString hallUrl = QString::fromStdString(commandLine.hallUrl.value_or(""));
+  // The hall client and its network libraries are loaded only to play for the hall.
+  const HallModule* hall = nullptr;
+  if (commandLine.hallUrl) {
+    QString error;
+    if ((hall = LoadHallModule(error)) == nullptr) {
+      std::fputs(("stonewick: " + error + "\n").toStdString().c_str(), stderr);
+      return 2;
+    }
+  }
   // The board of the day: every clock reading of the game is the day's seed.
   std::optional<DailyBoard> daily;
   if (commandLine.daily) {
     QString error;
-    daily = FetchDailyBoard(hallUrl, error);
+    daily = hall->fetchDailyBoard(hallUrl, error);
     if (!daily) {
       std::fputs(QCoreApplication::translate("Hall",
                                              "stonewick: the hall at %1 gives no board "
@@ -118,8 +125,7 @@ int main(int argc, char* argv[]) {
   if (!commandLine.playPath) {
     if (commandLine.hallUrl && !recordingPath.isEmpty()) {
       // The recording is whole: each block went to the file as it was made.
-      OfferGameToHall(hallUrl, recordingPath, daily ? daily->day : QString(),
-                      HallTokens::DefaultPath());
+      hall->offerGame(hallUrl, recordingPath, daily ? daily->day : QString());
     }
     return status;
   }

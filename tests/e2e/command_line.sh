@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The real program's command line with no display at all: --help and --version, mistakes in
 # the options, Qt's own options passed on, and the one-line word when no display can be
-# opened. Every run starts from an empty environment.
+# opened, and --hall without the hall client. Every run starts from an empty environment.
 # Usage: command_line.sh STONEWICK VERSION
 set -uo pipefail
 
@@ -99,6 +99,14 @@ expect "xcb asked for, no display" 1 "" "$no_display"
 run STONEWICK_EXIT_AFTER_FIRST_PAINT=1 XDG_RUNTIME_DIR="$work" "$game" -platform offscreen
 [[ $status == 0 ]] || fail "-platform offscreen: exit status $status"
 grep -q '^first-paint-ns ' "$work/out" || fail "-platform offscreen: the window did not paint"
+
+# --hall needs the hall client module; a program without it says where it looked, before
+# any window opens.
+mkdir -p "$work/games"
+cp "$game" "$work/games/stonewick"
+run XDG_RUNTIME_DIR="$work" "$work/games/stonewick" -platform offscreen --hall http://127.0.0.1:9/
+expect "--hall, no hall client" 2 "" "stonewick: the hall client is neither \
+$work/games/libstonewick-hall.so nor $work/lib/$(gcc -print-multiarch)/stonewick/libstonewick-hall.so"
 
 ((failures == 0)) || exit 1
 echo "command line: all checks passed"

@@ -32,7 +32,8 @@ for file in usr/games/stonewick usr/games/stonewick-replay \
   usr/share/icons/hicolor/256x256/apps/stonewick.png \
   usr/share/icons/hicolor/scalable/apps/stonewick.svg \
   usr/share/man/man6/stonewick.6.gz usr/share/man/man6/stonewick-replay.6.gz \
-  usr/share/doc/stonewick/copyright usr/share/doc/stonewick/changelog.gz; do
+  usr/share/doc/stonewick/copyright usr/share/doc/stonewick/changelog.gz \
+  "usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/stonewick/libstonewick-hall.so"; do
   grep -qx "\./$file" "$work/contents" || fail "the package lacks /$file"
 done
 if grep -q '^\./usr/bin/' "$work/contents"; then
@@ -59,6 +60,13 @@ grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/$app.metainfo.
 cmp -s "$work/start_state.out" "$source/tests/replay/start_state.expected" ||
   fail "stonewick-replay printed another start state: $(diff "$source/tests/replay/start_state.expected" "$work/start_state.out" | head -5)"
 [ -x "$root/usr/games/stonewick" ] || fail "the game is not executable"
+# Only the hall client needs the network libraries: a plain start of the game loads none.
+needed() { objdump -p "$1" | awk '$1 == "NEEDED" { print $2 }'; }
+if needed "$root/usr/games/stonewick" | grep -q Network; then
+  fail "the game itself needs Qt Network"
+fi
+needed "$root"/usr/lib/*/stonewick/libstonewick-hall.so | grep -q Network ||
+  fail "the hall client does not need Qt Network"
 [[ "$(QT_QPA_PLATFORM=offscreen "$root/usr/games/stonewick" --version)" == *"$version"* ]] || fail "stonewick --version does not print $version"
 
 # What a software centre gathers from the package: no error, the icons it caches, and the

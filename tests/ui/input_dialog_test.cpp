@@ -45,11 +45,11 @@ class InpstrTest : public QObject {
     InputDialog dialog;
     dialog.show();
     QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    QCOMPARE(QApplication::focusWidget(), dialog.textEdit);
-    QTest::keyClick(dialog.textEdit, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), dialog.textEdit);
-    QTest::keyClick(dialog.textEdit, Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), dialog.textEdit);
+    QCOMPARE(QApplication::focusWidget(), &dialog.TextEdit());
+    QTest::keyClick(&dialog.TextEdit(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), &dialog.TextEdit());
+    QTest::keyClick(&dialog.TextEdit(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), &dialog.TextEdit());
   }
 
   void eachWayOfClosingGivesItsResult_data() {
@@ -68,16 +68,16 @@ class InpstrTest : public QObject {
     const int got = RunWith(dialog, [&] {
       switch (way) {
         case 0:
-          QTest::mouseClick(dialog.okButton, Qt::LeftButton);
+          QTest::mouseClick(&dialog.OkButton(), Qt::LeftButton);
           break;
         case 1:
-          QTest::keyClick(dialog.textEdit, Qt::Key_Return);
+          QTest::keyClick(&dialog.TextEdit(), Qt::Key_Return);
           break;
         case 2:
-          QTest::mouseClick(dialog.cancelButton, Qt::LeftButton);
+          QTest::mouseClick(&dialog.CancelButton(), Qt::LeftButton);
           break;
         default:
-          QTest::keyClick(dialog.textEdit, Qt::Key_Escape);
+          QTest::keyClick(&dialog.TextEdit(), Qt::Key_Escape);
       }
     });
     QCOMPARE(got, result);
@@ -92,19 +92,19 @@ class InpstrTest : public QObject {
   void clickingAButtonGivesTheFocusBackToTheEditBox() {
     QFETCH(bool, ok);
     InputDialog dialog;
-    QPushButton* button = ok ? dialog.okButton : dialog.cancelButton;
+    QPushButton* button = ok ? &dialog.OkButton() : &dialog.CancelButton();
     RunWith(dialog, [&] {
       button->setFocus();
       QTest::mouseClick(button, Qt::LeftButton);
     });
     // The dialog's focus child is what takes the focus when it is shown again.
-    QCOMPARE(dialog.focusWidget(), dialog.textEdit);
+    QCOMPARE(dialog.focusWidget(), &dialog.TextEdit());
   }
 
   void pressOnTheBarePanelSetsTheDragCursor() {
     InputDialog dialog;
     dialog.show();
-    SendMouse(dialog.panel, QEvent::MouseButtonPress, {4, 4}, Qt::RightButton);
+    SendMouse(&dialog.Panel(), QEvent::MouseButtonPress, {4, 4}, Qt::RightButton);
     QVERIFY(QGuiApplication::overrideCursor() != nullptr);
     QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::DragMoveCursor);
   }
@@ -112,18 +112,18 @@ class InpstrTest : public QObject {
   void pressOnALabelLeavesTheCursorAlone() {
     InputDialog dialog;
     dialog.show();
-    const QPoint onLabel = dialog.promptLabel->geometry().center();
-    SendMouse(dialog.panel, QEvent::MouseButtonPress, onLabel, Qt::LeftButton);
+    const QPoint onLabel = dialog.PromptLabel().geometry().center();
+    SendMouse(&dialog.Panel(), QEvent::MouseButtonPress, onLabel, Qt::LeftButton);
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
   }
 
   void movingOverThePanelRestoresTheArrowOnce() {
     InputDialog dialog;
     dialog.show();
-    SendMouse(dialog.panel, QEvent::MouseButtonPress, {4, 4}, Qt::LeftButton);
-    SendMouse(dialog.panel, QEvent::MouseMove, {5, 5}, Qt::NoButton);
+    SendMouse(&dialog.Panel(), QEvent::MouseButtonPress, {4, 4}, Qt::LeftButton);
+    SendMouse(&dialog.Panel(), QEvent::MouseMove, {5, 5}, Qt::NoButton);
     QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
-    SendMouse(dialog.panel, QEvent::MouseMove, {6, 6}, Qt::NoButton);
+    SendMouse(&dialog.Panel(), QEvent::MouseMove, {6, 6}, Qt::NoButton);
     QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
     // One application-wide setting, not a growing stack of them.
     QGuiApplication::restoreOverrideCursor();
