@@ -15,6 +15,7 @@
 
 #include "game/game.h"
 #include "lib/play_clock.h"
+#include "session/english_words.h"
 #include "session/scripted_clock.h"
 #include "session/timer_schedule.h"
 
@@ -51,24 +52,24 @@ struct Drawn {
 class RecordingHost : public Host, public ScriptedClock {
  public:
   explicit RecordingHost(std::ostream& out_) : out(out_) {
-    std::copy(kInitialLabelCaptions.begin(), kInitialLabelCaptions.end(), labels.begin());
+    std::transform(kOpeningReadouts.begin(), kOpeningReadouts.end(), labels.begin(), ReadoutText);
   }
   void DrawCell(int col, int row, std::int32_t code) override { drawn.push_back({col, row, code}); }
-  void ShowReadout(Readout readout, const std::string& text) override {
-    labels[static_cast<std::size_t>(readout)] = text;
+  void ShowReadout(Readout readout, std::int32_t number) override {
+    labels[static_cast<std::size_t>(readout)] = ReadoutText(WrittenReadout(readout, number));
   }
   void RunPendingEvents() override {}
-  void ShowMessage(const std::string& message) override {
+  void ShowMessage(GameBox message) override {
     if (!closed) {
-      out << "info \"" << message << "\"\n";
+      out << "info \"" << BoxText(message) << "\"\n";
     }
   }
-  char AskYesNoCancel(const std::string& message) override {
+  char AskYesNoCancel(GameBox question) override {
     if (closed) {
       return ' ';
     }
     const char answer = TakeAnswer();
-    out << "confirm \"" << message << "\" " << AnswerWord(answer) << '\n';
+    out << "confirm \"" << BoxText(question) << "\" " << AnswerWord(answer) << '\n';
     return answer;
   }
   void SetTimersRunning(bool running) override { timers.SetRunning(running, nowMs); }
