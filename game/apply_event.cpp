@@ -35,12 +35,12 @@ void Game::LetEventsIn() {
   host.RunPendingEvents();
 }
 
-void Game::Tell(const char* message) {
+void Game::Tell(GameBox message) {
   nesting.Reach();
   host.ShowMessage(message);
 }
 
-char Game::Ask(const char* question) {
+char Game::Ask(GameBox question) {
   nesting.Reach();
   return host.AskYesNoCancel(question);
 }

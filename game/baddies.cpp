@@ -2,7 +2,6 @@
 // the level-cleared message, and the counters and bad-step interval that follow them.
 #include <array>
 #include <optional>
-#include <string>
 
 #include "game/game.h"
 
@@ -59,14 +58,14 @@ std::int32_t Game::AtLargeCount() const {
 }
 
 void Game::ShowAtLarge() {
-  host.ShowReadout(Readout::AtLarge, "At large : " + std::to_string(AtLargeCount()));
+  host.ShowReadout(Readout::AtLarge, AtLargeCount());
   LetEventsIn();
 }
 
 void Game::AdjustBadInterval() {
   const std::int32_t interval = BadIntervalFor(badQueue.count());
   host.SetBadStepInterval(interval);
-  host.ShowReadout(Readout::BadStepInterval, "Ivl " + std::to_string(interval));
+  host.ShowReadout(Readout::BadStepInterval, interval);
 }
 
 void Game::SpawnBaddie(std::int32_t col, std::int32_t row, BaddieKind kind) {
@@ -90,7 +89,7 @@ void Game::SpawnBaddie(std::int32_t col, std::int32_t row, BaddieKind kind) {
 
 void Game::KillBaddie(std::int32_t col, std::int32_t row) {
   kills += 1;
-  host.ShowReadout(Readout::Kills, "Kills : " + std::to_string(kills));
+  host.ShowReadout(Readout::Kills, kills);
   LetEventsIn();
   SetCell(col, row, Remains);
   board.WriteMark(col, row, 0);
@@ -158,7 +157,7 @@ void Game::MoveBaddie(Baddie baddie) {
       }
       KillBaddie(baddie.col, baddie.row);
       if (badQueue.count() == 0) {
-        Tell(kLevelClearedMessage);
+        Tell(GameBox::LevelCleared);
         host.EnableSkipCommand(true);
         SetPaused(true);
         state = GameState::LevelCleared;

@@ -238,8 +238,8 @@ class Game : private PlayState {
 
   // The yield points: other events may run inside each of these calls.
   void LetEventsIn();
-  void Tell(const char* message);
-  char Ask(const char* question);
+  void Tell(GameBox message);
+  char Ask(GameBox question);
 
   void SeedFromClock();
   // The slow tick that a record queued now carries.
@@ -260,22 +260,5 @@ class Game : private PlayState {
   std::int32_t LeftBehind(const Baddie& baddie) const;
   std::int32_t Uncovered(const Baddie& baddie) const;
 };
-
-// Texts the game shows.
-inline constexpr const char* kSecondChanceMessage =
-    "You have hit a baddie, but your powers will be exchanged for a 2nd chance";
-inline constexpr const char* kGameOverQuestion =
-    "Aaagh you have been eaten, game over - play again?";
-inline constexpr const char* kLevelClearedMessage =
-    "You have killed all the baddies, well done. Use Skip to go to next level";
-inline constexpr const char* kNoMoreLevelsMessage = "Sorry, there are no more levels, you win! ";
-
-}  // namespace stonewick
-
-namespace stonewick {
-
-// The read-outs' captions as the main window opens, before the game writes any of them.
-inline constexpr std::array<const char*, kReadoutCount> kInitialLabelCaptions = {
-    "Powers : 0", "Clock : 0", "Clock : 0", "Kills : 0", "Kills : 0", "Ivl : 399"};
 
 }  // namespace stonewick

@@ -18,21 +18,34 @@ enum class Readout {
 };
 inline constexpr int kReadoutCount = 6;
 
+// The boxes the rules show: three messages with OK, and the question when the player is
+// eaten. Each host words them in the player's language.
+enum class GameBox {
+  SecondChance,
+  GameOver,  // Yes, No and Cancel
+  LevelCleared,
+  NoMoreLevels,
+};
+constexpr bool IsQuestion(GameBox box) {
+  return box == GameBox::GameOver;
+}
+
 class Host {
  public:
   virtual ~Host() = default;
 
   // Shows the tile of `code` at cell (col, row) at once.
   virtual void DrawCell(int col, int row, std::int32_t code) = 0;
-  virtual void ShowReadout(Readout readout, const std::string& text) = 0;
+  // The read-out's number: a count, or for the clock the whole seconds of play.
+  virtual void ShowReadout(Readout readout, std::int32_t number) = 0;
   // Lets the events waiting in the window run now: key presses, clicks, menu commands and
   // timer events may run inside the step that calls this.
   virtual void RunPendingEvents() = 0;
 
   // A message with OK; returns once the player has closed it.
-  virtual void ShowMessage(const std::string& message) = 0;
+  virtual void ShowMessage(GameBox message) = 0;
   // A question with Yes, No and Cancel: 'Y', 'N', 'C' or ' ' for no answer.
-  virtual char AskYesNoCancel(const std::string& message) = 0;
+  virtual char AskYesNoCancel(GameBox question) = 0;
 
   // The main tick, the slow tick and the bad step run and stop together. Starting timers
   // that already run keeps their phase; stopping them forgets it.

@@ -153,7 +153,7 @@ void Game::SkipCommand() {
       LayoutLevel5();
       break;
     default:
-      Tell(kNoMoreLevelsMessage);
+      Tell(GameBox::NoMoreLevels);
       break;
   }
   if (state == GameState::LevelCleared) {

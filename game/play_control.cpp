@@ -1,6 +1,5 @@
 // Play control: the game state, the three timers' handlers, the counters and their labels,
 // the menu commands, and what happens when a baddie reaches the player.
-#include <string>
 
 #include "game/game.h"
 #include "lib/instructions_colour.h"
@@ -28,7 +27,7 @@ void Game::StartPlay() {
 
 void Game::AddPowers(std::int32_t delta) {
   powers += delta;
-  host.ShowReadout(Readout::Powers, "Powers : " + std::to_string(powers));
+  host.ShowReadout(Readout::Powers, powers);
   LetEventsIn();
   if (powers > 0) {
     playerTiles = {PoweredUp, PoweredDown, PoweredLeft, PoweredRight};
@@ -39,7 +38,7 @@ void Game::AddPowers(std::int32_t delta) {
 
 void Game::SetLevel(std::int32_t n) {
   level = n;
-  host.ShowReadout(Readout::Level, "Level : " + std::to_string(n));
+  host.ShowReadout(Readout::Level, n);
 }
 
 void Game::ClearBaddieQueues() {
@@ -55,13 +54,13 @@ bool Game::PlayerCaught() {
   }
   if (powers > 0) {
     SetPaused(true);
-    Tell(kSecondChanceMessage);
+    Tell(GameBox::SecondChance);
     AddPowers(-powers);
     SetPaused(false);
     return false;
   }
   state = GameState::GameOver;
-  switch (Ask(kGameOverQuestion)) {
+  switch (Ask(GameBox::GameOver)) {
     case 'Y':
       ClearBaddieQueues();
       StartLevelOne();
@@ -110,7 +109,7 @@ void Game::MainTick() {
     slowTickDue = false;
     HatchStep();
     slowTicks += 1;
-    host.ShowReadout(Readout::Clock, PlayClockText(host.Now() - startTime));
+    host.ShowReadout(Readout::Clock, PlayClockSeconds(host.Now() - startTime));
   }
   tickBusy = false;
 }

@@ -9,9 +9,10 @@ namespace stonewick {
 
 inline constexpr std::int64_t kMsPerDay = 86'400'000;
 
-// Elapsed play time (in days) as "hh:mm:ss", 24-hour, two digits each: rounded to whole
-// milliseconds first, the milliseconds then dropped; past 24 hours it starts again at
-// 00:00:00.
-std::string PlayClockText(double elapsedDays);
+// Elapsed play time (in days) in whole seconds as the clock shows them: rounded to whole
+// milliseconds first, the milliseconds then dropped; past 24 hours it starts again at 0.
+std::int32_t PlayClockSeconds(double elapsedDays);
+// Seconds of play as "hh:mm:ss", 24-hour, two digits each.
+std::string PlayClockText(std::int32_t seconds);
 
 }  // namespace stonewick

@@ -9,23 +9,19 @@
 
 #include "game/commands.h"
 #include "game/host.h"
+#include "session/shown_values.h"
 
 namespace stonewick {
 
 struct WatchStatus;
 struct WatchVerdict;
 
-enum class BoxKind {
-  Message,   // OK
-  Question,  // Yes, No and Cancel
-};
-
 class FrontEnd {
  public:
   // ---- Showing the game.
   // The tile of `code` shows at cell (col, row) by the next time events are let in.
   virtual void DrawCell(int col, int row, std::int32_t code) = 0;
-  virtual void ShowReadout(Readout readout, const std::string& text) = 0;
+  virtual void ShowReadout(Readout readout, const ReadoutValue& value) = 0;
   virtual void ShowPauseCommand(const std::string& caption) = 0;
   virtual void EnableCommand(MenuCommand command, bool enabled) = 0;
   // The Instructions window on pastel `colour` (1 to 6), opened or brought to the front;
@@ -39,13 +35,14 @@ class FrontEnd {
   virtual void ShowDump(const std::string& dump) = 0;
 
   // ---- Boxes.
-  // A box the player answers: returns once it is closed, with 'Y', 'N', 'C' or ' ' (also OK).
-  // Input that comes meanwhile reaches the session through Session::Deliver.
-  virtual char RunModalBox(BoxKind kind, const std::string& message) = 0;
+  // A box the player answers (a question has Yes, No and Cancel, a message OK): returns once
+  // it is closed, with 'Y', 'N', 'C' or ' ' (also OK). Input that comes meanwhile reaches the
+  // session through Session::Deliver.
+  virtual char RunModalBox(GameBox box) = 0;
   // A box of a script being played: it opens, shows while the events recorded inside it
   // play, and closes with the recorded answer ('Y', 'N', 'C' or ' '), or unanswered when the
   // script ended inside it.
-  virtual void OpenScriptedBox(BoxKind kind, const std::string& message) = 0;
+  virtual void OpenScriptedBox(GameBox box) = 0;
   virtual void CloseScriptedBox(bool answered, char answer) = 0;
 
   // ---- Time.

@@ -2,6 +2,7 @@
 #include "session/headless_front_end.h"
 
 #include "game/commands.h"
+#include "session/english_words.h"
 
 namespace stonewick {
 
@@ -13,8 +14,8 @@ void HeadlessFrontEnd::ShowDump(const std::string& dump) {
   out_.Print(dump);
 }
 
-void HeadlessFrontEnd::OpenScriptedBox(BoxKind kind, const std::string& message) {
-  boxes_.push_back({kind, message});
+void HeadlessFrontEnd::OpenScriptedBox(GameBox box) {
+  boxes_.push_back(box);
 }
 
 // A box prints its line as it closes, after the events that ran while it was open; one the
@@ -23,15 +24,16 @@ void HeadlessFrontEnd::CloseScriptedBox(bool answered, char answer) {
   if (boxes_.empty()) {
     return;
   }
-  const OpenBox box = std::move(boxes_.back());
+  const GameBox box = boxes_.back();
   boxes_.pop_back();
   if (!answered) {
     return;
   }
-  if (box.kind == BoxKind::Message) {
-    out_.Print("info \"" + box.message + "\"\n");
+  const std::string message = BoxText(box);
+  if (IsQuestion(box)) {
+    out_.Print("confirm \"" + message + "\" " + std::string(AnswerWord(answer)) + "\n");
   } else {
-    out_.Print("confirm \"" + box.message + "\" " + std::string(AnswerWord(answer)) + "\n");
+    out_.Print("info \"" + message + "\"\n");
   }
 }
 

@@ -16,15 +16,15 @@ class HeadlessFrontEnd : public FrontEnd {
   explicit HeadlessFrontEnd(TextSink& out) : out_(out) {}
 
   void DrawCell(int, int, std::int32_t) override {}
-  void ShowReadout(Readout, const std::string&) override {}
+  void ShowReadout(Readout, const ReadoutValue&) override {}
   void ShowPauseCommand(const std::string&) override {}
   void EnableCommand(MenuCommand, bool) override {}
   void ShowInstructions(int) override {}
   void ShowAbout(bool) override {}
   void CloseMainWindow() override;
   void ShowDump(const std::string& dump) override;
-  char RunModalBox(BoxKind, const std::string&) override { return ' '; }
-  void OpenScriptedBox(BoxKind kind, const std::string& message) override;
+  char RunModalBox(GameBox) override { return ' '; }
+  void OpenScriptedBox(GameBox box) override;
   void CloseScriptedBox(bool answered, char answer) override;
   double LocalDays() override { return 0; }
   std::int64_t SteadyMs() override { return 0; }
@@ -38,12 +38,8 @@ class HeadlessFrontEnd : public FrontEnd {
   bool TellVerdict(const WatchVerdict&, bool) override { return false; }
 
  private:
-  struct OpenBox {
-    BoxKind kind;
-    std::string message;
-  };
   TextSink& out_;
-  std::vector<OpenBox> boxes_;  // open, innermost last
+  std::vector<GameBox> boxes_;  // open, innermost last
 };
 
 }  // namespace stonewick

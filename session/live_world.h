@@ -52,9 +52,7 @@ class LiveWorld final : public World {
   bool Ended() const override { return surroundings_.Closed(); }
   void TimersChanged() override { surroundings_.AskForWakeUp(); }
   void YieldPoint() override { frontEnd_.LetEventsIn(); }
-  char Box(BoxKind kind, const std::string& message) override {
-    return frontEnd_.RunModalBox(kind, message);
-  }
+  char Box(GameBox box) override { return frontEnd_.RunModalBox(box); }
   void Pause(std::int32_t ms) override;
   void Closing() override { surroundings_.Close(); }
 

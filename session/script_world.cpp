@@ -97,9 +97,9 @@ void ScriptWorld::YieldPoint() {
 
 // A box opens, the events the script ran inside it run, and it closes with the next queued
 // answer, taken only then.
-char ScriptWorld::Box(BoxKind kind, const std::string& message) {
+char ScriptWorld::Box(GameBox box) {
   if (Showing()) {
-    session_.frontEnd_.OpenScriptedBox(kind, message);
+    session_.frontEnd_.OpenScriptedBox(box);
   } else {
     runner_.YieldPointReached();
     return ' ';
@@ -109,7 +109,7 @@ char ScriptWorld::Box(BoxKind kind, const std::string& message) {
     pacing_->HoldBox();
   }
   const bool answered = Showing();
-  const char answer = !answered ? ' ' : kind == BoxKind::Question ? clock.TakeAnswer() : ' ';
+  const char answer = answered && IsQuestion(box) ? clock.TakeAnswer() : ' ';
   session_.frontEnd_.CloseScriptedBox(answered, answer);
   return answer;
 }

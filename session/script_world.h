@@ -71,7 +71,7 @@ class ScriptWorld final : public World, private BlockLines {
   std::int64_t TimerFiresAt(std::int64_t dueMs) override;
   bool Ended() const override { return Over(); }
   void YieldPoint() override;
-  char Box(BoxKind kind, const std::string& message) override;
+  char Box(GameBox box) override;
   void Pause(std::int32_t ms) override;
   void Closing() override;
   void AboutShown() override;

@@ -4,11 +4,11 @@
 
 #include <algorithm>
 
+#include "session/english_words.h"
+
 namespace stonewick {
 
-Session::Session(FrontEnd& frontEnd) : frontEnd_(frontEnd) {
-  std::copy(kInitialLabelCaptions.begin(), kInitialLabelCaptions.end(), readouts_.begin());
-}
+Session::Session(FrontEnd& frontEnd) : frontEnd_(frontEnd) {}
 
 Session::~Session() = default;
 
@@ -131,7 +131,9 @@ void Session::ShowCommands() {
 }
 
 WindowItems Session::Shown() const {
-  return {timers_.AllEnabled(), timers_.BadStepInterval(), pauseCaption_, readouts_};
+  WindowItems shown{timers_.AllEnabled(), timers_.BadStepInterval(), pauseCaption_, {}};
+  std::transform(readouts_.begin(), readouts_.end(), shown.labels.begin(), ReadoutText);
+  return shown;
 }
 
 std::string Session::StateText() const {
@@ -218,9 +220,10 @@ void Session::DrawCell(int col, int row, std::int32_t code) {
   frontEnd_.DrawCell(col, row, code);
 }
 
-void Session::ShowReadout(Readout readout, const std::string& text) {
-  readouts_[static_cast<std::size_t>(readout)] = text;
-  frontEnd_.ShowReadout(readout, text);
+void Session::ShowReadout(Readout readout, std::int32_t number) {
+  const ReadoutValue value = WrittenReadout(readout, number);
+  readouts_[static_cast<std::size_t>(readout)] = value;
+  frontEnd_.ShowReadout(readout, value);
 }
 
 void Session::RunPendingEvents() {
@@ -231,12 +234,12 @@ void Session::RunPendingEvents() {
   }
 }
 
-void Session::ShowMessage(const std::string& message) {
-  world_->Box(BoxKind::Message, message);
+void Session::ShowMessage(GameBox message) {
+  world_->Box(message);
 }
 
-char Session::AskYesNoCancel(const std::string& message) {
-  const char answer = world_->Box(BoxKind::Question, message);
+char Session::AskYesNoCancel(GameBox question) {
+  const char answer = world_->Box(question);
   if (recorder_) {
     recorder_->Answer(answer);
   }

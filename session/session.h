@@ -53,7 +53,7 @@ class Playback {
 struct SessionSnapshot {
   PlayState game;
   TimerSchedule timers;
-  std::array<std::string, kReadoutCount> readouts;
+  std::array<ReadoutValue, kReadoutCount> readouts;
   std::string pauseCaption;
   bool skipEnabled = true;
 };
@@ -130,10 +130,10 @@ class Session final : private Host, private LiveWorld::Surroundings {
 
   // Host: the rules' requests.
   void DrawCell(int col, int row, std::int32_t code) override;
-  void ShowReadout(Readout readout, const std::string& text) override;
+  void ShowReadout(Readout readout, std::int32_t number) override;
   void RunPendingEvents() override;
-  void ShowMessage(const std::string& message) override;
-  char AskYesNoCancel(const std::string& message) override;
+  void ShowMessage(GameBox message) override;
+  char AskYesNoCancel(GameBox question) override;
   void SetTimersRunning(bool running) override;
   void SetBadStepInterval(std::int32_t ms) override;
   double Now() override;
@@ -177,7 +177,7 @@ class Session final : private Host, private LiveWorld::Surroundings {
   SpareLists spareLists_;
   Game game_{*this};
   TimerSchedule timers_;
-  std::array<std::string, kReadoutCount> readouts_;  // as shown, by Readout
+  std::array<ReadoutValue, kReadoutCount> readouts_ = kOpeningReadouts;  // as shown
   std::string pauseCaption_ = kPauseCaption;
   bool skipEnabled_ = true;
   bool closed_ = false;

@@ -28,7 +28,7 @@ class World {
   // The running event lets waiting events in.
   virtual void YieldPoint() = 0;
   // A box opened by the rules; its answer.
-  virtual char Box(BoxKind kind, const std::string& message) = 0;
+  virtual char Box(GameBox box) = 0;
   // A frame of the smash animation: a pause that lets no event run.
   virtual void Pause(std::int32_t ms) = 0;
   // The rules close the main window (Exit, or No to playing again).

@@ -1,7 +1,7 @@
 // Writes the texts that the rules and the session hold in English and the hosts show in the
 // player's language, as a source file that lupdate reads: the menu captions, the messages, the
-// Instructions and the keys of a recording that plays. The catalogues get them from here, so
-// no host keeps a second copy of them. Nothing compiles the file it writes.
+// read-outs' captions, the Instructions and the keys of a recording that plays. The catalogues get
+// them from here, so no host keeps a second copy of them. Nothing compiles the file it writes.
 //   game_texts FILE
 #include <cstdio>
 #include <fstream>
@@ -11,6 +11,7 @@
 #include "game/commands.h"
 #include "game/game.h"
 #include "lib/instructions_text.h"
+#include "session/english_words.h"
 #include "session/watch_status.h"
 
 namespace {
@@ -64,10 +65,19 @@ int main(int argc, char* argv[]) {
     Write(out, "Menu", item.caption, kCaption);
   }
   Write(out, "Menu", kResumeCaption, "Takes the place of Pause while the game is paused.");
-  Write(out, "Message", kSecondChanceMessage, "");
-  Write(out, "Message", kGameOverQuestion, "A question: Yes plays again, No ends the game.");
-  Write(out, "Message", kLevelClearedMessage, "Skip is the menu command of that name.");
-  Write(out, "Message", kNoMoreLevelsMessage, "");
+  Write(out, "Message", BoxText(GameBox::SecondChance), "");
+  Write(out, "Message", BoxText(GameBox::GameOver),
+        "A question: Yes plays again, No ends the game.");
+  Write(out, "Message", BoxText(GameBox::LevelCleared), "Skip is the menu command of that name.");
+  Write(out, "Message", BoxText(GameBox::NoMoreLevels), "");
+  // The play time shows as digits alone, and the bad step's interval never shows.
+  Write(out, "Readout", ReadoutPattern(ReadoutCaption::Powers),
+        "The read-outs under the board keep to their places: keep them about as short as these.");
+  Write(out, "Readout", ReadoutPattern(ReadoutCaption::Level), "");
+  Write(out, "Readout", ReadoutPattern(ReadoutCaption::Kills), "");
+  Write(out, "Readout", ReadoutPattern(ReadoutCaption::AtLarge), "");
+  Write(out, "Readout", ReadoutPattern(ReadoutCaption::Clock),
+        "Shown only for a moment, before the first level is laid out.");
   Write(out, "Instructions", InstructionsText(),
         "The Instructions window wraps the text to its width: write each paragraph on one line, "
         "and keep the blank lines between them.");

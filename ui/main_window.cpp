@@ -29,17 +29,17 @@ struct ReadoutPlace {
   bool bold;
   // The read-out as wide as it gets: the largest count it can show (a long game's kills
   // carry over from level to level), the clock at the end of a day.
-  const char* widest;
+  ReadoutValue widest;
 };
 
 // By Readout, from Powers to the bad-step interval.
 constexpr std::array<ReadoutPlace, kReadoutCount> kReadoutPlaces = {{
-    {274, 390, true, "Powers : 999"},
-    {14, 408, false, "23:59:59"},
-    {14, 6, true, "Level : 5"},
-    {136, 408, false, "Kills : 9999"},
-    {214, 408, false, "At large : 999"},
-    {304, 408, false, ""},
+    {274, 390, true, {ReadoutCaption::Powers, 999}},
+    {14, 408, false, {ReadoutCaption::PlayTime, 86'399}},
+    {14, 6, true, {ReadoutCaption::Level, 5}},
+    {136, 408, false, {ReadoutCaption::Kills, 9999}},
+    {214, 408, false, {ReadoutCaption::AtLarge, 999}},
+    {304, 408, false, {ReadoutCaption::Interval, 0}},
 }};
 // The row under the board, left to right. A language whose words are longer moves a read-out
 // right, as far as the one before it may grow, and keeps this much room between them.
@@ -127,7 +127,7 @@ void MainWindow::PlaceReadouts() {
     label.setParent(&client_);
     label.setFont(WindowFont("Arial", 13, kReadoutPlaces[i].bold));
     label.move(kReadoutPlaces[i].left, kReadoutPlaces[i].top);
-    label.setText(TranslatedReadout(kInitialLabelCaptions[i]));
+    label.setText(ReadoutWords(kOpeningReadouts[i]));
     label.adjustSize();
   }
   // In English every read-out fits at its own place; longer words push the next one right.
@@ -144,7 +144,7 @@ void MainWindow::PlaceReadouts() {
 int MainWindow::WidestReadout(Readout readout) const {
   const QLabel& label = readoutLabels_[IndexOf(readout)];
   return label.fontMetrics().horizontalAdvance(
-      TranslatedReadout(kReadoutPlaces[IndexOf(readout)].widest));
+      ReadoutWords(kReadoutPlaces[IndexOf(readout)].widest));
 }
 
 int MainWindow::ReadoutWidthLacking(int width, int step) const {

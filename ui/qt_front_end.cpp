@@ -49,9 +49,9 @@ void QtFrontEnd::DrawCell(int col, int row, std::int32_t) {
   }
 }
 
-void QtFrontEnd::ShowReadout(Readout readout, const std::string& text) {
+void QtFrontEnd::ShowReadout(Readout readout, const ReadoutValue& value) {
   if (screen_ != nullptr) {
-    screen_->ShowReadout(readout, TranslatedReadout(text));
+    screen_->ShowReadout(readout, ReadoutWords(value));
   }
 }
 
@@ -87,19 +87,19 @@ void QtFrontEnd::CloseMainWindow() {
   }
 }
 
-char QtFrontEnd::RunModalBox(BoxKind kind, const std::string& english) {
-  const std::string message = TranslatedText("Message", english).toStdString();
-  if (kind == BoxKind::Message) {
+char QtFrontEnd::RunModalBox(GameBox box) {
+  const std::string message = BoxWords(box).toStdString();
+  if (!IsQuestion(box)) {
     InfoDialog(message);
     return ' ';
   }
   return ConfirmDialog(message);
 }
 
-void QtFrontEnd::OpenScriptedBox(BoxKind kind, const std::string& english) {
-  const std::string message = TranslatedText("Message", english).toStdString();
+void QtFrontEnd::OpenScriptedBox(GameBox shown) {
+  const std::string message = BoxWords(shown).toStdString();
   std::unique_ptr<QMessageBox> box =
-      kind == BoxKind::Message ? OpenInfoBox(message) : OpenQuestionBox(message);
+      IsQuestion(shown) ? OpenQuestionBox(message) : OpenInfoBox(message);
   // The recording answers it, not the player: it holds nothing back, so that Exit, Alt+E and
   // the close box still end the program while it shows. The modality is settled only as the
   // box is shown again, in the same turn of the event loop, before anything is drawn.

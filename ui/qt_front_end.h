@@ -32,7 +32,7 @@ class QtFrontEnd final : public QObject, public FrontEnd {
 
   // Showing the game.
   void DrawCell(int col, int row, std::int32_t code) override;
-  void ShowReadout(Readout readout, const std::string& text) override;
+  void ShowReadout(Readout readout, const ReadoutValue& value) override;
   void ShowPauseCommand(const std::string& caption) override;
   void EnableCommand(MenuCommand command, bool enabled) override;
   void ShowInstructions(int colour) override;
@@ -40,8 +40,8 @@ class QtFrontEnd final : public QObject, public FrontEnd {
   void CloseMainWindow() override;
   void ShowDump(const std::string&) override {}
   // Boxes.
-  char RunModalBox(BoxKind kind, const std::string& message) override;
-  void OpenScriptedBox(BoxKind kind, const std::string& message) override;
+  char RunModalBox(GameBox box) override;
+  void OpenScriptedBox(GameBox box) override;
   void CloseScriptedBox(bool answered, char answer) override;
   // Time.
   double LocalDays() override;

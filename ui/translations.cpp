@@ -1,98 +1,25 @@
-// Choosing the player's language, loading its catalogues, and showing the rules' and the
-// session's English texts in it.
+// Choosing the player's language, loading its catalogues, and wording the rules' and the
+// session's texts and values in it.
 #include "ui/translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QRegularExpression>
-#include <array>
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
-#include <vector>
+
+#include "session/english_words.h"
 
 using namespace Qt::StringLiterals;
 
 namespace stonewick {
 namespace {
 
-// The read-outs the rules write, the count standing for %1.
-constexpr std::array kReadoutPatterns = {
-    //: The read-outs under the board keep to their places: keep them about as short as these.
-    QT_TRANSLATE_NOOP("Readout", "Powers : %1"),
-    QT_TRANSLATE_NOOP("Readout", "Level : %1"),
-    QT_TRANSLATE_NOOP("Readout", "Kills : %1"),
-    QT_TRANSLATE_NOOP("Readout", "At large : %1"),
-    //: Shown only for a moment, before the first level is laid out.
-    QT_TRANSLATE_NOOP("Readout", "Clock : %1"),
-};
-
-// A text with numbers in it, told by its pattern: %1, %2... stand for the numbers.
-class Pattern {
- public:
-  explicit Pattern(const char* english) : english_(english) {
-    static const QRegularExpression placeholder(QStringLiteral("%(\\d)"));
-    const QString text = QString::fromUtf8(english);
-    QString expression = QStringLiteral("^");
-    qsizetype from = 0;
-    for (const QRegularExpressionMatch& match : placeholder.globalMatch(text)) {
-      expression += QRegularExpression::escape(text.mid(from, match.capturedStart() - from)) +
-                    QStringLiteral("(.*?)");
-      numbers_.push_back(match.captured(1).toInt());
-      from = match.capturedEnd();
-    }
-    expression += QRegularExpression::escape(text.mid(from)) + QStringLiteral("$");
-    expression_.setPattern(expression);
-    expression_.setPatternOptions(QRegularExpression::DotMatchesEverythingOption);
-  }
-
-  // The translation of `text` when it has this pattern, with its numbers in their places.
-  std::optional<QString> Translate(const char* context, const QString& text) const {
-    const QRegularExpressionMatch match = expression_.match(text);
-    if (!match.hasMatch()) {
-      return std::nullopt;
-    }
-    const QString translated = QCoreApplication::translate(context, english_);
-    QString filled;
-    for (qsizetype i = 0; i < translated.size(); ++i) {
-      const int number =
-          i + 1 < translated.size() && translated[i] == u'%' ? translated[i + 1].digitValue() : -1;
-      const auto at = std::find(numbers_.begin(), numbers_.end(), number);
-      if (number > 0 && at != numbers_.end()) {
-        filled += match.captured(static_cast<int>(at - numbers_.begin()) + 1);
-        ++i;
-      } else {
-        filled += translated[i];
-      }
-    }
-    return filled;
-  }
-
- private:
-  const char* english_;
-  QRegularExpression expression_;
-  std::vector<int> numbers_;  // by capture, the placeholder's number
-};
-
-template <std::size_t N>
-std::vector<Pattern> Compiled(const std::array<const char*, N>& englishPatterns) {
-  return {englishPatterns.begin(), englishPatterns.end()};
-}
-
-QString ByPattern(const char* context, const std::vector<Pattern>& patterns,
-                  const std::string& text) {
-  const QString shown = QString::fromStdString(text);
-  for (const Pattern& pattern : patterns) {
-    if (std::optional<QString> translated = pattern.Translate(context, shown)) {
-      return *translated;
-    }
-  }
-  return shown;
-}
-
 // "de_DE.UTF-8@euro" and "de" are both "de".
 QString LanguageOfLocale(const QString& locale) {
-  static const QRegularExpression end(QStringLiteral("[_.@]"));
-  return locale.left(locale.indexOf(end)).toLower();
+  const auto end = std::find_if(locale.begin(), locale.end(),
+                                [](QChar c) { return c == u'_' || c == u'.' || c == u'@'; });
+  return locale.left(end - locale.begin()).toLower();
 }
 
 }  // namespace
@@ -166,9 +93,13 @@ QString TranslatedText(const char* context, const std::string& text) {
   return QCoreApplication::translate(context, text.c_str());
 }
 
-QString TranslatedReadout(const std::string& text) {
-  static const std::vector<Pattern> patterns = Compiled(kReadoutPatterns);
-  return ByPattern("Readout", patterns, text);
+QString ReadoutWords(const ReadoutValue& value) {
+  return QCoreApplication::translate("Readout", ReadoutPattern(value.caption))
+      .arg(QString::fromStdString(ReadoutNumber(value)));
+}
+
+QString BoxWords(GameBox box) {
+  return QCoreApplication::translate("Message", BoxText(box));
 }
 
 namespace {

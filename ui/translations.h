@@ -1,7 +1,7 @@
 // The player's language: chosen from the environment as gettext does, the game's catalogue of
 // it and Qt's own for the standard buttons, and the texts of the rules and the session shown
-// in it. The rules and the session keep their texts in English (the dump, the checkpoints and
-// the recordings hold them so); the window translates only what it shows.
+// in it. The read-outs, the boxes and the verdicts come as values, which the window words; the
+// dump, the checkpoints and the recordings keep the session's English.
 #pragma once
 
 #include <QString>
@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "session/shown_values.h"
 #include "session/watch_status.h"
 
 namespace stonewick {
@@ -47,11 +48,14 @@ class Translations {
 };
 
 // The texts of the rules and the session in the player's language (English where the catalogue
-// has none): a menu caption with its Alt letter, a box's message, one of the session's whole
-// texts in `context`, or a read-out ("Powers : 3").
+// has none): a menu caption with its Alt letter, or one of the session's whole texts in
+// `context`.
 QString TranslatedCaption(const QString& caption);
 QString TranslatedText(const char* context, const std::string& text);
-QString TranslatedReadout(const std::string& text);
+// What the game shows, worded in the player's language: a read-out ("Kräfte: 3") and the
+// message or question of a box.
+QString ReadoutWords(const ReadoutValue& value);
+QString BoxWords(GameBox box);
 
 // What the session says of a recording being watched, worded in the player's language: the
 // verdict in its box, and the check so far on the playback bar.

@@ -23,7 +23,9 @@ double page_daily_seed();
 // Copies the rectangle of the board's pixels (352 by 352, RGBA) onto the canvas.
 void page_present(const std::uint32_t* pixels, int x, int y, int width, int height);
 void page_set_icon(const std::uint32_t* pixels, int width, int height);
-void page_show_readout(int readout, const char* text);
+// A read-out: its caption in English with %1 standing for `number`, which the page words in
+// the player's language.
+void page_show_readout(int readout, const char* caption, const char* number);
 // Whether play runs: the timers run and the player has not paused. A page hidden meanwhile
 // pauses it with pause_command, the menu's Pause.
 void page_set_play_running(int running, int pause_command);
@@ -33,8 +35,9 @@ void page_set_caption(int command, const char* caption);
 void page_enable_command(int command, int enabled);
 
 // Opens a message box at the pointer: 0 information with OK, 1 question with Yes, No and
-// Cancel. A modal box takes the keys and blocks the window; a box of a recording being
-// watched does neither, and closes only by page_close_box. Returns the box's number.
+// Cancel; `message` is the English the page's catalogue words it from. A modal box takes the keys
+// and blocks the window; a box of a recording being watched does neither, and closes only by
+// page_close_box. Returns the box's number.
 int page_open_box(int question, const char* message, int modal);
 void page_close_box(int box);
 // 'Y', 'N', 'C' or ' ' (also OK) once the box is closed, 0 while it is open.

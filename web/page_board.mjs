@@ -95,8 +95,9 @@ export function present(pixels, x, y, width, height) {
 }
 
 // The clock is set at every slow tick but changes once a second: only a change needs a frame.
-export function showReadout(readout, text) {
-  const translated = Language.readout(text);
+// `caption` is the read-out's English, with %1 for `number`.
+export function showReadout(readout, caption, number) {
+  const translated = Language.readout(caption, number);
   const shown = readout in shownReadouts ? shownReadouts[readout] : readouts[readout].textContent;
   if (translated !== shown) {
     shownReadouts[readout] = translated;

@@ -10,6 +10,7 @@
 
 #include "lib/instructions_colour.h"
 #include "lib/instructions_text.h"
+#include "session/english_words.h"
 #include "session/timeline.h"
 #include "session/watch_status.h"
 #include "session/watching.h"
@@ -68,9 +69,8 @@ void PageHost::Run() {
     page_add_command(static_cast<int>(item.command), item.caption,
                      item.command != MenuCommand::Cheat);
   }
-  const WindowItems shown = session_.Shown();
   for (int i = 0; i < kReadoutCount; ++i) {
-    page_show_readout(i, shown.labels[static_cast<std::size_t>(i)].c_str());
+    ShowReadout(static_cast<Readout>(i), kOpeningReadouts[static_cast<std::size_t>(i)]);
   }
   page_set_instructions_text(InstructionsText().c_str());
   session_.Start();
@@ -217,8 +217,9 @@ void PageHost::Present() {
   dirtyBottom_ = -1;
 }
 
-void PageHost::ShowReadout(Readout readout, const std::string& text) {
-  page_show_readout(static_cast<int>(readout), text.c_str());
+void PageHost::ShowReadout(Readout readout, const ReadoutValue& value) {
+  page_show_readout(static_cast<int>(readout), ReadoutPattern(value.caption),
+                    ReadoutNumber(value).c_str());
 }
 
 void PageHost::ShowPauseCommand(const std::string& caption) {
@@ -256,12 +257,12 @@ void PageHost::CloseMainWindow() {
 
 // ---- Boxes.
 
-char PageHost::RunModalBox(BoxKind kind, const std::string& message) {
+char PageHost::RunModalBox(GameBox shown) {
   if (closed_) {
     return ' ';
   }
   // The box is modal: while it is open only the timers reach the rules.
-  const int box = page_open_box(kind == BoxKind::Question ? 1 : 0, message.c_str(), 1);
+  const int box = page_open_box(IsQuestion(shown) ? 1 : 0, BoxText(shown), 1);
   int answer = 0;
   while (!closed_ && (answer = page_box_answer(box)) == 0) {
     WaitForInput(MsUntilWakeUp());
@@ -270,8 +271,8 @@ char PageHost::RunModalBox(BoxKind kind, const std::string& message) {
   return answer == 0 ? ' ' : static_cast<char>(answer);
 }
 
-void PageHost::OpenScriptedBox(BoxKind kind, const std::string& message) {
-  scriptedBoxes_.push_back(page_open_box(kind == BoxKind::Question ? 1 : 0, message.c_str(), 0));
+void PageHost::OpenScriptedBox(GameBox box) {
+  scriptedBoxes_.push_back(page_open_box(IsQuestion(box) ? 1 : 0, BoxText(box), 0));
 }
 
 void PageHost::CloseScriptedBox(bool, char) {

@@ -3,7 +3,7 @@
 // other. The catalogues (var Catalogues, by language, context and English text) are written
 // at build time from translations/*.ts. The rules and the session keep their English words,
 // so the page translates only what it shows, as the window does: whole texts by context, and
-// the verdicts from the values the session hands over.
+// the read-outs and the verdicts from the values the session hands over.
 var Language = (function () {
   'use strict';
 
@@ -32,37 +32,6 @@ var Language = (function () {
     return translated === undefined ? text : translated;
   }
 
-  // A text with numbers in it, told by its English pattern: %1, %2... stand for the numbers
-  // and take their places in the translation.
-  const patterns = {};
-  function byPattern(context, text) {
-    if (!patterns[context]) {
-      patterns[context] = Object.keys(table[context] || {}).filter((english) => /%\d/.test(english))
-          .map((english) => {
-            const numbers = [];
-            const source = english.split(/(%\d)/).map((part) => {
-              if (/^%\d$/.test(part)) {
-                numbers.push(part);
-                return '([\\s\\S]*?)';
-              }
-              return part.replace(/[.*+?^${}()|[\]\\]/g, '\\$&');
-            }).join('');
-            return { expression: new RegExp('^' + source + '$'), numbers,
-                     translated: table[context][english] };
-          });
-    }
-    for (const pattern of patterns[context]) {
-      const match = pattern.expression.exec(text);
-      if (match) {
-        return pattern.translated.replace(/%\d/g, (number) => {
-          const at = pattern.numbers.indexOf(number);
-          return at < 0 ? number : match[at + 1];
-        });
-      }
-    }
-    return text;
-  }
-
   // A count and its noun in the catalogue's plural form (its forms in Qt's order for the
   // language); English, which has no catalogue, takes `one` for one.
   function pluralForm(n) {
@@ -78,9 +47,20 @@ var Language = (function () {
         : n === 1 ? one : text;
     return chosen.split('%n').join(String(n));
   }
-  // %1, %2... of a translated text take the values in order.
+  // %1, %2... of a translated text take the values in order, in one pass, so that a value that
+  // holds a %2 of its own stays as it is.
   function filled(text, ...values) {
-    return text.replace(/%(\d)/g, (mark, number) => String(values[Number(number) - 1]));
+    let result = '';
+    for (let i = 0; i < text.length; ++i) {
+      const at = text[i] === '%' ? Number(text[i + 1]) - 1 : -1;
+      if (at >= 0 && at < values.length) {
+        result += String(values[at]);
+        ++i;
+      } else {
+        result += text[i];
+      }
+    }
+    return result;
   }
 
   // What differs at the recording's line: a checkpoint or a line of a dump (WatchVerdict).
@@ -218,7 +198,8 @@ var Language = (function () {
     code,
     tr,
     caption: (caption) => tr('Menu', caption),
-    readout: (text) => byPattern('Readout', text),
+    // A read-out: its English caption, %1 standing for the number it shows.
+    readout: (caption, number) => filled(tr('Readout', caption), number),
     // A box's text: one of the game's messages.
     message: (text) => tr('Message', text),
     verdict: verdictWords,

@@ -32,8 +32,8 @@ mergeInto(LibraryManager.library, {
   page_set_icon: function (pixels, width, height) {
     Page.setIcon(HEAPU8.slice(pixels, pixels + width * height * 4), width, height);
   },
-  page_show_readout: function (readout, text) {
-    Page.showReadout(readout, UTF8ToString(text));
+  page_show_readout: function (readout, caption, number) {
+    Page.showReadout(readout, UTF8ToString(caption), UTF8ToString(number));
   },
   page_set_play_running: function (running, pauseCommand) {
     Page.setPlayRunning(running !== 0, pauseCommand);

@@ -2,6 +2,7 @@
 // and at large 999, kills 9,999, the clock at 23:59:59), for scripts/screenshot.sh to
 // photograph on a real display. Runs until the window is closed.
 #include <QApplication>
+#include <utility>
 
 #include "ui/program.h"
 #include "ui/translations.h"
@@ -14,9 +15,10 @@ int main(int argc, char* argv[]) {
   Program program;
   // Showing the window lays out level 1, which writes the read-outs; these come after.
   program.mainWindow.show();
-  program.frontEnd.ShowReadout(Readout::Powers, "Powers : 999");
-  program.frontEnd.ShowReadout(Readout::Clock, "23:59:59");
-  program.frontEnd.ShowReadout(Readout::Kills, "Kills : 9999");
-  program.frontEnd.ShowReadout(Readout::AtLarge, "At large : 999");
+  for (const auto& [readout, number] :
+       {std::pair{Readout::Powers, 999}, std::pair{Readout::Clock, 86'399},
+        std::pair{Readout::Kills, 9999}, std::pair{Readout::AtLarge, 999}}) {
+    program.frontEnd.ShowReadout(readout, WrittenReadout(readout, number));
+  }
   return QApplication::exec();
 }

@@ -48,7 +48,7 @@ class LivePlayer final : public HeadlessFrontEnd, public RecordingSink {
   void ShowAbout(bool shown) override { about.emplace_back(shown, nowMs); }
 
   // FrontEnd: a box lets the player in while it is open, and closes with the answer.
-  char RunModalBox(BoxKind, const std::string&) override {
+  char RunModalBox(GameBox) override {
     LetEventsIn();
     if (answers.empty()) {
       return 'C';

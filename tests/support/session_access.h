@@ -12,7 +12,7 @@ namespace stonewick {
 
 struct SessionTestAccess {
   static Game& GameOf(Session& session) { return session.game_; }
-  static std::array<std::string, kReadoutCount>& Readouts(Session& session) {
+  static std::array<ReadoutValue, kReadoutCount>& Readouts(Session& session) {
     return session.readouts_;
   }
   static const SpareLists& Lists(const Session& session) { return session.spareLists_; }

@@ -11,8 +11,8 @@
 #include <QScreen>
 #include <QTest>
 
-#include "game/game.h"
 #include "modal_answer.h"
+#include "session/english_words.h"
 
 using namespace stonewick;
 

@@ -67,7 +67,7 @@ class QtFrontEndTest : public QObject {
   }
 
   void labelTakesTextAndSizeOfItsText() {
-    host().ShowReadout(Readout::Kills, "Kills : 12345");
+    host().ShowReadout(Readout::Kills, WrittenReadout(Readout::Kills, 12345));
     QCOMPARE(board().ReadoutLabel(Readout::Kills).text(), QString("Kills : 12345"));
     QCOMPARE(board().ReadoutLabel(Readout::Kills).size(),
              board().ReadoutLabel(Readout::Kills).sizeHint());
@@ -95,7 +95,7 @@ class QtFrontEndTest : public QObject {
   }
 
   void aRecordedBoxHoldsNothingBackSoExitStaysInReach() {
-    host().OpenScriptedBox(BoxKind::Message, kNoMoreLevelsMessage);
+    host().OpenScriptedBox(GameBox::NoMoreLevels);
     QMessageBox* shown = VisibleBox();
     QVERIFY(shown != nullptr);
     QCOMPARE(shown->windowModality(), Qt::NonModal);

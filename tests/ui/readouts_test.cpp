@@ -27,16 +27,16 @@ class ReadoutsTest : public QObject {
       window.show();
       QVERIFY(QTest::qWaitForWindowExposed(&window));
       // Each read-out at its largest, and the number it then shows.
-      const std::array<std::tuple<Readout, const char*, const char*>, 5> full = {{
-          {Readout::Powers, "Powers : 999", "999"},
-          {Readout::Clock, "23:59:59", "23:59:59"},
-          {Readout::Level, "Level : 5", "5"},
-          {Readout::Kills, "Kills : 9999", "9999"},
-          {Readout::AtLarge, "At large : 999", "999"},
+      const std::array<std::tuple<Readout, std::int32_t, const char*>, 5> full = {{
+          {Readout::Powers, 999, "999"},
+          {Readout::Clock, 86'399, "23:59:59"},
+          {Readout::Level, 5, "5"},
+          {Readout::Kills, 9999, "9999"},
+          {Readout::AtLarge, 999, "999"},
       }};
       std::vector<QRect> boxes{window.View().geometry()};
-      for (const auto& [readout, text, number] : full) {
-        program.frontEnd.ShowReadout(readout, text);
+      for (const auto& [readout, value, number] : full) {
+        program.frontEnd.ShowReadout(readout, WrittenReadout(readout, value));
         const QLabel& label = window.ReadoutLabel(readout);
         QVERIFY2(label.text().endsWith(number), qPrintable(language + ": " + label.text()));
         // The box holds the whole text.

@@ -17,6 +17,7 @@
 
 #include "game/game.h"
 #include "session/dump.h"
+#include "session/english_words.h"
 #include "tests/support/session_access.h"
 #include "ui/program.h"
 
@@ -86,7 +87,7 @@ class TranslationsTest : public QObject {
     QCOMPARE(program.aboutWindow.windowTitle(), QString("Über Stonewick"));
     QVERIFY(program.instructionsWindow.Text().toPlainText().contains(
         "Bewege dich mit den Pfeiltasten."));
-    program.frontEnd.OpenScriptedBox(BoxKind::Question, kGameOverQuestion);
+    program.frontEnd.OpenScriptedBox(GameBox::GameOver);
     QMessageBox* box = nullptr;
     for (QWidget* widget : QApplication::topLevelWidgets()) {
       box = box != nullptr ? box : qobject_cast<QMessageBox*>(widget);
@@ -124,6 +125,26 @@ class TranslationsTest : public QObject {
              QString("5 geprüft, alles wie aufgezeichnet"));
   }
 
+  // Read-outs and boxes cross as values: English reads as the dump and the recordings do, and
+  // another language words the caption around the same number.
+  void readoutsAndBoxesAreWordedFromTheirValues() {
+    for (int caption = 0; caption < kReadoutCaptionCount; ++caption) {
+      const ReadoutValue value{static_cast<ReadoutCaption>(caption), 3723};
+      QCOMPARE(ReadoutWords(value), QString::fromStdString(ReadoutText(value)));
+    }
+    for (const GameBox box :
+         {GameBox::SecondChance, GameBox::GameOver, GameBox::LevelCleared, GameBox::NoMoreLevels}) {
+      QCOMPARE(BoxWords(box), QString::fromUtf8(BoxText(box)));
+    }
+    Translations translations({"de"});
+    translations.Install();
+    QCOMPARE(ReadoutWords({ReadoutCaption::Kills, 9999}), QString("Erledigt: 9999"));
+    QCOMPARE(ReadoutWords({ReadoutCaption::Clock, 0}), QString("Uhr: 0"));
+    QCOMPARE(ReadoutWords({ReadoutCaption::PlayTime, 3723}), QString("01:02:03"));
+    QCOMPARE(BoxWords(GameBox::NoMoreLevels),
+             QString("Tut mir leid, es gibt keine weiteren Level – du hast gewonnen! "));
+  }
+
   void everyLanguageKeepsTheMenuOnOneRowAndTheReadoutsApart() {
     int oneRow = 0;
     // English first, then every catalogue the window carries.
@@ -144,9 +165,9 @@ class TranslationsTest : public QObject {
       oneRow = oneRow == 0 ? menuHeight : oneRow;
       QVERIFY2(menuHeight == oneRow, qPrintable(language));
       // Two-digit counts, as a long game reaches them.
-      program.frontEnd.ShowReadout(Readout::Kills, "Kills : 99");
-      program.frontEnd.ShowReadout(Readout::AtLarge, "At large : 99");
-      program.frontEnd.ShowReadout(Readout::Powers, "Powers : 99");
+      for (const Readout readout : {Readout::Kills, Readout::AtLarge, Readout::Powers}) {
+        program.frontEnd.ShowReadout(readout, WrittenReadout(readout, 99));
+      }
       const QRect kills = window.ReadoutLabel(Readout::Kills).geometry();
       const QRect atLarge = window.ReadoutLabel(Readout::AtLarge).geometry();
       const QRect powers = window.ReadoutLabel(Readout::Powers).geometry();

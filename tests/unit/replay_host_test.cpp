@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "lib/play_clock.h"
+#include "session/english_words.h"
 #include "session/replay.h"
 
 namespace stonewick {
@@ -109,11 +110,30 @@ TEST(ReplayTimers, SingleEventsAreIgnoredWhileTheTimersAreOff) {
 }
 
 TEST(PlayClock, ElapsedTimeShowsAsATimeOfDayThatWrapsAfterADay) {
-  EXPECT_EQ(PlayClockText(0.0), "00:00:00");
-  EXPECT_EQ(PlayClockText(3'723'999.0 / kMsPerDay), "01:02:03");
+  const auto shown = [](double elapsedDays) {
+    return PlayClockText(PlayClockSeconds(elapsedDays));
+  };
+  EXPECT_EQ(shown(0.0), "00:00:00");
+  EXPECT_EQ(shown(3'723'999.0 / kMsPerDay), "01:02:03");
   // Whole milliseconds first, then the seconds are cut off.
-  EXPECT_EQ(PlayClockText(1'999.4 / kMsPerDay), "00:00:01");
-  EXPECT_EQ(PlayClockText((kMsPerDay + 61'000.0) / kMsPerDay), "00:01:01");
+  EXPECT_EQ(shown(1'999.4 / kMsPerDay), "00:00:01");
+  EXPECT_EQ(shown((kMsPerDay + 61'000.0) / kMsPerDay), "00:01:01");
+  EXPECT_EQ(PlayClockSeconds((kMsPerDay + 61'000.0) / kMsPerDay), 61);
+}
+
+TEST(EnglishWords, ReadoutsReadAsTheDumpAndTheRecordingsHoldThem) {
+  std::vector<std::string> opening;
+  std::transform(kOpeningReadouts.begin(), kOpeningReadouts.end(), std::back_inserter(opening),
+                 ReadoutText);
+  EXPECT_EQ(opening, (std::vector<std::string>{"Powers : 0", "Clock : 0", "Clock : 0", "Kills : 0",
+                                               "Kills : 0", "Ivl : 399"}));
+  const std::vector<std::pair<Readout, std::string>> written = {
+      {Readout::Powers, "Powers : 3723"},    {Readout::Clock, "01:02:03"},
+      {Readout::Level, "Level : 3723"},      {Readout::Kills, "Kills : 3723"},
+      {Readout::AtLarge, "At large : 3723"}, {Readout::BadStepInterval, "Ivl 3723"}};
+  for (const auto& [readout, text] : written) {
+    EXPECT_EQ(ReadoutText(WrittenReadout(readout, 3723)), text);
+  }
 }
 
 TEST(ReplayClock, QueuedReadingsAreTakenOldestFirstThenTheVirtualMilliseconds) {
@@ -149,18 +169,23 @@ TEST(ReplayDialogs, QuestionsTakeQueuedAnswersOldestFirstThenCancelAndPrintAsThe
   clock.answers = {'Y', ' '};
   StringText out;
   HeadlessFrontEnd frontEnd(out);
-  for (const char* question : {"one?", "two?", "three?"}) {
-    frontEnd.OpenScriptedBox(BoxKind::Question, question);
+  for (int i = 0; i < 3; ++i) {
+    frontEnd.OpenScriptedBox(GameBox::GameOver);
     frontEnd.CloseScriptedBox(true, clock.TakeAnswer());
   }
-  // A box the run ended inside prints nothing; a message prints as given, unescaped.
-  frontEnd.OpenScriptedBox(BoxKind::Question, "four?");
+  // A box the run ended inside prints nothing; the innermost box closes first.
+  frontEnd.OpenScriptedBox(GameBox::GameOver);
   frontEnd.CloseScriptedBox(false, ' ');
-  frontEnd.OpenScriptedBox(BoxKind::Message, "red & \"yellow\"");
+  frontEnd.OpenScriptedBox(GameBox::LevelCleared);
+  frontEnd.OpenScriptedBox(GameBox::SecondChance);
   frontEnd.CloseScriptedBox(true, ' ');
+  frontEnd.CloseScriptedBox(true, ' ');
+  const std::string question = "confirm \"Aaagh you have been eaten, game over - play again?\" ";
   EXPECT_EQ(out.Take(),
-            "confirm \"one?\" Y\nconfirm \"two?\" none\nconfirm \"three?\" C\n"
-            "info \"red & \"yellow\"\"\n");
+            question + "Y\n" + question + "none\n" + question + "C\n" +
+                "info \"You have hit a baddie, but your powers will be exchanged for a 2nd "
+                "chance\"\ninfo \"You have killed all the baddies, well done. Use Skip to go to "
+                "next level\"\n");
 }
 
 TEST(ReplayScript, ExitEndsTheRunAndTheRestIsNotRead) {

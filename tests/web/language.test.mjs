@@ -90,8 +90,8 @@ test('in every language the menu stays one row and the read-outs apart', async (
     const page = await openGame(web.browser, `${web.served.address}?lang=${language}`);
     const layout = await page.evaluate(() => {
       // Two-digit counts, as a long game reaches them.
-      Page.showReadout(3, 'Kills : 99');
-      Page.showReadout(4, 'At large : 99');
+      Page.showReadout(3, 'Kills : %1', '99');
+      Page.showReadout(4, 'At large : %1', '99');
       const menu = document.querySelector('#menu');
       const shown = [...menu.querySelectorAll('button:not([hidden])')];
       const box = (n) => document.querySelector(`#client .readout:nth-of-type(${n})`)

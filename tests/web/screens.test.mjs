@@ -62,10 +62,12 @@ test('in every language, on phones upright and sideways, a tablet and a netbook,
 });
 
 test('in every language the read-outs hold their largest numbers apart, over the board', async () => {
-  const largest = ['Powers : 999', '23:59:59', 'Level : 5', 'Kills : 9999', 'At large : 999'];
+  const largest = [['Powers : %1', '999'], ['%1', '23:59:59'], ['Level : %1', '5'],
+                   ['Kills : %1', '9999'], ['At large : %1', '999']];
   for (const language of LANGUAGES) {
     const page = await openGame(web.browser, `${web.served.address}?lang=${language}`);
-    await page.evaluate((texts) => texts.forEach((text, n) => Page.showReadout(n, text)), largest);
+    await page.evaluate((values) => values.forEach(([caption, number], n) =>
+      Page.showReadout(n, caption, number)), largest);
     await sleep(400);
     const boxes = await page.$$eval('#client .readout:not([hidden])', (readouts) =>
       readouts.map((e) => ({ text: e.textContent, ...e.getBoundingClientRect().toJSON() })));
