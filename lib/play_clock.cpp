@@ -1,7 +1,8 @@
 #include "lib/play_clock.h"
 
 #include <cmath>
-#include <cstdio>
+
+#include "lib/padded.h"
 
 namespace stonewick {
 
@@ -12,10 +13,8 @@ std::string PlayClockText(double elapsedDays) {
   if (seconds < 0) {
     seconds += 86'400;
   }
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d:%02d:%02d", static_cast<int>(seconds / 3600),
-                static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
-  return text;
+  return Padded(seconds / 3600, 2) + ":" + Padded(seconds / 60 % 60, 2) + ":" +
+         Padded(seconds % 60, 2);
 }
 
 }  // namespace stonewick
