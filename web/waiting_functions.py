@@ -20,7 +20,7 @@ import sys
 
 HEADER = re.compile(r'^[0-9a-f]+ func\[(\d+)\] <(.*)>:$')
 CALL = re.compile(r'\| +call (\d+) ')
-CALL_INDIRECT = re.compile(r'\| +call_indirect \d+ \(type (\d+)\)')
+CALL_INDIRECT = re.compile(r'\| +call_indirect \d+ \(type (\d+)[ )]')
 SIGNATURE = re.compile(r'^ - func\[(\d+)\] sig=(\d+) <(.*)>')
 ELEMENT = re.compile(r'^  - elem\[\d+\] = func\[(\d+)\]')
 
