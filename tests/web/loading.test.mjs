@@ -1,9 +1,8 @@
 // The page loads like a well-made web app: a loading sign from the first paint until the board,
 // a plain message where a script cannot be parsed or JavaScript is off, each file fetched once
 // on a first visit and served by the service worker at once after it, a catalogue fetched only
-// for its language yet kept for playing offline, a new build fetched in
-// the background; and its own small messages: a bare ?play=, messages that replace each other
-// rather than pile up.
+// for its language yet kept for playing offline, a new build fetched in the background; and its
+// own small messages: a bare ?play=, messages that replace each other rather than pile up.
 //   STONEWICK_SITE=build-web/site node --test tests/web/loading.test.mjs
 import assert from 'node:assert/strict';
 import { createHash } from 'node:crypto';
