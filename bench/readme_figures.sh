@@ -47,7 +47,7 @@ part() {
 }
 startup_figures() { bench/startup/measure.sh "$build"; }
 page_figures() {
-  bench/web/measure.sh "$build" | grep -E '^(size of the page|navigation|floor|CPU while)'
+  bench/web/measure.sh "$build" | grep -E '^(size of|navigation|floor|CPU while)'
   bench/web/wasm_parts.sh 5 | sed -n '/classes and namespaces/,$p'
 }
 {

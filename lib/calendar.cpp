@@ -3,10 +3,11 @@
 
 #include <cctype>
 #include <charconv>
-#include <cstdio>
 #include <filesystem>
 #include <limits>
 #include <system_error>
+
+#include "lib/padded.h"
 
 namespace stonewick {
 
@@ -108,12 +109,6 @@ std::string ProgramFolder() {
 }
 
 namespace {
-
-std::string Padded(int value, int width) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%0*d", width, value);
-  return buffer;
-}
 
 // Length of the run of c starting at text[i].
 std::size_t RunLength(std::string_view text, std::size_t i) {

@@ -1,7 +1,8 @@
 #include "lib/play_clock.h"
 
 #include <cmath>
-#include <cstdio>
+
+#include "lib/padded.h"
 
 namespace stonewick {
 
@@ -16,10 +17,8 @@ std::int32_t PlayClockSeconds(double elapsedDays) {
 }
 
 std::string PlayClockText(std::int32_t seconds) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d:%02d:%02d", static_cast<int>(seconds / 3600),
-                static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
-  return text;
+  return Padded(seconds / 3600, 2) + ":" + Padded(seconds / 60 % 60, 2) + ":" +
+         Padded(seconds % 60, 2);
 }
 
 }  // namespace stonewick

@@ -3,9 +3,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <string>
 #include <utility>
+
+#include "lib/padded.h"
 
 namespace stonewick {
 
@@ -51,15 +52,11 @@ std::string EnglishVerdict(const WatchVerdict& verdict) {
 
 std::string PlayTimeText(std::int64_t ms, bool hours) {
   const std::int64_t seconds = std::max<std::int64_t>(ms, 0) / 1000;
-  char text[32];
   if (hours) {
-    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
-                  static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
-  } else {
-    std::snprintf(text, sizeof text, "%02lld:%02lld", static_cast<long long>(seconds / 60),
-                  static_cast<long long>(seconds % 60));
+    return std::to_string(seconds / 3600) + ":" + Padded(seconds / 60 % 60, 2) + ":" +
+           Padded(seconds % 60, 2);
   }
-  return text;
+  return Padded(seconds / 60, 2) + ":" + Padded(seconds % 60, 2);
 }
 
 std::string PositionText(const WatchStatus& status) {

@@ -4,6 +4,33 @@
 // for playing offline.
 'use strict';
 
+// The languages with a catalogue (catalogue-LANG.js), filled in when the page is built.
+const SPOKEN = '@SITE_LANGUAGES@'.split(' ');
+
+// The catalogue the page is shown in, as page_language.js chooses its language: the one the
+// address asks for with ?lang=de, else the first of the browser's languages that the game
+// speaks; none for English, the page's own.
+function catalogueToLoad() {
+  const asked = new URLSearchParams(location.search).get('lang');
+  for (const tag of asked ? [asked] : (navigator.languages || [navigator.language])) {
+    const language = String(tag).toLowerCase().split(/[-_]/)[0];
+    if (language === 'en' || SPOKEN.includes(language)) {
+      return language === 'en' ? null : `catalogue-${language}.js`;
+    }
+  }
+  return null;
+}
+
+// Adds a script to the page; the scripts added run in the order they were added, each as
+// soon as it and those before it have arrived, fetched side by side.
+function addScript(file, failed) {
+  const script = document.createElement('script');
+  script.src = file;
+  script.async = false;
+  script.onerror = failed;
+  document.body.append(script);
+}
+
 // The program itself, fetched and compiled here so that every way it can fail has its words.
 async function loadProgram(imports) {
   let response;
@@ -48,11 +75,13 @@ async function loadProgram(imports) {
       return {};
     },
   };
-  const script = document.createElement('script');
-  script.src = 'stonewick.js';
-  script.onerror = () => stonewickFailed('Stonewick could not be loaded: the browser could ' +
-                                          'not fetch stonewick.js.');
-  document.body.append(script);
+  // A catalogue that does not come leaves the page in English.
+  const catalogue = catalogueToLoad();
+  if (catalogue) {
+    addScript(catalogue, () => {});
+  }
+  addScript('stonewick.js', () => stonewickFailed('Stonewick could not be loaded: the browser ' +
+                                                  'could not fetch stonewick.js.'));
   // Keeps the page's files for the next opening, with or without a network; once the first
   // board shows, so that fetching them again never slows the start.
   if ('serviceWorker' in navigator) {

@@ -3,8 +3,8 @@
 // beside the floor page (bench/web/floor/) doing only the unavoidable work of that level, in
 // the same browser, the two taking turns; and level 5 while recording.
 //   node bench/web/figures.mjs SITE_FOLDER FLOOR_FOLDER
-// RUNS, PLAY_SECONDS and ROUNDS from the environment, and FLOORS, a JSON list of what
-// cells_per_wakeup printed for each level.
+// RUNS, PLAY_SECONDS and ROUNDS from the environment (ROUNDS=0: the sizes and the first board
+// alone), and FLOORS, a JSON list of what cells_per_wakeup printed for each level.
 import { readdirSync, readFileSync } from 'node:fs';
 import path from 'node:path';
 import { gzipSync } from 'node:zlib';
@@ -19,14 +19,16 @@ const runs = Number(process.env.RUNS || 9);
 const playSeconds = Number(process.env.PLAY_SECONDS || 30);
 const median = (values) => [...values].sort((a, b) => a - b)[Math.floor(values.length / 2)];
 
-let total = 0;
+const gzippedSize = {};
 for (const name of readdirSync(site).sort()) {
   const bytes = readFileSync(path.join(site, name));
-  const gzipped = gzipSync(bytes, { level: 9 }).length;
-  total += gzipped;
-  console.log(`size ${name}: ${bytes.length} bytes, ${gzipped} gzipped`);
+  gzippedSize[name] = gzipSync(bytes, { level: 9 }).length;
+  console.log(`size ${name}: ${bytes.length} bytes, ${gzippedSize[name]} gzipped`);
 }
-console.log(`size of the page, gzipped: ${(total / 1024).toFixed(1)} KB (target under 80 KB)`);
+const kilobytes = (names) =>
+  (names.reduce((sum, name) => sum + gzippedSize[name], 0) / 1024).toFixed(1);
+console.log(`size of the page, gzipped: ${kilobytes(Object.keys(gzippedSize))} KB ` +
+            '(target under 80 KB)');
 
 const served = await serveFolder(site);
 const browser = await launchChromium();
@@ -57,12 +59,23 @@ try {
   // again in the same context, from the browser's caches and the service worker's.
   const firstBoard = (page) => page.evaluate(
       () => performance.getEntriesByName('stonewick-first-board')[0].startTime);
+  // The site's files that the page fetched before its first board showed, in English.
+  const fetchedFirst = (page) => page.evaluate(() => {
+    const shown = performance.getEntriesByName('stonewick-first-board')[0].startTime;
+    return performance.getEntriesByType('resource').filter((entry) => entry.startTime < shown)
+      .map((entry) => new URL(entry.name).pathname.slice(1));
+  });
   const cold = [];
   const cached = [];
   for (let i = 0; i < runs; ++i) {
     const context = await browser.createBrowserContext();
     const page = await openGame(context, served.address);
     cold.push(await firstBoard(page));
+    if (i === 0) {
+      const first = ['index.html', ...(await fetchedFirst(page)).filter((name) => name in gzippedSize)];
+      console.log(`size of what the first board needs, gzipped: ${kilobytes(first)} KB ` +
+                  `(${first.join(', ')}; target under 60 KB)`);
+    }
     await page.close();
     const again = await openGame(context, served.address);
     cached.push(await firstBoard(again));
@@ -103,7 +116,7 @@ try {
 
   const floorServed = await serveFolder(floorFolder);
   try {
-    for (const floor of floors) {
+    for (const floor of rounds > 0 ? floors : []) {
       const badMs = Math.round(floor.minutes * 60000 / Math.max(1, floor.badWakeUps));
       const floorQuery = `?tick=${floor.tick}&slow=${floor.slow}&bad=${floor.bad}&badMs=${badMs}`;
       const game = [];
@@ -130,9 +143,11 @@ try {
   } finally {
     floorServed.server.close();
   }
-  const recording = await playing(5, '?record');
-  console.log(`CPU while level 5 plays and records by itself over ${playSeconds} s: ` +
-              `${shown(recording)} (${recording.atLarge})`);
+  if (rounds > 0) {
+    const recording = await playing(5, '?record');
+    console.log(`CPU while level 5 plays and records by itself over ${playSeconds} s: ` +
+                `${shown(recording)} (${recording.atLarge})`);
+  }
 } finally {
   await browser.close();
   served.server.close();

@@ -16,8 +16,9 @@ def unescape(name):
 
 def owner(name):
     """The class or namespace a function belongs to: its qualified name, with any return type,
-    template arguments and argument list left off, less its last part."""
-    name = name.replace('(anonymous namespace)', 'anon')
+    template arguments and argument list left off, less its last part (a variant's visitors
+    under their dispatcher's name)."""
+    name = name.replace('(anonymous namespace)', 'anon').removeprefix('decltype(auto) ')
     depth = 0
     start = 0
     for i, c in enumerate(name):

@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <limits>
+
+#include "lib/padded.h"
 
 namespace stonewick {
 namespace {
@@ -143,6 +146,14 @@ TEST(DateDisplay, StartUpMakesShortDatesReadYearMonthDayJoinedByDashes) {
 TEST(DateDisplay, SlashInTheFormatStandsForTheDateSeparator) {
   EXPECT_EQ(FormatDate("dd/mm/yy", '.', 2014, 9, 20), "20.09.14");
   EXPECT_EQ(FormatDate("d m yyyy", '-', 2014, 9, 5), "5 9 2014");
+}
+
+TEST(Padded, PutsZerosAfterTheSignUpToTheWidthAndNeverCutsDigits) {
+  EXPECT_EQ(Padded(7, 2), "07");
+  EXPECT_EQ(Padded(-5, 4), "-005");
+  EXPECT_EQ(Padded(2026, 2), "2026");
+  EXPECT_EQ(Padded(0, 0), "0");
+  EXPECT_EQ(Padded(std::numeric_limits<long long>::min(), 1), "-9223372036854775808");
 }
 
 TEST(ProgramFolder, IsTheRunningProgramsFolderWithATrailingSlash) {

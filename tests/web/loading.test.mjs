@@ -1,8 +1,8 @@
 // The page loads like a well-made web app: a loading sign from the first paint until the board,
 // a plain message where a script cannot be parsed or JavaScript is off, each file fetched once
-// on a first visit and served by the service worker at once after it, a new build fetched in
-// the background; and its own small messages: a bare ?play=, messages that replace each other
-// rather than pile up.
+// on a first visit and served by the service worker at once after it, a catalogue fetched only
+// for its language yet kept for playing offline, a new build fetched in the background; and its
+// own small messages: a bare ?play=, messages that replace each other rather than pile up.
 //   STONEWICK_SITE=build-web/site node --test tests/web/loading.test.mjs
 import assert from 'node:assert/strict';
 import { createHash } from 'node:crypto';
@@ -126,6 +126,34 @@ test('a first visit fetches each file once, the service worker keeping those ver
     // kept copy.
     assert.deepEqual(own.requests.filter((asked) => asked !== '/service-worker.js'), []);
     assert.deepEqual(page.errors, []);
+  } finally {
+    await context.close();
+    own.server.closeAllConnections();
+    own.server.close();
+  }
+});
+
+test('an English page fetches no catalogue before its first board, and the worker keeps every ' +
+     'one: a page opened in German with no server finds its catalogue', async () => {
+  const own = await serveFolder(site);
+  const context = await web.browser.createBrowserContext();
+  try {
+    const page = await openGame(context, own.address);
+    assert.deepEqual(await page.evaluate(() => {
+      const shown = performance.getEntriesByName('stonewick-first-board')[0].startTime;
+      return performance.getEntriesByType('resource')
+        .filter((entry) => entry.startTime < shown && entry.name.includes('catalogue'))
+        .map((entry) => entry.name);
+    }), []);
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null,
+                               { timeout: 5000 });
+    own.server.closeAllConnections();
+    own.server.close();
+    const german = await openGame(context, `${own.address}?lang=de`);
+    assert.equal(await german.evaluate(() => document.documentElement.lang), 'de');
+    assert.equal(await german.$eval('#about > .title span', (span) => span.textContent),
+                 'Über Stonewick');
+    assert.deepEqual(german.errors, []);
   } finally {
     await context.close();
     own.server.closeAllConnections();
