@@ -52,7 +52,9 @@ async function loadProgram(imports) {
   script.src = 'stonewick.js';
   script.onerror = () => stonewickFailed('Stonewick could not be loaded: the browser could ' +
                                           'not fetch stonewick.js.');
-  document.body.append(script);
+  // A game of the hall's board of the day starts once the day's seed is there.
+  HallClient.ready.then(() => document.body.append(script),
+                        (error) => stonewickFailed(error.message));
   // Keeps the page's files for the next opening, with or without a network; once the first
   // board shows, so that fetching them again never slows the start.
   if ('serviceWorker' in navigator) {
