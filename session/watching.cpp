@@ -36,8 +36,9 @@ Watching::Watching(Session& session, Timeline timeline, WatchOptions options)
 }
 
 void Watching::Run() {
-  // The game starts exactly where a replay starts.
-  JumpTo({});
+  // The game starts exactly where a replay starts; a game still being played is joined at its
+  // last event, to be watched as it goes on (Home goes back to its start).
+  JumpTo(live_ ? timeline_.LastEvent() : PlayPosition{});
   while (!session_.Closed() && !takenOver_ && !left_) {
     if (jump_) {
       const PlayPosition to = *jump_;
@@ -172,6 +173,7 @@ void Watching::JumpTo(PlayPosition position) {
   noDifferenceAsked_ = false;
   reader_.emplace(timeline_, position.block);
   toldTheEnd_ = false;
+  livePaced_ = false;
   CloseAbout();
   Anchor(world_.clock.nowMs);
   RevealDifference();

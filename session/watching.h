@@ -133,6 +133,9 @@ class Watching final : public Playback, private ScriptWorld::Pacing {
   std::optional<Timeline> longer_;
   bool live_ = false;
   bool atLiveEdge_ = false;
+  // A live game keeps a steady distance behind the player once it has first caught up;
+  // anew after a jump.
+  bool livePaced_ = false;
 
   PlayPosition position_;
   // The recording read on from the next block, and the block that runs.

@@ -1,7 +1,8 @@
 // Watching a game that is still being played: what arrives of its recording is read with what
 // came before, and takes the place of the recording playing between two blocks, so that the
 // block that runs and the blocks already played stay as they were. At the end of what has
-// arrived the playback waits, and keeps time with the player meanwhile.
+// arrived the playback waits, and keeps time with the player meanwhile, a steady second
+// behind.
 #include <algorithm>
 #include <cstdint>
 #include <utility>
@@ -12,6 +13,9 @@
 
 namespace stonewick {
 namespace {
+
+// The player's page sends what it recorded every second.
+constexpr std::int64_t kLiveBehindMs = 1'000;
 
 // Whether a block played before more arrived is the same block in the longer recording: a
 // block whose nested lines or checkpoints arrived later has grown, and played otherwise.
@@ -65,10 +69,14 @@ void Watching::TakeLonger() {
 
 void Watching::WaitForMore() {
   if (!atLiveEdge_) {
-    // The playback's time runs on from here as the player's did: what arrives next was played
-    // meanwhile, and shows as soon as it comes, each block at its own time after this one.
     atLiveEdge_ = true;
-    Anchor(world_.clock.nowMs);
+    // The playback's time runs on from here as the player's did, a part of the game behind,
+    // so that each part plays at its own pace as it comes rather than all at once; what was
+    // played meanwhile shows at that distance behind the player.
+    if (!livePaced_) {
+      livePaced_ = true;
+      Anchor(world_.clock.nowMs - kLiveBehindMs);
+    }
   }
   session_.frontEnd_.Idle(-1);
 }

@@ -130,6 +130,9 @@ test('a live game is watched on a second page as it arrives, and gets the hall\'
      'its end', async (t) => {
   const player = await openGame(hall.browser, `${hall.address}?record&live`, (page) =>
     page.evaluateOnNewDocument(() => localStorage.setItem('stonewick-hall-name', 'Cara')));
+  // The spectator in a browser of its own: a second tab would hide the player's, which pauses.
+  const elsewhere = await launchChromium();
+  t.after(() => elsewhere.close());
   await player.keyboard.press('ArrowLeft');
   let game;
   for (let wait = 0; wait < 100 && !game; ++wait) {
@@ -143,7 +146,7 @@ test('a live game is watched on a second page as it arrives, and gets the hall\'
                                   body: 'manual\n' });
   assert.equal(meanwhile.status, 401);
 
-  const spectator = await openGame(hall.browser, `${hall.address}?play=${
+  const spectator = await openGame(elsewhere, `${hall.address}?play=${
     encodeURIComponent(`/api/live/${game.id}/recording`)}`);
   await spectator.waitForFunction(() => document.querySelector('#playback .where')?.textContent
       .trim().endsWith('live'), { timeout: 10000 });
@@ -183,6 +186,8 @@ test('a game of ?daily starts only once the day\'s seed has come, so a level cle
      'is still the day\'s', async () => {
   const { day } = await (await fetch(`${hall.address}api/daily`)).json();
   const page = await openGame(hall.browser, `${hall.address}?daily`, async (opened) => {
+    // Every request seen here, none answered by the page's service worker.
+    await opened.setBypassServiceWorker(true);
     await opened.setRequestInterception(true);
     opened.on('request', (request) => (request.url().endsWith('/api/daily')
       ? setTimeout(() => request.continue(), 1500) : request.continue()));
@@ -199,6 +204,7 @@ test('a game of ?daily starts only once the day\'s seed has come, so a level cle
 
 test('a game of ?daily says why it cannot start when the hall cannot be reached', async () => {
   const page = await hall.browser.newPage();
+  await page.setBypassServiceWorker(true);
   await page.setRequestInterception(true);
   page.on('request', (request) => (request.url().endsWith('/api/daily')
     ? request.abort('connectionrefused') : request.continue()));
