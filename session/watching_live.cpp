@@ -5,6 +5,7 @@
 // behind.
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <utility>
 
 #include "session/longer_timeline.h"
@@ -16,6 +17,9 @@ namespace {
 
 // The player's page sends what it recorded every second.
 constexpr std::int64_t kLiveBehindMs = 1'000;
+// Reading what arrived takes at most a tenth of the time: parts that come sooner wait to be
+// read with the next ones.
+constexpr std::int64_t kReadsApart = 10;
 
 // Whether a block played before more arrived is the same block in the longer recording: a
 // block whose nested lines or checkpoints arrived later has grown, and played otherwise.
@@ -29,8 +33,27 @@ bool SameBlock(const TimedBlock& played, const TimedBlock& longer) {
 }  // namespace
 
 bool Watching::Append(std::string_view more, std::string& said, std::string_view program) {
+  unread_ += more;
+  program_ = program;
+  if (!refused_.empty()) {
+    said = std::exchange(refused_, {});  // a part read after it was told that it arrived
+    return false;
+  }
+  if (session_.frontEnd_.SteadyMs() < nextReadMs_) {
+    return true;  // read with what comes next, or when the playback reaches it
+  }
+  return ReadUnread(said);
+}
+
+bool Watching::ReadUnread(std::string& said) {
+  const std::int64_t started = session_.frontEnd_.SteadyMs();
   Timeline longer;
-  if (ReadLonger(longer_ ? *longer_ : timeline_, more, longer, said, program) != 0) {
+  const int status = ReadLonger(longer_ ? *longer_ : timeline_, unread_, longer, said, program_);
+  unread_.clear();
+  // The whole recording is read again each time: the longer the game, the fewer the reads.
+  const std::int64_t now = session_.frontEnd_.SteadyMs();
+  nextReadMs_ = now + kReadsApart * (now - started);
+  if (status != 0) {
     return false;
   }
   longer_.emplace(std::move(longer));
@@ -39,6 +62,10 @@ bool Watching::Append(std::string_view more, std::string& said, std::string_view
 }
 
 void Watching::Complete() {
+  if (!unread_.empty()) {
+    std::string said;
+    ReadUnread(said);
+  }
   live_ = false;
   Show();
   session_.frontEnd_.EndIdle();
@@ -78,7 +105,13 @@ void Watching::WaitForMore() {
       Anchor(world_.clock.nowMs - kLiveBehindMs);
     }
   }
-  session_.frontEnd_.Idle(-1);
+  if (unread_.empty()) {
+    session_.frontEnd_.Idle(-1);
+  } else if (const std::int64_t left = nextReadMs_ - session_.frontEnd_.SteadyMs(); left > 0) {
+    session_.frontEnd_.Idle(left);
+  } else if (std::string said; !ReadUnread(said)) {
+    refused_ = said;
+  }
 }
 
 void Watching::MarkTrack() {
