@@ -27,6 +27,11 @@ inline constexpr const char* kGameColumns =
 inline constexpr const char* kInsertGame =
     "INSERT INTO games (player, level, kills, time_ms, checkpoints, uploaded_at, fingerprint, "
     "recording, day, ranked) VALUES ($1, $2, $3, $4, $5, $6, $7, $8, NULLIF($9, ''), $10)";
+// Takes a free name for a token's hash, the same SQL in both databases: a row comes back only
+// when the name was free.
+inline constexpr const char* kClaimName =
+    "INSERT INTO players (name, token_hash, created_at) VALUES ($1, $2, $3) "
+    "ON CONFLICT (name) DO NOTHING RETURNING name";
 
 ListingSql ListingQuery(const GameQuery& query);
 

@@ -69,6 +69,10 @@ class HallStore {
   // Stores a game in one transaction: the player when new, then the game. Nothing is written
   // unless all of it is.
   virtual AddOutcome AddGame(const NewGame& upload) = 0;
+  // Takes the name for the token whose hash is `tokenHash`, at `at` (seconds since 1970), when
+  // it is free; false when it is someone's already.
+  virtual bool ClaimName(const std::string& name, const std::string& tokenHash,
+                         std::int64_t at) = 0;
   virtual std::vector<GameRecord> ListGames(const GameQuery& query) = 0;
   virtual std::optional<GameRecord> FindGame(std::int64_t id) = 0;
   virtual std::optional<std::string> RecordingOf(std::int64_t id) = 0;

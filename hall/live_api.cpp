@@ -45,9 +45,20 @@ HallResponse HallApi::StartLive(const HallRequest& request) {
     return ErrorResponse(400, "a live game is sent in whole lines");
   }
   LiveGame game;
+  game.startedMs = nowMs_();
+  // A free name is taken now, not when the game ends, so that nobody takes it meanwhile: its
+  // token is said in this answer, once.
+  std::string newToken = NewToken();
   try {
     if (auto refused = CheckName(request, game.player, game.tokenHash)) {
       return *refused;
+    }
+    if (store_.ClaimName(game.player, Sha256Hex(newToken), game.startedMs / 1000)) {
+      game.tokenHash = Sha256Hex(newToken);
+    } else if (auto taken = CheckName(request, game.player, game.tokenHash)) {
+      return *taken;  // someone took it a moment ago
+    } else {
+      newToken.clear();
     }
   } catch (const StoreUnavailable&) {
     return Unavailable();
@@ -55,13 +66,17 @@ HallResponse HallApi::StartLive(const HallRequest& request) {
   const std::string key = NewToken();
   game.keyHash = Sha256Hex(key);
   game.recording = request.body;
-  game.startedMs = nowMs_();
   live_.ForgetIdle(game.startedMs, kLiveIdleMs);
   const auto id = live_.Start(std::move(game));
   if (!id) {
     return ErrorResponse(503, "the hall has as many live games as it keeps; try again later");
   }
-  return {.status = 201, .body = JsonObject().Add("live", *id).Add("key", key).Text()};
+  JsonObject answer;
+  answer.Add("live", *id).Add("key", key);
+  if (!newToken.empty()) {
+    answer.Add("token", newToken);
+  }
+  return {.status = 201, .body = answer.Text()};
 }
 
 HallResponse HallApi::AppendLive(std::string_view id, const HallRequest& request) {

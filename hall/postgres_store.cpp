@@ -140,6 +140,12 @@ class PostgresStore final : public HallStore {
     }
   }
 
+  bool ClaimName(const std::string& name, const std::string& tokenHash, std::int64_t at) override {
+    Lease lease(*this);
+    Result claimed = lease.connection().Run(kClaimName, {{name}, {tokenHash}, Text(at)});
+    return PQntuples(claimed.get()) == 1;
+  }
+
   std::vector<GameRecord> ListGames(const GameQuery& query) override {
     const ListingSql sql = ListingQuery(query);
     std::vector<Parameter> parameters;

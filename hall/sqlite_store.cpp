@@ -140,6 +140,12 @@ class SqliteStore final : public HallStore {
     }
   }
 
+  bool ClaimName(const std::string& name, const std::string& tokenHash, std::int64_t at) override {
+    std::lock_guard lock(mutex_);
+    Statement claim(db_, kClaimName);
+    return claim.Bind(name).Bind(tokenHash).Bind(at).Step();
+  }
+
   std::vector<GameRecord> ListGames(const GameQuery& query) override {
     std::lock_guard lock(mutex_);
     const ListingSql sql = ListingQuery(query);

@@ -83,6 +83,7 @@ struct WatchStatus {
   std::string speed;  // "1/4x" to "16x"
   bool paused = false;
   bool finished = false;
+  bool live = false;  // a game still being played: more of it is to come
   // The verdict so far: how much matched, or the first difference.
   WatchProgress progress;
   bool differs = false;

@@ -30,23 +30,15 @@ Watching::Watching(Session& session, Timeline timeline, WatchOptions options)
     : session_(session),
       timeline_(std::move(timeline)),
       options_(std::move(options)),
-      world_(session, this) {
-  for (const TimedBlock& block : timeline_.Blocks()) {
-    if (block.box) {
-      marks_.push_back({WatchMark::Kind::Box, block.startMs});
-    }
-    if (block.levelChanged) {
-      marks_.push_back({WatchMark::Kind::Level, block.endMs});
-    }
-  }
-  if (const auto before = timeline_.BeforeDifference()) {
-    marks_.push_back({WatchMark::Kind::Difference, before->clockMs});
-  }
+      world_(session, this),
+      live_(options_.live) {
+  MarkTrack();
 }
 
 void Watching::Run() {
-  // The game starts exactly where a replay starts.
-  JumpTo({});
+  // The game starts exactly where a replay starts; a game still being played is joined at its
+  // last event, to be watched as it goes on (Home goes back to its start).
+  JumpTo(live_ ? timeline_.LastEvent() : PlayPosition{});
   while (!session_.Closed() && !takenOver_ && !left_) {
     if (jump_) {
       const PlayPosition to = *jump_;
@@ -54,11 +46,15 @@ void Watching::Run() {
       JumpTo(to);
     } else if (takeOver_) {
       TakeControls();
+    } else if (longer_) {
+      TakeLonger();
     } else if (verdictDue_) {
       verdictDue_ = false;
       TellVerdict(true);
     } else if (world_.Closed() || position_.block >= timeline_.Blocks().size()) {
-      if (!toldTheEnd_) {
+      if (live_) {
+        WaitForMore();
+      } else if (!toldTheEnd_) {
         toldTheEnd_ = true;
         Show();
         TellTheEnd();
@@ -177,6 +173,7 @@ void Watching::JumpTo(PlayPosition position) {
   noDifferenceAsked_ = false;
   reader_.emplace(timeline_, position.block);
   toldTheEnd_ = false;
+  livePaced_ = false;
   CloseAbout();
   Anchor(world_.clock.nowMs);
   RevealDifference();
@@ -472,7 +469,8 @@ WatchStatus Watching::Status() const {
   status.lengthMs = timeline_.EndMs();
   status.speed = kSpeedNames[static_cast<std::size_t>(speed_)];
   status.paused = paused_;
-  status.finished = world_.Closed() || position_.block >= timeline_.Blocks().size();
+  status.live = live_;
+  status.finished = !live_ && (world_.Closed() || position_.block >= timeline_.Blocks().size());
   // The whole recording was checked as it was read: a difference further on is known from
   // the start, as the track's mark shows it.
   status.differs = differenceTold_ || timeline_.Verdict().difference.has_value();

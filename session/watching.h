@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "game/event.h"
@@ -30,6 +31,9 @@ struct WatchOptions {
   // that recording is made; null: the game just plays on.
   RecordingSink* continueInto = nullptr;
   std::string date;
+  // The game is still being played: more of its recording arrives (Append) until it has
+  // ended (Complete). The playback waits at the end of what has arrived.
+  bool live = false;
 };
 
 class Watching final : public Playback, private ScriptWorld::Pacing {
@@ -59,6 +63,14 @@ class Watching final : public Playback, private ScriptWorld::Pacing {
   WatchStatus Status() const;
   const Timeline& Recording() const { return timeline_; }
 
+  // A game still being played (watching_live.cpp). Lines that arrived after those read so
+  // far, whole lines: false with the line stonewick-replay --check would print, beginning with
+  // `program`, in `said` when the recording they make is bad, which then stays as it was. A
+  // long recording is read again less often, so a bad part may be told at the next one.
+  bool Append(std::string_view more, std::string& said, std::string_view program);
+  // The game has ended: its verdict is told once the playback reaches its end.
+  void Complete();
+
   // The speeds, from a quarter to sixteen times the recorded pace.
   static constexpr int kSpeedCount = 7;
   static constexpr int kNormalSpeed = 2;
@@ -74,6 +86,14 @@ class Watching final : public Playback, private ScriptWorld::Pacing {
   void AboutShown() override;
 
   void RunNextBlock();
+  // The marks on the track: the boxes, the new levels and the first difference.
+  void MarkTrack();
+  // Between blocks: the longer recording that arrived takes the place of the one playing.
+  void TakeLonger();
+  // At the end of what has arrived of a live game: until more arrives, or its end.
+  void WaitForMore();
+  // Reads what arrived and is not read yet onto the recording; false, with why, when bad.
+  bool ReadUnread(std::string& said);
   // Compares the state the window's game reached with what the block's lines say.
   void Compare(const ScriptBlock& block, const Block& parsed);
   // Marks the first difference as reached once the playback has reached or passed it, and
@@ -112,6 +132,20 @@ class Watching final : public Playback, private ScriptWorld::Pacing {
   WatchOptions options_;
   ScriptWorld world_;
   std::vector<WatchMark> marks_;
+  // More of a live game's recording, read whole, until the playback takes it between blocks.
+  std::optional<Timeline> longer_;
+  bool live_ = false;
+  bool atLiveEdge_ = false;
+  // A live game keeps a steady distance behind the player once it has first caught up;
+  // anew after a jump.
+  bool livePaced_ = false;
+  // What arrived of a live game and is not read yet, what the recording is called in the
+  // line that refuses a bad part, and the line when a part read later was bad.
+  std::string unread_;
+  std::string program_;
+  std::string refused_;
+  // When on the host's steady clock the next read may start.
+  std::int64_t nextReadMs_ = 0;
 
   PlayPosition position_;
   // The recording read on from the next block, and the block that runs.

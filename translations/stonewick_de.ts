@@ -459,6 +459,10 @@ Die Stonewick-Entwickler
         <translation>angehalten</translation>
     </message>
     <message>
+        <source>live</source>
+        <translation>live</translation>
+    </message>
+    <message>
         <source>Go to the difference</source>
         <translation>Zum Unterschied</translation>
     </message>

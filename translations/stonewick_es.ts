@@ -460,6 +460,10 @@ Los desarrolladores de Stonewick
         <translation>en pausa</translation>
     </message>
     <message>
+        <source>live</source>
+        <translation>en directo</translation>
+    </message>
+    <message>
         <source>Go to the difference</source>
         <translation>Ir a la diferencia</translation>
     </message>

@@ -460,6 +460,10 @@ Les développeurs de Stonewick
         <translation>en pause</translation>
     </message>
     <message>
+        <source>live</source>
+        <translation>en direct</translation>
+    </message>
+    <message>
         <source>Go to the difference</source>
         <translation>Aller à la différence</translation>
     </message>

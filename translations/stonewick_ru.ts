@@ -459,6 +459,10 @@ The Stonewick developers
         <translation>пауза</translation>
     </message>
     <message>
+        <source>live</source>
+        <translation>в прямом эфире</translation>
+    </message>
+    <message>
         <source>Go to the difference</source>
         <translation>К расхождению</translation>
     </message>

@@ -43,6 +43,8 @@ void PlaybackBar::Show(const WatchStatus& status) {
     state += "   " + QCoreApplication::translate("Playback", "finished");
   } else if (status.paused) {
     state += "   " + QCoreApplication::translate("Playback", "paused");
+  } else if (status.live) {
+    state += "   " + QCoreApplication::translate("Playback", "live");
   }
   name_ = QString::fromStdString(status.name);
   afterName_ = state;

@@ -80,8 +80,11 @@ async function loadProgram(imports) {
   if (catalogue) {
     addScript(catalogue, () => {});
   }
-  addScript('stonewick.js', () => stonewickFailed('Stonewick could not be loaded: the browser ' +
-                                                  'could not fetch stonewick.js.'));
+  // A game of the hall's board of the day starts once the day's seed is there.
+  HallClient.ready.then(
+    () => addScript('stonewick.js', () => stonewickFailed('Stonewick could not be loaded: the ' +
+                                                          'browser could not fetch stonewick.js.')),
+    (error) => stonewickFailed(error.message));
   // Keeps the page's files for the next opening, with or without a network; once the first
   // board shows, so that fetching them again never slows the start.
   if ('serviceWorker' in navigator) {

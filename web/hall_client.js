@@ -3,8 +3,9 @@
 // token; with ?live the game is streamed to the hall as it is played, for spectators, and the
 // hall's verdict is shown at its end. With ?daily the game is recorded and played on the hall's
 // board of the day: dailySeed() is the seed every clock reading answers, and the game is sent as
-// that day's. The page calls recorded() for each block's lines and ended() once its game has
-// closed.
+// that day's; the loader starts the game only once `ready` has the day's seed. The page calls
+// recorded() for each block's lines and ended() once its game has closed. A spectator's page
+// follows a live game as it arrives (follow), and is told the hall's verdict at its end.
 var HallClient = (function () {
   'use strict';
   const query = new URLSearchParams(location.search);
@@ -13,33 +14,51 @@ var HallClient = (function () {
   const texts = {
     en: { reached: 'level %1, kills %2.',
           send: 'Send this game to the hall', name: 'Your name', sent: 'In the hall:',
-          refused: 'The hall did not take the game:', hall: 'See the hall', sending: 'Sending…' },
+          refused: 'The hall did not take the game:', hall: 'See the hall', sending: 'Sending…',
+          gone: 'The hall no longer has this live game.' },
     de: { reached: 'Level %1, Abschüsse %2.',
           send: 'Dieses Spiel an die Halle senden', name: 'Dein Name', sent: 'In der Halle:',
-          refused: 'Die Halle hat das Spiel nicht angenommen:', hall: 'Zur Halle', sending: 'Wird gesendet …' },
+          refused: 'Die Halle hat das Spiel nicht angenommen:', hall: 'Zur Halle', sending: 'Wird gesendet …',
+          gone: 'Die Halle hat dieses Live-Spiel nicht mehr.' },
     fr: { reached: 'niveau %1, victimes %2.',
           send: 'Envoyer cette partie au hall', name: 'Votre nom', sent: 'Dans le hall :',
-          refused: 'Le hall n’a pas pris la partie :', hall: 'Voir le hall', sending: 'Envoi…' },
+          refused: 'Le hall n’a pas pris la partie :', hall: 'Voir le hall', sending: 'Envoi…',
+          gone: 'Le hall n’a plus cette partie en direct.' },
     es: { reached: 'nivel %1, bajas %2.',
           send: 'Enviar esta partida al salón', name: 'Tu nombre', sent: 'En el salón:',
-          refused: 'El salón no aceptó la partida:', hall: 'Ver el salón', sending: 'Enviando…' },
+          refused: 'El salón no aceptó la partida:', hall: 'Ver el salón', sending: 'Enviando…',
+          gone: 'El salón ya no tiene esta partida en directo.' },
     ru: { reached: 'уровень %1, убито %2.',
           send: 'Отправить эту игру в зал', name: 'Ваше имя', sent: 'В зале:',
-          refused: 'Зал не принял игру:', hall: 'Открыть зал', sending: 'Отправка…' },
+          refused: 'Зал не принял игру:', hall: 'Открыть зал', sending: 'Отправка…',
+          gone: 'В зале больше нет этой игры в прямом эфире.' },
   };
   const language = typeof Language !== 'undefined' && Language.code in texts ? Language.code
     : ((query.get('lang') || navigator.language || 'en').toLowerCase().split(/[-_]/)[0]);
   const text = (key) => (texts[language] || texts.en)[key];
 
+  // The board of the day, {day, seed}, for ?daily: the game waits for it, since every clock
+  // reading must answer its seed, from the first one on.
+  let board = null;
+  const dayAnswer = daily ? fetch('/api/daily').then(async (answer) => {
+    if (!answer.ok) {
+      throw new Error(`it answered ${answer.status} ${answer.statusText}`);
+    }
+    const json = await answer.json();
+    if (!Number.isInteger(json.seed)) {
+      throw new Error('it gave no seed');
+    }
+    return json;
+  }) : null;
+  // Settles once the game may start; refused, with the words to show in its place.
+  const ready = daily ? dayAnswer.then((json) => { board = json; }, (error) => {
+    throw new Error('Stonewick cannot play the board of the day: the hall that serves it could ' +
+                    `not be reached (${error.message}). Reload the page to try again.`);
+  }) : Promise.resolve();
   // Only a page that a hall serves offers to send its games there.
   // Asked only of a recorded game, so that a plain page makes no request of its own.
-  let board = null;  // {day, seed} of the day, for ?daily
-  const onHall = query.has('record') || daily
-    ? fetch('/api/daily').then((answer) => answer.ok && answer.json(), () => false)
-      .then((json) => {
-        board = daily && json && Number.isInteger(json.seed) ? json : null;
-        return Boolean(json);
-      }, () => false)
+  const onHall = daily ? dayAnswer.then(() => true, () => false)
+    : query.has('record') ? fetch('/api/daily').then((answer) => answer.ok, () => false)
     : Promise.resolve(false);
   // The seed every clock reading answers on the board of the day; -1 otherwise.
   function dailySeed() {
@@ -88,6 +107,7 @@ var HallClient = (function () {
   // ---- Live: the game's lines go to the hall a second at a time.
   let liveStart = null;  // the request that starts it
   let liveGame = null;   // {live, key} once started
+  let liveRefused = null;  // the hall's answer when it did not start it
   let waiting = '';
   let sending = Promise.resolve();
   function liveName() {
@@ -125,6 +145,8 @@ var HallClient = (function () {
         if (answer.status === 201) {
           liveGame = answer.json;
           setInterval(flush, 1000);
+        } else {
+          liveRefused = answer;
         }
       });
   }
@@ -141,7 +163,7 @@ var HallClient = (function () {
       (liveStart || Promise.resolve()).then(flush)
         .then(() => liveGame && post(`/api/live/${liveGame.live}/end`, liveName(), '',
                                      { Authorization: `Bearer ${liveGame.key}` }))
-        .then((answer) => answer && tell(box, answer));
+        .then((answer) => (answer || liveRefused) && tell(box, answer || liveRefused));
       return;
     }
     if (!recording || recording.length === 0) {
@@ -169,5 +191,71 @@ var HallClient = (function () {
     });
   }
 
-  return { recorded, ended, dailySeed };
+  // ---- Spectating: the lines of a live game as they arrive, then its end and the hall's verdict.
+  // A live game's recording, as the hall's page links it; its number, or null.
+  function liveGameOf(url) {
+    const path = /^\/api\/live\/(\d+)\/recording$/.exec(url.pathname);
+    return path ? path[1] : null;
+  }
+  // `arrived(text, first)` gets the recording's lines, all so far first and then each part as it
+  // comes; `over()` once no more will come. A lost connection is taken up again, and the lines
+  // seen already are not handed over twice.
+  function follow(id, arrived, over) {
+    let seen = 0;
+    let done = false;
+    const verdict = document.createElement('p');
+    verdict.className = 'hall-verdict';
+    verdict.style.cssText = 'position:fixed;left:0;right:0;bottom:8px;margin:0;text-align:center;' +
+      'color:#fff;font:15px Arial,"Liberation Sans",sans-serif';
+    const finish = (words) => {
+      done = true;
+      over();
+      verdict.replaceChildren(...words.childNodes);
+      document.body.append(verdict);
+    };
+    function listen() {
+      const events = new EventSource(`/api/live/${id}/events`);
+      let sentNow = 0;  // what this connection has sent
+      events.addEventListener('lines', (event) => {
+        const text = `${event.data}\n`;
+        const from = Math.max(0, seen - sentNow);
+        sentNow += text.length;
+        if (from < text.length) {
+          arrived(text.slice(from), seen === 0);
+          seen += text.length - from;
+        }
+      });
+      events.addEventListener('end', (event) => {
+        events.close();
+        let result = {};
+        try {
+          result = JSON.parse(event.data);
+        } catch {
+          result = { error: event.data };
+        }
+        const box = document.createElement('div');
+        tell(box, { status: result.error ? 0 : 201, json: result });
+        finish(box.firstChild);
+      });
+      events.onerror = () => {
+        // The hall stopped the stream: from the start again, or the game is gone.
+        events.close();
+        if (done) {
+          return;
+        }
+        fetch(`/api/live/${id}/recording`, { method: 'HEAD' }).then((answer) => {
+          if (answer.ok) {
+            setTimeout(listen, 1000);
+          } else {
+            const words = document.createElement('p');
+            words.textContent = text('gone');
+            finish(words);
+          }
+        }, () => setTimeout(listen, 1000));
+      };
+    }
+    listen();
+  }
+
+  return { recorded, ended, dailySeed, ready, liveGameOf, follow };
 })();

@@ -11,6 +11,7 @@
 #include "lib/instructions_colour.h"
 #include "lib/instructions_text.h"
 #include "session/english_words.h"
+#include "session/longer_timeline.h"
 #include "session/timeline.h"
 #include "session/watch_status.h"
 #include "session/watching.h"
@@ -27,8 +28,11 @@ enum class InputKind {
   Menu = 3,
   InstructionsClosed = 4,
   CloseBox = 5,
-  Recording = 6,  // a recording to watch is ready: page_take_recording hands it over
-  Jump = 7,       // a click on the playback bar's track: milliseconds into the recording
+  Recording = 6,          // a recording to watch is ready: page_take_recording hands it over; 1 for
+                          // a live game, which goes on arriving
+  Jump = 7,               // a click on the playback bar's track: milliseconds into the recording
+  MoreRecording = 8,      // more of the live game watched: page_take_recording hands it over
+  RecordingComplete = 9,  // the live game watched has ended
 };
 
 // A verdict box's answer that asks for the first difference.
@@ -87,6 +91,7 @@ void PageHost::Run() {
       WatchOpenedRecording();
     } else if (session_.IsWatching()) {
       session_.RunWatching();
+      watched_ = nullptr;
       page_set_watching(0);
     } else {
       WaitForInput(MsUntilWakeUp());
@@ -95,24 +100,60 @@ void PageHost::Run() {
   }
 }
 
-void PageHost::ReadOpenedRecording() {
+std::string PageHost::TakeOpenedText(std::string& name) {
   const int length = page_recording_length();
   std::string text(static_cast<std::size_t>(std::max(length, 0)), '\0');
-  std::array<char, 256> name{};
-  page_take_recording(text.data(), length, name.data(), static_cast<int>(name.size()));
+  std::array<char, 256> named{};
+  page_take_recording(text.data(), length, named.data(), static_cast<int>(named.size()));
+  name = named.data();
+  return text;
+}
+
+void PageHost::ReadOpenedRecording(bool live) {
+  std::string name;
+  const std::string text = TakeOpenedText(name);
   TextLines lines(text);
   std::string refused;
   Timeline recording;
   // A bad one is refused as stonewick-replay refuses it, naming the file too, and what plays
   // goes on.
-  if (recording.Read(lines, refused, "stonewick: " + std::string(name.data())) != 0) {
+  if (recording.Read(lines, refused, "stonewick: " + name) != 0) {
     page_refuse_recording(refused.c_str());
     return;
   }
   opened_.emplace(std::move(recording));
-  openedName_ = name.data();
+  openedName_ = name;
+  openedLive_ = live;
   // One recording plays at a time: the one that plays ends, and the event loop watches this.
   session_.LeaveRecording();
+}
+
+void PageHost::ReadMoreOfLiveGame() {
+  std::string name;
+  const std::string more = TakeOpenedText(name);
+  const std::string program = "stonewick: " + name;
+  std::string refused;
+  if (opened_ && openedLive_) {
+    // Arrived before its playback began.
+    Timeline longer;
+    if (ReadLonger(*opened_, more, longer, refused, program) == 0) {
+      opened_.emplace(std::move(longer));
+    }
+  } else if (watched_ != nullptr && watchedLive_) {
+    watched_->Append(more, refused, program);
+  }
+  if (!refused.empty()) {
+    page_refuse_recording(refused.c_str());
+  }
+}
+
+void PageHost::CompleteLiveGame() {
+  if (opened_) {
+    openedLive_ = false;
+  } else if (watched_ != nullptr && watchedLive_) {
+    watchedLive_ = false;
+    watched_->Complete();
+  }
 }
 
 void PageHost::WatchOpenedRecording() {
@@ -129,8 +170,10 @@ void PageHost::WatchOpenedRecording() {
     options.continueInto = this;
     options.date = date.data();
   }
+  options.live = openedLive_;
   page_set_watching(1);
-  Watch(session_, std::move(recording), options);
+  watched_ = &Watch(session_, std::move(recording), options);
+  watchedLive_ = openedLive_;
 }
 
 void PageHost::TakeInput() {
@@ -155,7 +198,13 @@ void PageHost::TakeInput() {
         session_.Deliver(CloseBoxUsed{});
         break;
       case InputKind::Recording:
-        ReadOpenedRecording();
+        ReadOpenedRecording(fields[1] == 1);
+        break;
+      case InputKind::MoreRecording:
+        ReadMoreOfLiveGame();
+        break;
+      case InputKind::RecordingComplete:
+        CompleteLiveGame();
         break;
       case InputKind::Jump:
         session_.JumpInRecording(fields[1]);
@@ -344,6 +393,7 @@ void PageHost::ShowWatching(const WatchStatus& status) {
       ",\"lengthMs\":" + std::to_string(status.lengthMs) + ",\"speed\":" + Quoted(status.speed) +
       ",\"paused\":" + (status.paused ? "true" : "false") +
       ",\"finished\":" + (status.finished ? "true" : "false") +
+      ",\"live\":" + (status.live ? "true" : "false") +
       ",\"progress\":{\"kind\":" + std::to_string(static_cast<int>(status.progress.kind)) +
       ",\"count\":" + std::to_string(status.progress.count) + "}" +
       ",\"differs\":" + (status.differs ? "true" : "false") +

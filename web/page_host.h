@@ -18,6 +18,7 @@
 #include "session/front_end.h"
 #include "session/session.h"
 #include "session/timeline.h"
+#include "session/watching.h"
 #include "web/tile_pixels.h"
 
 namespace stonewick::page {
@@ -69,9 +70,14 @@ class PageHost final : public FrontEnd, private RecordingSink {
   // Hands the input the page queued to the session, oldest first; a recording to watch waits
   // for the event loop.
   void TakeInput();
+  // The text and name of the recording the page hands over next.
+  std::string TakeOpenedText(std::string& name);
   // Reads the recording the player opened, and keeps it for the event loop to watch when it
-  // can be played; says why when it cannot.
-  void ReadOpenedRecording();
+  // can be played; says why when it cannot. A `live` game goes on arriving.
+  void ReadOpenedRecording(bool live);
+  // What arrived of the live game watched, and its end.
+  void ReadMoreOfLiveGame();
+  void CompleteLiveGame();
   void WatchOpenedRecording();
   // Milliseconds until the session's wake-up is due; -1 for none.
   std::int64_t MsUntilWakeUp();
@@ -87,6 +93,10 @@ class PageHost final : public FrontEnd, private RecordingSink {
   // A recording the player opened, until the event loop watches it.
   std::optional<Timeline> opened_;
   std::string openedName_;
+  bool openedLive_ = false;
+  // The recording being watched, while it plays, and whether more of it is to come.
+  Watching* watched_ = nullptr;
+  bool watchedLive_ = false;
   bool recording_ = false;  // the address asks for the game to be recorded
   // The boxes of a recording being watched, while they show, innermost last.
   std::vector<int> scriptedBoxes_;

@@ -35,7 +35,8 @@ export function showWatching(status) {
   }
   lengthMs = status.lengthMs;
   const state = status.finished ? Language.tr('Playback', 'finished')
-                                : status.paused ? Language.tr('Playback', 'paused') : '';
+                                : status.paused ? Language.tr('Playback', 'paused')
+                                : status.live ? Language.tr('Playback', 'live') : '';
   // A long name is shortened, never the position, speed and state after it.
   const name = document.createElement('span');
   name.className = 'name';

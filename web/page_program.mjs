@@ -10,6 +10,8 @@ export const INSTRUCTIONS_CLOSED = 4;
 export const CLOSE_BOX = 5;
 export const RECORDING = 6;
 export const JUMP = 7;
+export const MORE_RECORDING = 8;
+export const RECORDING_COMPLETE = 9;
 
 const queue = [];
 let waker = null;

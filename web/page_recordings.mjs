@@ -1,11 +1,12 @@
 // Recording files. The game's own, when the address asks for one (?record): the program hands
 // over its lines as each block ends, and once the game has closed the player is offered the
 // file. And those to watch: opened with the button, dropped on the page, or named by
-// ?play=NAME on the same site, each kept whole until the program takes it.
+// ?play=NAME on the same site, each kept whole until the program takes it. A live game on
+// the hall that serves the page is watched as it arrives.
 import { tell } from './page_boxes.mjs';
 import { $ } from './page_elements.mjs';
 import { localDate, recordingFileName } from './page_figures.mjs';
-import { RECORDING, queueInput } from './page_program.mjs';
+import { MORE_RECORDING, RECORDING, RECORDING_COMPLETE, queueInput } from './page_program.mjs';
 
 // A game of the hall's board of the day (?daily) is recorded too, to be sent there.
 const addressed = new URLSearchParams(location.search);
@@ -54,11 +55,12 @@ export function restartRecording() {
 }
 
 // The recordings opened, { bytes, name } each, in order, until the program takes them: one for
-// each RECORDING input, so that two dropped at once both play, one after the other.
+// each RECORDING input, so that two dropped at once both play, one after the other; and what
+// arrives of a live game, one for each MORE_RECORDING input.
 const opened = [];
-function openRecording(bytes, name) {
+function openRecording(bytes, name, kind = RECORDING, live = 0) {
   opened.push({ bytes, name });
-  queueInput(RECORDING);
+  queueInput(kind, live);
 }
 function openFile(file) {
   if (file) {
@@ -92,8 +94,14 @@ if (askedToPlay !== null && playName === null) {
   tell('?play= names no recording: give its name, as in ?play=game.rec');
 } else if (playName !== null) {
   const url = new URL(playName, location.href);
+  const live = HallClient.liveGameOf(url);
   if (url.origin !== location.origin) {
     tell(`Stonewick plays recordings of its own site only, not ${playName}`);
+  } else if (live !== null) {
+    const name = `live ${live}`;
+    HallClient.follow(live, (text, first) => openRecording(new TextEncoder().encode(text), name,
+                                                            first ? RECORDING : MORE_RECORDING, 1),
+                      () => queueInput(RECORDING_COMPLETE));
   } else {
     fetch(url).then((answer) => {
       if (!answer.ok) {

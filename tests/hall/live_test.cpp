@@ -1,5 +1,6 @@
 // Live games: streamed in whole lines under the game's own key, checked and stored at their
 // end like any upload, and unranked when the hall's clock ran more than 2 % ahead of the game's.
+// A free name is taken as the game starts.
 #include <gtest/gtest.h>
 
 #include "tests/hall/hall_fixture.h"
@@ -70,6 +71,23 @@ TEST_F(LiveTest, StartsUnderANameOnlyWithItsToken) {
   Register("Anna", Game(2));
   EXPECT_EQ(api_->StartLive(Request("")).status, 401);
   EXPECT_EQ(api_->ListLive().body, "{\"live\":[]}");
+}
+
+TEST_F(LiveTest, TakesAFreeNameAsItStartsSoThatNobodyTakesItWhileItIsPlayed) {
+  const HallResponse started = api_->StartLive(Request(""));
+  ASSERT_EQ(started.status, 201) << started.body;
+  const auto token = Field(started.body, "token");
+  ASSERT_TRUE(token.has_value()) << started.body;
+  EXPECT_EQ(Upload("Anna", Game(2)).status, 401);
+  const std::string id = *Field(started.body, "live");
+  const std::string key = *Field(started.body, "key");
+  EXPECT_EQ(api_->AppendLive(id, Request(Game(1), key)).status, 200);
+  nowMs_ += 20'000;
+  const HallResponse ended = api_->EndLive(id, Request("", key));
+  EXPECT_EQ(ended.status, 201) << ended.body;
+  EXPECT_EQ(Field(ended.body, "token"), std::nullopt);
+  EXPECT_EQ(Upload("Anna", Game(2), *token).status, 201);
+  EXPECT_EQ(store_->CountPlayers(), 1);
 }
 
 }  // namespace
