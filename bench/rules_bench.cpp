@@ -5,7 +5,7 @@
 #include <ostream>
 #include <string>
 
-#include "session/replay.h"
+#include "session/scripts/replay.h"
 #include "tests/support/session_access.h"
 
 namespace {

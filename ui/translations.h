@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "session/watch_status.h"
+#include "session/core/watch_status.h"
 
 namespace stonewick {
 

@@ -10,9 +10,9 @@
 
 #include "lib/instructions_colour.h"
 #include "lib/instructions_text.h"
-#include "session/timeline.h"
-#include "session/watch_status.h"
-#include "session/watching.h"
+#include "session/core/watch_status.h"
+#include "session/watching/timeline.h"
+#include "session/watching/watching.h"
 #include "ui/tile_pictures.h"
 #include "web/browser.h"
 
@@ -73,7 +73,6 @@ void PageHost::Run() {
     page_show_readout(i, shown.labels[static_cast<std::size_t>(i)].c_str());
   }
   page_set_instructions_text(InstructionsText().c_str());
-  session_.Start();
   recording_ = page_wants_recording() != 0;
   // A recording named in the address is fetched by the page: then this recording is the
   // one it goes on into, should the player take the controls.
@@ -82,6 +81,7 @@ void PageHost::Run() {
     page_local_date(date.data(), static_cast<int>(date.size()));
     session_.Record(*this, date.data());
   }
+  session_.Start();
   while (!closed_) {
     if (opened_) {
       WatchOpenedRecording();

@@ -15,9 +15,9 @@
 #include "game/board.h"
 #include "game/cells.h"
 #include "recording_format/recording.h"
-#include "session/front_end.h"
-#include "session/session.h"
-#include "session/timeline.h"
+#include "session/core/front_end.h"
+#include "session/core/session.h"
+#include "session/watching/timeline.h"
 #include "web/tile_pixels.h"
 
 namespace stonewick::page {

@@ -1,6 +1,6 @@
 // The dump of the whole state, line by line in a fixed order, numbers in decimal. It is made
 // after every block of a recording, so it is written straight into one string.
-#include "session/dump.h"
+#include "session/core/dump.h"
 
 #include <charconv>
 #include <string_view>

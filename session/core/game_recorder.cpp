@@ -1,5 +1,5 @@
 // Writing a recording block by block as the game is played.
-#include "session/game_recorder.h"
+#include "session/core/game_recorder.h"
 
 namespace stonewick {
 

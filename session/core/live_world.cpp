@@ -1,5 +1,5 @@
 // Live play: the clock the rules see, and the smash animation's frames.
-#include "session/live_world.h"
+#include "session/core/live_world.h"
 
 #include "lib/pause.h"
 #include "lib/play_clock.h"
@@ -20,6 +20,13 @@ double LiveWorld::Now() {
     return static_cast<double>(ms) / static_cast<double>(kMsPerDay);
   }
   return frontEnd_.LocalDays();
+}
+
+char LiveWorld::Box(BoxKind kind, const std::string& message) {
+  ++openBoxes_;
+  const char answer = frontEnd_.RunModalBox(kind, message);
+  --openBoxes_;
+  return answer;
 }
 
 void LiveWorld::Pause(std::int32_t ms) {

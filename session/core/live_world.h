@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "session/front_end.h"
-#include "session/world.h"
+#include "session/core/front_end.h"
+#include "session/core/world.h"
 
 namespace stonewick {
 
@@ -52,9 +52,9 @@ class LiveWorld final : public World {
   bool Ended() const override { return surroundings_.Closed(); }
   void TimersChanged() override { surroundings_.AskForWakeUp(); }
   void YieldPoint() override { frontEnd_.LetEventsIn(); }
-  char Box(BoxKind kind, const std::string& message) override {
-    return frontEnd_.RunModalBox(kind, message);
-  }
+  char Box(BoxKind kind, const std::string& message) override;
+  // A box the rules opened waits for the player's answer.
+  bool BoxOpen() const { return openBoxes_ > 0; }
   void Pause(std::int32_t ms) override;
   void Closing() override { surroundings_.Close(); }
 
@@ -64,6 +64,7 @@ class LiveWorld final : public World {
   // The steady clock's reading when the rules' clock read 0, once it goes on from a recording.
   std::optional<std::int64_t> clockZero_;
   std::optional<std::uint32_t> readingSeed_;
+  int openBoxes_ = 0;  // boxes open inside one another
 };
 
 }  // namespace stonewick

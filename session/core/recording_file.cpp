@@ -1,6 +1,6 @@
 // The recording's file: opened without blocking on a pipe, each block written whole, cut back
 // to its last whole block when a write fails.
-#include "session/recording_file.h"
+#include "session/core/recording_file.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-// The file a game is recorded into, for the session's recorder (see session/game_recorder.h),
+// The file a game is recorded into, for the session's recorder (see session/core/game_recorder.h),
 // by the window and by the replay tool. The file takes each block whole: a write that fails
 // cuts the file back to its last whole block and ends the recording, and the game plays on.
 #pragma once

@@ -1,5 +1,5 @@
 // When the three timers fire.
-#include "session/timer_schedule.h"
+#include "session/core/timer_schedule.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // The keys that steer a recording, and how its time is written.
-#include "session/watch_status.h"
+#include "session/core/watch_status.h"
 
 #include <algorithm>
 #include <array>

@@ -1,13 +1,13 @@
 // The world around a game, as the session sees it: where the time, the clock readings and the
 // answers come from, and what happens at a yield point. In live play that is the host's clock
-// and the player (session/live_world.h); while a script plays, the script
-// (session/script_world.h).
+// and the player (session/core/live_world.h); while a script plays, the script
+// (session/scripts/script_world.h).
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-#include "session/front_end.h"
+#include "session/core/front_end.h"
 
 namespace stonewick {
 

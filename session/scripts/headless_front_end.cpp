@@ -1,5 +1,5 @@
 // What a game with no screen prints.
-#include "session/headless_front_end.h"
+#include "session/scripts/headless_front_end.h"
 
 #include "game/commands.h"
 

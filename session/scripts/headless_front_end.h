@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "session/front_end.h"
-#include "session/text_sink.h"
+#include "session/core/front_end.h"
+#include "session/scripts/text_sink.h"
 
 namespace stonewick {
 

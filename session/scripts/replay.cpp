@@ -1,5 +1,5 @@
 // The headless game: the program's start-up, then script lines and blocks.
-#include "session/replay.h"
+#include "session/scripts/replay.h"
 
 namespace stonewick {
 

@@ -1,10 +1,11 @@
 // Running a whole script: block after block, each read, checked, run and, when asked,
 // compared with the state the script says it leaves.
+#include "session/scripts/run_script.h"
+
 #include <string_view>
 
 #include "recording_format/check.h"
 #include "recording_format/script_reader.h"
-#include "session/replay.h"
 
 namespace stonewick {
 

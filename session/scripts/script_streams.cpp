@@ -6,7 +6,7 @@
 #include <system_error>
 
 #include "recording_format/stream_lines.h"
-#include "session/replay.h"
+#include "session/scripts/run_script.h"
 
 namespace stonewick {
 namespace {

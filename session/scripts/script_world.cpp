@@ -1,13 +1,13 @@
 // A script's commands carried out on the session's game.
-#include "session/script_world.h"
+#include "session/scripts/script_world.h"
 
 #include <type_traits>
 
-#include "session/session.h"
+#include "session/core/session_core.h"
 
 namespace stonewick {
 
-ScriptWorld::ScriptWorld(Session& session, Pacing* pacing)
+ScriptWorld::ScriptWorld(SessionCore& session, Pacing* pacing)
     : session_(session), pacing_(pacing), runner_(session.game().nesting, *this) {}
 
 void ScriptWorld::Enter() {
@@ -37,7 +37,7 @@ std::int64_t ScriptWorld::TimerFiresAt(std::int64_t dueMs) {
 }
 
 void ScriptWorld::DeliverTimer(GameTimer timer) {
-  if (session_.timers_[timer].enabled) {
+  if (session_.Timers()[timer].enabled) {
     session_.Feed(TimerTick{timer});
   }
 }
@@ -64,20 +64,18 @@ void ScriptWorld::Run(const Command& command) {
           }
           // The recording closed the Instructions window: it closes on the screen too.
           if (std::holds_alternative<InstructionsClosed>(line)) {
-            session_.frontEnd_.ShowInstructions(0);
+            session_.Screen().ShowInstructions(0);
           }
         } else if constexpr (std::is_same_v<Kind, QueueAnswer>) {
           clock.answers.push_back(line.answer);
         } else if constexpr (std::is_same_v<Kind, SetGlide>) {
-          session_.MutableGame().SetGlide(line.on);
-          session_.RecordSetup(line.on ? "glide 1" : "glide 0");
+          session_.SetGlide(line.on);
         } else if constexpr (std::is_same_v<Kind, SetSeed>) {
-          session_.MutableGame().SetSeed(line.seed);
-          session_.RecordSetup("seed " + std::to_string(line.seed));
+          session_.SetSeed(line.seed);
         } else if constexpr (std::is_same_v<Kind, WaitMs>) {
           Wait(line.ms);
         } else if constexpr (std::is_same_v<Kind, DumpState>) {
-          session_.frontEnd_.ShowDump(session_.StateText());
+          session_.Screen().ShowDump(session_.StateText());
         } else if constexpr (std::is_same_v<Kind, ManualTimers>) {
           clock.manual = true;
         } else {
@@ -99,7 +97,7 @@ void ScriptWorld::YieldPoint() {
 // answer, taken only then.
 char ScriptWorld::Box(BoxKind kind, const std::string& message) {
   if (Showing()) {
-    session_.frontEnd_.OpenScriptedBox(kind, message);
+    session_.Screen().OpenScriptedBox(kind, message);
   } else {
     runner_.YieldPointReached();
     return ' ';
@@ -110,7 +108,7 @@ char ScriptWorld::Box(BoxKind kind, const std::string& message) {
   }
   const bool answered = Showing();
   const char answer = !answered ? ' ' : kind == BoxKind::Question ? clock.TakeAnswer() : ' ';
-  session_.frontEnd_.CloseScriptedBox(answered, answer);
+  session_.Screen().CloseScriptedBox(answered, answer);
   return answer;
 }
 
@@ -126,7 +124,7 @@ void ScriptWorld::Closing() {
   if (pacing_ != nullptr) {
     pacing_->GameClosed();
   } else if (showing) {
-    session_.frontEnd_.CloseMainWindow();
+    session_.Screen().CloseMainWindow();
   }
 }
 

@@ -8,12 +8,12 @@
 #include <string>
 
 #include "recording_format/block.h"
-#include "session/scripted_clock.h"
-#include "session/world.h"
+#include "session/core/world.h"
+#include "session/scripts/scripted_clock.h"
 
 namespace stonewick {
 
-class Session;
+class SessionCore;
 
 class ScriptWorld final : public World, private BlockLines {
  public:
@@ -39,7 +39,7 @@ class ScriptWorld final : public World, private BlockLines {
     ~Pacing() = default;
   };
 
-  ScriptWorld(Session& session, Pacing* pacing = nullptr);
+  ScriptWorld(SessionCore& session, Pacing* pacing = nullptr);
   // The session plays the script from now on.
   void Enter();
 
@@ -82,7 +82,7 @@ class ScriptWorld final : public World, private BlockLines {
   bool Over() const override;
   void Stop() override { stopped_ = true; }
 
-  Session& session_;
+  SessionCore& session_;
   Pacing* pacing_;
   BlockRunner runner_;
   bool closed_ = false;

@@ -1,5 +1,5 @@
 // Time, answers and readings as a script gives them.
-#include "session/scripted_clock.h"
+#include "session/scripts/scripted_clock.h"
 
 #include "lib/play_clock.h"
 

@@ -1,11 +1,12 @@
 // Reading a recording into timed blocks, and finding the state at any time in it.
-#include "session/timeline.h"
+#include "session/watching/timeline.h"
 
 #include <algorithm>
 #include <array>
 #include <iterator>
 
 #include "recording_format/check.h"
+#include "session/scripts/run_script.h"
 
 namespace stonewick {
 namespace {
@@ -22,7 +23,9 @@ constexpr std::size_t kBlocksBetweenSnapshots = 256;
 // the recording can still be watched.
 class TimelineKeeper final : public ScriptWatcher {
  public:
-  explicit TimelineKeeper(Timeline& timeline) : timeline_(timeline) {}
+  std::vector<TimedBlock> blocks;
+  std::vector<KeptState> snapshots;
+  RecordingVerdict verdict;
 
   void Opening(const std::vector<StateLine>& checkpoints, const Replay& replay) override {
     if (!checkpoints.empty()) {
@@ -41,24 +44,23 @@ class TimelineKeeper final : public ScriptWatcher {
                      printed.find("\ninfo ") != std::string_view::npos ||
                      printed.find("\nconfirm ") != std::string_view::npos;
     const std::int32_t level = replay.game().level;
-    timeline_.blocks_.push_back({block.offset, block.lines.front().number, startedMs,
-                                 replay.script().clock.nowMs, IsEvent(command),
-                                 std::holds_alternative<WaitMs>(command), box, level != level_});
+    blocks.push_back({block.offset, block.lines.front().number, startedMs,
+                      replay.script().clock.nowMs, IsEvent(command),
+                      std::holds_alternative<WaitMs>(command), box, level != level_});
     level_ = level;
     if (!replay.Closed() && !bad_) {
       const std::string state = block.checkpoints.empty() ? std::string() : replay.StateText();
       Judge(check_.CompareBlock(block, printed, state, error_));
     }
-    timeline_.blocks_.back().compared = check_.CheckpointsCompared() + check_.StatesCompared();
+    blocks.back().compared = check_.CheckpointsCompared() + check_.StatesCompared();
     // A jump restores the nearest state kept before it and replays only the blocks after.
-    if (timeline_.blocks_.size() % kBlocksBetweenSnapshots == 0 && !replay.Closed()) {
-      timeline_.snapshots_.push_back({timeline_.blocks_.size(), replay.Snapshot()});
+    if (blocks.size() % kBlocksBetweenSnapshots == 0 && !replay.Closed()) {
+      snapshots.push_back({blocks.size(), replay.Snapshot()});
     }
   }
 
   // 2 after the error line when a checkpoint line is no checkpoint.
   int Finish(int status, std::string& said, std::string_view program) {
-    RecordingVerdict& verdict = timeline_.verdict_;
     verdict.checkpoints = check_.CheckpointsCompared();
     verdict.states = check_.StatesCompared();
     if (status == 0 && bad_) {
@@ -70,18 +72,17 @@ class TimelineKeeper final : public ScriptWatcher {
   }
 
  private:
-  void Judge(RecordingCheck::Verdict verdict) {
-    RecordingVerdict& kept = timeline_.verdict_;
-    if (verdict == RecordingCheck::Verdict::Bad && !bad_) {
+  void Judge(RecordingCheck::Verdict judged) {
+    RecordingVerdict& kept = verdict;
+    if (judged == RecordingCheck::Verdict::Bad && !bad_) {
       bad_ = true;
       badLine_ = error_;
-    } else if (verdict == RecordingCheck::Verdict::Differs && !kept.difference) {
+    } else if (judged == RecordingCheck::Verdict::Differs && !kept.difference) {
       kept.difference = error_;
-      kept.differenceAfter = timeline_.blocks_.size();
+      kept.differenceAfter = blocks.size();
     }
   }
 
-  Timeline& timeline_;
   RecordingCheck check_;
   ScriptError error_;
   bool bad_ = false;
@@ -91,14 +92,15 @@ class TimelineKeeper final : public ScriptWatcher {
 
 int Timeline::Read(LineSource& script, std::string& said, std::string_view program) {
   text_ = std::make_shared<std::string>();
-  blocks_.clear();
-  snapshots_.clear();
-  verdict_ = {};
   KeptLines kept(script, *text_);
   NoText nowhere;
-  TimelineKeeper keeper(*this);
-  const int status = RunScript(kept, nowhere, said, {false, &keeper, program});
-  return keeper.Finish(status, said, program);
+  TimelineKeeper keeper;
+  const int status =
+      keeper.Finish(RunScript(kept, nowhere, said, {false, &keeper, program}), said, program);
+  blocks_ = std::move(keeper.blocks);
+  snapshots_ = std::move(keeper.snapshots);
+  verdict_ = keeper.verdict;
+  return status;
 }
 
 PlayPosition Timeline::PositionAt(std::int64_t ms, Landing landing) const {
@@ -177,9 +179,9 @@ bool Timeline::Reader::Next(ScriptBlock& block, Block& parsed) {
 void Timeline::ReplayTo(PlayPosition position, Replay& replay, From from) const {
   std::size_t first = 0;
   if (from == From::NearestSnapshot) {
-    const auto after =
-        std::upper_bound(snapshots_.begin(), snapshots_.end(), position.block,
-                         [](std::size_t block, const Kept& kept) { return block < kept.block; });
+    const auto after = std::upper_bound(
+        snapshots_.begin(), snapshots_.end(), position.block,
+        [](std::size_t block, const KeptState& kept) { return block < kept.block; });
     if (after != snapshots_.begin()) {
       first = std::prev(after)->block;
       replay.Restore(std::prev(after)->state);

@@ -16,7 +16,7 @@
 #include "recording_format/block.h"
 #include "recording_format/script_reader.h"
 #include "recording_format/script_source.h"
-#include "session/replay.h"
+#include "session/scripts/replay.h"
 
 namespace stonewick {
 
@@ -52,6 +52,12 @@ struct RecordingVerdict {
   // The first difference, and the block after which it shows (0: in the starting state).
   std::optional<ScriptError> difference;
   std::size_t differenceAfter = 0;  // the number of blocks run when it showed
+};
+
+// The state before block `block`, kept every so many blocks as a recording is read.
+struct KeptState {
+  std::size_t block;
+  ReplaySnapshot state;
 };
 
 class Timeline {
@@ -104,17 +110,11 @@ class Timeline {
   void ReplayTo(PlayPosition position, Replay& replay, From from = From::NearestSnapshot) const;
 
  private:
-  friend class TimelineKeeper;
   // On the heap and shared with the readers: a timeline moves, its text stays.
   std::shared_ptr<std::string> text_ = std::make_shared<std::string>();
   std::vector<TimedBlock> blocks_;
   RecordingVerdict verdict_;
-  // The state before block `block`, kept every so many blocks as the recording was read.
-  struct Kept {
-    std::size_t block;
-    ReplaySnapshot state;
-  };
-  std::vector<Kept> snapshots_;
+  std::vector<KeptState> snapshots_;
 };
 
 }  // namespace stonewick

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "session/watch_status.h"
+#include "session/core/watch_status.h"
 #include "tests/support/session_access.h"
 #include "ui/clock_text.h"
 #include "ui/key_codes.h"

@@ -16,7 +16,7 @@
 #include <map>
 
 #include "game/game.h"
-#include "session/dump.h"
+#include "session/core/dump.h"
 #include "tests/support/session_access.h"
 #include "ui/program.h"
 

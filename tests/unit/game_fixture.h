@@ -15,8 +15,8 @@
 
 #include "game/game.h"
 #include "lib/play_clock.h"
-#include "session/scripted_clock.h"
-#include "session/timer_schedule.h"
+#include "session/core/timer_schedule.h"
+#include "session/scripts/scripted_clock.h"
 
 namespace stonewick::testing {
 

@@ -104,8 +104,8 @@ TEST_F(InvariantsTest, TickGuardLeftSetIsFlagged) {
 TEST_F(InvariantsTest, AtLargeLabelMustFollowAKill) {
   InvariantChecker checker;
   checker.Before(replay);
-  SessionTestAccess::Readouts(replay.MutableSession())[4] =
-      "At large : 7";  // written during the event, but wrong
+  // Written during the event, but wrong.
+  SessionTestAccess::SetShownReadout(replay.MutableSession(), Readout::AtLarge, "At large : 7");
   EXPECT_EQ(checker.After(replay, false),
             "At large label reads 'At large : 7', not 'At large : 2'; ");
 }

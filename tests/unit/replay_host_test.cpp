@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "lib/play_clock.h"
-#include "session/replay.h"
+#include "session/scripts/run_script.h"
 
 namespace stonewick {
 namespace {
