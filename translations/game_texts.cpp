@@ -11,7 +11,7 @@
 #include "game/commands.h"
 #include "game/game.h"
 #include "lib/instructions_text.h"
-#include "session/watch_status.h"
+#include "session/core/watch_status.h"
 
 namespace {
 
