@@ -28,6 +28,7 @@ enum class InputKind {
   CloseBox = 5,
   Recording = 6,  // a recording to watch is ready: page_take_recording hands it over
   Jump = 7,       // a click on the playback bar's track: milliseconds into the recording
+  Hidden = 8,     // the page is hidden
 };
 
 // A verdict box's answer that asks for the first difference.
@@ -159,6 +160,9 @@ void PageHost::TakeInput() {
         break;
       case InputKind::Jump:
         session_.JumpInRecording(fields[1]);
+        break;
+      case InputKind::Hidden:
+        session_.Hidden();
         break;
     }
   }

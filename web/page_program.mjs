@@ -10,6 +10,7 @@ export const INSTRUCTIONS_CLOSED = 4;
 export const CLOSE_BOX = 5;
 export const RECORDING = 6;
 export const JUMP = 7;
+export const HIDDEN = 8;
 
 const queue = [];
 let waker = null;
