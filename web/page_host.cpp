@@ -11,7 +11,7 @@
 #include "lib/instructions_colour.h"
 #include "lib/instructions_text.h"
 #include "session/core/watch_status.h"
-#include "session/watching/timeline.h"
+#include "session/watching/open_recording.h"
 #include "session/watching/watching.h"
 #include "ui/tile_pictures.h"
 #include "web/browser.h"
@@ -84,9 +84,7 @@ void PageHost::Run() {
   }
   session_.Start();
   while (!closed_) {
-    if (opened_) {
-      WatchOpenedRecording();
-    } else if (session_.IsWatching()) {
+    if (session_.HasRecordingToWatch()) {
       session_.RunWatching();
       page_set_watching(0);
     } else {
@@ -96,42 +94,32 @@ void PageHost::Run() {
   }
 }
 
-void PageHost::ReadOpenedRecording() {
+void PageHost::OpenRecording() {
   const int length = page_recording_length();
   std::string text(static_cast<std::size_t>(std::max(length, 0)), '\0');
   std::array<char, 256> name{};
   page_take_recording(text.data(), length, name.data(), static_cast<int>(name.size()));
-  TextLines lines(text);
-  std::string refused;
-  Timeline recording;
-  // A bad one is refused as stonewick-replay refuses it, naming the file too, and what plays
-  // goes on.
-  if (recording.Read(lines, refused, "stonewick: " + std::string(name.data())) != 0) {
-    page_refuse_recording(refused.c_str());
-    return;
-  }
-  opened_.emplace(std::move(recording));
-  openedName_ = name.data();
-  // One recording plays at a time: the one that plays ends, and the event loop watches this.
-  session_.LeaveRecording();
-}
-
-void PageHost::WatchOpenedRecording() {
-  Timeline recording = std::move(*opened_);
-  opened_.reset();
   WatchOptions options;
-  options.name = openedName_;
+  options.name = name.data();
   if (recording_) {
-    // What was recorded of the game until now is offered as it stands; the recording then
-    // goes on from the watched one, should the player take the controls.
-    page_recording_restart();
+    // Should the player take the controls, the recording goes on from the watched one.
     std::array<char, 32> date{};
     page_local_date(date.data(), static_cast<int>(date.size()));
     options.continueInto = this;
     options.date = date.data();
   }
+  // One recording plays at a time: the one that plays ends, and this one follows it. A bad
+  // one is refused, and what plays goes on.
+  const RecordingOpened opened = stonewick::OpenRecording(session_, text, options);
+  if (!opened.watching) {
+    page_refuse_recording(opened.refusal.c_str());
+    return;
+  }
+  if (recording_) {
+    // What was recorded of the game until now is offered as it stands.
+    page_recording_restart();
+  }
   page_set_watching(1);
-  Watch(session_, std::move(recording), options);
 }
 
 void PageHost::TakeInput() {
@@ -156,7 +144,7 @@ void PageHost::TakeInput() {
         session_.Deliver(CloseBoxUsed{});
         break;
       case InputKind::Recording:
-        ReadOpenedRecording();
+        OpenRecording();
         break;
       case InputKind::Jump:
         session_.JumpInRecording(fields[1]);

@@ -17,7 +17,6 @@
 #include "recording_format/recording.h"
 #include "session/core/front_end.h"
 #include "session/core/session.h"
-#include "session/watching/timeline.h"
 #include "web/tile_pixels.h"
 
 namespace stonewick::page {
@@ -69,10 +68,9 @@ class PageHost final : public FrontEnd, private RecordingSink {
   // Hands the input the page queued to the session, oldest first; a recording to watch waits
   // for the event loop.
   void TakeInput();
-  // Reads the recording the player opened, and keeps it for the event loop to watch when it
-  // can be played; says why when it cannot.
-  void ReadOpenedRecording();
-  void WatchOpenedRecording();
+  // Hands the recording the player opened to the session, which watches it once it can be
+  // played; says why when it cannot.
+  void OpenRecording();
   // Milliseconds until the session's wake-up is due; -1 for none.
   std::int64_t MsUntilWakeUp();
   // Lets the browser run for at most `ms` (-1: until input comes), then takes the input.
@@ -84,9 +82,6 @@ class PageHost final : public FrontEnd, private RecordingSink {
   // Picture N shows cell code N.
   std::array<Picture, kCellCodeCount> tiles_;
   std::optional<std::int64_t> wakeAtMs_;
-  // A recording the player opened, until the event loop watches it.
-  std::optional<Timeline> opened_;
-  std::string openedName_;
   bool recording_ = false;  // the address asks for the game to be recorded
   // The boxes of a recording being watched, while they show, innermost last.
   std::vector<int> scriptedBoxes_;

@@ -62,9 +62,10 @@ void Session::Watch(std::unique_ptr<Playback> playback) {
   // The live game gives way: its timers and its recording stop.
   core_.Screen().WakeAfter(-1);
   core_.StopRecording();
-  if (running_ != nullptr || !started_) {
+  if (running_ != nullptr || !started_ || core_.game().nesting.Depth() > 0) {
     // The playback under way is still on the stack: it leaves, and this one follows it. Before
-    // start-up, it waits for the level to be laid out.
+    // start-up, it waits for the level to be laid out; given inside a live event (the page
+    // opens a recording as the player's input), for the event to end.
     nextWatching_ = std::move(playback);
     if (running_ != nullptr) {
       running_->Leave();
@@ -81,6 +82,10 @@ void Session::BeginWatching() {
 }
 
 void Session::RunWatching() {
+  if (watching_ == nullptr && nextWatching_ != nullptr && started_ && running_ == nullptr) {
+    watching_ = std::move(nextWatching_);
+    BeginWatching();
+  }
   while (watching_ != nullptr && running_ == nullptr) {
     running_ = watching_.get();
     watching_->Run();

@@ -57,7 +57,8 @@ class Session final {
   // From now on `playback` plays instead of the player. Given before Start, it begins after
   // start-up; given while another plays, that one stops first and this one follows it.
   void Watch(std::unique_ptr<Playback> playback);
-  // Plays the recording until the main window closes or the player takes the controls.
+  // Plays the recording given, and those given while it plays, until the main window closes
+  // or the player takes the controls.
   void RunWatching();
   bool IsWatching() const { return watching_ != nullptr && !core_.Live(); }
   // A recording waits to be watched, or plays.

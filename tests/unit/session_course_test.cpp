@@ -2,6 +2,7 @@
 // the hidden page's pause, and the pace of a recording being watched.
 #include <gtest/gtest.h>
 
+#include "session/watching/open_recording.h"
 #include "session/watching/playback_clock.h"
 #include "tests/support/live_player.h"
 
@@ -50,6 +51,32 @@ TEST(SessionHidden, PausesARunningGameOnlyOnce) {
   // Hidden again, it stays paused rather than going on.
   player.session.Hidden();
   EXPECT_TRUE(player.session.game().pausedByPlayer);
+}
+
+TEST(SessionRecordings, ABadRecordingIsRefusedNamingItsFileAndLivePlayGoesOn) {
+  LivePlayer player;
+  player.session.Start();
+  WatchOptions options;
+  options.name = "bad.rec";
+  const RecordingOpened opened = OpenRecording(player.session, "key 37\nfly away\n", options);
+  EXPECT_FALSE(opened.watching);
+  EXPECT_EQ(opened.refusal.rfind("stonewick: bad.rec: line 2: ", 0), 0u) << opened.refusal;
+  EXPECT_FALSE(player.session.HasRecordingToWatch());
+  player.Give(MenuChoice{MenuCommand::Start});
+  EXPECT_TRUE(player.session.game().running);
+}
+
+TEST(SessionRecordings, ARecordingOpenedBeforeStartUpPlaysAfterIt) {
+  LivePlayer player;
+  WatchOptions options;
+  options.name = "early.rec";
+  ASSERT_TRUE(OpenRecording(player.session, "wait 100\n", options).watching);
+  EXPECT_FALSE(player.session.IsWatching());  // the level is not laid out yet
+  player.session.Start();
+  EXPECT_TRUE(player.session.IsWatching());
+  player.session.RunWatching();
+  // Nothing in it was compared: not called a success.
+  EXPECT_EQ(player.session.ExitStatus(), 1);
 }
 
 TEST(PlaybackClock, RunsAtItsSpeedFromTheAnchorAndStandsStillWhilePaused) {
