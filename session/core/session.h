@@ -70,7 +70,6 @@ class Session final {
   void LeaveRecording();
   // The program's exit status: 0 when what was watched played back as recorded (or nothing
   // was watched), 1 when it differed or held nothing to compare.
-  int ExitStatus() const { return watchExitStatus_; }
   int WatchExitStatus() const { return watchExitStatus_; }
   // The verdict on what was watched, once it has stopped, when the player did not see it at
   // the end: for the host to word as the program ends.

@@ -76,7 +76,7 @@ TEST(SessionRecordings, ARecordingOpenedBeforeStartUpPlaysAfterIt) {
   EXPECT_TRUE(player.session.IsWatching());
   player.session.RunWatching();
   // Nothing in it was compared: not called a success.
-  EXPECT_EQ(player.session.ExitStatus(), 1);
+  EXPECT_EQ(player.session.WatchExitStatus(), 1);
 }
 
 TEST(PlaybackClock, RunsAtItsSpeedFromTheAnchorAndStandsStillWhilePaused) {
