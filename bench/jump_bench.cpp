@@ -10,7 +10,7 @@
 #include <string>
 
 #include "recording_format/stream_lines.h"
-#include "session/timeline.h"
+#include "session/watching/timeline.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "recording_format/checkpoint.h"
-#include "session/replay.h"
+#include "session/scripts/replay.h"
 
 namespace {
 

@@ -6,8 +6,9 @@
 #include <string>
 
 #include "game/game_steps.h"
-#include "session/replay.h"
+#include "session/scripts/replay.h"
 #include "tests/support/position_builder.h"
+#include "tests/support/session_access.h"
 
 namespace {
 
@@ -48,7 +49,7 @@ BENCHMARK(BM_BadStepLevel5);
 void BM_Layout(benchmark::State& state) {
   Replay replay(Discard());
   // The layouts alone, straight on the rules.
-  stonewick::Session& session = replay.MutableSession();
+  stonewick::SessionCore& session = replay.MutableSession();
   stonewick::GameSteps steps(stonewick::testing::GameOf(session));
   // Levels 1 and 2 lay out the brick field, each its own way; the layouts leave the level as
   // it is.

@@ -8,7 +8,7 @@
 #include "hall/secrets.h"
 #include "recording_format/script_lines.h"
 #include "recording_format/script_source.h"
-#include "session/replay.h"
+#include "session/scripts/run_script.h"
 
 namespace stonewick::hall {
 namespace {

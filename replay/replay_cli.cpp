@@ -5,8 +5,8 @@
 #include <ostream>
 #include <string_view>
 
-#include "session/recording_file.h"
-#include "session/replay.h"
+#include "session/core/recording_file.h"
+#include "session/scripts/run_script.h"
 
 #ifndef STONEWICK_VERSION
 #error "STONEWICK_VERSION comes from the project version (replay/CMakeLists.txt)"

@@ -3,7 +3,7 @@
 #include <iostream>
 #include <span>
 
-#include "session/replay.h"
+#include "session/scripts/run_script.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);

@@ -11,8 +11,8 @@
 #include "game/commands.h"
 #include "game/game.h"
 #include "lib/instructions_text.h"
-#include "session/english_words.h"
-#include "session/watch_status.h"
+#include "session/core/english_words.h"
+#include "session/core/watch_status.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <utility>
 
 #include "recording_format/stream_lines.h"
-#include "session/replay.h"
-#include "session/timeline.h"
+#include "session/scripts/run_script.h"
+#include "session/watching/timeline.h"
 #include "ui/command_line.h"
 #include "ui/first_paint.h"
 #include "ui/hall_client.h"
@@ -131,8 +131,8 @@ int main(int argc, char* argv[]) {
   }
   // Closed before the end, the player has not seen the verdict: it covers the whole
   // recording all the same, and the exit status says it.
-  if (const std::string& verdict = program.session.UntoldVerdict(); !verdict.empty()) {
-    std::printf("Closed before the end of the recording. %s\n", verdict.c_str());
+  if (const std::optional<WatchVerdict>& verdict = program.session.UntoldVerdict()) {
+    std::printf("Closed before the end of the recording. %s\n", EnglishVerdict(*verdict).c_str());
   }
   return program.session.WatchExitStatus();
 }

@@ -10,8 +10,8 @@
 #include <QShowEvent>
 #include <algorithm>
 
-#include "session/session.h"
-#include "session/watch_status.h"
+#include "session/core/session.h"
+#include "session/core/watch_status.h"
 #include "ui/about_window.h"
 #include "ui/cursor_dialogs.h"
 #include "ui/fonts.h"

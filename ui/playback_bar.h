@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "session/watch_status.h"
+#include "session/core/watch_status.h"
 
 namespace stonewick {
 

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "lib/calendar.h"
-#include "session/watching.h"
+#include "session/watching/watching.h"
 #include "ui/cursor_dialogs.h"
 
 namespace stonewick {

@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "session/recording_file.h"
-#include "session/session.h"
-#include "session/timeline.h"
+#include "session/core/recording_file.h"
+#include "session/core/session.h"
+#include "session/watching/timeline.h"
 #include "ui/about_window.h"
 #include "ui/input_dialog.h"
 #include "ui/instructions_window.h"

@@ -12,8 +12,8 @@
 #include <cstdio>
 
 #include "lib/pause.h"
-#include "session/session.h"
-#include "session/watch_status.h"
+#include "session/core/session.h"
+#include "session/core/watch_status.h"
 #include "ui/clock_text.h"
 #include "ui/cursor_dialogs.h"
 #include "ui/game_screen.h"

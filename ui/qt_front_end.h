@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-#include "session/front_end.h"
+#include "session/core/front_end.h"
 
 class QEventLoop;
 class QMessageBox;

@@ -8,7 +8,7 @@
 #include <climits>
 #include <cstdlib>
 
-#include "session/english_words.h"
+#include "session/core/english_words.h"
 
 using namespace Qt::StringLiterals;
 

@@ -10,8 +10,8 @@
 #include <functional>
 #include <string>
 
-#include "session/shown_values.h"
-#include "session/watch_status.h"
+#include "session/core/shown_values.h"
+#include "session/core/watch_status.h"
 
 namespace stonewick {
 

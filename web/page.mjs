@@ -8,23 +8,23 @@ import { $, boxIsOpen, gameScreen } from './page_elements.mjs';
 import { stopHeldInput } from './page_input.mjs';
 import { addCommand, enableCommand, setCaption } from './page_menu.mjs';
 import { setWatching, showWatching } from './page_playback.mjs';
-import { MENU, afterOneTurn, closeProgram, programClosed, queueInput, takeInput,
+import { HIDDEN, afterOneTurn, closeProgram, programClosed, queueInput, takeInput,
          waitForInput } from './page_program.mjs';
 import { offerRecording, openedRecording, record, restartRecording, startedAt, wantsRecording,
          willWatch } from './page_recordings.mjs';
 import { hideAbout, hideInstructions, setInstructionsText, showAbout,
          showInstructions } from './page_windows.mjs';
 
-// A hidden page pauses running play with the Pause command, as a player would, so that a
-// recording holds it; the page says why play stands until the player resumes.
+// A hidden page tells the session, which pauses running play with the Pause command, as a
+// player would, so that a recording holds it; the page says why play stands until the player
+// resumes.
 const pausedNotice = $('#paused');
 let playRunning = false;
-let pauseCommand = -1;
 let pausedWhileHidden = false;
 document.addEventListener('visibilitychange', () => {
   if (document.hidden && playRunning && !boxIsOpen() && !programClosed()) {
     pausedWhileHidden = true;
-    queueInput(MENU, pauseCommand);
+    queueInput(HIDDEN);
   }
 });
 
@@ -52,9 +52,8 @@ export const Page = {
   hideInstructions,
   setInstructionsText,
   showInstructions,
-  setPlayRunning(running, command) {
+  setPlayRunning(running) {
     playRunning = running;
-    pauseCommand = command;
     if (running) {
       pausedWhileHidden = false;
     }

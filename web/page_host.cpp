@@ -10,11 +10,11 @@
 
 #include "lib/instructions_colour.h"
 #include "lib/instructions_text.h"
-#include "session/english_words.h"
-#include "session/longer_timeline.h"
-#include "session/timeline.h"
-#include "session/watch_status.h"
-#include "session/watching.h"
+#include "session/core/english_words.h"
+#include "session/core/watch_status.h"
+#include "session/watching/longer_timeline.h"
+#include "session/watching/open_recording.h"
+#include "session/watching/watching.h"
 #include "ui/tile_pictures.h"
 #include "web/browser.h"
 
@@ -33,6 +33,7 @@ enum class InputKind {
   Jump = 7,               // a click on the playback bar's track: milliseconds into the recording
   MoreRecording = 8,      // more of the live game watched: page_take_recording hands it over
   RecordingComplete = 9,  // the live game watched has ended
+  Hidden = 10,            // the page is hidden
 };
 
 // A verdict box's answer that asks for the first difference.
@@ -77,7 +78,6 @@ void PageHost::Run() {
     ShowReadout(static_cast<Readout>(i), kOpeningReadouts[static_cast<std::size_t>(i)]);
   }
   page_set_instructions_text(InstructionsText().c_str());
-  session_.Start();
   recording_ = page_wants_recording() != 0;
   // A recording named in the address is fetched by the page: then this recording is the
   // one it goes on into, should the player take the controls.
@@ -86,10 +86,9 @@ void PageHost::Run() {
     page_local_date(date.data(), static_cast<int>(date.size()));
     session_.Record(*this, date.data());
   }
+  session_.Start();
   while (!closed_) {
-    if (opened_) {
-      WatchOpenedRecording();
-    } else if (session_.IsWatching()) {
+    if (session_.HasRecordingToWatch()) {
       session_.RunWatching();
       watched_ = nullptr;
       page_set_watching(0);
@@ -109,38 +108,12 @@ std::string PageHost::TakeOpenedText(std::string& name) {
   return text;
 }
 
-void PageHost::ReadOpenedRecording(bool live) {
-  std::string name;
-  const std::string text = TakeOpenedText(name);
-  TextLines lines(text);
-  std::string refused;
-  Timeline recording;
-  // A bad one is refused as stonewick-replay refuses it, naming the file too, and what plays
-  // goes on.
-  if (recording.Read(lines, refused, "stonewick: " + name) != 0) {
-    page_refuse_recording(refused.c_str());
-    return;
-  }
-  opened_.emplace(std::move(recording));
-  openedName_ = name;
-  openedLive_ = live;
-  // One recording plays at a time: the one that plays ends, and the event loop watches this.
-  session_.LeaveRecording();
-}
-
 void PageHost::ReadMoreOfLiveGame() {
   std::string name;
   const std::string more = TakeOpenedText(name);
-  const std::string program = "stonewick: " + name;
   std::string refused;
-  if (opened_ && openedLive_) {
-    // Arrived before its playback began.
-    Timeline longer;
-    if (ReadLonger(*opened_, more, longer, refused, program) == 0) {
-      opened_.emplace(std::move(longer));
-    }
-  } else if (watched_ != nullptr && watchedLive_) {
-    watched_->Append(more, refused, program);
+  if (watched_ != nullptr && watchedLive_) {
+    watched_->Append(more, refused, "stonewick: " + name);
   }
   if (!refused.empty()) {
     page_refuse_recording(refused.c_str());
@@ -148,32 +121,39 @@ void PageHost::ReadMoreOfLiveGame() {
 }
 
 void PageHost::CompleteLiveGame() {
-  if (opened_) {
-    openedLive_ = false;
-  } else if (watched_ != nullptr && watchedLive_) {
+  if (watched_ != nullptr && watchedLive_) {
     watchedLive_ = false;
     watched_->Complete();
   }
 }
 
-void PageHost::WatchOpenedRecording() {
-  Timeline recording = std::move(*opened_);
-  opened_.reset();
+void PageHost::OpenRecording(bool live) {
+  std::string name;
+  const std::string text = TakeOpenedText(name);
   WatchOptions options;
-  options.name = openedName_;
+  options.name = name.data();
   if (recording_) {
-    // What was recorded of the game until now is offered as it stands; the recording then
-    // goes on from the watched one, should the player take the controls.
-    page_recording_restart();
+    // Should the player take the controls, the recording goes on from the watched one.
     std::array<char, 32> date{};
     page_local_date(date.data(), static_cast<int>(date.size()));
     options.continueInto = this;
     options.date = date.data();
   }
-  options.live = openedLive_;
+  options.live = live;
+  // One recording plays at a time: the one that plays ends, and this one follows it. A bad
+  // one is refused, and what plays goes on.
+  const RecordingOpened opened = stonewick::OpenRecording(session_, text, options);
+  if (!opened.watching) {
+    page_refuse_recording(opened.refusal.c_str());
+    return;
+  }
+  watched_ = opened.playback;
+  watchedLive_ = live;
+  if (recording_) {
+    // What was recorded of the game until now is offered as it stands.
+    page_recording_restart();
+  }
   page_set_watching(1);
-  watched_ = &Watch(session_, std::move(recording), options);
-  watchedLive_ = openedLive_;
 }
 
 void PageHost::TakeInput() {
@@ -198,7 +178,7 @@ void PageHost::TakeInput() {
         session_.Deliver(CloseBoxUsed{});
         break;
       case InputKind::Recording:
-        ReadOpenedRecording(fields[1] == 1);
+        OpenRecording(fields[1] == 1);
         break;
       case InputKind::MoreRecording:
         ReadMoreOfLiveGame();
@@ -208,6 +188,9 @@ void PageHost::TakeInput() {
         break;
       case InputKind::Jump:
         session_.JumpInRecording(fields[1]);
+        break;
+      case InputKind::Hidden:
+        session_.Hidden();
         break;
     }
   }

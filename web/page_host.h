@@ -15,10 +15,9 @@
 #include "game/board.h"
 #include "game/cells.h"
 #include "recording_format/recording.h"
-#include "session/front_end.h"
-#include "session/session.h"
-#include "session/timeline.h"
-#include "session/watching.h"
+#include "session/core/front_end.h"
+#include "session/core/session.h"
+#include "session/watching/watching.h"
 #include "web/tile_pixels.h"
 
 namespace stonewick::page {
@@ -72,13 +71,12 @@ class PageHost final : public FrontEnd, private RecordingSink {
   void TakeInput();
   // The text and name of the recording the page hands over next.
   std::string TakeOpenedText(std::string& name);
-  // Reads the recording the player opened, and keeps it for the event loop to watch when it
-  // can be played; says why when it cannot. A `live` game goes on arriving.
-  void ReadOpenedRecording(bool live);
+  // Hands the recording the player opened to the session, which watches it once it can be
+  // played; says why when it cannot. A `live` game goes on arriving.
+  void OpenRecording(bool live);
   // What arrived of the live game watched, and its end.
   void ReadMoreOfLiveGame();
   void CompleteLiveGame();
-  void WatchOpenedRecording();
   // Milliseconds until the session's wake-up is due; -1 for none.
   std::int64_t MsUntilWakeUp();
   // Lets the browser run for at most `ms` (-1: until input comes), then takes the input.
@@ -90,11 +88,8 @@ class PageHost final : public FrontEnd, private RecordingSink {
   // Picture N shows cell code N.
   std::array<Picture, kCellCodeCount> tiles_;
   std::optional<std::int64_t> wakeAtMs_;
-  // A recording the player opened, until the event loop watches it.
-  std::optional<Timeline> opened_;
-  std::string openedName_;
-  bool openedLive_ = false;
-  // The recording being watched, while it plays, and whether more of it is to come.
+  // The recording being watched, from its opening until it has played, and whether more of
+  // it is to come.
   Watching* watched_ = nullptr;
   bool watchedLive_ = false;
   bool recording_ = false;  // the address asks for the game to be recorded

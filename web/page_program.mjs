@@ -12,6 +12,7 @@ export const RECORDING = 6;
 export const JUMP = 7;
 export const MORE_RECORDING = 8;
 export const RECORDING_COMPLETE = 9;
+export const HIDDEN = 10;
 
 const queue = [];
 let waker = null;

@@ -12,7 +12,7 @@
 #include <iostream>
 #include <string>
 
-#include "session/replay.h"
+#include "session/scripts/replay.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 #include "bench/window/offscreen_program.h"
 #include "recording_format/stream_lines.h"
-#include "session/watching.h"
+#include "session/watching/watching.h"
 #include "ui/program.h"
 
 using namespace stonewick;

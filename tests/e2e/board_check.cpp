@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "game/game.h"
-#include "session/replay.h"
+#include "session/scripts/replay.h"
 #include "ui/tile_set.h"
 
 using namespace stonewick;

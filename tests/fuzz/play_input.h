@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "recording_format/script_lines.h"
-#include "session/replay.h"
+#include "session/scripts/run_script.h"
 #include "tests/support/checked_session.h"
 #include "tests/support/event_source.h"
 

@@ -7,7 +7,7 @@
 #include <stdexcept>
 
 #include "recording_format/checkpoint.h"
-#include "session/replay.h"
+#include "session/scripts/replay.h"
 
 namespace stonewick::hall {
 

@@ -6,7 +6,7 @@
 #include <iostream>
 #include <string>
 
-#include "session/replay.h"
+#include "session/scripts/replay.h"
 #include "tests/support/event_source.h"
 
 int main(int argc, char** argv) {

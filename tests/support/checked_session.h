@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "lib/play_clock.h"
-#include "session/replay.h"
+#include "session/scripts/replay.h"
 #include "tests/support/invariants.h"
 
 namespace stonewick::testing {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "game/game.h"
-#include "session/replay.h"
+#include "session/scripts/replay.h"
 #include "tests/support/session_access.h"
 
 namespace stonewick::testing {

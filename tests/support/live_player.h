@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "recording_format/recording.h"
-#include "session/headless_front_end.h"
-#include "session/session.h"
-#include "session/text_sink.h"
+#include "session/core/session.h"
+#include "session/scripts/headless_front_end.h"
+#include "session/scripts/text_sink.h"
 
 namespace stonewick::testing {
 

@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "game/game.h"
-#include "session/session.h"
+#include "session/core/session.h"
 #include "tests/support/session_access.h"
 
 namespace stonewick::testing {
@@ -19,6 +19,7 @@ class PositionBuilder {
   explicit PositionBuilder(const PlayState& from) : state_(from) {}
   // The state of the session's game as it stands.
   explicit PositionBuilder(const Session& session) : state_(session.game()) {}
+  explicit PositionBuilder(const SessionCore& session) : state_(session.game()) {}
 
   // ---- The board.
   PositionBuilder& Cell(int col, int row, std::int32_t code) {
@@ -171,6 +172,9 @@ class PositionBuilder {
 
 // The position `position` makes, put in the place of the session's game's state.
 inline void Put(Session& session, const PositionBuilder& position) {
+  GameOf(session).Restore(position.Build());
+}
+inline void Put(SessionCore& session, const PositionBuilder& position) {
   GameOf(session).Restore(position.Build());
 }
 

@@ -9,9 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "session/headless_front_end.h"
-#include "session/scripted_clock.h"
-#include "session/text_sink.h"
+#include "session/core/english_words.h"
+#include "session/scripts/headless_front_end.h"
+#include "session/scripts/scripted_clock.h"
+#include "session/scripts/text_sink.h"
 
 namespace stonewick::testing {
 
@@ -28,16 +29,16 @@ class RulesFrontEnd final : public HeadlessFrontEnd, public ScriptedClock {
   void DrawCell(int col, int row, std::int32_t code) override { drawn.push_back({col, row, code}); }
   // A message prints as it closes; a question takes the oldest queued answer. Once the main
   // window has closed no box shows.
-  char RunModalBox(BoxKind kind, const std::string& message) override {
+  char RunModalBox(GameBox box) override {
     if (closed) {
       return ' ';
     }
-    if (kind == BoxKind::Message) {
-      out_ << "info \"" << message << "\"\n";
+    if (!IsQuestion(box)) {
+      out_ << "info \"" << BoxText(box) << "\"\n";
       return ' ';
     }
     const char answer = TakeAnswer();
-    out_ << "confirm \"" << message << "\" " << AnswerWord(answer) << '\n';
+    out_ << "confirm \"" << BoxText(box) << "\" " << AnswerWord(answer) << '\n';
     return answer;
   }
   void EnableCommand(MenuCommand command, bool enabled) override {

@@ -5,23 +5,30 @@
 #include <array>
 #include <string>
 
-#include "session/replay.h"
-#include "session/session.h"
+#include "session/core/session.h"
+#include "session/scripts/replay.h"
 
 namespace stonewick {
 
 struct SessionTestAccess {
-  static Game& GameOf(Session& session) { return session.game_; }
-  static std::array<ReadoutValue, kReadoutCount>& Readouts(Session& session) {
-    return session.readouts_;
+  static Game& GameOf(SessionCore& session) { return session.GameForTests(); }
+  static Game& GameOf(Session& session) { return GameOf(session.Core()); }
+  // A read-out as the window shows it, changed behind the rules' back.
+  static void SetShownReadout(SessionCore& session, Readout readout, ReadoutValue value) {
+    SessionSnapshot state = session.Snapshot();
+    state.readouts[static_cast<std::size_t>(readout)] = value;
+    session.Restore(state);
   }
-  static const SpareLists& Lists(const Session& session) { return session.spareLists_; }
-  static SpareLists& Lists(Session& session) { return session.spareLists_; }
+  static const SpareLists& Lists(const SessionCore& session) { return session.Lists(); }
+  static SpareLists& Lists(SessionCore& session) { return session.ListsForTests(); }
 };
 
 namespace testing {
 
 inline Game& GameOf(Session& session) {
+  return SessionTestAccess::GameOf(session);
+}
+inline Game& GameOf(SessionCore& session) {
   return SessionTestAccess::GameOf(session);
 }
 inline Game& GameOf(Replay& replay) {

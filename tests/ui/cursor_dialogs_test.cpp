@@ -12,7 +12,7 @@
 #include <QTest>
 
 #include "modal_answer.h"
-#include "session/english_words.h"
+#include "session/core/english_words.h"
 
 using namespace stonewick;
 

@@ -8,9 +8,9 @@
 #include <sstream>
 
 #include "recording_format/stream_lines.h"
-#include "session/replay.h"
-#include "session/timeline.h"
-#include "session/watching.h"
+#include "session/scripts/replay.h"
+#include "session/watching/timeline.h"
+#include "session/watching/watching.h"
 #include "ui/playback_bar.h"
 #include "ui/program.h"
 

@@ -9,8 +9,9 @@
 #include <memory>
 
 #include "game/game_steps.h"
-#include "session/watch_status.h"
+#include "session/core/watch_status.h"
 #include "tests/support/position_builder.h"
+#include "tests/support/session_access.h"
 #include "ui/clock_text.h"
 #include "ui/key_codes.h"
 #include "ui/program.h"

@@ -16,8 +16,8 @@
 #include <map>
 
 #include "game/game.h"
-#include "session/dump.h"
-#include "session/english_words.h"
+#include "session/core/dump.h"
+#include "session/core/english_words.h"
 #include "tests/support/session_access.h"
 #include "ui/program.h"
 

@@ -9,7 +9,7 @@
 #include <streambuf>
 #include <string>
 
-#include "session/replay.h"
+#include "session/scripts/run_script.h"
 
 namespace stonewick {
 namespace {

@@ -114,7 +114,8 @@ TEST_F(InvariantsTest, AtLargeLabelMustFollowAKill) {
   InvariantChecker checker;
   checker.Before(replay);
   // Written during the event, but wrong.
-  SessionTestAccess::Readouts(replay.MutableSession())[4] = {ReadoutCaption::AtLarge, 7};
+  SessionTestAccess::SetShownReadout(replay.MutableSession(), Readout::AtLarge,
+                                     {ReadoutCaption::AtLarge, 7});
   EXPECT_EQ(checker.After(replay, false),
             "At large label reads 'At large : 7', not 'At large : 2'; ");
 }

@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "recording_format/script_source.h"
-#include "session/headless_front_end.h"
-#include "session/session.h"
-#include "session/timeline.h"
-#include "session/watching.h"
+#include "session/core/session.h"
+#include "session/scripts/headless_front_end.h"
+#include "session/watching/timeline.h"
+#include "session/watching/watching.h"
 
 using namespace stonewick;
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "recording_format/script_source.h"
-#include "session/replay.h"
+#include "session/scripts/run_script.h"
 #include "tests/support/live_player.h"
 
 using namespace stonewick;

@@ -10,8 +10,9 @@
 #include <vector>
 
 #include "lib/play_clock.h"
-#include "session/english_words.h"
-#include "session/replay.h"
+#include "session/core/english_words.h"
+#include "session/scripts/replay.h"
+#include "session/scripts/run_script.h"
 
 namespace stonewick {
 namespace {

@@ -28,7 +28,7 @@ constexpr std::uint64_t kStartingLevels = 6;
 // they die early and the level-cleared road, Skip from it and hatching get played too.
 constexpr std::uint64_t kWalledInEvery = 7;
 
-void WallInTheBaddies(Session& session) {
+void WallInTheBaddies(SessionCore& session) {
   const PlayState& game = session.game();
   PositionBuilder walledIn(game);
   ForEachOldestFirst<Baddie>(game.badQueue.Links(), [&](const Baddie& b) {

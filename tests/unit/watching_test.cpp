@@ -1,6 +1,6 @@
 // Watching a recording, as the session steers it with no screen: jumps through blocks longer
 // than a jump, the verdict of a recording with nothing to compare, and taking the controls.
-#include "session/watching.h"
+#include "session/watching/watching.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 
 #include "recording_format/recording.h"
 #include "recording_format/script_source.h"
-#include "session/replay.h"
-#include "session/timeline.h"
+#include "session/scripts/run_script.h"
+#include "session/watching/timeline.h"
 #include "tests/support/live_player.h"
 
 using namespace stonewick;
@@ -148,7 +148,8 @@ TEST(WatchingVerdict, ADifferenceFurtherOnIsToldFromTheStartAndWhenClosedEarly) 
   watched.player.Give(MenuChoice{MenuCommand::Exit});
   watched.player.session.RunWatching();
   EXPECT_EQ(watched.player.session.WatchExitStatus(), 1);
-  EXPECT_EQ(watched.player.session.UntoldVerdict(),
+  ASSERT_TRUE(watched.player.session.UntoldVerdict().has_value());
+  EXPECT_EQ(EnglishVerdict(*watched.player.session.UntoldVerdict()),
             "The game played back differently from the recording after line 36.\nLine 37: the "
             "state after the block of line 36 differs from its checkpoint: expected 25bd5a47, "
             "seen 3b99969e.");
