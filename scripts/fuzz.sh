@@ -21,8 +21,10 @@ flags=(-std=c++20 -g -O1 -fno-omit-frame-pointer "-fsanitize=fuzzer-no-link,addr
 cmake -S . -B "$out" -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_BUILD_TYPE=Debug \
   -DSTONEWICK_UI=OFF -DSTONEWICK_TESTS=OFF -DSTONEWICK_BENCH=OFF \
   -DCMAKE_CXX_FLAGS="${flags[*]}" >/dev/null
-cmake --build "$out" -j2 --target stonewick_session
-libs=("$out/session/libstonewick_session.a" "$out/recording_format/libstonewick_recording_format.a"
+cmake --build "$out" -j2 --target stonewick_session_watching
+# The session's three rooms, each before the rooms it uses.
+libs=("$out/session/libstonewick_session_watching.a" "$out/session/libstonewick_session_scripts.a"
+      "$out/session/libstonewick_session_core.a" "$out/recording_format/libstonewick_recording_format.a"
       "$out/game/libstonewick_rules.a"
       "$out/lib/libstonewick_lib.a" "$out/lists/libstonewick_lists.a")
 

@@ -19,7 +19,8 @@ cmake -S . -B "$out" -DCMAKE_CXX_COMPILER="$cxx" -DCMAKE_BUILD_TYPE=Debug -DSTON
   -DSTONEWICK_TESTS=OFF -DSTONEWICK_BENCH=ON -DSTONEWICK_HALL=ON \
   -DCMAKE_CXX_FLAGS="${flags[*]}" >/dev/null
 cmake --build "$out" -j2 --target stonewick_hall_core make_recording
-libs=("$out/hall/libstonewick_hall_core.a" "$out/session/libstonewick_session.a"
+libs=("$out/hall/libstonewick_hall_core.a" "$out/session/libstonewick_session_watching.a"
+      "$out/session/libstonewick_session_scripts.a" "$out/session/libstonewick_session_core.a"
       "$out/recording_format/libstonewick_recording_format.a" "$out/game/libstonewick_rules.a"
       "$out/lib/libstonewick_lib.a" "$out/lists/libstonewick_lists.a")
 "$cxx" "${flags[@]}" -fsanitize=fuzzer -Wall -Wextra -Wpedantic -I. -I/usr/include/postgresql \
