@@ -189,9 +189,7 @@ bool QtFrontEnd::TellVerdict(const WatchVerdict& verdict, bool differs) {
       differs ? box->addButton(QCoreApplication::translate("Playback", "Go to the difference"),
                                QMessageBox::ActionRole)
               : nullptr;
-  tellingVerdict_ = true;
   box->exec();
-  tellingVerdict_ = false;
   return toDifference != nullptr && box->clickedButton() == toDifference;
 }
 
@@ -215,8 +213,13 @@ void QtFrontEnd::ShowWatchKeys() {
 
 bool QtFrontEnd::eventFilter(QObject* watched, QEvent* event) {
   // The Alt accelerators are the menu's: Exit stays in reach.
-  if (event->type() == QEvent::KeyPress && steering_ && !tellingVerdict_ && session_ != nullptr) {
-    const auto* key = static_cast<QKeyEvent*>(event);
+  if (event->type() != QEvent::KeyPress || !steering_ || session_ == nullptr) {
+    return QObject::eventFilter(watched, event);
+  }
+  const auto* key = static_cast<QKeyEvent*>(event);
+  const std::uint16_t code = VirtualKeyOf(*key);
+  // The session says whether a key steers: while the verdict is told the keys are its box's.
+  if (session_->TakesInput(KeyPress{code})) {
     // The keys box closes from the keyboard as any box does.
     if (keysBox_ != nullptr && keysBox_->isVisible() &&
         (key->key() == Qt::Key_Escape || key->key() == Qt::Key_Return ||
@@ -225,7 +228,6 @@ bool QtFrontEnd::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     if (!key->modifiers().testFlag(Qt::AltModifier)) {
-      const std::uint16_t code = VirtualKeyOf(*key);
       if (code == kWatchHelpKey) {
         ShowWatchKeys();
       } else {

@@ -74,9 +74,8 @@ class QtFrontEnd final : public QObject, public FrontEnd {
   QTimer idleEnd_;
   std::vector<std::unique_ptr<QMessageBox>> scriptedBoxes_;
   std::unique_ptr<QMessageBox> keysBox_;
-  // While a recording plays, every key steers it; not while the verdict is being told.
+  // While a recording plays, every key the session takes steers it.
   bool steering_ = false;
-  bool tellingVerdict_ = false;
 };
 
 }  // namespace stonewick

@@ -5,7 +5,7 @@ import { drawIcon } from './page_board.mjs';
 import { cycleFocus, focusBoard, moveWindow, pointer } from './page_desktop.mjs';
 import { $, captionElement, desktop, modal } from './page_elements.mjs';
 import { lettersOf } from './page_keys.mjs';
-import { dropWindowInput, wakeProgram } from './page_program.mjs';
+import { wakeProgram } from './page_program.mjs';
 
 const boxes = [];
 const shownBoxes = new Map();  // the boxes of a recording being watched, by number
@@ -84,7 +84,6 @@ function makeBox(question, message, english, escape, takesKeys) {
     shownBoxes.set(id, el);
     return id;
   }
-  dropWindowInput();
   whenModal.forEach((fn) => fn());
   boxes.push(box);
   modal.hidden = false;

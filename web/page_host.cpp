@@ -293,7 +293,8 @@ char PageHost::RunModalBox(GameBox shown) {
   if (closed_) {
     return ' ';
   }
-  // The box is modal: while it is open only the timers reach the rules.
+  // The box is modal: input given while it is open still goes to the session, which keeps
+  // from the rules what was meant for the window the box blocks.
   const int box = page_open_box(IsQuestion(shown) ? 1 : 0, BoxText(shown), 1);
   int answer = 0;
   while (!closed_ && (answer = page_box_answer(box)) == 0) {

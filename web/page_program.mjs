@@ -48,14 +48,6 @@ export function queueInput(kind, a, b) {
 export function wakeProgram() {
   wake();
 }
-// Input queued for the game window, which a box now blocks, does not reach it.
-export function dropWindowInput() {
-  for (let i = queue.length - 1; i >= 0; --i) {
-    if (queue[i][0] === KEY || queue[i][0] === CLICK || queue[i][0] === MENU) {
-      queue.splice(i, 1);
-    }
-  }
-}
 export function waitForInput(ms, wakeUp) {
   framePace.waits();
   if (queue.length > 0 || wakePending) {

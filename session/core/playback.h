@@ -19,6 +19,8 @@ class Playback {
   virtual void Run() = 0;
   // What the player does while it plays.
   virtual void Input(const Event& event) = 0;
+  // Whether `event` means anything to it now; what does not goes nowhere.
+  virtual bool TakesInput(const Event& event) const = 0;
   // A jump to `ms` after the recording's start.
   virtual void JumpToTime(std::int64_t ms) = 0;
   // It stops, for another recording to play: Run returns.

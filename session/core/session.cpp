@@ -27,7 +27,7 @@ bool Session::Record(RecordingSink& sink, std::string_view date) {
 }
 
 void Session::Deliver(const Event& event) {
-  if (core_.Closed()) {
+  if (!TakesInput(event)) {
     return;
   }
   if (IsWatching()) {
@@ -39,6 +39,20 @@ void Session::Deliver(const Event& event) {
   if (std::holds_alternative<CloseBoxUsed>(event)) {
     core_.Close();
   }
+}
+
+bool Session::TakesInput(const Event& event) const {
+  if (core_.Closed()) {
+    return false;
+  }
+  if (IsWatching()) {
+    return watching_->TakesInput(event);
+  }
+  if (core_.LivePlay().BoxOpen()) {
+    return !std::holds_alternative<KeyPress>(event) && !std::holds_alternative<BoardClick>(event) &&
+           !std::holds_alternative<MenuChoice>(event);
+  }
+  return true;
 }
 
 void Session::WakeUp() {

@@ -43,8 +43,15 @@ class Session final {
   bool Record(RecordingSink& sink, std::string_view date);
   // Everything the player does reaches the game here: keys and clicks on the board, the menu,
   // the Instructions window closing, the main window's close box. While a recording plays,
-  // the keys steer the playback and only Exit and the close box act.
+  // the keys steer the playback and only Exit and the close box act. What the session does not
+  // take (see TakesInput) goes nowhere.
   void Deliver(const Event& event);
+  // Whether `event` means anything now. While a box the rules opened waits for its answer it
+  // blocks the main window: the keys, clicks and menu choices meant for the window are
+  // dropped, even those given before the box opened, while the timers, the Instructions
+  // window closing and the close box still count. While a recording plays, the playback says
+  // which input steers it. Hosts forward every input; they may ask this to route a key.
+  bool TakesInput(const Event& event) const;
   // The wake-up the session asked for has come: the timers that are due fire.
   void WakeUp();
   // The page or the window is hidden while the game runs: the game pauses, as the player's

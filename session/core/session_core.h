@@ -67,6 +67,7 @@ class SessionCore final : private Host, private LiveWorld::Surroundings {
   void UseWorld(World& world) { world_ = &world; }
   bool Live() const { return world_ == &live_; }
   LiveWorld& LivePlay() { return live_; }
+  const LiveWorld& LivePlay() const { return live_; }
   // Live play again after a script or a recording: the timers start a new interval from the
   // host's now.
   void BackToLivePlay();

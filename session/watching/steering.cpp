@@ -23,6 +23,10 @@ void Watching::Input(const Event& event) {
   }
 }
 
+bool Watching::TakesInput(const Event& event) const {
+  return EndsTheGame(event) || (!tellingVerdict_ && std::holds_alternative<KeyPress>(event));
+}
+
 void Watching::JumpToTime(std::int64_t ms) {
   jump_ = timeline_.PositionAt(ms, Landing::Nearest);
   screen_.EndIdle();

@@ -95,7 +95,10 @@ void Watching::RevealDifference() {
 }
 
 void Watching::TellVerdict(bool differs) {
-  if (screen_.TellVerdict(verdict_.OfRecording(), differs)) {
+  tellingVerdict_ = true;
+  const bool toDifference = screen_.TellVerdict(verdict_.OfRecording(), differs);
+  tellingVerdict_ = false;
+  if (toDifference) {
     Steer(WatchCommand::ToDifference);
   }
 }

@@ -50,6 +50,8 @@ class Watching final : public Playback, private ScriptWorld::Pacing {
   // Input from the player while the recording plays: the keys steer it, Exit and the close
   // box end the program, and nothing else reaches the game (session/watching/steering.cpp).
   void Input(const Event& event) override;
+  // While the verdict box is open only Exit and the close box count: the keys are the box's.
+  bool TakesInput(const Event& event) const override;
   void Steer(WatchCommand command);
   // A jump to `ms` after the recording's start (a click on the track).
   void JumpToTime(std::int64_t ms) override;
@@ -156,6 +158,7 @@ class Watching final : public Playback, private ScriptWorld::Pacing {
   std::optional<std::int64_t> aboutOpenedRealMs_;
 
   bool toldTheEnd_ = false;
+  bool tellingVerdict_ = false;  // the verdict box is open
   bool verdictDue_ = false;
   // The player asked for the difference where there is none.
   bool noDifferenceAsked_ = false;

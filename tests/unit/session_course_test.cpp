@@ -1,7 +1,14 @@
 // The game's course as the session owns it for every host: start-up once and in one order,
-// the hidden page's pause, and the pace of a recording being watched.
+// the hidden page's pause, what input means while a box is open, and the pace of a recording
+// being watched.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "session/scripts/headless_front_end.h"
 #include "session/watching/open_recording.h"
 #include "session/watching/playback_clock.h"
 #include "tests/support/live_player.h"
@@ -51,6 +58,84 @@ TEST(SessionHidden, PausesARunningGameOnlyOnce) {
   // Hidden again, it stays paused rather than going on.
   player.session.Hidden();
   EXPECT_TRUE(player.session.game().pausedByPlayer);
+}
+
+// A front end whose box, while it is open, tries the player's input on the session, as a
+// host forwards whatever the player gives, including what was given just before it opened.
+class InputDuringBox final : public HeadlessFrontEnd {
+ public:
+  InputDuringBox() : HeadlessFrontEnd(nothing_) {}
+  char RunModalBox(GameBox) override {
+    const std::string before = session.StateText();
+    for (const Event& event :
+         {Event{KeyPress{39}}, Event{BoardClick{3, 4}}, Event{MenuChoice{MenuCommand::Pause}},
+          Event{MenuChoice{MenuCommand::Exit}}}) {
+      taken.push_back(session.TakesInput(event));
+      session.Deliver(event);
+    }
+    unchangedWhileOpen = session.StateText() == before && !session.Closed();
+    taken.push_back(session.TakesInput(InstructionsClosed{}));
+    taken.push_back(session.TakesInput(CloseBoxUsed{}));
+    taken.push_back(session.TakesInput(TimerTick{GameTimer::Slow}));
+    return ' ';
+  }
+  // While the verdict on a recording watched is told: whether a key and Exit count.
+  bool TellVerdict(const WatchVerdict&, bool) override {
+    verdictTakes = {session.TakesInput(KeyPress{36}),
+                    session.TakesInput(MenuChoice{MenuCommand::Exit})};
+    return false;
+  }
+  // Time passes as the playback waits; with nothing left to wait for, the player quits.
+  std::int64_t SteadyMs() override { return nowMs_; }
+  void Idle(std::int64_t ms) override {
+    if (ms >= 0) {
+      nowMs_ += std::max<std::int64_t>(ms, 1);
+    } else {
+      session.Deliver(MenuChoice{MenuCommand::Exit});
+    }
+  }
+  std::vector<bool> taken;
+  bool unchangedWhileOpen = false;
+  std::vector<bool> verdictTakes;
+
+ private:
+  NoText nothing_;
+  std::int64_t nowMs_ = 0;
+
+ public:
+  Session session{*this};
+};
+
+TEST(SessionModality, ABoxTheRulesOpenedKeepsTheWindowsInputFromTheGame) {
+  InputDuringBox player;
+  player.session.Start();
+  EXPECT_TRUE(player.session.TakesInput(KeyPress{39}));
+  for (int level = 1; level <= 5; ++level) {
+    player.session.Deliver(MenuChoice{MenuCommand::Skip});  // past the last level: a box
+  }
+  EXPECT_EQ(player.taken, (std::vector<bool>{false, false, false, false, true, true, true}));
+  EXPECT_TRUE(player.unchangedWhileOpen);
+  // Once it is answered the window's input counts again.
+  EXPECT_TRUE(player.session.TakesInput(MenuChoice{MenuCommand::Pause}));
+  player.session.Deliver(MenuChoice{MenuCommand::Exit});
+  EXPECT_TRUE(player.session.Closed());
+  EXPECT_FALSE(player.session.TakesInput(CloseBoxUsed{}));
+}
+
+TEST(SessionModality, WhileARecordingPlaysOnlyKeysSteerItAndTheVerdictBoxTakesThemAsItShows) {
+  InputDuringBox player;
+  WatchOptions options;
+  options.name = "short.rec";
+  ASSERT_TRUE(OpenRecording(player.session, "wait 100\n", options).watching);
+  player.session.Start();
+  ASSERT_TRUE(player.session.IsWatching());
+  EXPECT_TRUE(player.session.TakesInput(KeyPress{36}));
+  EXPECT_FALSE(player.session.TakesInput(BoardClick{3, 4}));
+  EXPECT_FALSE(player.session.TakesInput(MenuChoice{MenuCommand::Pause}));
+  EXPECT_TRUE(player.session.TakesInput(MenuChoice{MenuCommand::Exit}));
+  player.session.RunWatching();
+  EXPECT_EQ(player.verdictTakes, (std::vector<bool>{false, true}));
+  EXPECT_TRUE(player.session.Closed());
 }
 
 TEST(SessionRecordings, ABadRecordingIsRefusedNamingItsFileAndLivePlayGoesOn) {

@@ -379,44 +379,50 @@ test('opened as a file, the page says that it must be served and how', async () 
 
 test('a pad arrow held into the baddies stops when the box opens: once it is open no Up ' +
      'reaches the game, and the page logs no error', async () => {
-  const page = await openBoard('', phone(390, 844));
-  // The keys the program takes, and how many it had taken when the first box opened.
-  await page.evaluate(() => {
-    window.keysTaken = [];
-    const takeInput = Page.takeInput;
-    Page.takeInput = () => {
-      const input = takeInput();
-      if (input && input[0] === 1) {
-        window.keysTaken.push(input[1]);
-      }
-      return input;
-    };
-    new MutationObserver((changes, observer) => {
-      if (document.querySelector('.box')) {
-        window.keysAtBox = window.keysTaken.length;
-        observer.disconnect();
-      }
-    }).observe(document.querySelector('#desktop'), { childList: true });
+  let keys = null;
+  const recording = await recordAndCheck(phone(390, 844), async (page) => {
+    // The keys the program takes, and how many it had taken when the first box opened.
+    await page.evaluate(() => {
+      window.keysTaken = [];
+      const takeInput = Page.takeInput;
+      Page.takeInput = () => {
+        const input = takeInput();
+        if (input && input[0] === 1) {
+          window.keysTaken.push(input[1]);
+        }
+        return input;
+      };
+      new MutationObserver((changes, observer) => {
+        if (document.querySelector('.box')) {
+          window.keysAtBox = window.keysTaken.length;
+          observer.disconnect();
+        }
+      }).observe(document.querySelector('#desktop'), { childList: true });
+    });
+    for (let level = 2; level <= 5; ++level) {
+      await tapMenu(page, 'Skip');
+      await waitForReadout(page, 3, `Level : ${level}`);
+    }
+    const up = await centreOf(page, '.pad [data-key="38"]');
+    await page.touchscreen.touchStart(up.x, up.y);
+    await page.waitForSelector('.box', { timeout: 15000 });
+    await sleep(500);
+    await page.touchscreen.touchEnd();
+    await sleep(500);
+    const ok = await centreOf(page, '.box .buttons button');
+    await page.touchscreen.tap(ok.x, ok.y);
+    await sleep(1000);
+    keys = await page.evaluate(() => ({ before: window.keysTaken.slice(0, window.keysAtBox),
+                                        after: window.keysTaken.slice(window.keysAtBox) }));
+    await tapMenu(page, 'Exit');
   });
-  for (let level = 2; level <= 5; ++level) {
-    await tapMenu(page, 'Skip');
-    await waitForReadout(page, 3, `Level : ${level}`);
-  }
-  const up = await centreOf(page, '.pad [data-key="38"]');
-  await page.touchscreen.touchStart(up.x, up.y);
-  await page.waitForSelector('.box', { timeout: 15000 });
-  await sleep(500);
-  await page.touchscreen.touchEnd();
-  await sleep(500);
-  const ok = await centreOf(page, '.box .buttons button');
-  await page.touchscreen.tap(ok.x, ok.y);
-  await sleep(1000);
-  const keys = await page.evaluate(() => ({ before: window.keysTaken.slice(0, window.keysAtBox),
-                                            after: window.keysTaken.slice(window.keysAtBox) }));
   assert.ok(keys.before.includes(38), 'the held arrow stepped');
-  assert.deepEqual(keys.after, []);
-  assert.deepEqual(page.errors, []);
-  await page.close();
+  // The pad stops as the box opens; an Up given just before it, which the program takes while
+  // the box is open, is kept from the game: only the Ups taken before it are in the recording.
+  assert.ok(keys.after.every((key) => key === 38));
+  const ups = recording.split('\n')
+      .filter((line) => line.replace(/^>+\d+ +/, '') === 'key 38');
+  assert.equal(ups.length, keys.before.filter((key) => key === 38).length);
 });
 
 // A key as a Russian layout gives it: its own letter, and its place on a US keyboard.
