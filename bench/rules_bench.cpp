@@ -50,7 +50,7 @@ void BM_Layout(benchmark::State& state) {
   Replay replay(Discard());
   // The layouts alone, straight on the rules.
   stonewick::SessionCore& session = replay.MutableSession();
-  stonewick::GameSteps steps(stonewick::testing::GameOf(session));
+  stonewick::GameSteps& steps = stonewick::testing::GameOf(session).Steps();
   // Levels 1 and 2 lay out the brick field, each its own way; the layouts leave the level as
   // it is.
   const std::int32_t level = state.range(0) == 2 ? 2 : 1;

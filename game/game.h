@@ -11,6 +11,7 @@
 #include "game/commands.h"
 #include "game/event.h"
 #include "game/event_nesting.h"
+#include "game/game_steps.h"
 #include "game/host.h"
 #include "lib/random.h"
 #include "lists/queue.h"
@@ -125,7 +126,7 @@ struct PlayState {
 // around sees their state only as a read-only PlayState, and changes it only by events, by
 // start-up, by the setup commands a script gives, and by restoring a state it took before.
 // Its state and the Host it asks are its own: no one reaches either through the game.
-class Game : private PlayState {
+class Game final : private PlayState, private GameSteps {
  public:
   // The board blank, the five queues empty, the counters cleared; nothing is drawn yet.
   explicit Game(Host& host);
@@ -154,10 +155,10 @@ class Game : private PlayState {
   void SetGlide(bool on) { glide = on; }
   void SetSeed(std::uint32_t seed) { random.randomSeed = seed; }
 
- private:
   // The single steps, one at a time, for the tests and the benchmarks (game/game_steps.h).
-  friend class GameSteps;
+  GameSteps& Steps() { return *this; }
 
+ private:
   // The world around the rules: the session's, and no one else's to reach through the game.
   Host& host;
   EventNesting nesting;

@@ -29,7 +29,7 @@ class LocaleTextsTest : public QObject {
                                       .StartTime(program.frontEnd.LocalDays() -
                                                  2'500.0 / static_cast<double>(kMsPerDay))
                                       .SlowTickDue(true));
-    GameSteps(testing::GameOf(program.session)).MainTick();
+    testing::GameOf(program.session).Steps().MainTick();
     QCOMPARE(program.mainWindow.ReadoutLabel(Readout::Clock).text(), QString("00:00:02"));
   }
 

@@ -54,7 +54,7 @@ class QtFrontEndTest : public QObject {
   }
 
   void drawnCellShowsTheBoardsCodeAndUnknownCodesAndCellsAreIgnored() {
-    GameSteps(testing::GameOf(program->session)).SetCell(3, 4, stonewick::Border);
+    testing::GameOf(program->session).Steps().SetCell(3, 4, stonewick::Border);
     QCOMPARE(Cell(3, 4), tile(stonewick::Border));
     for (const std::int32_t unknown : {39, -1}) {
       testing::Put(program->session,

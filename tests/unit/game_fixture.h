@@ -175,7 +175,7 @@ class GameTest : public ::testing::Test {
   RulesFrontEnd host{out};
   Session session{host};
   Game& game = GameOf(session);
-  GameSteps steps{game};
+  GameSteps& steps = game.Steps();
 };
 
 }  // namespace stonewick::testing
