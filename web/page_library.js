@@ -115,4 +115,7 @@ mergeInto(LibraryManager.library, {
   page_show_watching: function (status) {
     Page.showWatching(JSON.parse(UTF8ToString(status)));
   },
+  page_show_watch_keys: function () {
+    Page.showWatchKeys();
+  },
 });

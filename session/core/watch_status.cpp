@@ -12,7 +12,7 @@ namespace stonewick {
 
 std::optional<WatchCommand> WatchCommandOfKey(std::uint16_t virtualKey) {
   // By virtual key code: + and - on the main keys and on the keypad alike.
-  static constexpr std::array<std::pair<std::uint16_t, WatchCommand>, 13> kKeys = {{
+  static constexpr std::array<std::pair<std::uint16_t, WatchCommand>, 14> kKeys = {{
       {32, WatchCommand::PauseOrGoOn},
       {39, WatchCommand::StepForward},
       {37, WatchCommand::StepBack},
@@ -26,6 +26,7 @@ std::optional<WatchCommand> WatchCommandOfKey(std::uint16_t virtualKey) {
       {35, WatchCommand::ToEnd},
       {68, WatchCommand::ToDifference},
       {84, WatchCommand::TakeControls},
+      {112, WatchCommand::ShowKeys},
   }};
   for (const auto& [key, command] : kKeys) {
     if (key == virtualKey) {
