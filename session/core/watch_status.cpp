@@ -36,6 +36,15 @@ std::optional<WatchCommand> WatchCommandOfKey(std::uint16_t virtualKey) {
   return std::nullopt;
 }
 
+namespace {
+
+// "1 state", "2 states".
+std::string Counted(std::uint64_t count, const char* noun) {
+  return std::to_string(count) + ' ' + noun + (count == 1 ? "" : "s");
+}
+
+}  // namespace
+
 std::string EnglishVerdict(const WatchVerdict& verdict) {
   switch (verdict.kind) {
     case WatchVerdict::Kind::Differs:
@@ -47,8 +56,8 @@ std::string EnglishVerdict(const WatchVerdict& verdict) {
     case WatchVerdict::Kind::AsRecorded:
       break;
   }
-  return "The game played back exactly as recorded: " + std::to_string(verdict.checkpoints) +
-         " checkpoints and " + std::to_string(verdict.states) + " states compared.";
+  return "The game played back exactly as recorded: " + Counted(verdict.checkpoints, "checkpoint") +
+         " and " + Counted(verdict.states, "state") + " compared.";
 }
 
 std::string PlayTimeText(std::int64_t ms, bool hours) {
