@@ -123,9 +123,10 @@ void MainWindow::SetCompanionWindows(TileSet& tileSet, AboutWindow& about,
 
 void MainWindow::PlaceReadouts() {
   for (std::size_t i = 0; i < readoutLabels_.size(); ++i) {
-    QLabel& label = readoutLabels_[i];
+    FaceLabel& label = readoutLabels_[i];
     label.setParent(&client_);
     label.setFont(WindowFont("Arial", 13, kReadoutPlaces[i].bold));
+    label.SetFace(FaceFor(label.font(), font()));
     label.move(kReadoutPlaces[i].left, kReadoutPlaces[i].top);
     label.setText(ReadoutWords(kOpeningReadouts[i]));
     label.adjustSize();
@@ -133,7 +134,7 @@ void MainWindow::PlaceReadouts() {
   // In English every read-out fits at its own place; longer words push the next one right.
   for (std::size_t i = 1; i < kBottomRow.size(); ++i) {
     const QLabel& before = readoutLabels_[IndexOf(kBottomRow[i - 1])];
-    QLabel& label = readoutLabels_[IndexOf(kBottomRow[i])];
+    FaceLabel& label = readoutLabels_[IndexOf(kBottomRow[i])];
     const int left = before.x() + WidestReadout(kBottomRow[i - 1]) + kReadoutGap;
     label.move(std::max(label.x(), left), label.y());
   }
@@ -142,8 +143,7 @@ void MainWindow::PlaceReadouts() {
 }
 
 int MainWindow::WidestReadout(Readout readout) const {
-  const QLabel& label = readoutLabels_[IndexOf(readout)];
-  return label.fontMetrics().horizontalAdvance(
+  return readoutLabels_[IndexOf(readout)].TextWidth(
       ReadoutWords(kReadoutPlaces[IndexOf(readout)].widest));
 }
 
@@ -230,7 +230,7 @@ void MainWindow::CellChanged(int col, int row) {
 }
 
 void MainWindow::ShowReadout(Readout readout, const QString& text) {
-  QLabel& label = readoutLabels_[IndexOf(readout)];
+  FaceLabel& label = readoutLabels_[IndexOf(readout)];
   label.setText(text);
   label.adjustSize();
 }
