@@ -122,11 +122,16 @@ void MainWindow::SetCompanionWindows(TileSet& tileSet, AboutWindow& about,
 }
 
 void MainWindow::PlaceReadouts() {
+  // One face for each weight, shared, so that the read-outs draw each glyph once between them.
+  const QFont regular = WindowFont("Arial", 13);
+  const QFont bold = WindowFont("Arial", 13, true);
+  const QRawFont regularFace = FaceFor(regular, font());
+  const QRawFont boldFace = FaceFor(bold, font());
   for (std::size_t i = 0; i < readoutLabels_.size(); ++i) {
     FaceLabel& label = readoutLabels_[i];
     label.setParent(&client_);
-    label.setFont(WindowFont("Arial", 13, kReadoutPlaces[i].bold));
-    label.SetFace(FaceFor(label.font(), font()));
+    label.setFont(kReadoutPlaces[i].bold ? bold : regular);
+    label.SetFace(kReadoutPlaces[i].bold ? boldFace : regularFace);
     label.move(kReadoutPlaces[i].left, kReadoutPlaces[i].top);
     label.setText(ReadoutWords(kOpeningReadouts[i]));
     label.adjustSize();
