@@ -74,9 +74,10 @@ QImage DecodedPicture(const char* const* xpm) {
         qRgb(static_cast<int>(rgb >> 16), (rgb >> 8) & 0xff, rgb & 0xff);
   }
   QImage image(width, height, QImage::Format_RGB32);
+  uchar* const bits = image.bits();
   for (int y = 0; y < height; ++y) {
     const char* row = xpm[1 + colours + y];
-    auto* pixel = reinterpret_cast<QRgb*>(image.scanLine(y));
+    auto* pixel = reinterpret_cast<QRgb*>(bits + y * image.bytesPerLine());
     for (int x = 0; x < width; ++x) {
       // A row that ends early ends at its terminating zero, which no colour names.
       const QRgb colour = palette[static_cast<unsigned char>(row[x])];
