@@ -21,13 +21,22 @@ setxkbmap -layout ru || fail "setxkbmap could not set the Russian layout"
 timeout 60 "$game_binary" --record "$recording" >"$work/game.log" 2>&1 &
 game_pid=$!
 window=$(wait_for_game_window 10) || fail "no window named Stonewick appeared"
-xdotool windowfocus "$window"
+# Keys go to the focused window: on a busy machine the focus can take a while.
+for _ in $(seq 50); do
+  xdotool windowfocus "$window" 2>/dev/null
+  [[ $(xdotool getwindowfocus 2>/dev/null) == "$window" ]] && break
+  sleep 0.1
+done
 sleep 0.5
 
 # The player faces the brick on its right; Cyrillic_i is what the B key writes on this layout,
-# so xdotool presses that very key.
+# so xdotool presses that very key. Each block reaches the file as it ends.
 press Right Cyrillic_i
-sleep 0.8
+for _ in $(seq 50); do
+  grep -q '^key 66$' "$recording" 2>/dev/null && break
+  sleep 0.1
+done
+sleep 0.3
 exit_by alt+e Exit
 
 grep -qx 'key 66' "$recording" || fail "the B key is not recorded as key 66"
