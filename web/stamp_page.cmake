@@ -22,8 +22,9 @@ shorten(${SITE}/stonewick.js ${SITE}/boot.js ${SITE}/hall_client.js)
 # Every catalogue is kept, though the page fetches only the player's: a player who changes the
 # browser's language offline finds it there.
 list(TRANSFORM LANGUAGES REPLACE "(.+)" "catalogue-\\1.js" OUTPUT_VARIABLE catalogues)
-set(files index.html boot.js hall_client.js stonewick.js stonewick.wasm ${catalogues}
-    manifest.webmanifest icon-192.png icon-512.png icon-maskable-512.png)
+set(files index.html boot.js hall_client.js stonewick.js stonewick.wasm stonewick-watching.wasm
+    catalogue-index.js ${catalogues} manifest.webmanifest icon-192.png icon-512.png
+    icon-maskable-512.png)
 set(contents "")
 set(quoted "")
 foreach(name IN LISTS files)

@@ -265,6 +265,9 @@ test('a game recorded with ?record, in a browser without CompressionStream, is o
     // comes while no event runs and the recording ends with the state it left.
     await sleep(300);
     await altKey(page, 'e');
+    // All of that, recording included, runs on the part of the program loaded first.
+    assert.deepEqual(await page.evaluate(() => performance.getEntriesByType('resource')
+      .map((entry) => entry.name).filter((name) => name.endsWith('stonewick-watching.wasm'))), []);
   });
   assert.match(recording, /^# Recorded by stonewick on \d{4}-\d\d-\d\d \d\d:\d\d:\d\d\nmanual\n/);
   // Alt is a key of its own before its letter runs the command, as in the window.
