@@ -1,6 +1,7 @@
 # Completes the site in SITE from the sources in SOURCE once the program is linked: the page
 # with the link time in place of @BUILD_TIME@, its loader with the LANGUAGES that have a
-# catalogue in place of @SITE_LANGUAGES@, the manifest as it is, the scripts shortened by NODE
+# catalogue in place of @SITE_LANGUAGES@, the manifest as it is, the page and the scripts
+# shortened by NODE
 # running minify_script.cjs, and the service worker with the list of the site's files and a
 # version drawn from their contents.
 string(TIMESTAMP built "%Y-%m-%d %H:%M:%S")
@@ -17,7 +18,7 @@ function(shorten)
   execute_process(COMMAND ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs ${NODE}
                           ${SOURCE}/minify_script.cjs ${ARGN} COMMAND_ERROR_IS_FATAL ANY)
 endfunction()
-shorten(${SITE}/stonewick.js ${SITE}/boot.js ${SITE}/hall_client.js)
+shorten(${SITE}/index.html ${SITE}/stonewick.js ${SITE}/boot.js ${SITE}/hall_client.js)
 
 # Every catalogue is kept, though the page fetches only the player's: a player who changes the
 # browser's language offline finds it there.
