@@ -18,7 +18,10 @@ function(shorten)
   execute_process(COMMAND ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs ${NODE}
                           ${SOURCE}/minify_script.cjs ${ARGN} COMMAND_ERROR_IS_FATAL ANY)
 endfunction()
-shorten(${SITE}/index.html ${SITE}/stonewick.js ${SITE}/boot.js ${SITE}/hall_client.js)
+shorten(${SITE}/index.html ${SITE}/boot.js ${SITE}/hall_client.js)
+# The program's script is whole in itself: other scripts and the tests reach only the program
+# (Module), the page (Page) and its language (Language).
+shorten(--keep=Module,Page,Language ${SITE}/stonewick.js)
 
 # Every catalogue is kept, though the page fetches only the player's: a player who changes the
 # browser's language offline finds it there.
