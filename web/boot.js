@@ -44,10 +44,9 @@ async function loadProgramPart(file, imports) {
     throw new Error(`The server answered "${response.status} ${response.statusText}" ` +
                     `for ${file}.`);
   }
-  let module;
   try {
     // Compiled as it arrives where the server names it WebAssembly.
-    module = WebAssembly.compileStreaming &&
+    const module = WebAssembly.compileStreaming &&
         response.headers.get('Content-Type') === 'application/wasm'
       ? await WebAssembly.compileStreaming(response)
       : await WebAssembly.compile(await response.arrayBuffer());
@@ -86,11 +85,15 @@ function standIn(slot) {
     return tableOf(firstPart).get(Number(slot))(...args);
   };
 }
-// Resolves once the program can watch a recording.
+// Resolves once the program can watch a recording; when the part does not come, the next
+// recording opened asks for it again.
 function loadWatching() {
   watchingPart ||= loadProgramPart('stonewick-watching.wasm',
                                    firstPartLoaded.then((instance) => ({ primary: instance.exports })))
-    .then(() => {});
+    .then(() => {}, (error) => {
+      watchingPart = null;
+      throw error;
+    });
   return watchingPart;
 }
 

@@ -58,11 +58,13 @@ export function restartRecording() {
 // each RECORDING input, so that two dropped at once both play, one after the other; and what
 // arrives of a live game, one for each MORE_RECORDING input.
 // The program takes a recording only once the part of it that watches has loaded (boot.js):
-// what was opened waits for it, in order; should it not load, the player is told why.
+// what was opened waits for it, in order; should it not load, the player is told why, and
+// what was opened meanwhile is dropped.
 const opened = [];
 let watchingLoaded = null;
 function onceWatching(then) {
   watchingLoaded ||= loadWatching().catch((error) => {
+    watchingLoaded = null;
     tell(`Stonewick cannot play recordings: ${error.message}`);
     throw error;
   });
