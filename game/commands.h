@@ -15,6 +15,12 @@ inline constexpr int kMenuCommandCount = 9;
 inline constexpr const char* kPauseCaption = "&Pause";
 inline constexpr const char* kResumeCaption = "&Resume";
 
+// What the Pause command offers: to pause play, or to resume it while the player has paused.
+enum class PauseOffer { Pause, Resume };
+inline constexpr const char* CaptionOf(PauseOffer offer) {
+  return offer == PauseOffer::Resume ? kResumeCaption : kPauseCaption;
+}
+
 struct MenuItem {
   MenuCommand command;
   std::string_view word;  // in a script: "menu <word>"

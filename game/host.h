@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/commands.h"
+
 namespace stonewick {
 
 // The six read-outs under and above the board.
@@ -62,7 +64,7 @@ class Host {
   virtual void PauseMs(std::int32_t ms) = 0;
 
   // The Pause command reads "&Resume" while the player has paused play, "&Pause" otherwise.
-  virtual void ShowPauseCommand(const std::string& caption) = 0;
+  virtual void ShowPauseCommand(PauseOffer offer) = 0;
   virtual void EnableSkipCommand(bool enabled) = 0;
   // Closes the main window, which ends the program.
   virtual void CloseMainWindow() = 0;

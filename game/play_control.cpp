@@ -139,7 +139,7 @@ void Game::StartCommand() {
 void Game::PauseCommand() {
   pausedByPlayer = !pausedByPlayer;
   SetPaused(pausedByPlayer);
-  host.ShowPauseCommand(pausedByPlayer ? kResumeCaption : kPauseCaption);
+  host.ShowPauseCommand(pausedByPlayer ? PauseOffer::Resume : PauseOffer::Pause);
 }
 
 void Game::AutoCommand() {

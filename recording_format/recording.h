@@ -74,6 +74,9 @@ class RecordingSink {
   // The recording is over: it ended with the game (`why` empty) or stopped early (`why` says
   // why, for the sink to tell).
   virtual void Stopped(const std::string& why) = 0;
+  // The game recorded gave way to a recording being watched: what was written is a whole
+  // recording, and a new one may follow into this sink should the player take the controls.
+  virtual void GaveWay() {}
 
  protected:
   ~RecordingSink() = default;

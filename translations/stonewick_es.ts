@@ -508,7 +508,7 @@ Línea %2: %3.</translation>
     </message>
     <message>
         <source>dump line %1 of the dump on line %2 differs: expected %3, seen %4</source>
-        <extracomment>%1 counts the dump's lines from 1; %2 is a line of the recording; %3 and %4 are lines of the game's state, as recorded and as played.</extracomment>
+        <extracomment>%1 counts the dump&apos;s lines from 1; %2 is a line of the recording; %3 and %4 are lines of the game&apos;s state, as recorded and as played.</extracomment>
         <translation>la línea %1 del volcado de la línea %2 difiere: se esperaba %3, se vio %4</translation>
     </message>
     <message>

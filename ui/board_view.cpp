@@ -62,7 +62,9 @@ void BoardView::DrawCells(QPainter& painter, const QRect& area) {
 }
 
 void BoardView::CellChanged(int col, int row) {
-  if (Board::Contains(col, row)) {
+  // The first paint draws every cell as the board then stands, so a level laid out before it
+  // need not mark its cells one by one.
+  if (painted_ && Board::Contains(col, row)) {
     update(col * kCellPixels, row * kCellPixels, kCellPixels, kCellPixels);
   }
 }

@@ -3,6 +3,7 @@
 
 #include <QFontDatabase>
 #include <QHash>
+#include <algorithm>
 
 namespace stonewick {
 
@@ -40,6 +41,17 @@ QFont WindowFontInPoints(const QString& family, int pointSize) {
   QFont font(InstalledFamily(family));
   font.setPointSize(pointSize);
   return font;
+}
+
+QRawFont FaceFor(const QFont& font, const QFont& resolved) {
+  QFont scaled = resolved;
+  scaled.setPixelSize(std::max(font.pixelSize(), 1));
+  if (scaled != font) {
+    return QRawFont::fromFont(font);
+  }
+  QRawFont face = QRawFont::fromFont(resolved);
+  face.setPixelSize(font.pixelSize());
+  return face;
 }
 
 }  // namespace stonewick

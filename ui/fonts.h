@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QFont>
+#include <QRawFont>
 #include <QString>
 
 namespace stonewick {
@@ -13,5 +14,11 @@ QString InstalledFamily(const QString& family);
 
 QFont WindowFont(const QString& family, int pixelSize, bool bold = false);
 QFont WindowFontInPoints(const QString& family, int pointSize);
+
+// The face to draw `font` in. Where `resolved`, a font already in use, differs from `font` only
+// in its size, its face is scaled to `font`'s pixel size, with the rendering
+// settings it already has: resolving `font` on its own would run the system's whole font
+// matching again, which costs the start-up more than drawing the board.
+QRawFont FaceFor(const QFont& font, const QFont& resolved);
 
 }  // namespace stonewick

@@ -6,14 +6,11 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <utility>
 
-#include "recording_format/stream_lines.h"
-#include "session/scripts/run_script.h"
-#include "session/watching/timeline.h"
+#include "session/watching/open_recording.h"
 #include "ui/command_line.h"
 #include "ui/first_paint.h"
 #include "ui/hall_client.h"
@@ -42,23 +39,11 @@ int main(int argc, char* argv[]) {
     case CommandLine::Request::Play:
       break;
   }
-  // A recording to watch is read, replayed and checked whole before any window opens: a bad
-  // one is refused as stonewick-replay refuses it.
-  Timeline recording;
-  if (commandLine.playPath) {
-    std::ifstream file;
-    std::istream* script =
-        OpenScript(commandLine.playPath->c_str(), std::cin, file, std::cerr, "stonewick");
-    if (script == nullptr) {
-      return 2;
-    }
-    StreamLines lines(*script);
-    std::string refused;
-    // The refusal names the file as well as the line.
-    if (recording.Read(lines, refused, "stonewick: " + *commandLine.playPath) != 0) {
-      std::fputs(refused.c_str(), stderr);
-      return 2;
-    }
+  // A recording to watch is read and checked whole before any window opens.
+  std::optional<Timeline> recording;
+  if (commandLine.playPath &&
+      !(recording = ReadRecordingFile(*commandLine.playPath, std::cin, std::cerr))) {
+    return 2;
   }
   ChoosePlatformFromEnvironment(commandLine.platformArgument);
   // Whole-number scaling keeps the pixel-art tiles sharp on high-density screens.
@@ -108,7 +93,7 @@ int main(int argc, char* argv[]) {
   if (commandLine.playPath) {
     // Taking the controls goes on recording into --record's file, if there is one.
     program.StartWatching(
-        std::move(recording),
+        std::move(*recording),
         QFileInfo(QString::fromStdString(*commandLine.playPath)).fileName().toStdString(),
         commandLine.recordPath.value_or(""));
   } else if (commandLine.recordPath || commandLine.hallUrl) {

@@ -122,10 +122,16 @@ void MainWindow::SetCompanionWindows(TileSet& tileSet, AboutWindow& about,
 }
 
 void MainWindow::PlaceReadouts() {
+  // One face for each weight, shared, so that the read-outs draw each glyph once between them.
+  const QFont regular = WindowFont("Arial", 13);
+  const QFont bold = WindowFont("Arial", 13, true);
+  const QRawFont regularFace = FaceFor(regular, font());
+  const QRawFont boldFace = FaceFor(bold, font());
   for (std::size_t i = 0; i < readoutLabels_.size(); ++i) {
-    QLabel& label = readoutLabels_[i];
+    FaceLabel& label = readoutLabels_[i];
     label.setParent(&client_);
-    label.setFont(WindowFont("Arial", 13, kReadoutPlaces[i].bold));
+    label.setFont(kReadoutPlaces[i].bold ? bold : regular);
+    label.SetFace(kReadoutPlaces[i].bold ? boldFace : regularFace);
     label.move(kReadoutPlaces[i].left, kReadoutPlaces[i].top);
     label.setText(ReadoutWords(kOpeningReadouts[i]));
     label.adjustSize();
@@ -133,7 +139,7 @@ void MainWindow::PlaceReadouts() {
   // In English every read-out fits at its own place; longer words push the next one right.
   for (std::size_t i = 1; i < kBottomRow.size(); ++i) {
     const QLabel& before = readoutLabels_[IndexOf(kBottomRow[i - 1])];
-    QLabel& label = readoutLabels_[IndexOf(kBottomRow[i])];
+    FaceLabel& label = readoutLabels_[IndexOf(kBottomRow[i])];
     const int left = before.x() + WidestReadout(kBottomRow[i - 1]) + kReadoutGap;
     label.move(std::max(label.x(), left), label.y());
   }
@@ -142,8 +148,7 @@ void MainWindow::PlaceReadouts() {
 }
 
 int MainWindow::WidestReadout(Readout readout) const {
-  const QLabel& label = readoutLabels_[IndexOf(readout)];
-  return label.fontMetrics().horizontalAdvance(
+  return readoutLabels_[IndexOf(readout)].TextWidth(
       ReadoutWords(kReadoutPlaces[IndexOf(readout)].widest));
 }
 
@@ -230,7 +235,7 @@ void MainWindow::CellChanged(int col, int row) {
 }
 
 void MainWindow::ShowReadout(Readout readout, const QString& text) {
-  QLabel& label = readoutLabels_[IndexOf(readout)];
+  FaceLabel& label = readoutLabels_[IndexOf(readout)];
   label.setText(text);
   label.adjustSize();
 }

@@ -11,6 +11,7 @@
 
 #include "game/event.h"
 #include "ui/board_view.h"
+#include "ui/face_label.h"
 #include "ui/game_screen.h"
 #include "ui/menu_bar.h"
 #include "ui/playback_bar.h"
@@ -87,7 +88,7 @@ class MainWindow : public QWidget, public GameScreen {
   WrappingMenuBar menuBar_;
   std::array<QAction*, kMenuCommandCount> commands_{};
   BoardView boardView_;
-  std::array<QLabel, kReadoutCount> readoutLabels_;  // by Readout
+  std::array<FaceLabel, kReadoutCount> readoutLabels_;  // by Readout
   PlaybackBar playbackBar_;
   QCheckBox glideBox_;
   TileSet* tileSet_ = nullptr;

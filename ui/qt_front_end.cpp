@@ -55,9 +55,9 @@ void QtFrontEnd::ShowReadout(Readout readout, const ReadoutValue& value) {
   }
 }
 
-void QtFrontEnd::ShowPauseCommand(const std::string& caption) {
+void QtFrontEnd::ShowPauseCommand(PauseOffer offer) {
   if (screen_ != nullptr) {
-    screen_->ShowPauseCommand(TranslatedCaption(QString::fromStdString(caption)));
+    screen_->ShowPauseCommand(TranslatedCaption(CaptionOf(offer)));
   }
 }
 
@@ -228,11 +228,7 @@ bool QtFrontEnd::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     if (!key->modifiers().testFlag(Qt::AltModifier)) {
-      if (code == kWatchHelpKey) {
-        ShowWatchKeys();
-      } else {
-        session_->Deliver(KeyPress{code});
-      }
+      session_->Deliver(KeyPress{code});
       return true;
     }
   }

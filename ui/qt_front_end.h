@@ -33,7 +33,7 @@ class QtFrontEnd final : public QObject, public FrontEnd {
   // Showing the game.
   void DrawCell(int col, int row, std::int32_t code) override;
   void ShowReadout(Readout readout, const ReadoutValue& value) override;
-  void ShowPauseCommand(const std::string& caption) override;
+  void ShowPauseCommand(PauseOffer offer) override;
   void EnableCommand(MenuCommand command, bool enabled) override;
   void ShowInstructions(int colour) override;
   void ShowAbout(bool shown) override;
@@ -56,14 +56,12 @@ class QtFrontEnd final : public QObject, public FrontEnd {
   // Watching a recording.
   void ShowWatching(const WatchStatus& status) override;
   bool TellVerdict(const WatchVerdict& verdict, bool differs) override;
+  void ShowWatchKeys() override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // F1 while a recording plays: what each key does.
-  void ShowWatchKeys();
-
   GameScreen* screen_ = nullptr;
   Session* session_ = nullptr;
   QElapsedTimer steady_;

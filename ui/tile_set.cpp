@@ -4,7 +4,6 @@
 
 #include <QPalette>
 #include <array>
-#include <cstdio>
 #include <cstring>
 
 #include "ui/tile_pictures.h"
@@ -13,45 +12,82 @@ namespace stonewick {
 
 namespace {
 
-// The tiles are XPM pictures of one character a pixel with their colours as #RRGGBB, which a
-// table by character decodes many times quicker than Qt's reader of every kind of XPM; a
-// picture of any other kind goes to Qt's.
-QImage DecodedTile(const char* const* xpm) {
+// The number that `text` starts with, past it and the blank after it; -1 when there is none.
+int ReadCount(const char*& text) {
+  int count = -1;
+  for (; *text >= '0' && *text <= '9'; ++text) {
+    count = (count < 0 ? 0 : count * 10) + (*text - '0');
+    if (count > 4096) {
+      return -1;
+    }
+  }
+  while (*text == ' ') {
+    ++text;
+  }
+  return count;
+}
+
+// The value of six hexadecimal digits, or -1 when they are not.
+long HexColour(const char* digits) {
+  long rgb = 0;
+  for (int i = 0; i < 6; ++i) {
+    const char c = digits[i];
+    const int digit = c >= '0' && c <= '9'   ? c - '0'
+                      : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                      : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                             : -1;
+    if (digit < 0) {
+      return -1;
+    }
+    rgb = rgb * 16 + digit;
+  }
+  return rgb;
+}
+
+// The pictures are XPM of one character a pixel with their colours as #RRGGBB, which a table
+// by character decodes many times quicker than Qt's reader of every kind of XPM; a picture of
+// any other kind goes to Qt's.
+QImage DecodedPicture(const char* const* xpm) {
   const auto byQt = [xpm] { return QImage(xpm).convertToFormat(QImage::Format_RGB32); };
-  int width = 0;
-  int height = 0;
-  int colours = 0;
-  int perPixel = 0;
-  if (std::sscanf(xpm[0], "%d %d %d %d", &width, &height, &colours, &perPixel) != 4 ||
-      perPixel != 1 || width <= 0 || height <= 0) {
+  const char* header = xpm[0];
+  const int width = ReadCount(header);
+  const int height = ReadCount(header);
+  const int colours = ReadCount(header);
+  const int perPixel = ReadCount(header);
+  if (perPixel != 1 || *header != '\0' || width <= 0 || height <= 0 || colours <= 0) {
     return byQt();
   }
+  // Every character no colour line names stays unknown.
+  constexpr QRgb kUnknown = 0;
   std::array<QRgb, 256> palette{};
-  std::array<bool, 256> known{};
   for (int i = 1; i <= colours; ++i) {
     const char* line = xpm[i];
-    unsigned int rgb = 0;
-    if (std::strlen(line) != std::strlen("k c #RRGGBB") ||
-        std::sscanf(line + 1, " c #%6x", &rgb) != 1) {
+    const long rgb =
+        std::strlen(line) == std::strlen("k c #RRGGBB") && std::strncmp(line + 1, " c #", 4) == 0
+            ? HexColour(line + 5)
+            : -1;
+    if (rgb < 0) {
       return byQt();
     }
-    const auto key = static_cast<unsigned char>(line[0]);
-    palette[key] = qRgb(static_cast<int>(rgb >> 16), (rgb >> 8) & 0xff, rgb & 0xff);
-    known[key] = true;
+    // Opaque, so never the unknown mark.
+    palette[static_cast<unsigned char>(line[0])] =
+        qRgb(static_cast<int>(rgb >> 16), (rgb >> 8) & 0xff, rgb & 0xff);
   }
   QImage image(width, height, QImage::Format_RGB32);
+  uchar* const bits = image.bits();
   for (int y = 0; y < height; ++y) {
     const char* row = xpm[1 + colours + y];
-    if (std::strlen(row) != static_cast<std::size_t>(width)) {
-      return byQt();
-    }
-    auto* pixel = reinterpret_cast<QRgb*>(image.scanLine(y));
+    auto* pixel = reinterpret_cast<QRgb*>(bits + y * image.bytesPerLine());
     for (int x = 0; x < width; ++x) {
-      const auto key = static_cast<unsigned char>(row[x]);
-      if (!known[key]) {
+      // A row that ends early ends at its terminating zero, which no colour names.
+      const QRgb colour = palette[static_cast<unsigned char>(row[x])];
+      if (colour == kUnknown) {
         return byQt();
       }
-      pixel[x] = palette[key];
+      pixel[x] = colour;
+    }
+    if (row[width] != '\0') {
+      return byQt();
     }
   }
   return image;
@@ -67,7 +103,7 @@ TileSet::TileSet(QWidget* parent) : QWidget(parent) {
   gray.setColor(QPalette::Window, Qt::gray);
   setPalette(gray);
   for (int code = 0; code < kCellCodeCount; ++code) {
-    images_[code] = DecodedTile(kTilePictures[code]);
+    images_[code] = DecodedPicture(kTilePictures[code]);
   }
 }
 
@@ -77,7 +113,7 @@ void TileSet::LoadTileSet() {
 
 QPixmap TileSet::ProgramPicture() {
   // Decoded once; the window icons and the About window share it.
-  static const QPixmap picture(kProgramIconPicture);
+  static const QPixmap picture = QPixmap::fromImage(DecodedPicture(kProgramIconPicture));
   return picture;
 }
 

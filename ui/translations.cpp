@@ -177,8 +177,10 @@ QString VerdictWords(const WatchVerdict& verdict) {
   return QCoreApplication::translate("Playback",
                                      "The game played back exactly as recorded: %1 and %2 "
                                      "compared.")
-      .arg(Counted("Playback", "%n checkpoint", "%n checkpoints", verdict.checkpoints),
-           Counted("Playback", "%n state", "%n states", verdict.states));
+      .arg(Counted("Playback", "%n checkpoint", QT_TRANSLATE_N_NOOP("Playback", "%n checkpoints"),
+                   verdict.checkpoints),
+           Counted("Playback", "%n state", QT_TRANSLATE_N_NOOP("Playback", "%n states"),
+                   verdict.states));
 }
 
 QString ProgressWords(const WatchProgress& progress) {

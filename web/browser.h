@@ -80,5 +80,7 @@ void page_refuse_recording(const char* why);
 // shows where it stands (a JSON object: see PageHost::ShowWatching).
 void page_set_watching(int watching);
 void page_show_watching(const char* status);
+// What every key does while a recording plays, in a box.
+void page_show_watch_keys();
 
 }  // extern "C"

@@ -7,7 +7,7 @@ import { boxAnswer, closeShownBox, openBox, openVerdict, tell } from './page_box
 import { $, boxIsOpen, gameScreen } from './page_elements.mjs';
 import { stopHeldInput } from './page_input.mjs';
 import { addCommand, enableCommand, setCaption } from './page_menu.mjs';
-import { setWatching, showWatching } from './page_playback.mjs';
+import { setWatching, showWatchKeys, showWatching } from './page_playback.mjs';
 import { HIDDEN, afterOneTurn, closeProgram, programClosed, queueInput, takeInput,
          waitForInput } from './page_program.mjs';
 import { offerRecording, openedRecording, record, restartRecording, startedAt, wantsRecording,
@@ -74,6 +74,7 @@ export const Page = {
   refuseRecording: tell,
   setWatching,
   showWatching,
+  showWatchKeys,
   offerRecording,
 };
 

@@ -149,10 +149,6 @@ void PageHost::OpenRecording(bool live) {
   }
   watched_ = opened.playback;
   watchedLive_ = live;
-  if (recording_) {
-    // What was recorded of the game until now is offered as it stands.
-    page_recording_restart();
-  }
   page_set_watching(1);
 }
 
@@ -254,8 +250,8 @@ void PageHost::ShowReadout(Readout readout, const ReadoutValue& value) {
                     ReadoutNumber(value).c_str());
 }
 
-void PageHost::ShowPauseCommand(const std::string& caption) {
-  page_set_caption(static_cast<int>(MenuCommand::Pause), caption.c_str());
+void PageHost::ShowPauseCommand(PauseOffer offer) {
+  page_set_caption(static_cast<int>(MenuCommand::Pause), CaptionOf(offer));
 }
 
 void PageHost::EnableCommand(MenuCommand command, bool enabled) {
@@ -424,6 +420,10 @@ bool PageHost::TellVerdict(const WatchVerdict& verdict, bool differs) {
   return answer == kToDifference;
 }
 
+void PageHost::ShowWatchKeys() {
+  page_show_watch_keys();
+}
+
 // ---- The recording.
 
 bool PageHost::Write(const std::string& text) {
@@ -433,6 +433,11 @@ bool PageHost::Write(const std::string& text) {
 
 void PageHost::Stopped(const std::string&) {
   page_recording_ended();
+}
+
+void PageHost::GaveWay() {
+  // What was recorded of the game until now is offered as it stands.
+  page_recording_restart();
 }
 
 }  // namespace stonewick::page

@@ -37,7 +37,7 @@ class PageHost final : public FrontEnd, private RecordingSink {
   // Showing the game.
   void DrawCell(int col, int row, std::int32_t code) override;
   void ShowReadout(Readout readout, const ReadoutValue& value) override;
-  void ShowPauseCommand(const std::string& caption) override;
+  void ShowPauseCommand(PauseOffer offer) override;
   void EnableCommand(MenuCommand command, bool enabled) override;
   void ShowInstructions(int colour) override;
   void ShowAbout(bool shown) override;
@@ -60,11 +60,13 @@ class PageHost final : public FrontEnd, private RecordingSink {
   // Watching a recording.
   void ShowWatching(const WatchStatus& status) override;
   bool TellVerdict(const WatchVerdict& verdict, bool differs) override;
+  void ShowWatchKeys() override;
 
  private:
   // RecordingSink: the page script keeps the recording, and offers it once it has ended.
   bool Write(const std::string& text) override;
   void Stopped(const std::string& why) override;
+  void GaveWay() override;
 
   // Hands the input the page queued to the session, oldest first; a recording to watch waits
   // for the event loop.

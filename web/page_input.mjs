@@ -8,7 +8,7 @@ import { cycleFocus, focusBoard, switchToTouch } from './page_desktop.mjs';
 import { about, boardCanvas, boxIsOpen, instructions } from './page_elements.mjs';
 import { DOWN, LEFT, RIGHT, UP, virtualKey } from './page_keys.mjs';
 import { runAltLetter } from './page_menu.mjs';
-import { isWatching, showWatchKeys } from './page_playback.mjs';
+import { isWatching } from './page_playback.mjs';
 import { CLICK, KEY, programClosed, queueInput } from './page_program.mjs';
 import { closeInstructions, hideAbout } from './page_windows.mjs';
 
@@ -169,9 +169,7 @@ document.addEventListener('keydown', (e) => {
     if (!(e.ctrlKey || e.metaKey)) {
       e.preventDefault();
     }
-    if (e.key === 'F1') {
-      showWatchKeys();
-    } else if (!(e.altKey && runAltLetter(e))) {
+    if (!(e.altKey && runAltLetter(e))) {
       queueInput(KEY, virtualKey(e));
     }
     return;

@@ -115,6 +115,9 @@ mergeInto(LibraryManager.library, {
   page_show_watching: function (status) {
     Page.showWatching(JSON.parse(UTF8ToString(status)));
   },
+  page_show_watch_keys: function () {
+    Page.showWatchKeys();
+  },
   // The program reads no environment: the C library asks for it as it starts, and finds it
   // empty, rather than built from the browser's language for nothing.
   environ_sizes_get: function (count, size) {

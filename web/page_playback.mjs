@@ -22,7 +22,7 @@ export function setWatching(on) {
   playback.hidden = !on;
   fit();
 }
-// F1 while a recording plays: the keys that steer it.
+// What every key does while a recording plays (F1).
 export function showWatchKeys() {
   if (keysHelp) {
     tell(keysHelp);

@@ -22,7 +22,8 @@ class FrontEnd {
   // The tile of `code` shows at cell (col, row) by the next time events are let in.
   virtual void DrawCell(int col, int row, std::int32_t code) = 0;
   virtual void ShowReadout(Readout readout, const ReadoutValue& value) = 0;
-  virtual void ShowPauseCommand(const std::string& caption) = 0;
+  // The host words the command from its catalogue, as the other commands.
+  virtual void ShowPauseCommand(PauseOffer offer) = 0;
   virtual void EnableCommand(MenuCommand command, bool enabled) = 0;
   // The Instructions window on pastel `colour` (1 to 6), opened or brought to the front;
   // 0 closes it.
@@ -73,6 +74,9 @@ class FrontEnd {
   // The verdict at the end of a recording, or at its first difference. True when the player
   // asks to go to just before the difference.
   virtual bool TellVerdict(const WatchVerdict& verdict, bool differs) = 0;
+  // What every key does while a recording plays (kWatchKeysHelp, worded by the host), in a
+  // box that leaves the recording playing.
+  virtual void ShowWatchKeys() = 0;
 
  protected:
   ~FrontEnd() = default;

@@ -72,6 +72,13 @@ void GameRecorder::Write(const std::string& text) {
   }
 }
 
+void GameRecorder::GiveWay() {
+  if (writing_) {
+    writing_ = false;
+    sink_.GaveWay();
+  }
+}
+
 void GameRecorder::Stop(const std::string& why) {
   if (writing_) {
     writing_ = false;

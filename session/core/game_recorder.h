@@ -52,6 +52,9 @@ class GameRecorder {
   std::int64_t ClockMs() const { return recording_.ClockMs(); }
   // False once the recording is over, by the end of the game or by a failed write.
   bool Writing() const { return writing_; }
+  // The game gives way to a recording being watched: the sink is told, and nothing more is
+  // written.
+  void GiveWay();
 
  private:
   bool Taking() const { return writing_ && !windowClosed_; }

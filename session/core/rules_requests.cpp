@@ -60,9 +60,9 @@ void SessionCore::PauseMs(std::int32_t ms) {
   world_->Pause(ms);
 }
 
-void SessionCore::ShowPauseCommand(const std::string& caption) {
-  pauseCaption_ = caption;
-  frontEnd_.ShowPauseCommand(caption);
+void SessionCore::ShowPauseCommand(PauseOffer offer) {
+  pauseOffer_ = offer;
+  frontEnd_.ShowPauseCommand(offer);
 }
 
 void SessionCore::EnableSkipCommand(bool enabled) {

@@ -74,6 +74,9 @@ bool SessionCore::Record(RecordingSink& sink, const std::string& opening, std::i
 }
 
 void SessionCore::StopRecording() {
+  if (recorder_) {
+    recorder_->GiveWay();
+  }
   recorder_.reset();
   live_.ForgetClock();
 }
@@ -119,7 +122,7 @@ void SessionCore::ShowCommands() {
 }
 
 WindowItems SessionCore::Shown() const {
-  WindowItems shown{timers_.AllEnabled(), timers_.BadStepInterval(), pauseCaption_, {}};
+  WindowItems shown{timers_.AllEnabled(), timers_.BadStepInterval(), CaptionOf(pauseOffer_), {}};
   std::transform(readouts_.begin(), readouts_.end(), shown.labels.begin(), ReadoutText);
   return shown;
 }
@@ -129,14 +132,14 @@ std::string SessionCore::StateText() const {
 }
 
 SessionSnapshot SessionCore::Snapshot() const {
-  return {game_.Snapshot(), timers_, readouts_, pauseCaption_, skipEnabled_};
+  return {game_.Snapshot(), timers_, readouts_, pauseOffer_, skipEnabled_};
 }
 
 void SessionCore::Restore(const SessionSnapshot& snapshot) {
   game_.Restore(snapshot.game);
   timers_ = snapshot.timers;
   readouts_ = snapshot.readouts;
-  pauseCaption_ = snapshot.pauseCaption;
+  pauseOffer_ = snapshot.pauseOffer;
   skipEnabled_ = snapshot.skipEnabled;
 }
 
@@ -145,7 +148,7 @@ void SessionCore::TakeOver(const SessionCore& other) {
   for (int i = 0; i < kReadoutCount; ++i) {
     frontEnd_.ShowReadout(static_cast<Readout>(i), readouts_[static_cast<std::size_t>(i)]);
   }
-  frontEnd_.ShowPauseCommand(pauseCaption_);
+  frontEnd_.ShowPauseCommand(pauseOffer_);
   ShowCommands();
   frontEnd_.ShowInstructions(game_.State().instructionsColour);
   game_.RedrawBoard();

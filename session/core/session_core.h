@@ -29,7 +29,7 @@ struct SessionSnapshot {
   PlayState game;
   TimerSchedule timers;
   std::array<ReadoutValue, kReadoutCount> readouts;
-  std::string pauseCaption;
+  PauseOffer pauseOffer = PauseOffer::Pause;
   bool skipEnabled = true;
 };
 
@@ -58,6 +58,8 @@ class SessionCore final : private Host, private LiveWorld::Surroundings {
   // Records the game from now on into `sink`, with `opening` as the recording's first lines,
   // after which its clock stands at `clockMs`. False when they could not be written.
   bool Record(RecordingSink& sink, const std::string& opening, std::int64_t clockMs);
+  // The live game gives way to a recording being watched: its recording ends, and its sink
+  // is told so.
   void StopRecording();
   // The recording's clock (whole ms since it started, standing at the running event's time),
   // while the game is recorded.
@@ -119,7 +121,7 @@ class SessionCore final : private Host, private LiveWorld::Surroundings {
   double Now() override;
   std::uint32_t ClockReading() override;
   void PauseMs(std::int32_t ms) override;
-  void ShowPauseCommand(const std::string& caption) override;
+  void ShowPauseCommand(PauseOffer offer) override;
   void EnableSkipCommand(bool enabled) override;
   void CloseMainWindow() override;
   void ShowInstructions(int colour) override;
@@ -133,7 +135,7 @@ class SessionCore final : private Host, private LiveWorld::Surroundings {
   Game game_{*this};
   TimerSchedule timers_;
   std::array<ReadoutValue, kReadoutCount> readouts_ = kOpeningReadouts;  // as shown
-  std::string pauseCaption_ = kPauseCaption;
+  PauseOffer pauseOffer_ = PauseOffer::Pause;
   bool skipEnabled_ = true;
   bool closed_ = false;
   std::optional<GameRecorder> recorder_;

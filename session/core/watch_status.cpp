@@ -12,7 +12,7 @@ namespace stonewick {
 
 std::optional<WatchCommand> WatchCommandOfKey(std::uint16_t virtualKey) {
   // By virtual key code: + and - on the main keys and on the keypad alike.
-  static constexpr std::array<std::pair<std::uint16_t, WatchCommand>, 13> kKeys = {{
+  static constexpr std::array<std::pair<std::uint16_t, WatchCommand>, 14> kKeys = {{
       {32, WatchCommand::PauseOrGoOn},
       {39, WatchCommand::StepForward},
       {37, WatchCommand::StepBack},
@@ -26,6 +26,7 @@ std::optional<WatchCommand> WatchCommandOfKey(std::uint16_t virtualKey) {
       {35, WatchCommand::ToEnd},
       {68, WatchCommand::ToDifference},
       {84, WatchCommand::TakeControls},
+      {112, WatchCommand::ShowKeys},
   }};
   for (const auto& [key, command] : kKeys) {
     if (key == virtualKey) {
@@ -34,6 +35,15 @@ std::optional<WatchCommand> WatchCommandOfKey(std::uint16_t virtualKey) {
   }
   return std::nullopt;
 }
+
+namespace {
+
+// "1 state", "2 states".
+std::string Counted(std::uint64_t count, const char* noun) {
+  return std::to_string(count) + ' ' + noun + (count == 1 ? "" : "s");
+}
+
+}  // namespace
 
 std::string EnglishVerdict(const WatchVerdict& verdict) {
   switch (verdict.kind) {
@@ -46,8 +56,8 @@ std::string EnglishVerdict(const WatchVerdict& verdict) {
     case WatchVerdict::Kind::AsRecorded:
       break;
   }
-  return "The game played back exactly as recorded: " + std::to_string(verdict.checkpoints) +
-         " checkpoints and " + std::to_string(verdict.states) + " states compared.";
+  return "The game played back exactly as recorded: " + Counted(verdict.checkpoints, "checkpoint") +
+         " and " + Counted(verdict.states, "state") + " compared.";
 }
 
 std::string PlayTimeText(std::int64_t ms, bool hours) {

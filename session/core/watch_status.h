@@ -23,13 +23,11 @@ enum class WatchCommand {
   ToEnd,         // End: to the last block
   ToDifference,  // D: to just before the first difference
   TakeControls,  // T: stop watching and play on from here
+  ShowKeys,      // F1: what every key does
 };
 
 // The command of a key, by its virtual key code: the same keys in every host.
 std::optional<WatchCommand> WatchCommandOfKey(std::uint16_t virtualKey);
-// F1 shows what every key does while a recording plays.
-inline constexpr std::uint16_t kWatchHelpKey = 112;
-
 // The keys in one short line for the playback bar, and what each does, for F1.
 inline constexpr const char* kWatchKeysLine =
     "Space pause   \u2190 \u2192 step   + \u2212 speed   T play on   F1 all keys";

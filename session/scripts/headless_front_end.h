@@ -17,7 +17,8 @@ class HeadlessFrontEnd : public FrontEnd {
 
   void DrawCell(int, int, std::int32_t) override {}
   void ShowReadout(Readout, const ReadoutValue&) override {}
-  void ShowPauseCommand(const std::string&) override {}
+  void ShowPauseCommand(PauseOffer) override {}
+  void ShowWatchKeys() override {}
   void EnableCommand(MenuCommand, bool) override {}
   void ShowInstructions(int) override {}
   void ShowAbout(bool) override {}

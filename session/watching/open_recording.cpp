@@ -1,9 +1,14 @@
 // Opening a recording from its text.
 #include "session/watching/open_recording.h"
 
+#include <fstream>
+#include <istream>
+#include <ostream>
 #include <utility>
 
 #include "recording_format/script_source.h"
+#include "recording_format/stream_lines.h"
+#include "session/scripts/run_script.h"
 
 namespace stonewick {
 
@@ -19,6 +24,23 @@ RecordingOpened OpenRecording(Session& session, std::string_view text, WatchOpti
   opened.watching = true;
   opened.playback = &Watch(session, std::move(recording), std::move(options));
   return opened;
+}
+
+std::optional<Timeline> ReadRecordingFile(const std::string& path, std::istream& in,
+                                          std::ostream& err) {
+  std::ifstream file;
+  std::istream* script = OpenScript(path.c_str(), in, file, err, "stonewick");
+  if (script == nullptr) {
+    return std::nullopt;
+  }
+  StreamLines lines(*script);
+  Timeline recording;
+  std::string refused;
+  if (recording.Read(lines, refused, "stonewick: " + path) != 0) {
+    err << refused;
+    return std::nullopt;
+  }
+  return recording;
 }
 
 }  // namespace stonewick

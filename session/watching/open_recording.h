@@ -3,6 +3,8 @@
 // the answer.
 #pragma once
 
+#include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,5 +24,11 @@ struct RecordingOpened {
 
 // `options.name` is the recording's name. Refused, nothing changes: what plays goes on.
 RecordingOpened OpenRecording(Session& session, std::string_view text, WatchOptions options);
+
+// A recording a command line names ("-" for standard input), read, run and checked whole
+// before anything shows, so that a bad one is refused without a window. Refused, nothing
+// (after one line on `err` naming the file, as stonewick-replay --check names it).
+std::optional<Timeline> ReadRecordingFile(const std::string& path, std::istream& in,
+                                          std::ostream& err);
 
 }  // namespace stonewick

@@ -76,6 +76,10 @@ void Watching::Steer(WatchCommand command) {
     case WatchCommand::TakeControls:
       takeOver_ = !world_.Closed();
       break;
+    case WatchCommand::ShowKeys:
+      // The recording plays on behind the box.
+      screen_.ShowWatchKeys();
+      return;
   }
   Show();
   screen_.EndIdle();

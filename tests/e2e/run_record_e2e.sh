@@ -164,7 +164,7 @@ for _ in $(seq 10); do
   sleep 1
 done
 wait_for_verdict
-[[ $(cat "$work/play.out") == "The game played back exactly as recorded: "*" checkpoints and 1 states compared." ]] ||
+[[ $(cat "$work/play.out") == "The game played back exactly as recorded: "*" checkpoints and 1 state compared." ]] ||
   fail "the playback says: $(cat "$work/play.out")"
 # The Instructions window opens where it stands by design, over the board: out of its way.
 for id in $(xdotool search --onlyvisible --name "^Stonewick - instructions$" 2>/dev/null); do

@@ -42,10 +42,13 @@ class LivePlayer final : public HeadlessFrontEnd, public RecordingSink {
   std::int64_t nowMs = 0;
   std::string recording;
   bool recordingStopped = false;
+  bool recordingGaveWay = false;
+  int watchKeysShown = 0;
 
   // When the About window opened and closed, on the clock.
   std::vector<std::pair<bool, std::int64_t>> about;
   void ShowAbout(bool shown) override { about.emplace_back(shown, nowMs); }
+  void ShowWatchKeys() override { ++watchKeysShown; }
 
   // FrontEnd: a box lets the player in while it is open, and closes with the answer.
   char RunModalBox(GameBox) override {
@@ -86,6 +89,7 @@ class LivePlayer final : public HeadlessFrontEnd, public RecordingSink {
     return true;
   }
   void Stopped(const std::string&) override { recordingStopped = true; }
+  void GaveWay() override { recordingGaveWay = true; }
 
  private:
   NoText nothing_;

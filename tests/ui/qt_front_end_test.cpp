@@ -77,7 +77,7 @@ class QtFrontEndTest : public QObject {
 
   void pauseCaptionAndSkipReachTheWindowButTheHiddenGlideBoxNotTheRules() {
     QCOMPARE(board().Command(MenuCommand::Pause).text(), QString("&Pause"));
-    host().ShowPauseCommand("&Resume");
+    host().ShowPauseCommand(PauseOffer::Resume);
     QCOMPARE(board().Command(MenuCommand::Pause).text(), QString("&Resume"));
     host().EnableCommand(MenuCommand::Skip, false);
     QVERIFY(!board().Command(MenuCommand::Skip).isEnabled());
@@ -109,7 +109,7 @@ class QtFrontEndTest : public QObject {
     status.watching = true;
     host().ShowWatching(status);
     for (const Qt::Key closing : {Qt::Key_Escape, Qt::Key_Return}) {
-      QTest::keyClick(&board(), Qt::Key_F1);
+      host().ShowWatchKeys();  // F1 asks through the session
       QMessageBox* keys = VisibleBox();
       QVERIFY(keys != nullptr);
       QTest::keyClick(keys, closing);

@@ -123,6 +123,17 @@ class TilesTest : public QObject {
     QCOMPARE(TileSet::ProgramIcon().availableSizes().value(0), QSize(32, 32));
   }
 
+  // The game's own quick reader of its pictures gives what Qt's reader of every XPM gives.
+  void tilesAndIconDecodeAsQtsPictureReaderDoes() {
+    for (int code = 0; code < stonewick::kCellCodeCount; ++code) {
+      QCOMPARE(core.imageList[static_cast<std::size_t>(code)],
+               QImage(kTilePictures[static_cast<std::size_t>(code)])
+                   .convertToFormat(QImage::Format_RGB32));
+    }
+    QCOMPARE(TileSet::ProgramPicture().toImage(),
+             QImage(kProgramIconPicture).convertToFormat(QImage::Format_RGB32));
+  }
+
  private:
   TileSet core;
 };

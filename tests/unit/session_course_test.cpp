@@ -151,6 +151,33 @@ TEST(SessionRecordings, ABadRecordingIsRefusedNamingItsFileAndLivePlayGoesOn) {
   EXPECT_TRUE(player.session.game().running);
 }
 
+TEST(SessionRecordings, OpeningOneEndsTheLiveGamesRecordingAndTellsItsSinkItGaveWay) {
+  LivePlayer player;
+  ASSERT_TRUE(player.session.Record(player, "2026-12-08"));
+  player.session.Start();
+  player.Give(MenuChoice{MenuCommand::Start});
+  player.PassTime(2'000);
+  WatchOptions options;
+  options.name = "other.rec";
+  ASSERT_TRUE(OpenRecording(player.session, "wait 100\n", options).watching);
+  EXPECT_TRUE(player.recordingGaveWay);
+  EXPECT_FALSE(player.recordingStopped);  // not ended with the game: it may go on elsewhere
+  const std::string recorded = player.recording;
+  player.session.RunWatching();
+  EXPECT_EQ(player.recording, recorded);
+}
+
+TEST(SessionRecordings, F1WhileARecordingPlaysAsksTheHostForTheKeysAndLeavesItPlaying) {
+  LivePlayer player;
+  WatchOptions options;
+  options.name = "keys.rec";
+  ASSERT_TRUE(OpenRecording(player.session, "wait 100\n", options).watching);
+  player.session.Start();
+  player.Give(KeyPress{112});
+  EXPECT_EQ(player.watchKeysShown, 1);
+  EXPECT_TRUE(player.session.IsWatching());
+}
+
 TEST(SessionRecordings, ARecordingOpenedBeforeStartUpPlaysAfterIt) {
   LivePlayer player;
   WatchOptions options;

@@ -155,6 +155,19 @@ TEST(WatchingVerdict, ADifferenceFurtherOnIsToldFromTheStartAndWhenClosedEarly) 
             "seen 3b99969e.");
 }
 
+TEST(WatchingVerdict, TheEnglishVerdictSaysOneCheckpointAndOneStateInTheSingular) {
+  WatchVerdict verdict;
+  verdict.kind = WatchVerdict::Kind::AsRecorded;
+  verdict.checkpoints = 1;
+  verdict.states = 1;
+  EXPECT_EQ(EnglishVerdict(verdict),
+            "The game played back exactly as recorded: 1 checkpoint and 1 state compared.");
+  verdict.checkpoints = 83;
+  verdict.states = 0;
+  EXPECT_EQ(EnglishVerdict(verdict),
+            "The game played back exactly as recorded: 83 checkpoints and 0 states compared.");
+}
+
 TEST(WatchingJumps, AJumpFromAKeptStateReachesTheStateAReplayFromTheStartReaches) {
   // A long game of keys and timer events, past several kept states.
   std::string text = "manual\nkey 38\n";

@@ -1,5 +1,5 @@
-// Watching a recording in the page: one made in the window plays, at 16 times its pace, to the
-// very board it ended on and is judged exactly as recorded; taken over with T under ?record,
+// Watching a recording in the page: F1 shows the keys; one made in the window plays, at 16 times
+// its pace, to the very board it ended on and is judged exactly as recorded; taken over with T under ?record,
 // the game plays on, and the file the page offers begins with the old recording's lines and
 // passes stonewick-replay --check whole.
 //   STONEWICK_SITE=build-web/site STONEWICK_REPLAY=build/replay/stonewick-replay \
@@ -58,6 +58,12 @@ test('a recording made in the window plays in the page to the board it ended on,
      'judged exactly as recorded', async () => {
   const page = await openGame(web.browser, `${web.served.address}?play=${NAME}`);
   await page.waitForSelector('#playback:not([hidden])', { timeout: 5000 });
+  // F1 asks the program, which has the page show what every key does.
+  await page.keyboard.press('F1');
+  await page.waitForFunction(() => [...document.querySelectorAll('.box .text')].some(
+      (text) => text.textContent.includes('take the controls and play on from here')),
+                             { timeout: 5000 });
+  await page.keyboard.press('Enter');
   for (let i = 0; i < 4; ++i) {
     await page.keyboard.press('+');
   }
