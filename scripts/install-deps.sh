@@ -37,9 +37,9 @@ packages_of() {
       echo pkg-config clang-format shellcheck libgtest-dev libbenchmark-dev libx11-dev \
         desktop-file-utils appstream valgrind
       ;;
-    # wabt's wasm-objdump reads which functions of the program can wait; terser shortens the
-    # page's script.
-    web) echo emscripten cmake make python3 wabt node-terser ;;
+    # wabt's wasm-objdump reads which functions of the program can wait; binaryen's wasm-split
+    # splits it in two; terser shortens the page's script.
+    web) echo emscripten cmake make python3 wabt binaryen node-terser ;;
     # A Node from elsewhere brings its own npm, which Debian's npm package would conflict with.
     browser)
       if command -v npm >/dev/null; then

@@ -5,7 +5,8 @@
                                                as a source file for lupdate
   catalogues.py desktop DESKTOP OUT TS...      the desktop entry with its translations
   catalogues.py metainfo METAINFO OUT TS...    the AppStream metainfo with its translations
-  catalogues.py page OUT TS...                 the page's catalogues, as a script it loads
+  catalogues.py page FOLDER TS...              the page's catalogues, as scripts it loads:
+                                               an index of their English and one a language
   catalogues.py check TS...                    every entry finished, its %1 %2... kept, and
                                                each menu's Alt letters present and unique
 """
@@ -122,13 +123,52 @@ def translated_metainfo(template, out, catalogues):
 NOT_ON_THE_PAGE = ("AppStream", "CommandLine", "DesktopEntry")
 
 
-def page(out, catalogues):
+def page(folder, catalogues):
+    """The page's catalogues in FOLDER: catalogue-index.js, the English of every entry the
+    page translates, by context, once; and catalogue-LANG.js for each language, its
+    translations alone, in the index's order (0 where it has none), which the index's
+    catalogueOf turns back into {context: {English: translation}}."""
     tables = {language_of(ts): {context: table for context, table in finished(ts).items()
                                 if context not in NOT_ON_THE_PAGE}
               for ts in catalogues}
-    write(out, "// The catalogues of the languages besides English, written at build time from "
-               "translations/*.ts.\nvar Catalogues = " +
-          json.dumps(tables, ensure_ascii=False, sort_keys=True, separators=(",", ":")) + ";\n")
+    index = {}
+    for table in tables.values():
+        for context, entries in table.items():
+            index.setdefault(context, set()).update(entries)
+    index = [[context, sorted(index[context])] for context in sorted(index)]
+    write(os.path.join(folder, "catalogue-index.js"),
+          "// The English of the page's catalogues, by context, written at build time from "
+          "translations/*.ts: each catalogue-LANG.js holds its translations in this order.\n"
+          "var CatalogueIndex = " + compact(index) + ";\n" + CATALOGUE_OF)
+    for language, table in sorted(tables.items()):
+        translations = [table.get(context, {}).get(text, 0)
+                        for context, texts in index for text in texts]
+        write(os.path.join(folder, f"catalogue-{language}.js"),
+              f"// The page's catalogue in {language}, written at build time from "
+              f"translations/*.ts, in the order of catalogue-index.js.\n"
+              f"var Catalogues = {{{literal(language)}: catalogueOf({compact(translations)})}};\n")
+
+
+# Reads a language's translations back by the index: {context: {English: translation}}.
+CATALOGUE_OF = """function catalogueOf(translations) {
+  const table = {};
+  let at = 0;
+  for (const [context, texts] of CatalogueIndex) {
+    table[context] = {};
+    for (const text of texts) {
+      if (translations[at]) {
+        table[context][text] = translations[at];
+      }
+      ++at;
+    }
+  }
+  return table;
+}
+"""
+
+
+def compact(value):
+    return json.dumps(value, ensure_ascii=False, separators=(",", ":"))
 
 
 def alt_letter(caption):

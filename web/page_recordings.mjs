@@ -57,10 +57,24 @@ export function restartRecording() {
 // The recordings opened, { bytes, name } each, in order, until the program takes them: one for
 // each RECORDING input, so that two dropped at once both play, one after the other; and what
 // arrives of a live game, one for each MORE_RECORDING input.
+// The program takes a recording only once the part of it that watches has loaded (boot.js):
+// what was opened waits for it, in order; should it not load, the player is told why, and
+// what was opened meanwhile is dropped.
 const opened = [];
+let watchingLoaded = null;
+function onceWatching(then) {
+  watchingLoaded ||= loadWatching().catch((error) => {
+    watchingLoaded = null;
+    tell(`Stonewick cannot play recordings: ${error.message}`);
+    throw error;
+  });
+  watchingLoaded.then(then, () => {});
+}
 function openRecording(bytes, name, kind = RECORDING, live = 0) {
-  opened.push({ bytes, name });
-  queueInput(kind, live);
+  onceWatching(() => {
+    opened.push({ bytes, name });
+    queueInput(kind, live);
+  });
 }
 function openFile(file) {
   if (file) {
@@ -101,8 +115,9 @@ if (askedToPlay !== null && playName === null) {
     const name = `live ${live}`;
     HallClient.follow(live, (text, first) => openRecording(new TextEncoder().encode(text), name,
                                                             first ? RECORDING : MORE_RECORDING, 1),
-                      () => queueInput(RECORDING_COMPLETE));
+                      () => onceWatching(() => queueInput(RECORDING_COMPLETE)));
   } else {
+    onceWatching(() => {});
     fetch(url).then((answer) => {
       if (!answer.ok) {
         throw new Error(`${answer.status} ${answer.statusText}`);

@@ -6,11 +6,13 @@
 'use strict';
 
 const BUILD = 'stonewick-@SITE_VERSION@';
-// Each file with the SHA-256 of its contents in this build; './' is the page.
+// Each file with the first 64 bits of the SHA-256 of its contents in this build, in
+// hexadecimal, ample to tell builds apart; './' is the page.
 const FILES = [@SITE_FILES@];
 
 function hex(buffer) {
-  return Array.from(new Uint8Array(buffer), (byte) => byte.toString(16).padStart(2, '0')).join('');
+  return Array.from(new Uint8Array(buffer, 0, 8), (byte) => byte.toString(16).padStart(2, '0'))
+    .join('');
 }
 
 // A file of this build: the copy the page itself has just fetched when the browser still holds

@@ -2,11 +2,12 @@
 // one line per pixel row with a fixed number of characters per pixel.
 #include "web/tile_pixels.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <cstring>
-#include <map>
-#include <string>
+#include <string_view>
+#include <utility>
 
 namespace stonewick::page {
 namespace {
@@ -47,15 +48,19 @@ Picture DecodeXpm(const char* const* xpm) {
   }
   const auto [width, height, colours, perPixel] = header;
   const auto charsPerPixel = static_cast<std::size_t>(perPixel);
-  std::map<std::string, std::uint32_t> palette;
+  // Each colour's key and pixel: a picture has only a handful, so a list looked through is
+  // both quick and smaller in the page than a map.
+  std::vector<std::pair<std::string_view, std::uint32_t>> palette;
   for (int i = 1; i <= colours; ++i) {
     const char* line = xpm[i];
     // The key, then " c " and the colour.
+    std::uint32_t pixel = 0;
     if (std::strlen(line) < charsPerPixel + 3 ||
         std::strncmp(line + charsPerPixel, " c ", 3) != 0 ||
-        !ParseColour(line + charsPerPixel + 3, palette[std::string(line, charsPerPixel)])) {
+        !ParseColour(line + charsPerPixel + 3, pixel)) {
       return {};
     }
+    palette.emplace_back(std::string_view(line, charsPerPixel), pixel);
   }
   Picture picture{width, height, {}};
   picture.pixels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
@@ -65,7 +70,9 @@ Picture DecodeXpm(const char* const* xpm) {
       return {};
     }
     for (int x = 0; x < width; ++x) {
-      const auto colour = palette.find(std::string(row + charsPerPixel * x, charsPerPixel));
+      const std::string_view key(row + charsPerPixel * x, charsPerPixel);
+      const auto colour = std::find_if(palette.begin(), palette.end(),
+                                       [key](const auto& entry) { return entry.first == key; });
       if (colour == palette.end()) {
         return {};
       }

@@ -1,8 +1,9 @@
 #!/usr/bin/env python3
-"""What each part of the page's program costs: the code bytes of each function of
-stonewick.wasm, read with wabt's wasm-objdump and named from emscripten's symbol map (a page
-linked with --emit-symbol-map), added up by class or namespace.
-  wasm_parts.py WASM SYMBOLS [COUNT]   (COUNT biggest of each list; 10 unless given)"""
+"""What each part of the page's program costs: the code bytes of each function of the program
+as linked, read with wabt's wasm-objdump and named from emscripten's symbol map, added up by
+class or namespace; for the part the page loads first (stonewick.wasm) and the part it fetches
+to watch a recording (stonewick-watching.wasm, the functions named in MOVED) apart.
+  wasm_parts.py WASM SYMBOLS MOVED [COUNT]   (COUNT biggest of each list; 10 unless given)"""
 import re
 import subprocess
 import sys
@@ -36,9 +37,9 @@ def owner(name):
 
 
 def main():
-    if len(sys.argv) not in (3, 4):
+    if len(sys.argv) not in (4, 5):
         sys.exit(__doc__)
-    count = int(sys.argv[3]) if len(sys.argv) == 4 else 10
+    count = int(sys.argv[4]) if len(sys.argv) == 5 else 10
     names = {}
     with open(sys.argv[2], encoding='utf-8') as symbols:
         for line in symbols:
@@ -48,17 +49,29 @@ def main():
                              capture_output=True, text=True).stdout
     sizes = {int(m.group(1)): int(m.group(2))
              for m in re.finditer(r'func\[(\d+)\] size=(\d+)', listing)}
-    total = sum(sizes.values())
-    by_owner = Counter()
+    with open(sys.argv[3], encoding='utf-8') as listed:
+        moved = set(listed.read().splitlines())
+    parts = {'stonewick.wasm': {}, 'stonewick-watching.wasm': {}}
     for index, size in sizes.items():
-        by_owner[owner(names.get(index, f'func{index}'))] += size
-    print(f'code: {total} bytes in {len(sizes)} functions')
-    print(f'biggest {count} functions:')
-    for index, size in sorted(sizes.items(), key=lambda item: -item[1])[:count]:
-        print(f'  {size:7} {100 * size / total:5.1f}%  {names.get(index, index)[:100]}')
-    print(f'biggest {count} classes and namespaces:')
-    for name, size in by_owner.most_common(count):
-        print(f'  {size:7} {100 * size / total:5.1f}%  {name[:100]}')
+        name = names.get(index, f'func{index}')
+        parts['stonewick-watching.wasm' if name in moved else 'stonewick.wasm'][name] = size
+    total = sum(sizes.values())
+    print(f'code: {total} bytes in {len(sizes)} functions; ' +
+          ', '.join(f'{part} {sum(part_sizes.values())} bytes in {len(part_sizes)}'
+                    for part, part_sizes in parts.items()))
+    for part, part_sizes in parts.items():
+        part_total = sum(part_sizes.values())
+        print(f'biggest {count} functions of {part}:')
+        for name, size in sorted(part_sizes.items(), key=lambda item: -item[1])[:count]:
+            print(f'  {size:7} {100 * size / part_total:5.1f}%  {name[:100]}')
+    for part, part_sizes in parts.items():
+        part_total = sum(part_sizes.values())
+        by_owner = Counter()
+        for name, size in part_sizes.items():
+            by_owner[owner(name)] += size
+        print(f'biggest {count} classes and namespaces of {part}:')
+        for name, size in by_owner.most_common(count):
+            print(f'  {size:7} {100 * size / part_total:5.1f}%  {name[:100]}')
 
 
 if __name__ == '__main__':

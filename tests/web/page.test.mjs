@@ -265,6 +265,9 @@ test('a game recorded with ?record, in a browser without CompressionStream, is o
     // comes while no event runs and the recording ends with the state it left.
     await sleep(300);
     await altKey(page, 'e');
+    // All of that, recording included, runs on the part of the program loaded first.
+    assert.deepEqual(await page.evaluate(() => performance.getEntriesByType('resource')
+      .map((entry) => entry.name).filter((name) => name.endsWith('stonewick-watching.wasm'))), []);
   });
   assert.match(recording, /^# Recorded by stonewick on \d{4}-\d\d-\d\d \d\d:\d\d:\d\d\nmanual\n/);
   // Alt is a key of its own before its letter runs the command, as in the window.
@@ -335,7 +338,8 @@ test('by touch: a swipe and the pad step and turn, Push and Smash act, the menu 
                             'menu exit']);
 });
 
-test('after a first visit the page plays with no server', async () => {
+test('after a first visit the page plays with no server, and watches a recording opened then',
+     async () => {
   const own = await serveFolder(site);
   const page = await openGame(web.browser, own.address);
   await page.evaluate(() => navigator.serviceWorker.ready);
@@ -347,6 +351,15 @@ test('after a first visit the page plays with no server', async () => {
       () => performance.getEntriesByName('stonewick-first-board').length > 0, { timeout: 5000 });
   await page.keyboard.press('ArrowLeft');
   await waitForReadout(page, 2, '00:00:01');
+  // The part of the program that watches was kept too, though the page never fetched it.
+  await page.evaluate(() => {
+    const files = new DataTransfer();
+    files.items.add(new File(['manual\nkey 37\n'], 'offline.rec', { type: 'text/plain' }));
+    document.dispatchEvent(new DragEvent('drop', { dataTransfer: files, bubbles: true,
+                                                   cancelable: true }));
+  });
+  await page.waitForFunction(() => document.querySelector('#main .title span').textContent ===
+                             'Stonewick - offline.rec', { timeout: 5000 });
   assert.deepEqual(page.errors, []);
   await page.close();
 });

@@ -18,11 +18,12 @@ for program in "$replay" "$hall"; do
   fi
 done
 bash scripts/install-deps.sh browser
-node --test tests/web/page_keys.test.mjs tests/web/page_figures.test.mjs
+node --test tests/web/page_keys.test.mjs tests/web/page_figures.test.mjs tests/web/catalogues.test.mjs
 bash scripts/build-web.sh
 bash tests/web/modules.sh
-# With the page's build tools in place: which functions of the program may unwind.
-node --test tests/web/waiting_functions.test.mjs
+# With the page's build tools in place: which functions of the program may unwind, and how
+# it is split in two.
+node --test tests/web/waiting_functions.test.mjs tests/web/split_watching.test.mjs
 STONEWICK_SITE=build-web/site STONEWICK_REPLAY="$replay" STONEWICK_HALL="$hall" \
   node --test tests/web/page.test.mjs tests/web/watching.test.mjs tests/web/language.test.mjs \
   tests/web/screens.test.mjs tests/web/loading.test.mjs tests/web/hall.test.mjs
