@@ -10,6 +10,7 @@ import { crispScale } from './page_figures.mjs';
 const MARGIN = 8;
 const PAD_GAP = 8;
 const TAP = 44;
+const opener = $('#opener');
 const NO_REACH = { left: 0, right: 0, below: 0 };
 const touchPad = document.querySelectorAll('.pad');
 let touchScreen = navigator.maxTouchPoints > 0 || matchMedia('(any-pointer: coarse)').matches;
@@ -32,6 +33,11 @@ function padReach(landscape) {
                    : { left: 0, right: 0,
                        below: Math.max(arrows.offsetHeight, actions.offsetHeight) + PAD_GAP };
 }
+// Where the recording opener at the desktop's top ends, in desktop pixels: the game window
+// stays below it, so that the button never covers its title bar.
+function openerFoot() {
+  return opener.offsetHeight > 0 ? opener.offsetTop + opener.offsetHeight + PAD_GAP : 0;
+}
 function menuBarHeight() {
   return menu.parentNode === gameScreen ? menu.offsetHeight : 0;
 }
@@ -40,7 +46,8 @@ function largestScale(landscape) {
   const r = padReach(landscape);
   const width = window.innerWidth - 2 * MARGIN - r.left - r.right;
   const height = window.innerHeight - menuBarHeight() - 2 * MARGIN - r.below;
-  return Math.max(0.1, Math.min(width / main.offsetWidth, height / main.offsetHeight));
+  return Math.max(0.1, Math.min(width / main.offsetWidth,
+                                height / (main.offsetHeight + openerFoot())));
 }
 // The menu is the game window's, or the touch screen's bar.
 function placeMenu() {
@@ -73,7 +80,8 @@ export function fit() {
     const r = padReach(landscape);
     moveWindow(main, (desktop.clientWidth - main.offsetWidth - (r.left + r.right) / scale) / 2 +
                      r.left / scale,
-               (desktop.clientHeight - main.offsetHeight - r.below / scale) / 2);
+               (desktop.clientHeight - main.offsetHeight - openerFoot() - r.below / scale) / 2 +
+                   openerFoot());
   }
   for (const win of desktop.querySelectorAll('.window:not(#main)')) {
     moveWindow(win, win.offsetLeft, win.offsetTop);
@@ -90,7 +98,7 @@ export function moveWindow(win, x, y) {
   const right = desktop.clientWidth - win.offsetWidth - r.right / scale;
   const bottom = desktop.clientHeight - win.offsetHeight - r.below / scale;
   win.style.left = Math.round(Math.max(r.left / scale, Math.min(x, right))) + 'px';
-  win.style.top = Math.round(Math.max(0, Math.min(y, bottom))) + 'px';
+  win.style.top = Math.round(Math.max(win === main ? openerFoot() : 0, Math.min(y, bottom))) + 'px';
   if (win === main) {
     placePads();
   }

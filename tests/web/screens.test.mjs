@@ -61,6 +61,25 @@ test('in every language, on phones upright and sideways, a tablet and a netbook,
   }
 });
 
+test('while a recording plays, its bar makes the game window taller, and the recording opener ' +
+     'still never covers the window\'s title bar, on any screen', async () => {
+  for (const [device, width, height, touch] of DEVICES) {
+    const page = await openGame(web.browser, `${web.served.address}?lang=de`,
+                                screen(width, height, touch));
+    await page.evaluate(() => Page.setWatching(true));
+    await sleep(100);
+    const overlap = await page.evaluate(() => {
+      const opener = document.querySelector('#opener').getBoundingClientRect();
+      const title = document.querySelector('#main .title').getBoundingClientRect();
+      return opener.bottom > title.top + 0.5 && opener.right > title.left + 0.5 &&
+             opener.left < title.right - 0.5;
+    });
+    assert.equal(overlap, false, device);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  }
+});
+
 test('in every language the read-outs hold their largest numbers apart, over the board', async () => {
   const largest = [['Powers : %1', '999'], ['%1', '23:59:59'], ['Level : %1', '5'],
                    ['Kills : %1', '9999'], ['At large : %1', '999']];
