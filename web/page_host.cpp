@@ -63,12 +63,12 @@ std::string Quoted(const std::string& text) {
 
 PageHost::PageHost() {
   for (int code = 0; code < kCellCodeCount; ++code) {
-    tiles_[code] = DecodeXpm(kTilePictures[code]);
+    tiles_[code] = DecodeXpm(kTilePictures[code], PixelOrder::Abgr);
   }
 }
 
 void PageHost::Run() {
-  const Picture icon = DecodeXpm(kProgramIconPicture);
+  const XpmPicture icon = DecodeXpm(kProgramIconPicture, PixelOrder::Abgr);
   page_set_icon(icon.pixels.data(), icon.width, icon.height);
   for (const MenuItem& item : kMenuItems) {
     page_add_command(static_cast<int>(item.command), item.caption,
@@ -218,7 +218,7 @@ void PageHost::DrawCell(int col, int row, std::int32_t code) {
   if (!Board::Contains(col, row) || code < 0 || code >= kCellCodeCount) {
     return;
   }
-  const Picture& tile = tiles_[static_cast<std::size_t>(code)];
+  const XpmPicture& tile = tiles_[static_cast<std::size_t>(code)];
   if (tile.width != kCellPixels || tile.height != kCellPixels) {
     return;
   }

@@ -14,11 +14,11 @@
 
 #include "game/board.h"
 #include "game/cells.h"
+#include "lib/xpm_picture.h"
 #include "recording_format/recording.h"
 #include "session/core/front_end.h"
 #include "session/core/session.h"
 #include "session/watching/watching.h"
-#include "web/tile_pixels.h"
 
 namespace stonewick::page {
 
@@ -88,7 +88,7 @@ class PageHost final : public FrontEnd, private RecordingSink {
 
   Session session_{*this};
   // Picture N shows cell code N.
-  std::array<Picture, kCellCodeCount> tiles_;
+  std::array<XpmPicture, kCellCodeCount> tiles_;
   std::optional<std::int64_t> wakeAtMs_;
   // The recording being watched, from its opening until it has played, and whether more of
   // it is to come.

@@ -18,6 +18,13 @@ namespace {
 
 using testing::LivePlayer;
 
+// A recording of a tenth of a second's wait, opened under `name`: nothing in it to compare.
+bool OpenWaitingRecording(Session& session, const std::string& name) {
+  WatchOptions options;
+  options.name = name;
+  return OpenRecording(session, "wait 100\n", options).watching;
+}
+
 TEST(SessionStartUp, RunsOnceHoweverOftenAHostAsks) {
   LivePlayer once;
   once.session.Start();
@@ -124,9 +131,7 @@ TEST(SessionModality, ABoxTheRulesOpenedKeepsTheWindowsInputFromTheGame) {
 
 TEST(SessionModality, WhileARecordingPlaysOnlyKeysSteerItAndTheVerdictBoxTakesThemAsItShows) {
   InputDuringBox player;
-  WatchOptions options;
-  options.name = "short.rec";
-  ASSERT_TRUE(OpenRecording(player.session, "wait 100\n", options).watching);
+  ASSERT_TRUE(OpenWaitingRecording(player.session, "short.rec"));
   player.session.Start();
   ASSERT_TRUE(player.session.IsWatching());
   EXPECT_TRUE(player.session.TakesInput(KeyPress{36}));
@@ -157,9 +162,7 @@ TEST(SessionRecordings, OpeningOneEndsTheLiveGamesRecordingAndTellsItsSinkItGave
   player.session.Start();
   player.Give(MenuChoice{MenuCommand::Start});
   player.PassTime(2'000);
-  WatchOptions options;
-  options.name = "other.rec";
-  ASSERT_TRUE(OpenRecording(player.session, "wait 100\n", options).watching);
+  ASSERT_TRUE(OpenWaitingRecording(player.session, "other.rec"));
   EXPECT_TRUE(player.recordingGaveWay);
   EXPECT_FALSE(player.recordingStopped);  // not ended with the game: it may go on elsewhere
   const std::string recorded = player.recording;
@@ -169,9 +172,7 @@ TEST(SessionRecordings, OpeningOneEndsTheLiveGamesRecordingAndTellsItsSinkItGave
 
 TEST(SessionRecordings, F1WhileARecordingPlaysAsksTheHostForTheKeysAndLeavesItPlaying) {
   LivePlayer player;
-  WatchOptions options;
-  options.name = "keys.rec";
-  ASSERT_TRUE(OpenRecording(player.session, "wait 100\n", options).watching);
+  ASSERT_TRUE(OpenWaitingRecording(player.session, "keys.rec"));
   player.session.Start();
   player.Give(KeyPress{112});
   EXPECT_EQ(player.watchKeysShown, 1);
@@ -180,9 +181,7 @@ TEST(SessionRecordings, F1WhileARecordingPlaysAsksTheHostForTheKeysAndLeavesItPl
 
 TEST(SessionRecordings, ARecordingOpenedBeforeStartUpPlaysAfterIt) {
   LivePlayer player;
-  WatchOptions options;
-  options.name = "early.rec";
-  ASSERT_TRUE(OpenRecording(player.session, "wait 100\n", options).watching);
+  ASSERT_TRUE(OpenWaitingRecording(player.session, "early.rec"));
   EXPECT_FALSE(player.session.IsWatching());  // the level is not laid out yet
   player.session.Start();
   EXPECT_TRUE(player.session.IsWatching());
