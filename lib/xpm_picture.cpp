@@ -73,6 +73,10 @@ XpmPicture DecodeXpm(const char* const* xpm, PixelOrder order) {
   // Each colour's key and pixel: a picture has only a handful, so a list looked through is
   // both quick and smaller in the page than a map.
   std::vector<std::pair<std::string_view, std::uint32_t>> palette;
+  // With one character a pixel, as every picture the game ships has, a table by character
+  // finds each pixel's colour at once; 0 marks a character no colour names, as every colour is
+  // opaque.
+  std::array<std::uint32_t, 256> byCharacter{};
   for (int i = 1; i <= colours; ++i) {
     const char* line = xpm[i];
     // The key, then " c " and the colour.
@@ -83,6 +87,7 @@ XpmPicture DecodeXpm(const char* const* xpm, PixelOrder order) {
       return {};
     }
     palette.emplace_back(std::string_view(line, charsPerPixel), pixel);
+    byCharacter[static_cast<unsigned char>(line[0])] = pixel;
   }
   XpmPicture picture{width, height, {}};
   picture.pixels.reserve(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
@@ -92,6 +97,14 @@ XpmPicture DecodeXpm(const char* const* xpm, PixelOrder order) {
       return {};
     }
     for (int x = 0; x < width; ++x) {
+      if (charsPerPixel == 1) {
+        const std::uint32_t pixel = byCharacter[static_cast<unsigned char>(row[x])];
+        if (pixel == 0) {
+          return {};
+        }
+        picture.pixels.push_back(pixel);
+        continue;
+      }
       const std::string_view key(row + charsPerPixel * static_cast<std::size_t>(x), charsPerPixel);
       const auto colour = std::find_if(palette.begin(), palette.end(),
                                        [key](const auto& entry) { return entry.first == key; });
