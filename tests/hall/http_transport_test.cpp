@@ -100,9 +100,13 @@ TEST_F(HttpTest, RefusesAChunkedBodyOverTheLimit) {
         return true;
       },
       "text/plain");
-  ASSERT_TRUE(answer);
-  EXPECT_EQ(answer->status, 413);
+  // The hall answers 413 and closes as the limit passes. A client still writing then may see
+  // the connection reset before the answer; either way nothing is stored, and the hall serves on.
+  if (answer) {
+    EXPECT_EQ(answer->status, 413);
+  }
   EXPECT_EQ(store_->CountGames(), 0);
+  EXPECT_EQ(Client().Get("/api/games?by=level&limit=1")->status, 200);
 }
 
 TEST_F(HttpTest, RefusesTooManyUploadsFromOneAddressWith429) {
